@@ -1,0 +1,193 @@
+#pragma once
+// The program's single store of mutable state: window size, running flag,
+// display options, the screen shown, every screen's highlighted item, every
+// typed value (as text), the pending solve request and the solution texts.
+#include <array>
+#include <optional>
+#include <string>
+
+// Every input field: accessor stem, field name, value at start-up.
+// A field named part N, program M, rest R has accessors get/set/clear
+// followed by "PartNProgramM_R".
+#define CALCORA_INPUT_FIELDS(X)                                   \
+    X(Part1Program1_n, part1_program1_n, "")                      \
+    X(Part1Program1_k, part1_program1_k, "")                      \
+    X(Part1Program2_from, part1_program2_from, "")                \
+    X(Part1Program2_to, part1_program2_to, "")                    \
+    X(Part1Program3_n, part1_program3_n, "")                      \
+    X(Part1Program4_n, part1_program4_n, "")                      \
+    X(Part1Program5and6_n1, part1_program5and6_n1, "")            \
+    X(Part1Program5and6_n2, part1_program5and6_n2, "")            \
+    X(Part1Program7_n, part1_program7_n, "")                      \
+    X(Part2Program1_n1a, part2_program1_n1a, "")                  \
+    X(Part2Program1_n1b, part2_program1_n1b, "")                  \
+    X(Part2Program1_n2a, part2_program1_n2a, "")                  \
+    X(Part2Program1_n2b, part2_program1_n2b, "")                  \
+    X(Part2Program2_n_a, part2_program2_n_a, "")                  \
+    X(Part2Program2_n_b, part2_program2_n_b, "")                  \
+    X(Part2Program3_n1a, part2_program3_n1a, "")                  \
+    X(Part2Program3_n1b, part2_program3_n1b, "")                  \
+    X(Part2Program3_n2a, part2_program3_n2a, "")                  \
+    X(Part2Program3_n2b, part2_program3_n2b, "")                  \
+    X(Part2Program4_n1a, part2_program4_n1a, "")                  \
+    X(Part2Program4_n1b, part2_program4_n1b, "")                  \
+    X(Part2Program4_n2a, part2_program4_n2a, "")                  \
+    X(Part2Program4_n2b, part2_program4_n2b, "")                  \
+    X(Part2Program5_n1a, part2_program5_n1a, "")                  \
+    X(Part2Program5_n1b, part2_program5_n1b, "")                  \
+    X(Part2Program5_n2a, part2_program5_n2a, "")                  \
+    X(Part2Program5_n2b, part2_program5_n2b, "")                  \
+    X(Part2Program5_n3a, part2_program5_n3a, "")                  \
+    X(Part2Program5_n3b, part2_program5_n3b, "")                  \
+    X(Part2Program5_n4a, part2_program5_n4a, "")                  \
+    X(Part2Program5_n4b, part2_program5_n4b, "")                  \
+    X(Part2Program5_n5a, part2_program5_n5a, "")                  \
+    X(Part2Program5_n5b, part2_program5_n5b, "")                  \
+    X(Part2Program5_n6a, part2_program5_n6a, "")                  \
+    X(Part2Program5_n6b, part2_program5_n6b, "")                  \
+    X(Part3Program1_n_a, part3_program1_n_a, "")                  \
+    X(Part3Program1_n_b, part3_program1_n_b, "")                  \
+    X(Part3Program2_n, part3_program2_n, "")                      \
+    X(Part3Program3_n1a, part3_program3_n1a, "")                  \
+    X(Part3Program3_n1b, part3_program3_n1b, "")                  \
+    X(Part3Program3_n2a, part3_program3_n2a, "")                  \
+    X(Part3Program3_n2b, part3_program3_n2b, "")                  \
+    X(Part3Program4_n_a, part3_program4_n_a, "")                  \
+    X(Part3Program4_n_b, part3_program4_n_b, "")                  \
+    X(Part4Program1_a1, part4_program1_a1, "")                    \
+    X(Part4Program1_b1, part4_program1_b1, "")                    \
+    X(Part4Program1_a2, part4_program1_a2, "")                    \
+    X(Part4Program1_b2, part4_program1_b2, "")                    \
+    X(Part4Program1_a3, part4_program1_a3, "")                    \
+    X(Part4Program1_b3, part4_program1_b3, "")                    \
+    X(Part4Program2_x1, part4_program2_x1, "")                    \
+    X(Part4Program2_y1, part4_program2_y1, "")                    \
+    X(Part4Program2_x2, part4_program2_x2, "")                    \
+    X(Part4Program2_y2, part4_program2_y2, "")                    \
+    X(Part4Program3_x1, part4_program3_x1, "")                    \
+    X(Part4Program3_y1, part4_program3_y1, "")                    \
+    X(Part4Program3_x2, part4_program3_x2, "")                    \
+    X(Part4Program3_y2, part4_program3_y2, "")                    \
+    X(Part4Program3_multiply_by1, part4_program3_multiply_by1, "1") \
+    X(Part4Program3_multiply_by2, part4_program3_multiply_by2, "1")
+
+// One value per input field, in the order of the list above.
+enum class Field {
+#define CALCORA_FIELD_ENUM(Stem, name, initial) name,
+    CALCORA_INPUT_FIELDS(CALCORA_FIELD_ENUM)
+#undef CALCORA_FIELD_ENUM
+    COUNT
+};
+
+constexpr int FIELD_COUNT = static_cast<int>(Field::COUNT);
+constexpr std::size_t FIELD_MAX_LENGTH = 10;  // a field never grows past 10 characters
+
+// The field's name ("part1_program1_n"); the field whose name is `name`, if any.
+const char* fieldName(Field f);
+std::optional<Field> fieldNamed(const std::string& name);
+
+class CPU {
+public:
+    CPU();
+
+    int getWindowWidth() const { return WINDOW_WIDTH; }
+    int getWindowHeight() const { return WINDOW_HEIGHT; }
+
+    bool isGameRunning() const { return g_gameIsRunning; }
+    void setGameIsRunning(bool running) { g_gameIsRunning = running; }
+    bool getFullscreen() const { return fullscreen; }
+    void setFullscreen(bool on) { fullscreen = on; }
+    bool getChangedDisplayMode() const { return changed_display_mode; }
+    void setChangedDisplayMode(bool changed) { changed_display_mode = changed; }
+    bool getGridlines() const { return gridlines; }
+    void setGridlines(bool on) { gridlines = on; }
+
+    std::string getCurrentMenu() const { return current_menu; }
+    void setCurrentMenu(std::string s) { current_menu = std::move(s); }
+    std::string getSolveThisProgram() const { return solve_this_program; }
+    void setSolveThisProgram(std::string s) { solve_this_program = std::move(s); }
+
+    std::string getSolution() const { return solution; }
+    void setSolution(std::string s) { solution = std::move(s); }
+    std::string getSolutionLine1() const { return solution_line[0]; }
+    std::string getSolutionLine2() const { return solution_line[1]; }
+    std::string getSolutionLine3() const { return solution_line[2]; }
+    std::string getSolutionLine4() const { return solution_line[3]; }
+    std::string getSolutionLine5() const { return solution_line[4]; }
+    void setSolutionLine1(std::string s) { solution_line[0] = std::move(s); }
+    void setSolutionLine2(std::string s) { solution_line[1] = std::move(s); }
+    void setSolutionLine3(std::string s) { solution_line[2] = std::move(s); }
+    void setSolutionLine4(std::string s) { solution_line[3] = std::move(s); }
+    void setSolutionLine5(std::string s) { solution_line[4] = std::move(s); }
+    // Lines 1 to 5 by number (1-based); leaves `solution` alone.
+    std::string getSolutionLine(int n) const { return solution_line.at(n - 1); }
+    void setSolutionLine(int n, std::string s) { solution_line.at(n - 1) = std::move(s); }
+    void clearSolutionLines1to5();
+
+    std::string getMenuItem() const { return menu_item; }
+    void setMenuItem(std::string s) { menu_item = std::move(s); }
+    std::string getOptionsItem() const { return options_item; }
+    void setOptionsItem(std::string s) { options_item = std::move(s); }
+    std::string getPart1Item() const { return part1_item; }
+    void setPart1Item(std::string s) { part1_item = std::move(s); }
+    std::string getPart2Item() const { return part2_item; }
+    void setPart2Item(std::string s) { part2_item = std::move(s); }
+    std::string getPart3Item() const { return part3_item; }
+    void setPart3Item(std::string s) { part3_item = std::move(s); }
+    std::string getPart4Item() const { return part4_item; }
+    void setPart4Item(std::string s) { part4_item = std::move(s); }
+    std::string getPart4Program1Item() const { return part4_program1_item; }
+    void setPart4Program1Item(std::string s) { part4_program1_item = std::move(s); }
+    std::string getPart4Program2Item() const { return part4_program2_item; }
+    void setPart4Program2Item(std::string s) { part4_program2_item = std::move(s); }
+    std::string getPart4Program3Item() const { return part4_program3_item; }
+    void setPart4Program3Item(std::string s) { part4_program3_item = std::move(s); }
+
+    // Input fields by value of `Field`: get a copy; set appends its argument
+    // while the field holds at most 9 characters; clear empties the field.
+    std::string getField(Field f) const { return fields[index(f)]; }
+    void setField(Field f, const std::string& s);
+    void clearField(Field f) { fields[index(f)].clear(); }
+
+#define CALCORA_FIELD_ACCESSORS(Stem, name, initial)                   \
+    std::string get##Stem() const { return getField(Field::name); }    \
+    void set##Stem(std::string s) { setField(Field::name, s); }        \
+    void clear##Stem() { clearField(Field::name); }
+    CALCORA_INPUT_FIELDS(CALCORA_FIELD_ACCESSORS)
+#undef CALCORA_FIELD_ACCESSORS
+
+    // The number at the start of `s`, read as a stream reads a double; 0.0 when none.
+    double string_to_double(const std::string& s) const;
+    std::string StringString(std::string s1, std::string s2) const;
+    std::string StringDoubleStringDouble(std::string s1, double d1, std::string s2, double d2) const;
+    std::string StringDoubleStringDoubleString(std::string s1, double d1, std::string s2, double d2,
+                                               std::string s3) const;
+    std::string DoubleStringDoubleStringDoubleString(double d1, std::string s1, double d2, std::string s2,
+                                                     double d3, std::string s3) const;
+
+private:
+    static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
+
+    int WINDOW_WIDTH = 1000;
+    int WINDOW_HEIGHT = 700;
+    bool g_gameIsRunning = true;
+    bool fullscreen = false;
+    bool gridlines = false;
+    bool changed_display_mode = false;
+
+    std::string current_menu = "start screen";
+    std::string solve_this_program;
+    std::string solution;
+    std::array<std::string, 5> solution_line;
+    std::string menu_item = "1";
+    std::string part1_item = "program1_n";
+    std::string part2_item = "program1_n1a";
+    std::string part3_item = "program1_n_a";
+    std::string part4_item = "1";
+    std::string part4_program1_item = "1";
+    std::string part4_program2_item = "1";
+    std::string part4_program3_item = "1";
+    std::string options_item = "1";
+
+    std::array<std::string, FIELD_COUNT> fields;
+};

@@ -1,0 +1,123 @@
+#include "FrameLoop.h"
+
+#include <iostream>
+
+#include "GlobalVariables.h"
+
+const char* WINDOW_TITLE = "Calcora";
+CPU* g_cpu = nullptr;
+SDLGraphics* g_graphics = nullptr;
+Input* g_input = nullptr;
+Input2* g_input2 = nullptr;
+DifferentScreens* g_different_screens = nullptr;
+
+namespace {
+
+// Each screen name and the routine that draws it.
+struct ScreenRoutine {
+    const char* name;
+    void (*draw)(DifferentScreens&, SDLGraphics*, CPU*);
+};
+
+const ScreenRoutine SCREENS[] = {
+    {"start screen", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.start_screen(g, c); }},
+    {"part1", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part1(g, c); }},
+    {"part2", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part2(g, c); }},
+    {"part3", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part3(g, c); }},
+    {"part4", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4(g, c); }},
+    {"part4 program1", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4_program1(g, c); }},
+    {"part4 program2", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4_program2(g, c); }},
+    {"part4 program3", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4_program3(g, c); }},
+    {"options menu", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.options(g, c); }},
+    {"about menu", [](DifferentScreens& s, SDLGraphics* g, CPU*) { s.about(g); }},
+};
+
+// An unchanged frame is not drawn again: only after an event, a display-mode
+// change or a frame that ran a solve request (whose result shows next frame).
+bool g_redrawNeeded = true;
+
+bool applyDisplayMode() {
+    if (!g_cpu->getChangedDisplayMode()) return false;
+    g_graphics->toggleFullscreenMode(g_cpu->getFullscreen());
+    g_cpu->setChangedDisplayMode(false);
+    return true;
+}
+
+}  // namespace
+
+bool Init() {
+    g_cpu = new CPU();
+    g_graphics = new SDLGraphics(g_cpu->getWindowWidth(), g_cpu->getWindowHeight(), WINDOW_TITLE, 255, 255, 255);
+    if (!g_graphics->isReady()) {
+        std::cerr << "calcora: " << g_graphics->startupError() << "\n";
+        return false;
+    }
+    g_input = new Input();
+    g_input2 = new Input2();
+    g_different_screens = new DifferentScreens();
+    setUpLanguage();
+    g_redrawNeeded = true;
+    return true;
+}
+
+bool handleInput() {
+    const bool taken = g_input->readInput();
+    const SDLKey keyPressed = g_input->getKeyPressed();
+    if (g_input->checkIfKeyPressed()) {
+        g_input2->readInputForPressingAKey(keyPressed, g_cpu, g_graphics);
+        g_input->setKeyPressedToFalse();
+    }
+    if (g_input->windowClosed()) g_cpu->setGameIsRunning(false);
+    return taken;
+}
+
+void drawCurrentScreen() {
+    const std::string menu = g_cpu->getCurrentMenu();
+    for (const ScreenRoutine& screen : SCREENS)
+        if (menu == screen.name) {
+            screen.draw(*g_different_screens, g_graphics, g_cpu);
+            return;
+        }
+}
+
+bool runFrame() {
+    if (applyDisplayMode()) g_redrawNeeded = true;
+    if (handleInput()) g_redrawNeeded = true;
+    const bool draw = g_redrawNeeded;
+    if (draw) {
+        const std::string request = g_cpu->getSolveThisProgram();
+        g_graphics->beginScene();
+        drawCurrentScreen();
+        g_graphics->endScene();
+        g_redrawNeeded = g_cpu->getSolveThisProgram() != request;
+    }
+    SDL_Delay(1);
+    return draw;
+}
+
+void Start_game() {
+    while (g_cpu->isGameRunning()) runFrame();
+}
+
+void Shutdown() {
+    delete g_cpu;
+    delete g_graphics;  // closes the window: SDL_ttf and SDL end here
+    delete g_input;
+    delete g_input2;
+    delete g_different_screens;
+    g_cpu = nullptr;
+    g_graphics = nullptr;
+    g_input = nullptr;
+    g_input2 = nullptr;
+    g_different_screens = nullptr;
+}
+
+int SDL_main(int, char*[]) {
+    if (!Init()) {
+        Shutdown();
+        return 1;
+    }
+    Start_game();
+    Shutdown();
+    return 0;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Start-up, the frame loop and shut-down: the program's few long-lived
+// objects and the order of operations of one frame.
+#include "CPU.h"
+#include "Input.h"
+#include "gfx/SDLGraphics.h"
+#include "input/Input2.h"
+#include "screens/DifferentScreens.h"
+
+extern const char* WINDOW_TITLE;
+extern CPU* g_cpu;
+extern SDLGraphics* g_graphics;
+extern Input* g_input;
+extern Input2* g_input2;
+extern DifferentScreens* g_different_screens;
+
+// Creates the objects and opens the window; false (with a message on stderr)
+// when SDL video, the video mode or SDL_ttf could not start.
+bool Init();
+// Runs frames until the running flag is cleared.
+void Start_game();
+// One frame: display mode, one event, draw (when anything may have changed),
+// present, sleep 1 ms. Returns whether the frame was drawn.
+bool runFrame();
+// One input step: takes at most one event; returns whether one was taken.
+bool handleInput();
+void Shutdown();
+
+// The program: Init, Start_game, Shutdown; 0 on a normal end, 1 when start-up failed.
+int SDL_main(int argc, char* argv[]);
+
+// Draws the screen `current_menu` names; other names draw nothing.
+void drawCurrentScreen();

@@ -1,0 +1,183 @@
+#include "SDLGraphics.h"
+
+#include <SDL/SDL_image.h>
+
+#include <iostream>
+
+namespace {
+
+struct NamedColor {
+    const char* name;
+    Uint8 red, green, blue;
+};
+
+const NamedColor TEXT_COLORS[] = {
+    {"black", 0, 0, 0},   {"blue", 0, 0, 255},   {"white", 255, 255, 255},
+    {"red", 255, 0, 0},   {"green", 0, 128, 0},  {"gray", 128, 128, 128},
+};
+
+// The string operation accepts all six names; the C-string and number
+// operations only the first four.
+const int ALL_COLORS = 6;
+const int BASIC_COLORS = 4;
+
+SDL_Color colorNamed(const std::string& name, int accepted) {
+    for (int i = 0; i < accepted; ++i)
+        if (name == TEXT_COLORS[i].name) return SDL_Color{TEXT_COLORS[i].red, TEXT_COLORS[i].green, TEXT_COLORS[i].blue, 0};
+    return SDL_Color{0, 0, 0, 0};  // a name outside the table draws black
+}
+
+const Uint32 WINDOWED_FLAGS = SDL_HWSURFACE | SDL_DOUBLEBUF;
+
+}  // namespace
+
+SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int green, int blue) {
+    // Audio is never used, so only video is started: a machine without a
+    // sound device must still run the program.
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        m_startupError = std::string("SDL video could not start: ") + SDL_GetError();
+        return;
+    }
+    m_started = true;
+    if (TTF_Init() != 0) {
+        m_startupError = std::string("SDL_ttf could not start: ") + TTF_GetError();
+        return;
+    }
+    if (!openVideoMode(width, height, WINDOWED_FLAGS)) return;
+    SDL_WM_SetCaption(title, nullptr);
+    setBackgroundColor(red, green, blue);
+}
+
+SDLGraphics::~SDLGraphics() { shutdown(); }
+
+void SDLGraphics::shutdown() {
+    for (auto& entry : m_fonts)
+        if (entry.second) TTF_CloseFont(entry.second);
+    m_fonts.clear();
+    for (auto& entry : m_images) SDL_FreeSurface(entry.second);
+    m_images.clear();
+    if (m_started) {
+        if (TTF_WasInit()) TTF_Quit();
+        SDL_Quit();
+        m_started = false;
+    }
+    m_screen = nullptr;
+}
+
+bool SDLGraphics::openVideoMode(int width, int height, Uint32 flags) {
+    // Below 24 bits per pixel (the dummy driver gives a palette) colours would
+    // be quantized, so ask for 32 bits there; real displays keep their depth.
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    int depth = (info && info->vfmt && info->vfmt->BitsPerPixel >= 24) ? 0 : 32;
+    SDL_Surface* screen = SDL_SetVideoMode(width, height, depth, flags);
+    if (!screen) {
+        m_startupError = std::string("the video mode could not be set: ") + SDL_GetError();
+        return false;
+    }
+    m_screen = screen;
+    return true;
+}
+
+void SDLGraphics::beginScene() {
+    Uint32 color = SDL_MapRGB(m_screen->format, m_backgroundColorRed % 256, m_backgroundColorGreen % 256,
+                              m_backgroundColorBlue % 256);
+    SDL_FillRect(m_screen, nullptr, color);
+}
+
+void SDLGraphics::endScene() { SDL_Flip(m_screen); }
+
+void SDLGraphics::setBackgroundColor(int red, int green, int blue) {
+    m_backgroundColorRed = red;
+    m_backgroundColorGreen = green;
+    m_backgroundColorBlue = blue;
+}
+
+void SDLGraphics::toggleFullscreenMode(bool fullscreen) {
+    Uint32 flags = WINDOWED_FLAGS | (fullscreen ? SDL_FULLSCREEN : 0);
+    if (!openVideoMode(FULLSCREEN_WIDTH, FULLSCREEN_HEIGHT, flags))
+        std::cerr << "calcora: " << m_startupError << "\n";
+}
+
+void SDLGraphics::reportOnce(const std::string& what, const std::string& fileName) {
+    if (m_reported.insert(fileName).second)
+        std::cerr << "calcora: " << what << " " << fileName << ": " << SDL_GetError() << "\n";
+}
+
+TTF_Font* SDLGraphics::font(int size) {
+    auto found = m_fonts.find(size);
+    if (found != m_fonts.end()) return found->second;
+    TTF_Font* opened = TTF_OpenFont(FONT_FILE, size);
+    if (!opened) reportOnce("cannot open the font", FONT_FILE);
+    m_fonts[size] = opened;
+    return opened;
+}
+
+SDL_Surface* SDLGraphics::image(const std::string& fileName) {
+    auto found = m_images.find(fileName);
+    if (found != m_images.end()) return found->second;
+    SDL_Surface* loaded = IMG_Load(fileName.c_str());
+    if (!loaded) reportOnce("cannot load the image", fileName);
+    m_images[fileName] = loaded;
+    return loaded;
+}
+
+void SDLGraphics::blit(SDL_Surface* surface, int x, int y) {
+    if (!surface || !m_screen) return;
+    SDL_Rect where{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    SDL_BlitSurface(surface, nullptr, m_screen, &where);
+}
+
+void SDLGraphics::drawImage(std::string fileName, int x, int y) { blit(image(fileName), x, y); }
+
+void SDLGraphics::drawBlended(const std::string& text, int fontSize, int x, int y, SDL_Color color) {
+    if (text.empty()) return;  // a zero-width line renders to nothing
+    TTF_Font* f = font(fontSize);
+    if (!f) return;
+    SDL_Surface* rendered = TTF_RenderText_Blended(f, text.c_str(), color);
+    blit(rendered, x, y);
+    SDL_FreeSurface(rendered);
+}
+
+void SDLGraphics::drawText(std::string text, int fontSize, int x, int y, std::string color) {
+    drawBlended(text, fontSize, x, y, colorNamed(color, ALL_COLORS));
+}
+
+void SDLGraphics::drawText(const char* text, int fontSize, int x, int y, std::string color) {
+    drawBlended(text ? text : "", fontSize, x, y, colorNamed(color, BASIC_COLORS));
+}
+
+void SDLGraphics::drawText(int number, int fontSize, int x, int y, std::string color) {
+    drawBlended(std::to_string(number), fontSize, x, y, colorNamed(color, BASIC_COLORS));
+}
+
+void SDLGraphics::drawText(const char* text, int fontSize, int x, int y, int red, int green, int blue,
+                           int bgRed, int bgGreen, int bgBlue) {
+    if (!text || !*text) return;
+    TTF_Font* f = font(fontSize);
+    if (!f) return;
+    SDL_Color fg{static_cast<Uint8>(red), static_cast<Uint8>(green), static_cast<Uint8>(blue), 0};
+    SDL_Color bg{static_cast<Uint8>(bgRed), static_cast<Uint8>(bgGreen), static_cast<Uint8>(bgBlue), 0};
+    SDL_Surface* rendered = TTF_RenderText_Shaded(f, text, fg, bg);
+    blit(rendered, x, y);
+    SDL_FreeSurface(rendered);
+}
+
+SDL_Surface* SDLGraphics::loadBitmap(const char* fileName, int red, int green, int blue) {
+    SDL_Surface* loaded = IMG_Load(fileName);
+    if (!loaded) {
+        reportOnce("cannot load the image", fileName);
+        return nullptr;
+    }
+    SDL_SetColorKey(loaded, SDL_SRCCOLORKEY, SDL_MapRGB(loaded->format, red, green, blue));
+    return loaded;
+}
+
+void SDLGraphics::closeBitmap(SDL_Surface* surface) { SDL_FreeSurface(surface); }
+
+void SDLGraphics::drawSprite(SDL_Surface* image, int srcX, int srcY, int dstX, int dstY, int width, int height) {
+    if (!image || !m_screen) return;
+    SDL_Rect source{static_cast<Sint16>(srcX), static_cast<Sint16>(srcY), static_cast<Uint16>(width),
+                    static_cast<Uint16>(height)};
+    SDL_Rect where{static_cast<Sint16>(dstX), static_cast<Sint16>(dstY), 0, 0};
+    SDL_BlitSurface(image, &source, m_screen, &where);
+}

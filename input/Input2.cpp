@@ -1,0 +1,114 @@
+#include "Input2.h"
+
+#include <cstring>
+
+#include "KeyTables.h"
+#include "app/GlobalVariables.h"
+
+namespace {
+
+struct TypingKey {
+    SDLKey key;
+    char character;
+};
+
+const TypingKey TYPING_KEYS[] = {
+    {SDLK_0, '0'}, {SDLK_1, '1'}, {SDLK_2, '2'}, {SDLK_3, '3'}, {SDLK_4, '4'},
+    {SDLK_5, '5'}, {SDLK_6, '6'}, {SDLK_7, '7'}, {SDLK_8, '8'}, {SDLK_9, '9'},
+    {SDLK_PERIOD, '.'}, {SDLK_COMMA, '.'},  // a comma never reaches a field
+    {SDLK_MINUS, '-'}, {SDLK_LEFTBRACKET, '['}, {SDLK_RIGHTBRACKET, ']'},
+};
+
+std::string highlightOf(const ScreenKeys& keys, const CPU& cpu) {
+    return keys.getItem ? (cpu.*keys.getItem)() : std::string();
+}
+
+void moveHighlight(const ScreenKeys& keys, CPU& cpu, SDLKey key) {
+    const std::string item = highlightOf(keys, cpu);
+    for (const NavRow& row : keys.moves) {
+        if (item != row.item) continue;
+        const char* to = key == SDLK_UP ? row.up : key == SDLK_DOWN ? row.down : key == SDLK_LEFT ? row.left : row.right;
+        if (to) (cpu.*keys.setItem)(to);
+        return;
+    }
+}
+
+void enter(const ScreenKeys& keys, CPU& cpu) {
+    const std::string item = highlightOf(keys, cpu);
+    for (const EnterRow& row : keys.enter) {
+        if (row.item && item != row.item) continue;
+        switch (row.action) {
+        case EnterAction::GoTo: cpu.setCurrentMenu(row.target); break;
+        case EnterAction::Solve: cpu.setSolveThisProgram(row.target); break;
+        case EnterAction::Exit: cpu.setGameIsRunning(false); break;
+        case EnterAction::SwitchLanguage: switchLanguage(); break;
+        case EnterAction::ToggleFullscreen:
+            cpu.setChangedDisplayMode(true);
+            cpu.setFullscreen(!cpu.getFullscreen());
+            break;
+        case EnterAction::ToggleGridlines: cpu.setGridlines(!cpu.getGridlines()); break;
+        }
+        return;
+    }
+}
+
+bool accepts(const ScreenKeys& keys, const std::string& item, char c) {
+    for (const TypingRule& rule : keys.typing)
+        if (!rule.item || item == rule.item) return std::strchr(rule.characters, c) != nullptr;
+    return false;
+}
+
+void enterValue(const char* screen, CPU& cpu, const std::string& nr) {
+    const ScreenKeys& keys = *screenKeysFor(screen);
+    if (auto field = fieldOfItem(keys, highlightOf(keys, cpu))) cpu.setField(*field, nr);
+}
+
+void deleteField(const ScreenKeys& keys, CPU& cpu) {
+    if (!keys.getItem) return;
+    if (auto field = fieldOfItem(keys, highlightOf(keys, cpu))) cpu.clearField(*field);
+}
+
+}  // namespace
+
+char typedCharacter(SDLKey key) {
+    for (const TypingKey& t : TYPING_KEYS)
+        if (t.key == key) return t.character;
+    return 0;
+}
+
+void Input2::readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics*) {
+    if (keyPressed == SDLK_SPACE) {  // the one key that does not look at the screen
+        switchLanguage();
+        return;
+    }
+    const ScreenKeys* keys = screenKeysFor(cpu->getCurrentMenu());
+    if (!keys) return;
+    switch (keyPressed) {
+    case SDLK_ESCAPE:
+        if (keys->escapeTo) cpu->setCurrentMenu(keys->escapeTo);
+        return;
+    case SDLK_UP:
+    case SDLK_DOWN:
+    case SDLK_LEFT:
+    case SDLK_RIGHT:
+        moveHighlight(*keys, *cpu, keyPressed);
+        return;
+    case SDLK_RETURN:
+        enter(*keys, *cpu);
+        return;
+    case SDLK_DELETE:
+        deleteField(*keys, *cpu);
+        return;
+    default:
+        break;
+    }
+    const char c = typedCharacter(keyPressed);
+    if (c && accepts(*keys, highlightOf(*keys, *cpu), c)) enterValue(keys->screen, *cpu, std::string(1, c));
+}
+
+void Input2::part1_enter_value(CPU* cpu, std::string nr) { enterValue("part1", *cpu, nr); }
+void Input2::part2_enter_value(CPU* cpu, std::string nr) { enterValue("part2", *cpu, nr); }
+void Input2::part3_enter_value(CPU* cpu, std::string nr) { enterValue("part3", *cpu, nr); }
+void Input2::part4_program1_enter_value(CPU* cpu, std::string nr) { enterValue("part4 program1", *cpu, nr); }
+void Input2::part4_program2_enter_value(CPU* cpu, std::string nr) { enterValue("part4 program2", *cpu, nr); }
+void Input2::part4_program3_enter_value(CPU* cpu, std::string nr) { enterValue("part4 program3", *cpu, nr); }
