@@ -1,0 +1,16 @@
+#pragma once
+// Fractions in lowest terms, shared by every calculator that reduces.
+#include "Exact.h"
+
+struct Fraction {
+    Integer numerator;
+    Integer denominator;
+};
+
+// Divides numerator and denominator by their greatest common divisor, so the
+// result is in lowest terms; the sign stays where it was (-2/8 gives -1/4,
+// 0/6 gives 0/1). 0/0 is returned unchanged: callers refuse zero denominators.
+Fraction lowestTerms(const Integer& numerator, const Integer& denominator);
+
+// "numerator/denominator" in plain decimal.
+std::string text(const Fraction& f);
