@@ -4,9 +4,3 @@
 void DifferentScreens::part1(SDLGraphics*, CPU*) {}
 void DifferentScreens::part2(SDLGraphics*, CPU*) {}
 void DifferentScreens::part3(SDLGraphics*, CPU*) {}
-void DifferentScreens::drawGridlines(SDLGraphics*, CPU*) {}
-void DifferentScreens::drawStartingLines(SDLGraphics*, CPU*) {}
-void DifferentScreens::part4_program1(SDLGraphics*, CPU*) {}
-void DifferentScreens::part4_program2(SDLGraphics*, CPU*) {}
-void DifferentScreens::part4_program3(SDLGraphics*, CPU*) {}
-void DifferentScreens::drawVectorArrows(SDLGraphics*, CPU*, double, double, double, int, int, std::string) {}

@@ -1,0 +1,66 @@
+#include "TestSupport.h"
+
+#include <memory>
+
+#include "app/GlobalVariables.h"
+
+namespace testsupport {
+
+namespace {
+std::unique_ptr<SDLGraphics> g_window;
+}
+
+SDLGraphics& graphics() {
+    const bool alive = g_window && SDL_WasInit(SDL_INIT_VIDEO) && SDL_GetVideoSurface() == g_window->getScreen();
+    if (!alive) {
+        g_window.release();  // SDL was shut down under it: its surface is gone
+        g_window = std::make_unique<SDLGraphics>(1000, 700, "Calcora", 255, 255, 255);
+    }
+    useEnglish();
+    return *g_window;
+}
+
+void clearFrame() { graphics().beginScene(); }
+
+Rgb pixel(SDL_Surface* surface, int x, int y) {
+    if (x < 0 || y < 0 || x >= surface->w || y >= surface->h) return Rgb{-1, -1, -1};
+    SDL_LockSurface(surface);
+    const int bpp = surface->format->BytesPerPixel;
+    const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
+    Uint32 value = 0;
+    switch (bpp) {
+    case 1: value = *p; break;
+    case 2: value = *reinterpret_cast<const Uint16*>(p); break;
+    case 3: value = p[0] | p[1] << 8 | p[2] << 16; break;
+    default: value = *reinterpret_cast<const Uint32*>(p); break;
+    }
+    SDL_UnlockSurface(surface);
+    Uint8 r, g, b;
+    SDL_GetRGB(value, surface->format, &r, &g, &b);
+    return Rgb{r, g, b};
+}
+
+Rgb pixel(int x, int y) { return pixel(graphics().getScreen(), x, y); }
+
+int countPixels(int x0, int y0, int x1, int y1, Rgb color) {
+    int count = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (pixel(x, y) == color) ++count;
+    return count;
+}
+
+bool anyPixelOtherThan(int x0, int y0, int x1, int y1, Rgb background) {
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (pixel(x, y) != background) return true;
+    return false;
+}
+
+void useEnglish() {
+    if (!lang_file) lang_file = new Language();
+    lang_file->ChangeToEnglish();
+    language = "English";
+}
+
+}  // namespace testsupport

@@ -1,0 +1,45 @@
+#pragma once
+// Shared by the headless tests: one window on SDL's dummy driver, the text
+// table in English, and reading back pixels of what was drawn.
+#include <SDL/SDL.h>
+
+#include <ostream>
+#include <string>
+
+#include "gfx/SDLGraphics.h"
+
+namespace testsupport {
+
+struct Rgb {
+    int r, g, b;
+    friend bool operator==(const Rgb& a, const Rgb& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+    friend bool operator!=(const Rgb& a, const Rgb& b) { return !(a == b); }
+    friend std::ostream& operator<<(std::ostream& out, const Rgb& c) {
+        return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+    }
+};
+
+const Rgb WHITE{255, 255, 255};
+const Rgb BLACK{0, 0, 0};
+const Rgb RED{255, 0, 0};
+const Rgb BLUE{0, 0, 255};
+const Rgb GREEN{0, 128, 0};
+const Rgb GRAY{128, 128, 128};
+const Rgb SILVER{192, 192, 192};
+
+// A 1000 by 700 window (the start-up size) on the dummy driver, created on
+// first use and again whenever SDL was shut down since; the text table is
+// loaded in English.
+SDLGraphics& graphics();
+// Clears the frame to white, as every frame starts.
+void clearFrame();
+Rgb pixel(int x, int y);
+Rgb pixel(SDL_Surface* surface, int x, int y);
+// How many pixels of the rectangle [x0, x1) by [y0, y1) have this colour.
+int countPixels(int x0, int y0, int x1, int y1, Rgb color);
+// Whether any pixel of the rectangle differs from `background`.
+bool anyPixelOtherThan(int x0, int y0, int x1, int y1, Rgb background);
+// Loads the English texts (and names the language English).
+void useEnglish();
+
+}  // namespace testsupport
