@@ -1,0 +1,48 @@
+// Chapter 3, fractions and rational numbers (part 2): four cells, two by two;
+// the panel and the hint line stand higher than in chapter 2.
+#include "DifferentScreens.h"
+#include "ExerciseScreen.h"
+
+namespace {
+
+using L = Language;
+
+const ChapterLayout CHAPTER3{
+    "part3_",
+    {100, 190, 900, 510},
+    {{100, 190, 500, 350}, {500, 190, 900, 350}, {100, 350, 500, 510}, {500, 350, 900, 510}},
+    {
+        {{{"calculate1", 245, 320}},
+         {{&L::part3_program1_line1, "blue", 110, 200}, {&L::part3_program1_line2, "black", 110, 260},
+          {&L::part3_program1_line3, "black", 110, 290}, {&L::part3_program1_line4, "black", 270, 320}},
+         {{"program1_n_a", 210, 260}, {"program1_n_b", 210, 290}}},
+        {{{"calculate2", 645, 320}},
+         {{&L::part3_program2_line1, "blue", 510, 200}, {&L::part3_program2_line2, "blue", 510, 230},
+          {&L::part3_program2_line3, "black", 510, 260}, {&L::part3_program2_line4, "black", 670, 320}},
+         {{"program2_n", 715, 260}}},
+        {{{"calculate3", 245, 480}},
+         {{&L::part3_program3_line1, "blue", 110, 360}, {&L::part3_program3_line2, "black", 110, 420},
+          {&L::part3_program3_line3, "black", 110, 450}, {&L::part3_program3_line4, "black", 210, 390},
+          {&L::part3_program3_line5, "black", 330, 390}, {&L::part3_program3_line6, "black", 270, 480}},
+         {{"program3_n1a", 210, 420}, {"program3_n1b", 210, 450}, {"program3_n2a", 330, 420},
+          {"program3_n2b", 330, 450}}},
+        {{{"calculate4", 645, 480}},
+         {{&L::part3_program4_line1, "blue", 510, 360}, {&L::part3_program4_line2, "blue", 510, 390},
+          {&L::part3_program4_line3, "black", 510, 420}, {&L::part3_program4_line4, "black", 510, 450},
+          {&L::part3_program4_line5, "black", 670, 480}},
+         {{"program4_n_a", 610, 420}, {"program4_n_b", 610, 450}}},
+    },
+    525,
+    {{&L::_back, "black", 475}, {&L::to_remove_data_press, "black", 62}, {&L::_delete, "red", 240}},
+};
+
+const std::vector<SolveStep> CHAPTER3_STEPS = {};
+
+}  // namespace
+
+const ChapterLayout& chapter3Layout() { return CHAPTER3; }
+
+void DifferentScreens::part3(SDLGraphics* g, CPU* cpu) {
+    drawChapterScreen(g, *cpu, CHAPTER3, cpu->getPart3Item());
+    runSolveStep(*cpu, CHAPTER3_STEPS);
+}
