@@ -1,0 +1,20 @@
+#pragma once
+// Prime factorisation of a natural number.
+#include <cstdint>
+#include <string>
+#include <utility>
+
+class Program3 {
+public:
+    // Numbers below 2 get the "incorrect data" text of the active language.
+    void calculate(std::int64_t number_n);
+    std::string getSolution() const { return solution; }
+    void setSolution(std::string s) { solution = std::move(s); }
+
+private:
+    void appendFactor(std::int64_t factor);
+
+    std::int64_t n = 0;  // divided down by every factor found
+    bool firstFactor = true;
+    std::string solution;
+};
