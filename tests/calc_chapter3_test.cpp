@@ -169,11 +169,11 @@ TEST_F(Chapter3, EgyptianAnswersLongerThanTheLineAreRefused) {
 }
 
 // Sums the unit fractions of an answer " n/d = [w + ]1/x + ... + 1/y" exactly.
-Fraction sumOfAnswer(const std::string& expansion, Integer& previousDenominator) {
+Fraction sumOfAnswer(const std::string& expansion) {
     std::istringstream terms(expansion.substr(expansion.find('=') + 1));
     Integer numerator = 0, denominator = 1;
     std::string term, plus;
-    previousDenominator = 0;
+    Integer previousDenominator = 0;
     while (terms >> term) {
         const std::size_t slash = term.find('/');
         if (slash == std::string::npos) {
@@ -206,8 +206,7 @@ TEST_F(Chapter3, EgyptianExpansionsSumBackToTheFraction) {
         ++shown;
         ASSERT_LE(expansion.size(), Program16::LONGEST_ANSWER);
         ASSERT_EQ(expansion.substr(0, expansion.find('=')), " " + std::to_string(n) + "/" + std::to_string(d) + " ");
-        Integer last;
-        const Fraction sum = sumOfAnswer(expansion, last);
+        const Fraction sum = sumOfAnswer(expansion);
         ASSERT_EQ(sum.numerator * d, sum.denominator * n) << expansion;
     }
     EXPECT_GT(shown, 900);
