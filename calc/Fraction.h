@@ -12,5 +12,9 @@ struct Fraction {
 // 0/6 gives 0/1). 0/0 is returned unchanged: callers refuse zero denominators.
 Fraction lowestTerms(const Integer& numerator, const Integer& denominator);
 
+// The sign of x - y (-1, 0 or 1), exactly; both denominators must be
+// non-zero and may have either sign.
+int compare(const Fraction& x, const Fraction& y);
+
 // "numerator/denominator" in plain decimal.
 std::string text(const Fraction& f);

@@ -1,0 +1,7 @@
+#include "Program10.h"
+
+#include "Program8.h"
+
+void Program10::calculate(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
+    lines = fourOperationLines(solution, a, b, c, d, ResultForm::lowestTerms);
+}

@@ -1,0 +1,14 @@
+#include "Program11.h"
+
+#include "Fraction.h"
+#include "app/GlobalVariables.h"
+
+void Program11::calculate(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
+    if (b == 0 || d == 0) {
+        solution = lang_file->error_zero_denominator;
+        return;
+    }
+    // Exact: a*d against c*b, which no rounding can make coincide.
+    bool same = compare({Integer(a), Integer(b)}, {Integer(c), Integer(d)}) == 0;
+    solution = same ? lang_file->program11_1 : lang_file->program11_2;
+}

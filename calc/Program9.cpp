@@ -1,0 +1,12 @@
+#include "Program9.h"
+
+#include "Fraction.h"
+#include "app/GlobalVariables.h"
+
+void Program9::calculate(std::int64_t number_n1, std::int64_t number_n2) {
+    if (number_n2 == 0) {
+        solution = lang_file->error_zero_denominator;
+        return;
+    }
+    solution = text(lowestTerms(Integer(number_n1), Integer(number_n2)));
+}
