@@ -2,6 +2,13 @@
 // (exercises 5 and 6 share one cell and its two fields).
 #include "DifferentScreens.h"
 #include "ExerciseScreen.h"
+#include "calc/Program1.h"
+#include "calc/Program2.h"
+#include "calc/Program3.h"
+#include "calc/Program4.h"
+#include "calc/Program5.h"
+#include "calc/Program6.h"
+#include "calc/Program7.h"
 
 namespace {
 
@@ -46,7 +53,62 @@ const ChapterLayout CHAPTER1{
      {&L::results_from, "black", 560}},
 };
 
-const std::vector<SolveStep> CHAPTER1_STEPS = {};
+SolveResult remainder(const CPU& cpu) {
+    auto p = prepared<Program1>();
+    if (auto v = typedValues(cpu, {Field::part1_program1_n, Field::part1_program1_k})) p.calculate((*v)[0], (*v)[1]);
+    return {p.getSolution(), {}};
+}
+
+SolveResult primes(const CPU& cpu) {
+    auto p = prepared<Program2>();
+    if (auto v = typedValues(cpu, {Field::part1_program2_from, Field::part1_program2_to})) p.calculate((*v)[0], (*v)[1]);
+    return {p.getSolution(), {p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3(),
+                              p.getSolutionLine4(), p.getSolutionLine5()}};
+}
+
+SolveResult factorisation(const CPU& cpu) {
+    auto p = prepared<Program3>();
+    if (auto v = typedValues(cpu, {Field::part1_program3_n})) p.calculate((*v)[0]);
+    return {p.getSolution(), {}};
+}
+
+SolveResult divisibility(const CPU& cpu) {
+    auto p = prepared<Program4>();
+    if (auto v = typedValues(cpu, {Field::part1_program4_n})) p.calculate((*v)[0]);
+    return {"", {p.getSolutionLine1(), p.getSolutionLine2()}};
+}
+
+SolveResult greatestCommonDivisor(const CPU& cpu) {
+    auto p = prepared<Program5>();
+    if (auto v = typedValues(cpu, {Field::part1_program5and6_n1, Field::part1_program5and6_n2}))
+        p.calculate((*v)[0], (*v)[1]);
+    return {p.getSolution(), {}};
+}
+
+SolveResult lowestCommonMultiple(const CPU& cpu) {
+    auto p = prepared<Program6>();
+    if (auto v = typedValues(cpu, {Field::part1_program5and6_n1, Field::part1_program5and6_n2}))
+        p.calculate((*v)[0], (*v)[1]);
+    return {p.getSolution(), {}};
+}
+
+SolveResult goldbach(const CPU& cpu) {
+    auto p = prepared<Program7>();
+    if (auto v = typedValues(cpu, {Field::part1_program7_n})) p.calculate((*v)[0]);
+    return {p.getSolution(), {p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3(),
+                              p.getSolutionLine4(), p.getSolutionLine5()}};
+}
+
+// The prime listing and the Goldbach check also save their whole text.
+const std::vector<SolveStep> CHAPTER1_STEPS = {
+    {"part1_program1", remainder},
+    {"part1_program2", primes, true},
+    {"part1_program3", factorisation},
+    {"part1_program4", divisibility},
+    {"part1_program5", greatestCommonDivisor},
+    {"part1_program6", lowestCommonMultiple},
+    {"part1_program7", goldbach, true},
+};
 
 }  // namespace
 

@@ -2,6 +2,10 @@
 // the panel and the hint line stand higher than in chapter 2.
 #include "DifferentScreens.h"
 #include "ExerciseScreen.h"
+#include "calc/Program13.h"
+#include "calc/Program14.h"
+#include "calc/Program15.h"
+#include "calc/Program16.h"
 
 namespace {
 
@@ -36,7 +40,39 @@ const ChapterLayout CHAPTER3{
     {{&L::_back, "black", 475}, {&L::to_remove_data_press, "black", 62}, {&L::_delete, "red", 240}},
 };
 
-const std::vector<SolveStep> CHAPTER3_STEPS = {};
+SolveResult mixedFraction(const CPU& cpu) {
+    auto p = prepared<Program13>();
+    if (auto v = typedValues(cpu, {Field::part3_program1_n_a, Field::part3_program1_n_b})) p.calculate((*v)[0], (*v)[1]);
+    return {p.getSolution(), {}};
+}
+
+SolveResult recurringDecimal(const CPU& cpu) {
+    auto p = prepared<Program14>();
+    const std::string typed = cpu.getPart3Program2_n();
+    if (!typed.empty()) p.calculate(typed);
+    return {p.getSolution(), {}};
+}
+
+SolveResult comparison(const CPU& cpu) {
+    auto p = prepared<Program15>();
+    if (auto v = typedValues(cpu, {Field::part3_program3_n1a, Field::part3_program3_n1b, Field::part3_program3_n2a,
+                                   Field::part3_program3_n2b}))
+        p.calculate((*v)[0], (*v)[1], (*v)[2], (*v)[3]);
+    return {p.getSolution(), {}};
+}
+
+SolveResult egyptianFractions(const CPU& cpu) {
+    auto p = prepared<Program16>();
+    if (auto v = typedValues(cpu, {Field::part3_program4_n_a, Field::part3_program4_n_b})) p.calculate((*v)[0], (*v)[1]);
+    return {p.getSolution(), {}};
+}
+
+const std::vector<SolveStep> CHAPTER3_STEPS = {
+    {"part3_program1", mixedFraction},
+    {"part3_program2", recurringDecimal},
+    {"part3_program3", comparison},
+    {"part3_program4", egyptianFractions},
+};
 
 }  // namespace
 

@@ -85,6 +85,15 @@ std::optional<std::pair<int, int>> markerPosition(const ChapterLayout& layout, c
 // calculation then does not run).
 std::optional<std::vector<std::int64_t>> typedValues(const CPU& cpu, std::initializer_list<Field> fields);
 
+// A fresh calculator with an empty solution. It calculates only when all its
+// fields hold text; otherwise its texts stay empty, which clears the panel.
+template <typename Calculator>
+Calculator prepared() {
+    Calculator calculator;
+    calculator.setSolution("");
+    return calculator;
+}
+
 // The three chapters' layouts.
 const ChapterLayout& chapter1Layout();
 const ChapterLayout& chapter2Layout();

@@ -15,8 +15,8 @@ SDLGraphics& graphics() {
     if (!alive) {
         g_window.release();  // SDL was shut down under it: its surface is gone
         g_window = std::make_unique<SDLGraphics>(1000, 700, "Calcora", 255, 255, 255);
+        useEnglish();
     }
-    useEnglish();
     return *g_window;
 }
 

@@ -29,7 +29,7 @@ const Rgb SILVER{192, 192, 192};
 
 // A 1000 by 700 window (the start-up size) on the dummy driver, created on
 // first use and again whenever SDL was shut down since; the text table is
-// loaded in English.
+// loaded in English when the window is made.
 SDLGraphics& graphics();
 // Clears the frame to white, as every frame starts.
 void clearFrame();

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Chapter 1 in a real window: list the primes from 1 to 30 and find the
+# whole answer in results.txt.
+source "$(dirname "$0")/lib.sh"
+rm -f results.txt
+start_program "$1"
+# Start screen item 1 opens chapter 1 on "program1_n"; Right twice reaches "from".
+keys Return Right Right 1 Right 3 0 Down Return
+expected="Number of prime numbers: 10;     2, 3, 5, 7, 11, 13, 17, 19, 23, 29, "
+for _ in $(seq 20); do [ -f results.txt ] && break; sleep 0.1; done
+[ "$(cat results.txt)" = "$expected" ] || fail "results.txt holds: $(cat results.txt 2>/dev/null)"
+screenshot solved
+shown=$(read_text solved 105 15 600 25)
+case "$shown" in *"Number of prime numbers: 10"*) ;; *) fail "the panel shows: $shown" ;; esac
+echo "ok"

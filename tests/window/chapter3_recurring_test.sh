@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Chapter 3 in a real window: type "0,12[857]" (the comma types a point) and
+# read the fraction "2569/19980" in the panel.
+source "$(dirname "$0")/lib.sh"
+start_program "$1"
+keys Down Down Return Right 0 comma 1 2 bracketleft 8 5 7 bracketright Down Return
+screenshot solved
+shown=$(read_text solved 105 15 300 25)
+[ "$shown" = "2569/19980" ] || fail "the panel shows: $shown"
+echo "ok"
