@@ -22,6 +22,7 @@ const Rgba RED{255, 0, 0, 255};
 const Rgba MARKER_BLUE{0, 0, 255, 255};
 const int MARKER_HALF = 2;  // a 5 by 5 square centred on the point
 const int TEXT_X = LEFT + 10;
+const int TEXT_ROW = 30;  // the equations stack down the plane's top-left corner
 const int EDGE_RISE = UNIT * REACH;  // pixels between the y axis and either side edge, per unit of slope
 
 PlotShape line(PointD from, PointD to, Rgba color) { return {PlotShape::Kind::Line, from, to, color, {}, nullptr}; }
@@ -41,7 +42,7 @@ void addStraightLine(PlotPicture& picture, const CPU& cpu, Coefficients c, int k
     const LineColor& color = LINE_COLORS[k - 1];
     picture.push_back(line(intercept, right, color.line));
     picture.push_back(line(intercept, left, color.line));
-    picture.push_back(text(equation(cpu, c.a, c.b), TEXT_X, TOP + 30 * k, color.text));
+    picture.push_back(text(equation(cpu, c.a, c.b), TEXT_X, TOP + TEXT_ROW * k, color.text));
 }
 
 PointD pointPixel(double x, double y) {
