@@ -1,0 +1,106 @@
+// The two straight-line screens: up to three lines y = ax + b, and the line
+// through two typed points. Both redraw from the typed fields every frame.
+#include <cmath>
+
+#include "CoordinatePlane.h"
+#include "DifferentScreens.h"
+#include "PlotPanel.h"
+#include "PlotPicture.h"
+#include "app/CPU.h"
+
+namespace {
+
+using namespace plane;
+
+struct LineColor {
+    Rgba line;
+    const char* text;
+};
+
+const LineColor LINE_COLORS[] = {{{255, 0, 0, 255}, "red"}, {{0, 0, 255, 255}, "blue"}, {{0, 128, 0, 255}, "green"}};
+const Rgba RED{255, 0, 0, 255};
+const Rgba MARKER_BLUE{0, 0, 255, 255};
+const int MARKER_HALF = 2;  // a 5 by 5 square centred on the point
+const int TEXT_X = LEFT + 10;
+const int TEXT_ROW = 30;  // the equations stack down the plane's top-left corner
+const int EDGE_RISE = UNIT * REACH;  // pixels between the y axis and either side edge, per unit of slope
+
+PlotShape line(PointD from, PointD to, Rgba color) { return {PlotShape::Kind::Line, from, to, color, {}, nullptr}; }
+PlotShape box(PointD a, PointD b, Rgba color) { return {PlotShape::Kind::Box, a, b, color, {}, nullptr}; }
+PlotShape text(std::string s, int x, int y, const char* color) {
+    return {PlotShape::Kind::Text, {double(x), double(y)}, {}, {}, std::move(s), color};
+}
+
+std::string equation(const CPU& cpu, double a, double b) { return cpu.StringDoubleStringDouble("y = ", a, "x + ", b); }
+
+// Line k is drawn from its intercept on the y axis out to x = 10 and x = -10,
+// however far above or below the plane those ends lie.
+void addStraightLine(PlotPicture& picture, const CPU& cpu, Coefficients c, int k) {
+    const PointD intercept{double(ORIGIN_X), std::trunc(ORIGIN_Y - UNIT * c.b)};
+    const PointD right{double(LEFT + SIZE), std::trunc(ORIGIN_Y - UNIT * c.b - EDGE_RISE * c.a)};
+    const PointD left{double(LEFT), std::trunc(ORIGIN_Y - UNIT * c.b + EDGE_RISE * c.a)};
+    const LineColor& color = LINE_COLORS[k - 1];
+    picture.push_back(line(intercept, right, color.line));
+    picture.push_back(line(intercept, left, color.line));
+    picture.push_back(text(equation(cpu, c.a, c.b), TEXT_X, TOP + TEXT_ROW * k, color.text));
+}
+
+PointD pointPixel(double x, double y) {
+    return {LEFT + std::trunc(UNIT * x + HALF), TOP + std::trunc(HALF - UNIT * y)};
+}
+
+void addMarker(PlotPicture& picture, double x, double y) {
+    const PointD p = pointPixel(x, y);
+    picture.push_back(box({p.x - MARKER_HALF, p.y - MARKER_HALF}, {p.x + MARKER_HALF, p.y + MARKER_HALF}, MARKER_BLUE));
+}
+
+}  // namespace
+
+PlotPicture straightLinesPicture(const CPU& cpu, const std::array<Coefficients, 3>& lines) {
+    PlotPicture picture;
+    for (int k = 1; k <= 3; ++k) addStraightLine(picture, cpu, lines[k - 1], k);
+    return picture;
+}
+
+PlotPicture twoPointsPicture(const CPU& cpu, double x1, double y1, double x2, double y2) {
+    PlotPicture picture;
+    if (x1 != x2) {
+        const double a = (y2 - y1) / (x2 - x1);
+        const double b = (x2 * y1 - x1 * y2) / (x2 - x1);
+        const PointD intercept{double(ORIGIN_X), TOP + std::trunc(HALF - UNIT * b)};
+        picture.push_back(line(intercept, {double(LEFT + SIZE), TOP + std::trunc(HALF - UNIT * b - EDGE_RISE * a)}, RED));
+        picture.push_back(line(intercept, {double(LEFT), TOP + std::trunc(HALF - UNIT * b + EDGE_RISE * a)}, RED));
+        picture.push_back(text(equation(cpu, a, b), TEXT_X, TOP + 20, "red"));
+    } else {  // vertical: no y = ax + b exists, so the equation is not shown
+        const PointD through = pointPixel(x1, y1);
+        picture.push_back(line(through, {through.x, double(TOP)}, RED));
+        picture.push_back(line(through, {through.x, double(TOP + SIZE)}, RED));
+    }
+    addMarker(picture, x1, y1);
+    addMarker(picture, x2, y2);
+    return picture;
+}
+
+void DifferentScreens::part4_program1(SDLGraphics* g, CPU* cpu) {
+    drawGridlines(g, cpu);
+    drawStartingLines(g, cpu);
+    drawPlotPanel(g, *cpu, straightLinesPanel(), cpu->getPart4Program1Item());
+    a1 = cpu->string_to_double(cpu->getPart4Program1_a1());
+    b1 = cpu->string_to_double(cpu->getPart4Program1_b1());
+    a2 = cpu->string_to_double(cpu->getPart4Program1_a2());
+    b2 = cpu->string_to_double(cpu->getPart4Program1_b2());
+    a3 = cpu->string_to_double(cpu->getPart4Program1_a3());
+    b3 = cpu->string_to_double(cpu->getPart4Program1_b3());
+    drawPicture(g, straightLinesPicture(*cpu, {{{a1, b1}, {a2, b2}, {a3, b3}}}));
+}
+
+void DifferentScreens::part4_program2(SDLGraphics* g, CPU* cpu) {
+    drawGridlines(g, cpu);
+    drawStartingLines(g, cpu);
+    drawPlotPanel(g, *cpu, twoPointsPanel(), cpu->getPart4Program2Item());
+    x1 = cpu->string_to_double(cpu->getPart4Program2_x1());
+    y1 = cpu->string_to_double(cpu->getPart4Program2_y1());
+    x2 = cpu->string_to_double(cpu->getPart4Program2_x2());
+    y2 = cpu->string_to_double(cpu->getPart4Program2_y2());
+    drawPicture(g, twoPointsPicture(*cpu, x1, y1, x2, y2));
+}

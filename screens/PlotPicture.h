@@ -1,0 +1,60 @@
+#pragma once
+// What a chapter 4 plot draws over the plane, worked out from the typed values
+// before anything is drawn: lines, filled boxes and texts in drawing order,
+// positions in window pixels as unclipped floating-point numbers.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "gfx/LineClip.h"
+
+class CPU;
+class SDLGraphics;
+
+struct PlotShape {
+    enum class Kind { Line, Box, Text };
+    Kind kind;
+    PointD a, b;             // line ends or box corners; a text's top-left corner is `a`
+    Rgba color;              // lines and boxes
+    std::string text;        // texts, in the named colour `textColor`
+    const char* textColor;
+};
+
+using PlotPicture = std::vector<PlotShape>;
+
+// Lines and boxes are cut to the window; texts are drawn as they are.
+void drawPicture(SDLGraphics* g, const PlotPicture& picture);
+
+const int PLOT_TEXT_SIZE = 16;
+
+// y = a·x + b for the three lines of the first plot screen, in order.
+struct Coefficients {
+    double a, b;
+};
+PlotPicture straightLinesPicture(const CPU& cpu, const std::array<Coefficients, 3>& lines);
+
+// The line through (x1, y1) and (x2, y2) with both points marked.
+PlotPicture twoPointsPicture(const CPU& cpu, double x1, double y1, double x2, double y2);
+
+// Two typed vectors and their factors; vector 2 is drawn from the tip of vector 1.
+struct VectorValues {
+    double x1, y1, m1, x2, y2, m2;
+};
+// The tips of factor·w1 and of factor·w1 + factor·w2, as offsets from the
+// plane's corner truncated toward zero.
+struct VectorEnds {
+    double x1, y1, x2, y2;
+};
+VectorEnds vectorEnds(const VectorValues& v);
+// Whether vector 2 (and with it the sum) is drawn: both components non-zero.
+bool secondVectorShown(const VectorValues& v);
+// The sum, vector 1 and vector 2 with their texts; arrowheads come separately.
+PlotPicture vectorsPicture(const CPU& cpu, const VectorValues& v);
+
+// The two 10-pixel strokes of the arrowhead of mb·[x, y] whose tip is at
+// `tip`, each running from its start to the tip; none when mb·[x, y] is zero.
+std::vector<SegmentD> arrowheadStrokes(double x, double y, double mb, PointD tip);
+
+// A tip offset as the int the arrowhead routine takes: far-away tips are held
+// at a distance where they and their strokes stay well outside any window.
+int tipOffset(double offset);

@@ -1,0 +1,132 @@
+// The vector screen: factor·w1 from the origin, factor·w2 from its tip, their
+// sum, a text line for each and an arrowhead on both vectors.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "CoordinatePlane.h"
+#include "DifferentScreens.h"
+#include "PlotPanel.h"
+#include "PlotPicture.h"
+#include "app/CPU.h"
+#include "gfx/SDLGraphics.h"
+
+namespace {
+
+using namespace plane;
+
+const Rgba RED{255, 0, 0, 255};
+const Rgba BLUE{0, 0, 255, 255};
+const Rgba GREEN{0, 128, 0, 255};
+const PointD ORIGIN{double(ORIGIN_X), double(ORIGIN_Y)};
+const int TEXT_X = LEFT + 10;
+
+// Far enough that a tip held there, with its 10-pixel strokes, stays outside
+// any window; near enough that the int arithmetic on it cannot overflow.
+const double FAR_AWAY = 1 << 20;
+
+int sign(double v) { return (v > 0) - (v < 0); }
+
+// The head is a right-angled pair of strokes chosen by the direction of the
+// drawn vector on screen (y grows downward), whatever its exact angle.
+struct Arrowhead {
+    int right, up;   // direction of mb·[x, y] in the plane: -1, 0 or 1 each
+    int dx1, dy1;    // start of the first stroke, relative to the tip
+    int dx2, dy2;    // start of the second stroke
+};
+
+const Arrowhead ARROWHEADS[] = {
+    {1, 1, -10, 0, 0, 10},      // right and up
+    {-1, -1, 0, -10, 10, 0},    // left and down
+    {1, -1, 0, -10, -10, 0},    // right and down
+    {-1, 1, 10, 0, 0, 10},      // left and up
+    {0, 1, -10, 10, 10, 10},    // straight up
+    {1, 0, -10, 10, -10, -10},  // straight right
+    {0, -1, -10, -10, 10, -10}, // straight down
+    {-1, 0, 10, 10, 10, -10},   // straight left
+};
+
+struct NamedRgba {
+    const char* name;
+    Rgba rgba;
+};
+
+const NamedRgba ARROW_COLORS[] = {{"red", RED}, {"blue", BLUE}};
+
+Rgba arrowColor(const std::string& name) {
+    for (const NamedRgba& c : ARROW_COLORS)
+        if (name == c.name) return c.rgba;
+    return BLACK;
+}
+
+PlotShape line(PointD from, PointD to, Rgba color) { return {PlotShape::Kind::Line, from, to, color, {}, nullptr}; }
+PlotShape text(std::string s, int y, const char* color) {
+    return {PlotShape::Kind::Text, {double(TEXT_X), double(y)}, {}, {}, std::move(s), color};
+}
+
+PointD atOffset(double dx, double dy) { return {LEFT + dx, TOP + dy}; }
+
+}  // namespace
+
+VectorEnds vectorEnds(const VectorValues& v) {
+    // End 2 comes from the unrounded sums, not from the rounded end 1.
+    return {std::trunc(HALF + UNIT * v.x1 * v.m1), std::trunc(HALF - UNIT * v.y1 * v.m1),
+            std::trunc(HALF + UNIT * v.x1 * v.m1 + UNIT * v.x2 * v.m2),
+            std::trunc(HALF - UNIT * v.y1 * v.m1 - UNIT * v.y2 * v.m2)};
+}
+
+// A vector 2 lying on an axis counts as absent.
+bool secondVectorShown(const VectorValues& v) { return v.x2 != 0 && v.y2 != 0; }
+
+PlotPicture vectorsPicture(const CPU& cpu, const VectorValues& v) {
+    const VectorEnds e = vectorEnds(v);
+    const PointD end1 = atOffset(e.x1, e.y1), end2 = atOffset(e.x2, e.y2);
+    const bool second = secondVectorShown(v);
+    PlotPicture picture;
+    if (second) {
+        picture.push_back(line(ORIGIN, end2, GREEN));
+        picture.push_back(text(cpu.StringDoubleStringDoubleString("suma = ", v.m1, "w1 + ", v.m2, "w2"), TOP + 90, "green"));
+    }
+    picture.push_back(line(ORIGIN, end1, RED));
+    picture.push_back(text(cpu.DoubleStringDoubleStringDoubleString(v.m1, "w1 = [", v.x1 * v.m1, " , ", v.y1 * v.m1, "]"),
+                           TOP + 30, "red"));
+    if (second) {
+        picture.push_back(line(end1, end2, BLUE));
+        picture.push_back(text(cpu.DoubleStringDoubleStringDoubleString(v.m2, "w2 = [", v.x2 * v.m2, " , ", v.y2 * v.m2, "]"),
+                               TOP + 60, "blue"));
+    }
+    return picture;
+}
+
+std::vector<SegmentD> arrowheadStrokes(double x, double y, double mb, PointD tip) {
+    const int right = sign(x) * sign(mb), up = sign(y) * sign(mb);
+    for (const Arrowhead& head : ARROWHEADS)
+        if (head.right == right && head.up == up)
+            return {{{tip.x + head.dx1, tip.y + head.dy1}, tip}, {{tip.x + head.dx2, tip.y + head.dy2}, tip}};
+    return {};
+}
+
+int tipOffset(double offset) { return static_cast<int>(std::clamp(offset, -FAR_AWAY, FAR_AWAY)); }
+
+void DifferentScreens::drawVectorArrows(SDLGraphics* g, CPU*, double x, double y, double mb, int vecX, int vecY,
+                                        std::string color) {
+    const Rgba rgba = arrowColor(color);
+    for (const SegmentD& stroke : arrowheadStrokes(x, y, mb, atOffset(vecX, vecY)))
+        drawClippedLine(g->getScreen(), stroke.from, stroke.to, rgba);
+}
+
+void DifferentScreens::part4_program3(SDLGraphics* g, CPU* cpu) {
+    drawGridlines(g, cpu);
+    drawStartingLines(g, cpu);
+    drawPlotPanel(g, *cpu, vectorsPanel(), cpu->getPart4Program3Item());
+    x1 = cpu->string_to_double(cpu->getPart4Program3_x1());
+    y1 = cpu->string_to_double(cpu->getPart4Program3_y1());
+    x2 = cpu->string_to_double(cpu->getPart4Program3_x2());
+    y2 = cpu->string_to_double(cpu->getPart4Program3_y2());
+    const VectorValues v{x1, y1, cpu->string_to_double(cpu->getPart4Program3_multiply_by1()),
+                         x2, y2, cpu->string_to_double(cpu->getPart4Program3_multiply_by2())};
+    drawPicture(g, vectorsPicture(*cpu, v));
+    const VectorEnds e = vectorEnds(v);
+    if (secondVectorShown(v)) drawVectorArrows(g, cpu, v.x2, v.y2, v.m2, tipOffset(e.x2), tipOffset(e.y2), "blue");
+    drawVectorArrows(g, cpu, v.x1, v.y1, v.m1, tipOffset(e.x1), tipOffset(e.y1), "red");
+}
