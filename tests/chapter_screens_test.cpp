@@ -29,6 +29,8 @@ const Chapter CHAPTERS[] = {
     {"part3", chapter3Layout, &DifferentScreens::part3, &CPU::setPart3Item, 510, 525},
 };
 
+void PrintTo(const Chapter& chapter, std::ostream* out) { *out << chapter.screen; }
+
 void drawWith(const Chapter& chapter, CPU& cpu) {
     DifferentScreens screens;
     clearFrame();

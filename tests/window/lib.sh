@@ -12,8 +12,11 @@ PROGRAM_PID=""
 WINDOW=""
 
 cleanup() {
-  [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  if [ -n "$PROGRAM_PID" ]; then kill "$PROGRAM_PID" 2>/dev/null || true; fi
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true  # lets it remove its lock file
+  fi
   rm -rf "$WINDOW_TEST_DIR"
 }
 trap cleanup EXIT
@@ -23,32 +26,42 @@ fail() {
   exit 1
 }
 
-# Starts Xvfb on the first free display number from 90 on.
+# Starts Xvfb; it picks a free display itself and writes its number to fd 3,
+# so servers started at the same time never race for one.
 start_display() {
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  local number="$WINDOW_TEST_DIR/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" 2>"$WINDOW_TEST_DIR/xvfb.log" &
   XVFB_PID=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-  fail "Xvfb did not start"
+  for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
+  [ -s "$number" ] || fail "Xvfb did not start: $(cat "$WINDOW_TEST_DIR/xvfb.log")"
+  export DISPLAY=":$(head -n 1 "$number")"
+  unset SDL_VIDEODRIVER SDL_AUDIODRIVER
+  # Under the sanitizers: libX11 keeps a few strings to the end of the process.
+  printf 'leak:libX11.so\n' >"$WINDOW_TEST_DIR/lsan.supp"
+  export LSAN_OPTIONS="suppressions=$WINDOW_TEST_DIR/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+}
+
+# The program's stderr so far.
+program_errors() {
+  cat "$WINDOW_TEST_DIR/stderr"
 }
 
 # Starts the program ($1) in the current folder and waits for its window.
 # There is no window manager: the window is focused by hand.
 start_program() {
   start_display
-  "$1" 2>"$WINDOW_TEST_DIR/stderr" &
+  "$(realpath "$1")" 2>"$WINDOW_TEST_DIR/stderr" &
   PROGRAM_PID=$!
-  WINDOW=$(timeout 20 xdotool search --sync --name '^Calcora$' | head -n 1) || fail "no window captioned Calcora"
+  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Calcora$' | head -n 1) || fail "no window captioned Calcora"
   xdotool windowfocus --sync "$WINDOW"
   sleep 0.3
 }
 
-# Types keys one by one (xdotool key names), leaving each its own frame.
+# Types keys one by one (xdotool key names), leaving each its own frame. A
+# key that ends the program leaves no window for its key-up: that is fine.
 keys() {
   for k in "$@"; do
-    xdotool key --window "$WINDOW" "$k"
+    xdotool key --window "$WINDOW" "$k" 2>/dev/null || ! kill -0 "$PROGRAM_PID" 2>/dev/null || fail "could not type $k"
     sleep 0.05
   done
   sleep 0.3
