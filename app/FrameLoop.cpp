@@ -35,6 +35,7 @@ const ScreenRoutine SCREENS[] = {
 // An unchanged frame is not drawn again: only after an event, a display-mode
 // change or a frame that ran a solve request (whose result shows next frame).
 bool g_redrawNeeded = true;
+Uint32 g_frameDelay = 1;
 
 bool applyDisplayMode() {
     if (!g_cpu->getChangedDisplayMode()) return false;
@@ -91,9 +92,11 @@ bool runFrame() {
         g_graphics->endScene();
         g_redrawNeeded = g_cpu->getSolveThisProgram() != request;
     }
-    SDL_Delay(1);
+    SDL_Delay(g_frameDelay);
     return draw;
 }
+
+void setFrameDelay(Uint32 milliseconds) { g_frameDelay = milliseconds; }
 
 void Start_game() {
     while (g_cpu->isGameRunning()) runFrame();

@@ -29,5 +29,8 @@ void Shutdown();
 // The program: Init, Start_game, Shutdown; 0 on a normal end, 1 when start-up failed.
 int SDL_main(int argc, char* argv[]);
 
+// The pause at the end of every frame, 1 ms; tests that run many frames set 0.
+void setFrameDelay(Uint32 milliseconds);
+
 // Draws the screen `current_menu` names; other names draw nothing.
 void drawCurrentScreen();

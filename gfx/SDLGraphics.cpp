@@ -29,6 +29,10 @@ SDL_Color colorNamed(const std::string& name, int accepted) {
 
 const Uint32 WINDOWED_FLAGS = SDL_HWSURFACE | SDL_DOUBLEBUF;
 
+// Typed values make new lines all the time; past this many kept lines the
+// whole store is dropped and rebuilt from what the next frames draw.
+const std::size_t MAX_KEPT_LINES = 1024;
+
 }  // namespace
 
 SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int green, int blue) {
@@ -51,6 +55,7 @@ SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int 
 SDLGraphics::~SDLGraphics() { shutdown(); }
 
 void SDLGraphics::shutdown() {
+    forgetRenderedLines();
     for (auto& entry : m_fonts)
         if (entry.second) TTF_CloseFont(entry.second);
     m_fonts.clear();
@@ -129,13 +134,30 @@ void SDLGraphics::blit(SDL_Surface* surface, int x, int y) {
 
 void SDLGraphics::drawImage(std::string fileName, int x, int y) { blit(image(fileName), x, y); }
 
+void SDLGraphics::forgetRenderedLines() {
+    for (auto& entry : m_lines) SDL_FreeSurface(entry.second);
+    m_lines.clear();
+}
+
+SDL_Surface* SDLGraphics::renderedLine(const std::string& text, int fontSize, SDL_Color color) {
+    std::string key = text;
+    key += '\0';
+    key += std::to_string(fontSize) + ":" + std::to_string(color.r) + "," + std::to_string(color.g) + "," +
+           std::to_string(color.b);
+    auto found = m_lines.find(key);
+    if (found != m_lines.end()) return found->second;
+    TTF_Font* f = font(fontSize);
+    if (!f) return nullptr;
+    SDL_Surface* rendered = TTF_RenderText_Blended(f, text.c_str(), color);
+    if (!rendered) return nullptr;
+    if (m_lines.size() >= MAX_KEPT_LINES) forgetRenderedLines();
+    m_lines[key] = rendered;
+    return rendered;
+}
+
 void SDLGraphics::drawBlended(const std::string& text, int fontSize, int x, int y, SDL_Color color) {
     if (text.empty()) return;  // a zero-width line renders to nothing
-    TTF_Font* f = font(fontSize);
-    if (!f) return;
-    SDL_Surface* rendered = TTF_RenderText_Blended(f, text.c_str(), color);
-    blit(rendered, x, y);
-    SDL_FreeSurface(rendered);
+    blit(renderedLine(text, fontSize, color), x, y);
 }
 
 void SDLGraphics::drawText(std::string text, int fontSize, int x, int y, std::string color) {

@@ -2,7 +2,8 @@
 // The thin drawing layer over SDL 1.2, SDL_image and SDL_ttf: owns the video
 // surface, clears and presents frames, draws images and text lines in the
 // program's font and named colours. Opened fonts (per size) and decoded
-// images (per file name) are kept for the whole run.
+// images (per file name) are kept for the whole run, and rendered text lines
+// are kept while they are few (a frame redraws the same lines again).
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
@@ -52,6 +53,8 @@ private:
     SDL_Surface* image(const std::string& fileName);
     void blit(SDL_Surface* surface, int x, int y);
     void drawBlended(const std::string& text, int fontSize, int x, int y, SDL_Color color);
+    SDL_Surface* renderedLine(const std::string& text, int fontSize, SDL_Color color);
+    void forgetRenderedLines();
     void reportOnce(const std::string& what, const std::string& fileName);
     void shutdown();
 
@@ -64,5 +67,6 @@ private:
 
     std::map<int, TTF_Font*> m_fonts;              // null entries: the font could not be opened
     std::map<std::string, SDL_Surface*> m_images;  // null entries: the image could not be loaded
+    std::map<std::string, SDL_Surface*> m_lines;   // rendered text lines by text, size and colour
     std::set<std::string> m_reported;
 };
