@@ -113,6 +113,7 @@ const std::vector<SolveStep> CHAPTER1_STEPS = {
 }  // namespace
 
 const ChapterLayout& chapter1Layout() { return CHAPTER1; }
+const std::vector<SolveStep>& chapter1Steps() { return CHAPTER1_STEPS; }
 
 void DifferentScreens::part1(SDLGraphics* g, CPU* cpu) {
     drawChapterScreen(g, *cpu, CHAPTER1, cpu->getPart1Item());

@@ -115,6 +115,7 @@ const std::vector<SolveStep> CHAPTER2_STEPS = {
 }  // namespace
 
 const ChapterLayout& chapter2Layout() { return CHAPTER2; }
+const std::vector<SolveStep>& chapter2Steps() { return CHAPTER2_STEPS; }
 
 void DifferentScreens::part2(SDLGraphics* g, CPU* cpu) {
     drawChapterScreen(g, *cpu, CHAPTER2, cpu->getPart2Item());

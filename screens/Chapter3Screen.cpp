@@ -77,6 +77,7 @@ const std::vector<SolveStep> CHAPTER3_STEPS = {
 }  // namespace
 
 const ChapterLayout& chapter3Layout() { return CHAPTER3; }
+const std::vector<SolveStep>& chapter3Steps() { return CHAPTER3_STEPS; }
 
 void DifferentScreens::part3(SDLGraphics* g, CPU* cpu) {
     drawChapterScreen(g, *cpu, CHAPTER3, cpu->getPart3Item());

@@ -98,6 +98,10 @@ Calculator prepared() {
 const ChapterLayout& chapter1Layout();
 const ChapterLayout& chapter2Layout();
 const ChapterLayout& chapter3Layout();
+// The three chapters' calculations, one step per request.
+const std::vector<SolveStep>& chapter1Steps();
+const std::vector<SolveStep>& chapter2Steps();
+const std::vector<SolveStep>& chapter3Steps();
 
 // Marker of the exercise screens and the x of the "Back" marker.
 constexpr const char* EXERCISE_MARKER = "images/select2.png";
