@@ -77,6 +77,7 @@ bool wholeFrameIs(testsupport::Rgb color) {
 class FrameLoop : public ::testing::Test {
 protected:
     void SetUp() override {
+        testsupport::closeGraphics();  // the program has SDL to itself
         ASSERT_TRUE(Init());
         for (int i = 0; i < 100 && handleInput(); ++i) {
         }  // whatever the driver queued at start-up
@@ -259,6 +260,7 @@ TEST(StartUp, FailsWithAMessageWhenTheVideoDriverCannotStart) {
     const char* previous = std::getenv("SDL_VIDEODRIVER");
     const std::string saved = previous ? previous : "";
     setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+    testsupport::closeGraphics();  // an open window would let SDL skip starting video
     testing::internal::CaptureStderr();
     const int status = SDL_main(0, nullptr);
     const std::string message = testing::internal::GetCapturedStderr();
