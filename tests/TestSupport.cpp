@@ -13,12 +13,14 @@ std::unique_ptr<SDLGraphics> g_window;
 SDLGraphics& graphics() {
     const bool alive = g_window && SDL_WasInit(SDL_INIT_VIDEO) && SDL_GetVideoSurface() == g_window->getScreen();
     if (!alive) {
-        g_window.release();  // SDL was shut down under it: its surface is gone
+        g_window.reset();  // SDL was shut down under it; its own fonts and images still need freeing
         g_window = std::make_unique<SDLGraphics>(1000, 700, "Calcora", 255, 255, 255);
         useEnglish();
     }
     return *g_window;
 }
+
+void closeGraphics() { g_window.reset(); }
 
 void clearFrame() { graphics().beginScene(); }
 

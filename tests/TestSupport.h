@@ -31,6 +31,8 @@ const Rgb SILVER{192, 192, 192};
 // first use and again whenever SDL was shut down since; the text table is
 // loaded in English when the window is made.
 SDLGraphics& graphics();
+// Closes that window and shuts SDL down, for tests that start SDL themselves.
+void closeGraphics();
 // Clears the frame to white, as every frame starts.
 void clearFrame();
 Rgb pixel(int x, int y);

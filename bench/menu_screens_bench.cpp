@@ -1,0 +1,50 @@
+// One whole frame of the menu screens, as the frame loop draws it: clear,
+// draw the screen, present. Target: at most 1 ms per frame (median).
+#include <benchmark/benchmark.h>
+
+#include "app/CPU.h"
+#include "app/GlobalVariables.h"
+#include "gfx/SDLGraphics.h"
+#include "screens/DifferentScreens.h"
+
+namespace {
+
+// One window for every benchmark, as the program has one.
+struct Scene {
+    SDLGraphics graphics{1000, 700, "Calcora", 255, 255, 255};
+    CPU cpu;
+    DifferentScreens screens;
+    Scene() { setUpLanguage(); }
+};
+
+Scene& scene() {
+    static Scene s;
+    return s;
+}
+
+template <typename Draw>
+void frames(benchmark::State& state, Draw draw) {
+    Scene& s = scene();
+    if (!s.graphics.isReady()) {
+        state.SkipWithError("no window");
+        return;
+    }
+    for (auto _ : state) {
+        s.graphics.beginScene();
+        draw(s);
+        s.graphics.endScene();
+    }
+}
+
+void BM_StartScreenFrame(benchmark::State& state) {
+    frames(state, [](Scene& s) { s.screens.start_screen(&s.graphics, &s.cpu); });
+}
+
+void BM_OptionsFrame(benchmark::State& state) {
+    frames(state, [](Scene& s) { s.screens.options(&s.graphics, &s.cpu); });
+}
+
+}  // namespace
+
+BENCHMARK(BM_StartScreenFrame)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_OptionsFrame)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);

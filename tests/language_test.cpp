@@ -1,0 +1,205 @@
+// The text table: both wordings, the language toggle, and that every text
+// is rewritten by each switch.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/GlobalVariables.h"
+
+namespace {
+
+struct Text {
+    std::string Language::*member;
+    const char* name;
+};
+
+#define TEXT(name) {&Language::name, #name}
+// Every text of the table, in declaration order.
+const std::vector<Text> ALL_TEXTS = {
+    TEXT(start_screen_line1), TEXT(start_screen_line2), TEXT(start_screen_line3), TEXT(start_screen_line4),
+    TEXT(start_screen_line5), TEXT(start_screen_line6), TEXT(start_screen_line7), TEXT(start_screen_language1),
+    TEXT(start_screen_language2), TEXT(part4_line1), TEXT(part4_line2), TEXT(part4_line3),
+    TEXT(part4_line4), TEXT(part4_line5), TEXT(options_line1), TEXT(options_line2),
+    TEXT(options_line3), TEXT(options_line4), TEXT(options_fullscreen_on), TEXT(options_fullscreen_off),
+    TEXT(options_gridlines_on), TEXT(options_gridlines_off), TEXT(options_controls), TEXT(options_key1),
+    TEXT(options_key2), TEXT(options_key3), TEXT(options_key4), TEXT(options_key5),
+    TEXT(about_line1), TEXT(about_line2), TEXT(about_line3), TEXT(about_line4),
+    TEXT(about_line5), TEXT(about_line6), TEXT(about_line7), TEXT(_back),
+    TEXT(to_remove_data_press), TEXT(_delete), TEXT(results_from), TEXT(part1_program1_line1),
+    TEXT(part1_program1_line2), TEXT(part1_program1_line3), TEXT(part1_program1_line4), TEXT(part1_program1_line5),
+    TEXT(part1_program2_line1), TEXT(part1_program2_line2), TEXT(part1_program2_line3), TEXT(part1_program2_line4),
+    TEXT(part1_program2_line5), TEXT(part1_program3_line1), TEXT(part1_program3_line2), TEXT(part1_program3_line3),
+    TEXT(part1_program4_line1), TEXT(part1_program4_line2), TEXT(part1_program4_line3), TEXT(part1_program4_line4),
+    TEXT(part1_program5and6_line1), TEXT(part1_program5and6_line2), TEXT(part1_program5and6_line3), TEXT(part1_program5and6_line4),
+    TEXT(part1_program5and6_line5), TEXT(part1_program5and6_line6), TEXT(part1_program7_line1), TEXT(part1_program7_line2),
+    TEXT(part1_program7_line3), TEXT(part1_program7_line4), TEXT(part2_program1_line1), TEXT(part2_program1_line2),
+    TEXT(part2_program1_line3), TEXT(part2_program1_line4), TEXT(part2_program1_line5), TEXT(part2_program1_line6),
+    TEXT(part2_program2_line1), TEXT(part2_program2_line2), TEXT(part2_program2_line3), TEXT(part2_program2_line4),
+    TEXT(part2_program3_line1), TEXT(part2_program3_line2), TEXT(part2_program3_line3), TEXT(part2_program3_line4),
+    TEXT(part2_program3_line5), TEXT(part2_program3_line6), TEXT(part2_program4_line1), TEXT(part2_program4_line2),
+    TEXT(part2_program4_line3), TEXT(part2_program4_line4), TEXT(part2_program4_line5), TEXT(part2_program4_line6),
+    TEXT(part2_program5_line1), TEXT(part2_program5_line2), TEXT(part2_program5_line3), TEXT(part2_program5_line4),
+    TEXT(part2_program5_line5), TEXT(part2_program5_line6), TEXT(part2_program5_line7), TEXT(part2_program5_line8),
+    TEXT(part2_program5_line9), TEXT(part2_program5_line10), TEXT(part3_program1_line1), TEXT(part3_program1_line2),
+    TEXT(part3_program1_line3), TEXT(part3_program1_line4), TEXT(part3_program2_line1), TEXT(part3_program2_line2),
+    TEXT(part3_program2_line3), TEXT(part3_program2_line4), TEXT(part3_program3_line1), TEXT(part3_program3_line2),
+    TEXT(part3_program3_line3), TEXT(part3_program3_line4), TEXT(part3_program3_line5), TEXT(part3_program3_line6),
+    TEXT(part3_program4_line1), TEXT(part3_program4_line2), TEXT(part3_program4_line3), TEXT(part3_program4_line4),
+    TEXT(part3_program4_line5), TEXT(part4_program1_line1), TEXT(part4_program1_line2), TEXT(part4_program1_line3),
+    TEXT(part4_program1_a), TEXT(part4_program1_b), TEXT(part4_program2_line1), TEXT(part4_program2_line2),
+    TEXT(part4_program2_point1), TEXT(part4_program2_point2), TEXT(part4_program2_x), TEXT(part4_program2_y),
+    TEXT(part4_program3_line1), TEXT(part4_program3_line2), TEXT(part4_program3_vector1), TEXT(part4_program3_vector2),
+    TEXT(part4_program3_x), TEXT(part4_program3_y), TEXT(part4_program3_m_vector1_by), TEXT(part4_program3_m_vector2_by),
+    TEXT(program2), TEXT(program3_1), TEXT(program3_2), TEXT(program3_3),
+    TEXT(program4_1), TEXT(program4_2), TEXT(program4_3), TEXT(program5_1),
+    TEXT(program5_2), TEXT(program6_1), TEXT(program6_2), TEXT(program7_1),
+    TEXT(program7_2), TEXT(program11_1), TEXT(program11_2), TEXT(program12_1),
+    TEXT(program12_2), TEXT(program12_3), TEXT(program12_4), TEXT(program12_5),
+    TEXT(program12_6), TEXT(program13), TEXT(program15_1), TEXT(program15_2),
+    TEXT(program15_3), TEXT(error_division_by_zero), TEXT(error_zero_denominator), TEXT(error_primes_range),
+    TEXT(error_recurring_decimal), TEXT(error_too_long),
+};
+#undef TEXT
+
+Language english() {
+    Language l;
+    l.ChangeToEnglish();
+    return l;
+}
+
+Language polish() {
+    Language l;
+    l.ChangeToPolish();
+    return l;
+}
+
+// Names of the texts that differ between two tables.
+std::vector<std::string> differences(const Language& a, const Language& b) {
+    std::vector<std::string> names;
+    for (const Text& t : ALL_TEXTS)
+        if (a.*t.member != b.*t.member) names.push_back(t.name);
+    return names;
+}
+
+}  // namespace
+
+TEST(TextTable, TheListAboveCoversEveryText) {
+    EXPECT_EQ(ALL_TEXTS.size(), static_cast<std::size_t>(LANGUAGE_TEXT_COUNT));
+    EXPECT_EQ(sizeof(Language), ALL_TEXTS.size() * sizeof(std::string));
+}
+
+TEST(TextTable, ANewTableIsEmptyUntilALanguageIsLoaded) {
+    const Language fresh;
+    for (const Text& t : ALL_TEXTS) EXPECT_EQ(fresh.*t.member, "") << t.name;
+}
+
+TEST(TextTable, EnglishWordingKeepsItsBlanks) {
+    const Language en = english();
+    EXPECT_EQ(en.start_screen_line1, "1. Natural numbers and integers");
+    EXPECT_EQ(en.start_screen_line7, "Exit");
+    EXPECT_EQ(en.start_screen_language1, "zmien na:");
+    EXPECT_EQ(en.start_screen_language2, "POLSKI");
+    EXPECT_EQ(en.options_line2, "Fullscreen: ");
+    EXPECT_EQ(en.options_line3, "Grid on the chart: ");
+    EXPECT_EQ(en.options_fullscreen_off, "off");
+    EXPECT_EQ(en.options_key5, "escape - back to previous screen");
+    EXPECT_EQ(en.about_line1, "About program");
+    EXPECT_EQ(en.results_from, "Results from tasks 2 and 7 are saved to file results.txt");
+    EXPECT_EQ(en.part1_program7_line2, "for numbers n: 4<=n<=2500");
+    EXPECT_EQ(en.part3_program2_line2, "a common fraction. Example: 0.12[857]");
+    EXPECT_EQ(en.program2, "Number of prime numbers: ");
+    EXPECT_EQ(en.program3_2, " amount to: ");
+    EXPECT_EQ(en.program4_1, ": yes    ");
+    EXPECT_EQ(en.program5_2, " is: ");
+    EXPECT_EQ(en.program6_1, "Lowest common multiple of numers ");
+    EXPECT_EQ(en.program15_3, "Fractions 1 and 2 are equal.");
+    EXPECT_EQ(en.error_division_by_zero, "Division by zero is not allowed");
+    EXPECT_EQ(en.error_zero_denominator, "The denominator cannot be 0");
+    EXPECT_EQ(en.error_primes_range, "Enter numbers from 0 to 1000000");
+    EXPECT_EQ(en.error_recurring_decimal, "Write the decimal like 0.12[857]");
+    EXPECT_EQ(en.error_too_long, "The answer is too long to show");
+}
+
+TEST(TextTable, PolishWordingIsPlainAscii) {
+    const Language pl = polish();
+    EXPECT_EQ(pl.start_screen_line7, "Wyjscie");
+    EXPECT_EQ(pl.start_screen_language1, "change to:");
+    EXPECT_EQ(pl.start_screen_language2, "ENGLISH");
+    EXPECT_EQ(pl.part4_line1, "Funckje liniowe i wektory");
+    EXPECT_EQ(pl.options_line2, "Pelen ekran: ");
+    EXPECT_EQ(pl.options_line3, "Kratki na wykresie: ");
+    EXPECT_EQ(pl.options_fullscreen_off, "wylaczony");
+    EXPECT_EQ(pl.options_gridlines_off, "wylaczone");
+    EXPECT_EQ(pl.options_gridlines_on, "wlaczone");
+    EXPECT_EQ(pl.about_line2, "Stworzony przez:");
+    EXPECT_EQ(pl.program5_2, " wynosi: ");
+    EXPECT_EQ(pl.program4_2, ": nie    ");
+    EXPECT_EQ(pl.error_division_by_zero, "Nie mozna dzielic przez zero");
+    EXPECT_EQ(pl.error_zero_denominator, "Mianownik nie moze byc zerem");
+    EXPECT_EQ(pl.error_primes_range, "Wpisz liczby od 0 do 1000000");
+    EXPECT_EQ(pl.error_recurring_decimal, "Zapisz ulamek tak jak 0.12[857]");
+    EXPECT_EQ(pl.error_too_long, "Odpowiedz jest za dluga, by ja pokazac");
+
+    for (const Language& table : {english(), pl})
+        for (const Text& t : ALL_TEXTS)
+            for (unsigned char c : table.*t.member) EXPECT_LT(c, 128) << t.name;
+}
+
+TEST(TextTable, EveryTextButTheEmptyAboutRowIsFilledInBothLanguages) {
+    for (const Language& table : {english(), polish()})
+        for (const Text& t : ALL_TEXTS) {
+            if (std::string(t.name) == "about_line4")
+                EXPECT_EQ(table.*t.member, "");
+            else
+                EXPECT_NE(table.*t.member, "") << t.name;
+        }
+}
+
+TEST(TextTable, OnlyTheLanguageNeutralTextsReadTheSameInBoth) {
+    const std::vector<std::string> expected = {
+        "about_line3",          "about_line4",      "_delete",          "part1_program1_line2", "part1_program1_line3",
+        "part1_program1_line4", "part1_program4_line2", "part4_program1_a", "part4_program1_b", "part4_program2_x",
+        "part4_program2_y",     "part4_program3_x", "part4_program3_y",
+    };
+    const std::vector<std::string> different = differences(english(), polish());
+    std::set<std::string> same;
+    for (const Text& t : ALL_TEXTS) same.insert(t.name);
+    for (const std::string& name : different) same.erase(name);
+    EXPECT_EQ(same, std::set<std::string>(expected.begin(), expected.end()));
+}
+
+TEST(TextTable, EachSwitchRewritesEveryText) {
+    Language table;
+    for (const Text& t : ALL_TEXTS) table.*t.member = "stale";
+    table.ChangeToPolish();
+    EXPECT_TRUE(differences(table, polish()).empty());
+    for (const Text& t : ALL_TEXTS) table.*t.member = "stale";
+    table.ChangeToEnglish();
+    EXPECT_TRUE(differences(table, english()).empty());
+}
+
+TEST(TextTable, SwitchingTwiceRestoresEnglishEverywhere) {
+    setUpLanguage();
+    ASSERT_NE(lang_file, nullptr);
+    EXPECT_EQ(language, "English");
+    EXPECT_TRUE(differences(*lang_file, english()).empty());
+
+    switchLanguage();
+    EXPECT_EQ(language, "Polish");
+    EXPECT_EQ(lang_file->start_screen_language2, "ENGLISH");
+    EXPECT_TRUE(differences(*lang_file, polish()).empty());
+
+    switchLanguage();
+    EXPECT_EQ(language, "English");
+    EXPECT_EQ(differences(*lang_file, english()), std::vector<std::string>{});
+
+    // Start-up again on a table left in Polish keeps the same table and loads English.
+    switchLanguage();
+    Language* const before = lang_file;
+    setUpLanguage();
+    EXPECT_EQ(lang_file, before);
+    EXPECT_EQ(language, "English");
+    EXPECT_TRUE(differences(*lang_file, english()).empty());
+}

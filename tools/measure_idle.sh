@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Measures the processor time the program uses while it sits idle on the
+# start screen: it runs on a private Xvfb display, settles for 2 seconds, and
+# its user and system time are read from /proc over the next 10 seconds.
+# Usage: tools/measure_idle.sh [path/to/calcora]   (default: build-rel/run/calcora)
+# Prints the share of one core; exits 1 when it is 5% or more.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+program=$(realpath "${1:-$root/build-rel/run/calcora}")
+[ -x "$program" ] || { echo "no program at $program (build the Release tree first)" >&2; exit 2; }
+seconds=10
+goal_percent=5
+
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+start_xvfb() {
+  local n i
+  for n in $(seq 191 290); do
+    { [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; } && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for i in $(seq 50); do
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+  done
+  return 1
+}
+
+# User plus system time of the process so far, in clock ticks (fields 14 and
+# 15 of /proc/PID/stat, counted after the parenthesised command name).
+ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
+
+start_xvfb || { echo "no free display for Xvfb" >&2; exit 2; }
+export SDL_VIDEODRIVER=x11
+cd "$(dirname "$program")"
+"$program" >/dev/null 2>&1 &
+app_pid=$!
+sleep 2
+kill -0 "$app_pid" 2>/dev/null || { echo "the program ended early" >&2; exit 2; }
+
+before=$(ticks "$app_pid")
+sleep "$seconds"
+after=$(ticks "$app_pid")
+hz=$(getconf CLK_TCK)
+
+awk -v used=$((after - before)) -v hz="$hz" -v s="$seconds" -v goal="$goal_percent" 'BEGIN {
+  percent = 100 * used / (hz * s)
+  printf "idle on the start screen: %.2f%% of one core (%d ticks in %d s; goal under %d%%)\n", percent, used, s, goal
+  exit percent >= goal
+}'
