@@ -1,0 +1,157 @@
+// Draws every screen through the program's own screen routines, on SDL's
+// dummy video driver, and saves each frame as a BMP named after the shot.
+// Run it in the run folder: the screens read ARIAL.TTF and images/ from the
+// working directory (and the prime listing writes results.txt there).
+// tools/make_screenshots.sh turns the BMPs into the README's PNGs.
+//
+// Usage: calcora_screenshots [output folder]   (default: screenshots)
+#include <SDL/SDL.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <initializer_list>
+#include <iostream>
+#include <string>
+
+#include "app/CPU.h"
+#include "app/FrameLoop.h"
+#include "app/GlobalVariables.h"
+
+namespace {
+
+struct Typed {
+    Field field;
+    const char* text;
+};
+
+// One picture: the file name (no extension), the language and screen shown,
+// and what the pupil would have done first (typed values, highlight, options,
+// a pending solve request).
+struct Shot {
+    const char* file;
+    const char* language;
+    const char* screen;
+    void (*prepare)(CPU& cpu);
+};
+
+void type(CPU& cpu, std::initializer_list<Typed> values) {
+    for (const Typed& value : values) cpu.setField(value.field, value.text);
+}
+
+const Shot SHOTS[] = {
+    {"start-en", "English", "start screen", [](CPU&) {}},
+    {"start-pl", "Polish", "start screen", [](CPU&) {}},
+    {"options", "English", "options menu",
+     [](CPU& cpu) {
+         cpu.setFullscreen(true);  // the flag only: the video mode stays as it is
+         cpu.setGridlines(true);
+         cpu.setOptionsItem("2");
+     }},
+    {"about", "English", "about menu", [](CPU&) {}},
+    {"chapter1-remainder", "English", "part1",
+     [](CPU& cpu) {
+         type(cpu, {{Field::part1_program1_n, "17"}, {Field::part1_program1_k, "5"}});
+         cpu.setPart1Item("calculate1");
+         cpu.setSolveThisProgram("part1_program1");
+     }},
+    {"chapter1-primes", "English", "part1",
+     [](CPU& cpu) {
+         type(cpu, {{Field::part1_program2_from, "1"}, {Field::part1_program2_to, "100"}});
+         cpu.setPart1Item("calculate2");
+         cpu.setSolveThisProgram("part1_program2");
+     }},
+    {"chapter2-operations", "English", "part2",
+     [](CPU& cpu) {
+         type(cpu, {{Field::part2_program1_n1a, "1"}, {Field::part2_program1_n1b, "2"},
+                    {Field::part2_program1_n2a, "1"}, {Field::part2_program1_n2b, "3"}});
+         cpu.setPart2Item("calculate1");
+         cpu.setSolveThisProgram("part2_program1");
+     }},
+    {"chapter3-recurring", "English", "part3",
+     [](CPU& cpu) {
+         type(cpu, {{Field::part3_program2_n, "0.12[857]"}});
+         cpu.setPart3Item("calculate2");
+         cpu.setSolveThisProgram("part3_program2");
+     }},
+    {"chapter4-menu", "English", "part4", [](CPU&) {}},
+    {"plot-lines", "English", "part4 program1",
+     [](CPU& cpu) {
+         type(cpu, {{Field::part4_program1_a1, "2"}, {Field::part4_program1_b1, "-1"},
+                    {Field::part4_program1_a2, "-0.5"}, {Field::part4_program1_b2, "3"},
+                    {Field::part4_program1_a3, "1"}, {Field::part4_program1_b3, "0"}});
+         cpu.setGridlines(true);
+     }},
+    {"plot-two-points", "English", "part4 program2",
+     [](CPU& cpu) {
+         type(cpu, {{Field::part4_program2_x1, "0"}, {Field::part4_program2_y1, "1"},
+                    {Field::part4_program2_x2, "1"}, {Field::part4_program2_y2, "3"}});
+     }},
+    {"plot-vectors", "English", "part4 program3",
+     [](CPU& cpu) {
+         // both factors keep their start-up value 1
+         type(cpu, {{Field::part4_program3_x1, "3"}, {Field::part4_program3_y1, "4"},
+                    {Field::part4_program3_x2, "2"}, {Field::part4_program3_y2, "-3"}});
+     }},
+};
+
+void useLanguage(const std::string& wanted) {
+    if (language != wanted) switchLanguage();
+}
+
+// One frame as the frame loop draws it. A frame that runs a solve request
+// shows its answer only in the next frame, so that one is drawn too.
+void drawShotFrames() {
+    const std::string request = g_cpu->getSolveThisProgram();
+    g_graphics->beginScene();
+    drawCurrentScreen();
+    if (g_cpu->getSolveThisProgram() == request) return;
+    g_graphics->beginScene();
+    drawCurrentScreen();
+}
+
+// The answer texts in the panel, for a glance at the run's output.
+void printSolution(const Shot& shot) {
+    std::cout << shot.file;
+    if (!g_cpu->getSolution().empty()) std::cout << "\n  " << g_cpu->getSolution();
+    for (int n = 1; n <= 5; ++n)
+        if (!g_cpu->getSolutionLine(n).empty()) std::cout << "\n  " << g_cpu->getSolutionLine(n);
+    std::cout << "\n";
+}
+
+bool take(const Shot& shot, const std::filesystem::path& folder) {
+    *g_cpu = CPU();
+    useLanguage(shot.language);
+    g_cpu->setCurrentMenu(shot.screen);
+    shot.prepare(*g_cpu);
+    drawShotFrames();
+    printSolution(shot);
+    const std::string file = (folder / (std::string(shot.file) + ".bmp")).string();
+    if (SDL_SaveBMP(g_graphics->getScreen(), file.c_str()) == 0) return true;
+    std::cerr << "calcora_screenshots: cannot write " << file << ": " << SDL_GetError() << "\n";
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const std::filesystem::path folder = argc > 1 ? argv[1] : "screenshots";
+    std::filesystem::create_directories(folder);
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+
+    g_cpu = new CPU();
+    g_graphics = new SDLGraphics(g_cpu->getWindowWidth(), g_cpu->getWindowHeight(), WINDOW_TITLE, 255, 255, 255);
+    if (!g_graphics->isReady()) {
+        std::cerr << "calcora_screenshots: " << g_graphics->startupError() << "\n";
+        return 1;
+    }
+    g_different_screens = new DifferentScreens();
+    setUpLanguage();
+
+    bool allWritten = true;
+    for (const Shot& shot : SHOTS) allWritten = take(shot, folder) && allWritten;
+
+    delete g_different_screens;
+    delete g_graphics;
+    delete g_cpu;
+    return allWritten ? 0 : 1;
+}
