@@ -116,12 +116,16 @@ protected:
         }
     }
 
-    // The row drawn by the screen looks exactly like the text drawn alone.
+    // The row drawn by the screen looks exactly like the text drawn alone,
+    // over the text's own width (a picture may stand further right).
     void expectRow(const std::function<void()>& screen, const std::string& text, int size, int y,
                    const char* color = "black") {
-        const Box row{62, y, 1000, y + 30};
         clearFrame();
+        const std::vector<Rgb> blank = capture(WHOLE_WINDOW);
         g->drawText(text, size, 62, y, color);
+        const Box inked = changedBox(blank, capture(WHOLE_WINDOW));
+        ASSERT_LT(inked.x0, inked.x1) << "\"" << text << "\" draws nothing";
+        const Box row{62, y, inked.x1 + 2, y + 30};
         const std::vector<Rgb> alone = capture(row);
         clearFrame();
         screen();
@@ -239,7 +243,7 @@ TEST_F(MenuScreens, AboutShowsItsCreditsWithoutAMarker) {
     clearFrame();
     about();
     EXPECT_TRUE(allWhite({0, 0, 62, 700}));
-    EXPECT_TRUE(allWhite({62, 384, 1000, 410}));  // the empty row
+    EXPECT_TRUE(allWhite({62, 384, 390, 410}));  // the empty row, left of the picture
     expectRow(about, "About program", 20, 264);
     expectRow(about, "Created by:", 16, 324);
     expectRow(about, "as addition to book:", 16, 414);

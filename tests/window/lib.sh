@@ -98,3 +98,30 @@ wait_for_exit() {
   done
   echo "still running"
 }
+
+# Crops the box w x h at (x, y) of screenshot $1 into $WINDOW_TEST_DIR/box.png.
+crop_box() {
+  convert "$WINDOW_TEST_DIR/$1.png" -crop "$4x$5+$2+$3" +repage "$WINDOW_TEST_DIR/box.png"
+}
+
+# 1 when every pixel of the box w x h at (x, y) of screenshot $1 is white.
+all_white() {
+  crop_box "$@"
+  convert "$WINDOW_TEST_DIR/box.png" -format '%[fx:minima==1]' info:
+}
+
+# 1 when the box holds a pixel of the exact colour $6 (as "r,g,b").
+has_colour() {
+  crop_box "$1" "$2" "$3" "$4" "$5"
+  local r g b
+  IFS=, read -r r g b <<<"$6"
+  convert "$WINDOW_TEST_DIR/box.png" -fx "abs(r*255-$r)<0.5 && abs(g*255-$g)<0.5 && abs(b*255-$b)<0.5" \
+    -format '%[fx:maxima==1]' info:
+}
+
+# How many pixels of the box w x h at (x, y) differ between screenshots $1 and $2.
+changed() {
+  convert "$WINDOW_TEST_DIR/$1.png" -crop "$5x$6+$3+$4" +repage "$WINDOW_TEST_DIR/before.png"
+  convert "$WINDOW_TEST_DIR/$2.png" -crop "$5x$6+$3+$4" +repage "$WINDOW_TEST_DIR/after.png"
+  compare -metric AE "$WINDOW_TEST_DIR/before.png" "$WINDOW_TEST_DIR/after.png" null: 2>&1 || true
+}
