@@ -84,7 +84,7 @@ void drawCurrentScreen() {
 bool runFrame() {
     if (applyDisplayMode()) g_redrawNeeded = true;
     if (handleInput()) g_redrawNeeded = true;
-    const bool draw = g_redrawNeeded;
+    const bool draw = g_redrawNeeded && g_graphics->getScreen() != nullptr;
     if (draw) {
         const std::string request = g_cpu->getSolveThisProgram();
         g_graphics->beginScene();

@@ -84,12 +84,15 @@ bool SDLGraphics::openVideoMode(int width, int height, Uint32 flags) {
 }
 
 void SDLGraphics::beginScene() {
+    if (!m_screen) return;
     Uint32 color = SDL_MapRGB(m_screen->format, m_backgroundColorRed % 256, m_backgroundColorGreen % 256,
                               m_backgroundColorBlue % 256);
     SDL_FillRect(m_screen, nullptr, color);
 }
 
-void SDLGraphics::endScene() { SDL_Flip(m_screen); }
+void SDLGraphics::endScene() {
+    if (m_screen) SDL_Flip(m_screen);
+}
 
 void SDLGraphics::setBackgroundColor(int red, int green, int blue) {
     m_backgroundColorRed = red;
@@ -99,8 +102,12 @@ void SDLGraphics::setBackgroundColor(int red, int green, int blue) {
 
 void SDLGraphics::toggleFullscreenMode(bool fullscreen) {
     Uint32 flags = WINDOWED_FLAGS | (fullscreen ? SDL_FULLSCREEN : 0);
-    if (!openVideoMode(FULLSCREEN_WIDTH, FULLSCREEN_HEIGHT, flags))
-        std::cerr << "calcora: " << m_startupError << "\n";
+    if (openVideoMode(FULLSCREEN_WIDTH, FULLSCREEN_HEIGHT, flags)) return;
+    std::cerr << "calcora: " << m_startupError << "\n";
+    // A failed switch may have taken the old surface with it: fall back to a
+    // window, and else keep only what SDL still has (nothing is drawn then).
+    if (fullscreen && openVideoMode(FULLSCREEN_WIDTH, FULLSCREEN_HEIGHT, WINDOWED_FLAGS)) return;
+    m_screen = SDL_GetVideoSurface();
 }
 
 void SDLGraphics::reportOnce(const std::string& what, const std::string& fileName) {
