@@ -124,13 +124,23 @@ TTF_Font* SDLGraphics::font(int size) {
     return opened;
 }
 
+// A picture kept in the display's own pixel format blits several times
+// faster than the decoded PNG; its transparency is kept.
+SDL_Surface* SDLGraphics::inDisplayFormat(SDL_Surface* loaded) {
+    if (!loaded || !m_screen) return loaded;
+    SDL_Surface* converted = (loaded->flags & SDL_SRCALPHA) ? SDL_DisplayFormatAlpha(loaded) : SDL_DisplayFormat(loaded);
+    if (!converted) return loaded;
+    SDL_FreeSurface(loaded);
+    return converted;
+}
+
 SDL_Surface* SDLGraphics::image(const std::string& fileName) {
     auto found = m_images.find(fileName);
     if (found != m_images.end()) return found->second;
     SDL_Surface* loaded = IMG_Load(fileName.c_str());
     if (!loaded) reportOnce("cannot load the image", fileName);
-    m_images[fileName] = loaded;
-    return loaded;
+    m_images[fileName] = inDisplayFormat(loaded);
+    return m_images[fileName];
 }
 
 void SDLGraphics::blit(SDL_Surface* surface, int x, int y) {

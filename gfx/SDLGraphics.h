@@ -51,6 +51,7 @@ private:
     bool openVideoMode(int width, int height, Uint32 flags);
     TTF_Font* font(int size);
     SDL_Surface* image(const std::string& fileName);
+    SDL_Surface* inDisplayFormat(SDL_Surface* loaded);
     void blit(SDL_Surface* surface, int x, int y);
     void drawBlended(const std::string& text, int fontSize, int x, int y, SDL_Color color);
     SDL_Surface* renderedLine(const std::string& text, int fontSize, SDL_Color color);
