@@ -10,6 +10,7 @@
 // is 17 mod 5 in English ("@" to "J" are lengths 0 to 10, "P" to "Z" raw).
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 

@@ -4,6 +4,7 @@
 // After every key the store must still describe a screen the program has.
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
