@@ -28,7 +28,7 @@ public:
     void part4_program3_enter_value(CPU* cpu, std::string nr);
 
 private:
-    SDL_Event m_event{};  // not used
+    [[maybe_unused]] SDL_Event m_event{};  // not used
     bool m_windowClosed = false;
 };
 

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Configures and builds the fuzz targets with clang in the tree given
+# (default build/fuzz), apart from the g++ trees.
+# Usage: fuzz/build.sh [tree]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tree=${1:-build/fuzz}
+cmake -S . -B "$tree" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCALCORA_FUZZ=ON -DCALCORA_TESTS=OFF -DCALCORA_BENCH=OFF >/dev/null
+cmake --build "$tree" -j "$(nproc)" --target fuzz_fields fuzz_keys

@@ -1,0 +1,168 @@
+// Fuzzes the calculators of chapters 1 to 3 through the solve step the
+// exercise screens run: the input picks one of the sixteen calculate buttons,
+// the language, and the text of each field that button reads.
+//
+// Input layout: byte 0 (mod 16) picks the button in chapter order, byte 1
+// bit 0 picks Polish; then per field one byte whose low nibble (mod 11) is the
+// length and whose bit 4 asks for raw bytes, followed by that many bytes. A
+// byte the field accepts from the keyboard stands for itself, any other is
+// mapped onto one it accepts. Missing bytes read as 0. So the seed "00B17A5"
+// is 17 mod 5 in English ("@" to "J" are lengths 0 to 10, "P" to "Z" raw).
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "app/CPU.h"
+#include "app/GlobalVariables.h"
+#include "input/KeyTables.h"
+#include "screens/ExerciseScreen.h"
+
+using fuzzsupport::require;
+
+namespace {
+
+struct Exercise {
+    std::string request;
+    const std::vector<SolveStep>* steps;        // the chapter's own steps
+    const std::vector<SolveStep>* otherSteps;   // steps of another chapter: must ignore the request
+    std::vector<Field> fields;
+    std::vector<std::string> characters;        // what each field accepts from the keyboard
+};
+
+struct Chapter {
+    const char* screen;
+    const std::vector<SolveStep>& (*steps)();
+    const ChapterLayout& (*layout)();
+};
+
+const Chapter CHAPTERS[] = {
+    {"part1", chapter1Steps, chapter1Layout},
+    {"part2", chapter2Steps, chapter2Layout},
+    {"part3", chapter3Steps, chapter3Layout},
+};
+
+// The button whose Enter sends `request` on that screen.
+std::string buttonOf(const ScreenKeys& keys, const std::string& request) {
+    for (const EnterRow& row : keys.enter)
+        if (row.action == EnterAction::Solve && request == row.target) return row.item;
+    return {};
+}
+
+// The fields of the exercise cell that holds `button`.
+void addFieldsOfButton(Exercise& exercise, const ScreenKeys& keys, const ChapterLayout& layout,
+                       const std::string& button) {
+    for (const ExerciseLayout& cell : layout.exercises)
+        for (const ItemBox& box : cell.buttons) {
+            if (button != box.item) continue;
+            for (const ItemBox& field : cell.fields) {
+                auto f = fieldOfItem(keys, field.item);
+                require(f.has_value(), "a field box names no field:", field.item);
+                exercise.fields.push_back(*f);
+                exercise.characters.push_back(fuzzsupport::acceptedCharacters(keys, field.item));
+            }
+        }
+}
+
+std::vector<Exercise> allExercises() {
+    std::vector<Exercise> exercises;
+    for (std::size_t c = 0; c < std::size(CHAPTERS); ++c) {
+        const ScreenKeys* keys = screenKeysFor(CHAPTERS[c].screen);
+        require(keys != nullptr, "no key table for", CHAPTERS[c].screen);
+        for (const SolveStep& step : CHAPTERS[c].steps()) {
+            Exercise e{step.request, &CHAPTERS[c].steps(), &CHAPTERS[(c + 1) % std::size(CHAPTERS)].steps(), {}, {}};
+            addFieldsOfButton(e, *keys, CHAPTERS[c].layout(), buttonOf(*keys, step.request));
+            require(!e.fields.empty(), "no field feeds", step.request);
+            exercises.push_back(e);
+        }
+    }
+    require(exercises.size() == 16, "expected sixteen calculate buttons");
+    return exercises;
+}
+
+const std::vector<Exercise>& exercises() {
+    static const std::vector<Exercise> all = allExercises();
+    return all;
+}
+
+class Bytes {
+public:
+    Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    std::uint8_t next() { return at_ < size_ ? data_[at_++] : 0; }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t at_ = 0;
+};
+
+std::string fieldText(Bytes& bytes, const std::string& accepted) {
+    const std::uint8_t head = bytes.next();
+    const std::size_t length = (head & 0x0f) % (FIELD_MAX_LENGTH + 1);
+    const bool raw = head & 0x10;
+    std::string text;
+    for (std::size_t i = 0; i < length; ++i) {
+        const std::uint8_t b = bytes.next();
+        const bool typeable = b != 0 && accepted.find(static_cast<char>(b)) != std::string::npos;
+        text += raw || typeable ? static_cast<char>(b) : accepted[b % accepted.size()];
+    }
+    return text;
+}
+
+// The language is global: set it from the input, never carry it over.
+void useLanguage(bool polish) {
+    if ((language == "Polish") != polish) switchLanguage();
+}
+
+bool printable(const std::string& s) {
+    for (unsigned char c : s)
+        if (c < 0x20 || c == 0x7f) return false;
+    return true;
+}
+
+std::vector<std::string> solutionTexts(const CPU& cpu) {
+    std::vector<std::string> texts{cpu.getSolution()};
+    for (int n = 1; n <= 5; ++n) texts.push_back(cpu.getSolutionLine(n));
+    return texts;
+}
+
+std::vector<std::string> allFields(const CPU& cpu) {
+    std::vector<std::string> values;
+    for (int i = 0; i < FIELD_COUNT; ++i) values.push_back(cpu.getField(static_cast<Field>(i)));
+    return values;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    setUpLanguage();
+    exercises();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Bytes bytes(data, size);
+    const Exercise& exercise = exercises()[bytes.next() % exercises().size()];
+    useLanguage(bytes.next() & 1);
+
+    CPU cpu;
+    for (std::size_t i = 0; i < exercise.fields.size(); ++i) {
+        const std::string text = fieldText(bytes, exercise.characters[i]);
+        cpu.setField(exercise.fields[i], text);  // an empty field takes the whole text
+        require(cpu.getField(exercise.fields[i]) == text, "field did not take", text);
+    }
+    const std::vector<std::string> fieldsBefore = allFields(cpu);
+    cpu.setSolveThisProgram(exercise.request);
+
+    runSolveStep(cpu, *exercise.otherSteps);
+    require(cpu.getSolveThisProgram() == exercise.request, "another chapter took", exercise.request);
+    for (const std::string& t : solutionTexts(cpu)) require(t.empty(), "another chapter wrote", t);
+
+    runSolveStep(cpu, *exercise.steps);
+    require(cpu.getSolveThisProgram() == "solved", "request left pending:", exercise.request);
+    require(allFields(cpu) == fieldsBefore, "fields changed by", exercise.request);
+    for (const std::string& t : solutionTexts(cpu)) require(printable(t), "control character in", t);
+    return 0;
+}
