@@ -3,6 +3,7 @@
 // table in English, and reading back pixels of what was drawn.
 #include <SDL/SDL.h>
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 
@@ -41,5 +42,26 @@ int countPixels(int x0, int y0, int x1, int y1, Rgb color);
 bool anyPixelOtherThan(int x0, int y0, int x1, int y1, Rgb background);
 // Loads the English texts (and names the language English).
 void useEnglish();
+
+// Processor time this thread has used, in milliseconds: unlike the clock,
+// it does not count the time other programs on the machine had the processor.
+double processorMilliseconds();
+
+// While alive, the working directory is a fresh folder of its own, so
+// results.txt stays private; the run folder's images and font are linked in,
+// so drawing works as there. The folder goes when the object does.
+class PrivateRunFolder {
+public:
+    explicit PrivateRunFolder(const std::string& name);
+    ~PrivateRunFolder();
+    PrivateRunFolder(const PrivateRunFolder&) = delete;
+    PrivateRunFolder& operator=(const PrivateRunFolder&) = delete;
+
+    // The whole of results.txt, "" when there is none.
+    std::string results() const;
+
+private:
+    std::filesystem::path home_, folder_;
+};
 
 }  // namespace testsupport
