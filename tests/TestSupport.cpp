@@ -1,6 +1,11 @@
 #include "TestSupport.h"
 
+#include <time.h>
+#include <unistd.h>
+
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "app/GlobalVariables.h"
 
@@ -63,6 +68,36 @@ void useEnglish() {
     if (!lang_file) lang_file = new Language();
     lang_file->ChangeToEnglish();
     language = "English";
+}
+
+double processorMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+PrivateRunFolder::PrivateRunFolder(const std::string& name)
+    : home_(std::filesystem::current_path()),
+      folder_(std::filesystem::temp_directory_path() / ("calcora-" + name + "-" + std::to_string(getpid()))) {
+    namespace fs = std::filesystem;
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    fs::create_directory_symlink(home_ / "images", folder_ / "images");
+    fs::create_symlink(home_ / "ARIAL.TTF", folder_ / "ARIAL.TTF");
+    fs::current_path(folder_);
+}
+
+PrivateRunFolder::~PrivateRunFolder() {
+    std::filesystem::current_path(home_);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+std::string PrivateRunFolder::results() const {
+    std::ifstream in(folder_ / "results.txt");
+    std::stringstream all;
+    all << in.rdbuf();
+    return all.str();
 }
 
 }  // namespace testsupport

@@ -3,6 +3,8 @@
 // table in English, and reading back pixels of what was drawn.
 #include <SDL/SDL.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <ostream>
 #include <string>
 
@@ -43,5 +45,42 @@ int countPixels(int x0, int y0, int x1, int y1, Rgb color);
 bool anyPixelOtherThan(int x0, int y0, int x1, int y1, Rgb background);
 // Loads the English texts (and names the language English).
 void useEnglish();
+
+// Processor time this thread has used, in milliseconds: unlike the clock,
+// it does not count the time other programs on the machine had the processor.
+double processorMilliseconds();
+
+// The processor time of `run`. When it reaches `limit`, `restore` puts the
+// state back and `run` is timed once more, and the faster run counts: under
+// the sanitizers any one call may stall while the sanitizer frees a batch of
+// memory it held back; a slow program is slow both times.
+template <typename Run, typename Restore>
+double processorMillisecondsOf(Run run, double limit, Restore restore) {
+    double start = processorMilliseconds();
+    run();
+    const double first = processorMilliseconds() - start;
+    if (first < limit) return first;
+    restore();
+    start = processorMilliseconds();
+    run();
+    return std::min(first, processorMilliseconds() - start);
+}
+
+// While alive, the working directory is a fresh folder of its own, so
+// results.txt stays private; the run folder's images and font are linked in,
+// so drawing works as there. The folder goes when the object does.
+class PrivateRunFolder {
+public:
+    explicit PrivateRunFolder(const std::string& name);
+    ~PrivateRunFolder();
+    PrivateRunFolder(const PrivateRunFolder&) = delete;
+    PrivateRunFolder& operator=(const PrivateRunFolder&) = delete;
+
+    // The whole of results.txt, "" when there is none.
+    std::string results() const;
+
+private:
+    std::filesystem::path home_, folder_;
+};
 
 }  // namespace testsupport

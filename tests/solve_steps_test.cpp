@@ -1,11 +1,8 @@
 // The solve step of the exercise screens: which texts a request leaves in
 // the store, the results file, empty fields, and requests of other screens.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "TestSupport.h"
 #include "app/CPU.h"
@@ -17,24 +14,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Runs each test in a fresh folder of its own, so results.txt is private;
-// the images and the font are linked in, so drawing works as in the run folder.
 class SolveStep : public ::testing::Test {
 protected:
-    void SetUp() override {
-        graphics();
-        home = fs::current_path();
-        folder = fs::temp_directory_path() / ("calcora-solve-" + std::to_string(getpid()));
-        fs::create_directories(folder);
-        fs::create_directory_symlink(home / "images", folder / "images");
-        fs::create_symlink(home / "ARIAL.TTF", folder / "ARIAL.TTF");
-        fs::current_path(folder);
-    }
-    void TearDown() override {
-        fs::current_path(home);
-        fs::remove_all(folder);
-        useEnglish();
-    }
+    void SetUp() override { graphics(); }
+    void TearDown() override { useEnglish(); }
 
     // Draws the screen once with `request` pending, as the frame that
     // handled Enter on a calculate button does.
@@ -44,12 +27,7 @@ protected:
         (screens.*screen)(&graphics(), &cpu);
     }
 
-    std::string results() const {
-        std::ifstream in("results.txt");
-        std::stringstream all;
-        all << in.rdbuf();
-        return all.str();
-    }
+    std::string results() const { return folder.results(); }
 
     void expectLines(std::initializer_list<std::string> lines) {
         int n = 1;
@@ -57,7 +35,7 @@ protected:
         for (; n <= 5; ++n) EXPECT_EQ(cpu.getSolutionLine(n), "");
     }
 
-    fs::path home, folder;
+    PrivateRunFolder folder{"solve"};  // results.txt stays private
     CPU cpu;
     DifferentScreens screens;
 };

@@ -1,0 +1,520 @@
+// Every typable input of the sixteen exercises, through the screens' solve
+// step: seeded random and boundary contents of every field, each answer
+// checked by a property of its own (a remainder must multiply back, a reduced
+// fraction must equal the typed one) and each request timed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "app/CPU.h"
+#include "app/GlobalVariables.h"
+#include "calc/Exact.h"
+#include "calc/PrimeSieve.h"
+#include "screens/ExerciseScreen.h"
+
+using namespace testsupport;
+
+namespace {
+
+using Typed = std::vector<std::string>;  // one typed text per field
+
+// What a request left: the whole answer (for the saving exercises, the text
+// of results.txt) and the five further lines.
+struct Answer {
+    std::string text;
+    std::vector<std::string> lines;
+};
+
+const char* const DIGITS = "0123456789";
+const char* const RECURRING_DECIMAL = "0123456789.[]";
+constexpr unsigned SEED = 20240611;
+constexpr int RANDOM_CASES = 300;
+constexpr double SLOWEST_ALLOWED_MS = 10;
+
+// ---- reading answers -----------------------------------------------------
+
+Integer value(const std::string& digits) { return Integer(digits, 10); }
+
+bool startsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
+
+// The text after `prefix`, or a failure when the text does not start with it.
+std::string after(const std::string& text, const std::string& prefix) {
+    EXPECT_TRUE(startsWith(text, prefix)) << "\"" << text << "\" should start with \"" << prefix << "\"";
+    return startsWith(text, prefix) ? text.substr(prefix.size()) : "";
+}
+
+std::vector<std::string> split(const std::string& text, const std::string& separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + separator.size())
+        parts.push_back(text.substr(start, at - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+// "n/d" written by the program: numerator and denominator.
+std::pair<Integer, Integer> fractionParts(const std::string& text) {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string::npos) {
+        ADD_FAILURE() << "no fraction in \"" << text << "\"";
+        return {0, 1};
+    }
+    return {Integer(text.substr(0, slash)), Integer(text.substr(slash + 1))};
+}
+
+mpq_class rational(const Integer& numerator, const Integer& denominator) {
+    mpq_class q(numerator, denominator);
+    q.canonicalize();
+    return q;
+}
+
+void expectLowestTerms(const std::string& written, const mpq_class& expected) {
+    const auto [numerator, denominator] = fractionParts(written);
+    ASSERT_NE(denominator, 0) << written;
+    EXPECT_EQ(rational(numerator, denominator), expected) << written;
+    EXPECT_EQ(gcd(numerator, denominator), 1) << written << " is not in lowest terms";
+}
+
+bool isPrime(const Integer& n) { return mpz_probab_prime_p(n.get_mpz_t(), 30) > 0; }
+
+// A plain sieve of 0..1000000, kept for the whole run.
+const std::vector<bool>& plainSieve() {
+    static const std::vector<bool> prime = [] {
+        std::vector<bool> sieve(1000001, true);
+        sieve[0] = sieve[1] = false;
+        for (std::size_t i = 2; i * i < sieve.size(); ++i)
+            if (sieve[i])
+                for (std::size_t j = i * i; j < sieve.size(); j += i) sieve[j] = false;
+        return sieve;
+    }();
+    return prime;
+}
+
+// ---- one property per exercise -------------------------------------------
+
+void remainder(const Typed& t, const Answer& a) {
+    const Integer n = value(t[0]), k = value(t[1]);
+    if (k == 0) { EXPECT_EQ(a.text, lang_file->error_division_by_zero); return; }
+    std::istringstream in(a.text);
+    Integer writtenN, writtenK, m, r;
+    std::string equals, times, plus;
+    in >> writtenN >> equals >> writtenK >> times >> m >> plus >> r;
+    ASSERT_TRUE(in && equals == "=" && times == "*" && plus == "+") << a.text;
+    EXPECT_EQ(writtenN, n);
+    EXPECT_EQ(writtenK, k);
+    EXPECT_EQ(n, k * m + r) << a.text;
+    EXPECT_TRUE(0 <= r && r < k) << a.text;
+}
+
+void primeListing(const Typed& t, const Answer& a) {
+    const long from = value(t[0]).get_si();
+    const Integer to = value(t[1]);
+    if (to > 1000000) { EXPECT_EQ(a.text, lang_file->error_primes_range); return; }
+    std::vector<long> expected;
+    for (long p = from; p <= to.get_si(); ++p)
+        if (plainSieve()[p]) expected.push_back(p);
+    std::istringstream in(after(a.text, lang_file->program2));
+    std::size_t count = 0;
+    char semicolon = 0;
+    in >> count >> semicolon;
+    EXPECT_EQ(count, expected.size()) << a.text.substr(0, 80);
+    std::vector<long> listed;
+    for (long p; in >> p; in.ignore(1)) listed.push_back(p);  // "p, p, "
+    EXPECT_EQ(listed, expected);
+}
+
+void factorisation(const Typed& t, const Answer& a) {
+    const Integer n = value(t[0]);
+    if (n < 2) { EXPECT_EQ(a.text, lang_file->program3_3); return; }
+    Integer product = 1, previous = 0;
+    for (const std::string& written : split(after(a.text, lang_file->program3_1 + n.get_str() + lang_file->program3_2), " x ")) {
+        const Integer factor(written);
+        EXPECT_TRUE(isPrime(factor)) << a.text;
+        EXPECT_LE(previous, factor) << a.text;
+        product *= previous = factor;
+    }
+    EXPECT_EQ(product, n) << a.text;
+}
+
+void divisibility(const Typed& t, const Answer& a) {
+    const Integer n = value(t[0]);
+    std::string expected;
+    for (int d : {2, 3, 4, 5, 8, 9, 11, 12, 15, 18})
+        expected += std::to_string(d) + (n % d == 0 ? lang_file->program4_1 : lang_file->program4_2);
+    EXPECT_EQ(a.lines[0], lang_file->program4_3);
+    EXPECT_EQ(a.lines[1], expected);
+}
+
+// "<label>n i k<is>result" with the typed values as numbers.
+Integer pairResult(const Typed& t, const Answer& a, const std::string& label, const std::string& is) {
+    return Integer(after(a.text, label + value(t[0]).get_str() + " i " + value(t[1]).get_str() + is));
+}
+
+void greatestCommonDivisor(const Typed& t, const Answer& a) {
+    const Integer n = value(t[0]), k = value(t[1]);
+    const Integer g = pairResult(t, a, lang_file->program5_1, lang_file->program5_2);
+    if (g == 0) { EXPECT_TRUE(n == 0 && k == 0) << a.text; return; }
+    EXPECT_TRUE(n % g == 0 && k % g == 0) << a.text;
+    EXPECT_EQ(gcd(n / g, k / g), 1) << a.text << ": a greater common divisor exists";
+}
+
+void lowestCommonMultiple(const Typed& t, const Answer& a) {
+    const Integer n = value(t[0]), k = value(t[1]);
+    const Integer l = pairResult(t, a, lang_file->program6_1, lang_file->program6_2);
+    if (n == 0 || k == 0) { EXPECT_EQ(l, 0) << a.text; return; }
+    EXPECT_TRUE(l % n == 0 && l % k == 0) << a.text;
+    EXPECT_EQ(l * gcd(n, k), n * k) << a.text;
+}
+
+void goldbach(const Typed& t, const Answer& a) {
+    const Integer n = value(t[0]);
+    const std::string pairs = after(a.text, n.get_str() + " = ");
+    if (n < 4 || n > 2500) { EXPECT_EQ(a.lines[0], lang_file->program7_1); return; }
+    std::vector<long> expected, written;
+    for (long p = 2; p <= n.get_si() / 2; ++p)
+        if (plainSieve()[p] && plainSieve()[n.get_si() - p]) expected.push_back(p);
+    if (expected.empty()) { EXPECT_EQ(a.lines[0], lang_file->program7_2); return; }
+    std::istringstream in(pairs);
+    long p, q;
+    for (std::string plus; in >> p >> plus >> q;) {
+        EXPECT_EQ(p + q, n) << a.text;
+        written.push_back(p);
+    }
+    EXPECT_EQ(written, expected);
+}
+
+// Lines "a/b op c/d = N/D     " for +, -, *, /, checked against GMP's rationals.
+void fourOperations(const Typed& t, const Answer& a, bool reduced) {
+    const Integer n1 = value(t[0]), d1 = value(t[1]), n2 = value(t[2]), d2 = value(t[3]);
+    if (d1 == 0 || d2 == 0) {
+        EXPECT_EQ(a.lines[0], lang_file->error_zero_denominator);
+        EXPECT_EQ(a.lines[1] + a.lines[2] + a.lines[3], "");
+        return;
+    }
+    const mpq_class x = rational(n1, d1), y = rational(n2, d2);
+    const std::string operands = n1.get_str() + "/" + d1.get_str() + " ? " + n2.get_str() + "/" + d2.get_str() + " = ";
+    const char signs[] = "+-*/";
+    for (int k = 0; k < 4; ++k) {
+        if (k == 3 && n2 == 0) {
+            EXPECT_EQ(a.lines[3], lang_file->error_division_by_zero);
+            continue;
+        }
+        std::string prefix = operands;
+        prefix[prefix.find('?')] = signs[k];
+        const std::string result = after(a.lines[k], prefix);
+        const auto [numerator, denominator] = fractionParts(result.substr(0, result.find(' ')));
+        const mpq_class expected = k == 0 ? mpq_class(x + y) : k == 1 ? mpq_class(x - y)
+                                  : k == 2 ? mpq_class(x * y) : mpq_class(x / y);
+        ASSERT_NE(denominator, 0) << a.lines[k];
+        EXPECT_EQ(rational(numerator, denominator), expected) << a.lines[k];
+        if (reduced) {
+            EXPECT_EQ(gcd(numerator, denominator), 1) << a.lines[k];
+        }
+    }
+}
+
+void operationsUnreduced(const Typed& t, const Answer& a) { fourOperations(t, a, false); }
+void operationsReduced(const Typed& t, const Answer& a) { fourOperations(t, a, true); }
+
+void reduce(const Typed& t, const Answer& a) {
+    if (value(t[1]) == 0) { EXPECT_EQ(a.text, lang_file->error_zero_denominator); return; }
+    expectLowestTerms(a.text, rational(value(t[0]), value(t[1])));
+}
+
+void equality(const Typed& t, const Answer& a) {
+    const Integer n1 = value(t[0]), d1 = value(t[1]), n2 = value(t[2]), d2 = value(t[3]);
+    if (d1 == 0 || d2 == 0) { EXPECT_EQ(a.text, lang_file->error_zero_denominator); return; }
+    EXPECT_EQ(a.text, n1 * d2 == n2 * d1 ? lang_file->program11_1 : lang_file->program11_2);
+}
+
+void sixFractions(const Typed& t, const Answer& a) {
+    std::string Language::*const labels[] = {&Language::program12_1, &Language::program12_2, &Language::program12_3,
+                                             &Language::program12_4, &Language::program12_5, &Language::program12_6};
+    for (int k = 0; k < 6; ++k) {
+        const std::string& line = a.lines[k / 2];
+        const std::size_t at = line.find((*lang_file).*labels[k]);
+        ASSERT_NE(at, std::string::npos) << line;
+        const std::size_t start = at + ((*lang_file).*labels[k]).size();
+        const std::string written = line.substr(start, line.find("     ", start) - start);
+        if (value(t[2 * k + 1]) == 0) {
+            EXPECT_EQ(written, lang_file->error_zero_denominator);
+        } else {
+            expectLowestTerms(written, rational(value(t[2 * k]), value(t[2 * k + 1])));
+        }
+    }
+}
+
+// "Mixed fraction: W r/d": whole part and a proper fraction over the typed denominator.
+void mixedFraction(const Typed& t, const Answer& a) {
+    const Integer l = value(t[0]), m = value(t[1]);
+    if (m == 0) { EXPECT_EQ(a.text, lang_file->error_zero_denominator); return; }
+    const std::string rest = after(a.text, lang_file->program13);
+    const std::size_t blank = rest.find(' ');
+    const Integer whole = blank == std::string::npos ? Integer(0) : Integer(rest.substr(0, blank));
+    const std::string proper = blank == std::string::npos ? rest : rest.substr(blank + 1);
+    Integer r = 0, d = m;
+    if (!proper.empty()) std::tie(r, d) = fractionParts(proper);
+    EXPECT_EQ(d, m) << a.text;
+    EXPECT_TRUE(0 <= r && r < d && (proper.empty() || r > 0)) << a.text;
+    EXPECT_EQ(whole * m + r, l) << a.text;
+}
+
+bool allDigits(const std::string& s) { return std::all_of(s.begin(), s.end(), ::isdigit); }
+
+// Digits, ".", digits, "[", at least one digit, "]" at the end: the value is
+// W + B/10^k + A/((10^p - 1)·10^k), a geometric series of the period A.
+void recurringDecimal(const Typed& t, const Answer& a) {
+    const std::string& s = t[0];
+    const std::size_t point = s.find('.'), open = s.find('['), close = s.size() - 1;
+    const bool accepted = open != std::string::npos && point < open && open + 1 < close && s[close] == ']' && allDigits(s.substr(0, point)) &&
+                          allDigits(s.substr(point + 1, open - point - 1)) &&
+                          allDigits(s.substr(open + 1, close - open - 1));
+    if (!accepted) { EXPECT_EQ(a.text, lang_file->error_recurring_decimal) << s; return; }
+    const std::string whole = s.substr(0, point), before = s.substr(point + 1, open - point - 1),
+                      period = s.substr(open + 1, close - open - 1);
+    Integer shift, nines;
+    mpz_ui_pow_ui(shift.get_mpz_t(), 10, before.size());
+    mpz_ui_pow_ui(nines.get_mpz_t(), 10, period.size());
+    nines -= 1;
+    const mpq_class expected = rational(whole.empty() ? Integer(0) : value(whole), 1) +
+                               rational(before.empty() ? Integer(0) : value(before), shift) +
+                               rational(value(period), nines * shift);
+    SCOPED_TRACE(s);
+    expectLowestTerms(a.text, expected);
+}
+
+void comparison(const Typed& t, const Answer& a) {
+    const Integer n1 = value(t[0]), d1 = value(t[1]), n2 = value(t[2]), d2 = value(t[3]);
+    if (d1 == 0 || d2 == 0) { EXPECT_EQ(a.text, lang_file->error_zero_denominator); return; }
+    const int order = sgn(Integer(n1 * d2 - n2 * d1));
+    EXPECT_EQ(a.text, order > 0 ? lang_file->program15_1 : order < 0 ? lang_file->program15_2 : lang_file->program15_3);
+}
+
+bool wholeNumber(const Typed& t) { return value(t[1]) != 0 && value(t[0]) % value(t[1]) == 0; }
+
+// " a/b = W + 1/x + 1/y + ... + 1/z": distinct unit fractions that sum back.
+void egyptianFractions(const Typed& t, const Answer& a) {
+    const Integer n = value(t[0]), d = value(t[1]);
+    if (d == 0) { EXPECT_EQ(a.text, lang_file->error_zero_denominator); return; }
+    if (wholeNumber(t) || a.text == lang_file->error_too_long) return;
+    std::vector<std::string> terms = split(after(a.text, " " + n.get_str() + "/" + d.get_str() + " = "), " + ");
+    mpq_class sum = 0;
+    if (terms.front().find('/') == std::string::npos) {
+        sum = Integer(terms.front());
+        terms.erase(terms.begin());
+    }
+    Integer previous = 0;
+    for (const std::string& term : terms) {
+        const auto [one, denominator] = fractionParts(term);
+        EXPECT_EQ(one, 1) << a.text;
+        EXPECT_LT(previous, denominator) << a.text << ": unit fractions must differ";
+        sum += rational(1, previous = denominator);
+    }
+    EXPECT_EQ(sum, rational(n, d)) << a.text;
+}
+
+// ---- the sixteen exercises -------------------------------------------------
+
+struct Exercise {
+    const char* request;
+    const std::vector<SolveStep>& (*steps)();
+    std::vector<Field> fields;
+    const char* alphabet;
+    void (*check)(const Typed&, const Answer&);
+    bool (*silent)(const Typed&) = nullptr;  // inputs left without an answer by design
+};
+
+void PrintTo(const Exercise& exercise, std::ostream* out) { *out << exercise.request; }
+
+using F = Field;
+const Exercise EXERCISES[] = {
+    {"part1_program1", chapter1Steps, {F::part1_program1_n, F::part1_program1_k}, DIGITS, remainder},
+    {"part1_program2", chapter1Steps, {F::part1_program2_from, F::part1_program2_to}, DIGITS, primeListing},
+    {"part1_program3", chapter1Steps, {F::part1_program3_n}, DIGITS, factorisation},
+    {"part1_program4", chapter1Steps, {F::part1_program4_n}, DIGITS, divisibility},
+    {"part1_program5", chapter1Steps, {F::part1_program5and6_n1, F::part1_program5and6_n2}, DIGITS,
+     greatestCommonDivisor},
+    {"part1_program6", chapter1Steps, {F::part1_program5and6_n1, F::part1_program5and6_n2}, DIGITS,
+     lowestCommonMultiple},
+    {"part1_program7", chapter1Steps, {F::part1_program7_n}, DIGITS, goldbach},
+    {"part2_program1", chapter2Steps,
+     {F::part2_program1_n1a, F::part2_program1_n1b, F::part2_program1_n2a, F::part2_program1_n2b}, DIGITS,
+     operationsUnreduced},
+    {"part2_program2", chapter2Steps, {F::part2_program2_n_a, F::part2_program2_n_b}, DIGITS, reduce},
+    {"part2_program3", chapter2Steps,
+     {F::part2_program3_n1a, F::part2_program3_n1b, F::part2_program3_n2a, F::part2_program3_n2b}, DIGITS,
+     operationsReduced},
+    {"part2_program4", chapter2Steps,
+     {F::part2_program4_n1a, F::part2_program4_n1b, F::part2_program4_n2a, F::part2_program4_n2b}, DIGITS, equality},
+    {"part2_program5", chapter2Steps,
+     {F::part2_program5_n1a, F::part2_program5_n1b, F::part2_program5_n2a, F::part2_program5_n2b,
+      F::part2_program5_n3a, F::part2_program5_n3b, F::part2_program5_n4a, F::part2_program5_n4b,
+      F::part2_program5_n5a, F::part2_program5_n5b, F::part2_program5_n6a, F::part2_program5_n6b},
+     DIGITS, sixFractions},
+    {"part3_program1", chapter3Steps, {F::part3_program1_n_a, F::part3_program1_n_b}, DIGITS, mixedFraction},
+    {"part3_program2", chapter3Steps, {F::part3_program2_n}, RECURRING_DECIMAL, recurringDecimal},
+    {"part3_program3", chapter3Steps,
+     {F::part3_program3_n1a, F::part3_program3_n1b, F::part3_program3_n2a, F::part3_program3_n2b}, DIGITS,
+     comparison},
+    {"part3_program4", chapter3Steps, {F::part3_program4_n_a, F::part3_program4_n_b}, DIGITS, egyptianFractions,
+     wholeNumber},
+};
+
+// ---- the inputs ------------------------------------------------------------
+
+// Values at the edges of the exercises' ranges and of 32 and 64 bits.
+const char* const BOUNDARY_NUMBERS[] = {
+    "0", "1", "2", "3", "4", "9", "10", "00", "007", "0000000000", "0000000001", "999999", "1000000", "1000001",
+    "2499", "2500", "2501", "1000000000", "2147483647", "2147483648", "4294967295", "4294967296", "4294967297",
+    "9999999967", "9999999999",
+};
+
+// Shapes of recurring decimals, accepted and not, that the field lets a pupil type.
+const char* const DECIMAL_SHAPES[] = {
+    "5", "0.5", "0.[]", "0.[3", "0.[3]4", "0..[3]", "[3].0", ".[", "]", "[", "[]", "..", ".", "0.12[857]]",
+    "0.[3[4]]", "0.[3]]", "0.[[3]", "0.]3[", "0.[3].", "0.1[2]3]", "[.3]", "0[.3]", ".[3]", "0.[3]", "0.[9]",
+    "0.0[1]", "123.4[5]", "0.[000]", "9999.[99]", "0.[999999]", "00000.[00]", "0.12345[6]", ".[1234567]",
+};
+
+class Inputs {
+public:
+    Inputs(const Exercise& exercise, unsigned seed) : exercise_(exercise), random_(seed) {}
+
+    std::vector<Typed> all() {
+        std::vector<Typed> cases;
+        for (int i = 0; i < RANDOM_CASES; ++i) cases.push_back(randomCase());
+        if (exercise_.alphabet == RECURRING_DECIMAL) {
+            for (const char* shape : DECIMAL_SHAPES) cases.push_back({shape});
+            for (int i = 0; i < RANDOM_CASES; ++i) cases.push_back({acceptedDecimal()});
+        } else {
+            for (const char* number : BOUNDARY_NUMBERS) {
+                cases.push_back(Typed(exercise_.fields.size(), number));
+                for (std::size_t at = 0; at < exercise_.fields.size(); ++at) cases.push_back(with(at, number));
+            }
+        }
+        for (std::size_t at = 0; at < exercise_.fields.size(); ++at) cases.push_back(with(at, ""));
+        return cases;
+    }
+
+private:
+    int upTo(int n) { return std::uniform_int_distribution<int>(0, n)(random_); }
+
+    std::string randomText(const char* alphabet, int length) {
+        std::string text;
+        const int last = int(std::char_traits<char>::length(alphabet)) - 1;
+        while (int(text.size()) < length) text += alphabet[upTo(last)];
+        return text;
+    }
+
+    Typed randomCase() {
+        Typed typed;
+        for (std::size_t i = 0; i < exercise_.fields.size(); ++i)
+            typed.push_back(randomText(exercise_.alphabet, 1 + upTo(FIELD_MAX_LENGTH - 1)));
+        return typed;
+    }
+
+    Typed with(std::size_t at, const std::string& text) {
+        Typed typed = randomCase();
+        typed[at] = text;
+        return typed;
+    }
+
+    // "W.B[A]" of at most 10 characters with at least one period digit.
+    std::string acceptedDecimal() {
+        const int whole = upTo(3), before = upTo(6 - whole);
+        return randomText(DIGITS, whole) + "." + randomText(DIGITS, before) + "[" +
+               randomText(DIGITS, 1 + upTo(6 - whole - before)) + "]";
+    }
+
+    const Exercise& exercise_;
+    std::mt19937 random_;
+};
+
+// ---- the sweep ---------------------------------------------------------------
+
+class InputSweep : public ::testing::TestWithParam<Exercise> {
+protected:
+    static void SetUpTestSuite() { PrimeSieve::shared(); }  // built once per run, at the first prime request
+    void SetUp() override { useEnglish(); }
+
+    // Types the texts as a pupil would, one character at a time, asks for the
+    // exercise and runs the screen's solve step, timing it.
+    Answer solve(const Exercise& exercise, const Typed& typed, double& ms) {
+        for (std::size_t i = 0; i < typed.size(); ++i) {
+            cpu.clearField(exercise.fields[i]);
+            for (char c : typed[i]) cpu.setField(exercise.fields[i], std::string(1, c));
+            EXPECT_EQ(cpu.getField(exercise.fields[i]), typed[i]) << "not typable";
+        }
+        const auto ask = [&] { cpu.setSolveThisProgram(exercise.request); };
+        ask();
+        ms = processorMillisecondsOf([&] { runSolveStep(cpu, exercise.steps()); }, SLOWEST_ALLOWED_MS, ask);
+        EXPECT_EQ(cpu.getSolveThisProgram(), "solved");
+        Answer answer{cpu.getSolution(), {}};
+        for (int line = 1; line <= 5; ++line) answer.lines.push_back(cpu.getSolutionLine(line));
+        if (savesResults(exercise)) {
+            answer.text = folder.results();
+            if (answer.text.empty() || answer.text.back() != '\n') ADD_FAILURE() << "results.txt: " << answer.text;
+            else answer.text.pop_back();
+        }
+        return answer;
+    }
+
+    static bool savesResults(const Exercise& exercise) {
+        for (const SolveStep& step : exercise.steps())
+            if (exercise.request == std::string(step.request)) return step.savesResults;
+        return false;
+    }
+
+    static bool showsText(const Answer& a) {
+        return !a.text.empty() || std::any_of(a.lines.begin(), a.lines.end(), [](auto& l) { return !l.empty(); });
+    }
+
+    PrivateRunFolder folder{"sweep"};  // the prime listing and Goldbach write results.txt
+    CPU cpu;
+};
+
+std::string shown(const Typed& typed) {
+    std::string all;
+    for (const std::string& t : typed) all += "\"" + t + "\" ";
+    return all;
+}
+
+TEST_P(InputSweep, EveryTypableInputGivesAQuickSoundAnswer) {
+    const Exercise& exercise = GetParam();
+    const auto index = std::find_if(std::begin(EXERCISES), std::end(EXERCISES),
+                                    [&](const Exercise& e) { return e.request == exercise.request; }) - EXERCISES;
+    const unsigned seed = SEED + unsigned(index);
+    const std::vector<Typed> cases = Inputs(exercise, seed).all();
+    double slowest = 0;
+    Typed slowestInput;
+    for (const Typed& typed : cases) {
+        SCOPED_TRACE(shown(typed));
+        double ms = 0;
+        const Answer answer = solve(exercise, typed, ms);
+        if (ms > slowest) std::tie(slowest, slowestInput) = std::make_pair(ms, typed);
+        const bool anyEmpty = std::any_of(typed.begin(), typed.end(), [](auto& t) { return t.empty(); });
+        if (anyEmpty || (exercise.silent && exercise.silent(typed))) {
+            EXPECT_FALSE(showsText(answer)) << answer.text;
+            continue;
+        }
+        ASSERT_TRUE(showsText(answer));
+        exercise.check(typed, answer);
+        if (HasFatalFailure()) return;
+    }
+    std::cout << exercise.request << ", seed " << seed << ": " << cases.size() << " requests, slowest " << slowest
+              << " ms for " << shown(slowestInput) << "\n";
+    RecordProperty("requests", int(cases.size()));
+    RecordProperty("slowest_request_us", int(slowest * 1000));
+    EXPECT_LT(slowest, SLOWEST_ALLOWED_MS) << shown(slowestInput);
+}
+
+INSTANTIATE_TEST_SUITE_P(Exercises, InputSweep, ::testing::ValuesIn(EXERCISES),
+                         [](const auto& info) { return std::string(info.param.request); });
+
+}  // namespace

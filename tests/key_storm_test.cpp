@@ -1,0 +1,240 @@
+// A storm of random keys through the real frame loop: whatever a pupil
+// types, on whatever screen, the store stays sound and every frame is quick.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+
+#include "TestSupport.h"
+#include "app/FrameLoop.h"
+#include "app/GlobalVariables.h"
+#include "calc/PrimeSieve.h"
+#include "input/KeyTables.h"
+
+using namespace testsupport;
+
+namespace {
+
+const std::set<std::string> SCREENS = {"start screen", "part1", "part2", "part3", "part4", "part4 program1",
+                                       "part4 program2", "part4 program3", "options menu", "about menu"};
+constexpr int REQUEST_COUNT = 16;
+constexpr double SLOWEST_ALLOWED_MS = 50;
+
+// Keys drawn in proportion to their weight, uniformly within each range.
+// Moves, Enter and digits come most often, so the storm wanders over every
+// screen, fills fields and presses the calculate buttons; Escape, Delete
+// and Space are rare, so that it stays on a screen long enough to solve.
+// The start screen has weights of its own: Left and Right there jump to the
+// first and the last item, so they are rare, or the middle items (chapter 3,
+// Options) would hardly ever be chosen.
+struct KeyRange {
+    SDLKey first, last;
+    int onStartScreen, elsewhere;
+};
+
+const KeyRange KEYS[] = {
+    {SDLK_UP, SDLK_UP, 20, 20},
+    {SDLK_DOWN, SDLK_DOWN, 20, 20},
+    {SDLK_LEFT, SDLK_LEFT, 1, 16},
+    {SDLK_RIGHT, SDLK_RIGHT, 1, 16},
+    {SDLK_RETURN, SDLK_RETURN, 20, 20},
+    {SDLK_ESCAPE, SDLK_ESCAPE, 1, 1},
+    {SDLK_SPACE, SDLK_SPACE, 1, 1},
+    {SDLK_DELETE, SDLK_DELETE, 1, 2},
+    {SDLK_0, SDLK_9, 5, 60},
+    {SDLK_PERIOD, SDLK_PERIOD, 1, 3},
+    {SDLK_COMMA, SDLK_COMMA, 1, 2},
+    {SDLK_MINUS, SDLK_MINUS, 1, 3},
+    {SDLK_LEFTBRACKET, SDLK_LEFTBRACKET, 1, 3},
+    {SDLK_RIGHTBRACKET, SDLK_RIGHTBRACKET, 1, 3},
+    // keys the program ignores
+    {SDLK_KP0, SDLK_KP_ENTER, 1, 3},
+    {SDLK_BACKSPACE, SDLK_BACKSPACE, 1, 1},
+    {SDLK_TAB, SDLK_TAB, 1, 1},
+    {SDLK_a, SDLK_z, 1, 3},
+};
+
+class KeyPicker {
+public:
+    explicit KeyPicker(unsigned seed) : random_(seed) {
+        std::vector<int> onStart, elsewhere;
+        for (const KeyRange& range : KEYS) {
+            onStart.push_back(range.onStartScreen);
+            elsewhere.push_back(range.elsewhere);
+        }
+        onStart_ = std::discrete_distribution<int>(onStart.begin(), onStart.end());
+        elsewhere_ = std::discrete_distribution<int>(elsewhere.begin(), elsewhere.end());
+    }
+    SDLKey next(const std::string& screen) {
+        const KeyRange& range = KEYS[screen == "start screen" ? onStart_(random_) : elsewhere_(random_)];
+        return SDLKey(std::uniform_int_distribution<int>(range.first, range.last)(random_));
+    }
+    bool alsoRelease() { return std::uniform_int_distribution<int>(0, 19)(random_) == 0; }
+
+private:
+    std::mt19937 random_;
+    std::discrete_distribution<int> onStart_, elsewhere_;
+};
+
+bool eventsWaiting() {
+    SDL_Event event;
+    return SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0;
+}
+
+void push(Uint8 type, SDLKey key) {
+    SDL_Event event{};
+    event.type = type;
+    event.key.type = type;
+    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = key;
+    ASSERT_EQ(SDL_PushEvent(&event), 0);
+}
+
+// The request Enter asks for on this screen and item, when it asks for one:
+// "calculate<N>" on "part<C>" requests "part<C>_program<N>".
+std::string requestOf(const std::string& screen, const std::string& item) {
+    const bool exerciseScreen = screen == "part1" || screen == "part2" || screen == "part3";
+    if (!exerciseScreen || item.rfind("calculate", 0) != 0) return "";
+    return screen + "_program" + item.substr(9);
+}
+
+bool panelShowsText(const CPU& cpu) {
+    if (!cpu.getSolution().empty()) return true;
+    for (int line = 1; line <= 5; ++line)
+        if (!cpu.getSolutionLine(line).empty()) return true;
+    return false;
+}
+
+struct StormFigures {
+    int keys = 0, frames = 0, exits = 0;
+    double slowestMs = 0, slowestWallMs = 0;
+    std::map<std::string, int> framesPerScreen;
+    std::map<std::string, int> solved, answered;  // per request: run, and left text on the panel
+};
+
+class KeyStorm : public ::testing::TestWithParam<unsigned> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Init());
+        setFrameDelay(0);
+        PrimeSieve::shared();  // built once per run, at the first prime request: not a per-key cost
+    }
+    void TearDown() override {
+        Shutdown();
+        useEnglish();
+    }
+
+    // Runs frames until the queue is empty (the driver may add events of its
+    // own), timing each; checks the store after each. `enter`: the event is
+    // a press of Return, which may ask for a calculation.
+    void runFrames(bool enter) {
+        do {
+            const std::string screen = g_cpu->getCurrentMenu();
+            const auto& keys = *screenKeysFor(screen);
+            const std::string request = enter && keys.getItem ? requestOf(screen, (g_cpu->*keys.getItem)()) : "";
+            enter = false;
+            const auto wallStart = std::chrono::steady_clock::now();
+            const double ms = timedFrame();
+            const std::chrono::duration<double, std::milli> wall = std::chrono::steady_clock::now() - wallStart;
+            figures.slowestMs = std::max(figures.slowestMs, ms);
+            figures.slowestWallMs = std::max(figures.slowestWallMs, wall.count());
+            ASSERT_LT(ms, SLOWEST_ALLOWED_MS) << "on " << screen;
+            ++figures.frames;
+            expectSoundStore();
+            countFrame(request);
+        } while (eventsWaiting() && !HasFatalFailure());
+    }
+
+    // One frame; a slow one is run again from the same store, language and
+    // event (see processorMillisecondsOf).
+    double timedFrame() {
+        SDL_Event event;
+        const bool taken = SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0;
+        const CPU before = *g_cpu;
+        const std::string languageBefore = language;
+        return processorMillisecondsOf([] { runFrame(); }, SLOWEST_ALLOWED_MS, [&] {
+            *g_cpu = before;
+            if (language != languageBefore) switchLanguage();
+            if (taken) SDL_PushEvent(&event);
+        });
+    }
+
+    void expectSoundStore() {
+        for (int f = 0; f < FIELD_COUNT; ++f)
+            ASSERT_LE(g_cpu->getField(Field(f)).size(), FIELD_MAX_LENGTH) << fieldName(Field(f));
+        ASSERT_EQ(SCREENS.count(g_cpu->getCurrentMenu()), 1u) << g_cpu->getCurrentMenu();
+        for (const ScreenKeys& keys : allScreenKeys()) {
+            if (!keys.getItem) continue;
+            const std::string item = (g_cpu->*keys.getItem)();
+            const bool known = std::any_of(keys.moves.begin(), keys.moves.end(),
+                                           [&](const NavRow& row) { return item == row.item; });
+            ASSERT_TRUE(known) << "highlight \"" << item << "\" on " << keys.screen;
+        }
+        // A request is run by the frame that asked for it: none is ever left waiting.
+        const std::string pending = g_cpu->getSolveThisProgram();
+        ASSERT_TRUE(pending.empty() || pending == "solved") << pending;
+    }
+
+    void countFrame(const std::string& request) {
+        ++figures.framesPerScreen[g_cpu->getCurrentMenu()];
+        if (!request.empty() && g_cpu->getSolveThisProgram() == "solved") {
+            ++figures.solved[request];
+            if (panelShowsText(*g_cpu)) ++figures.answered[request];
+        }
+        if (!g_cpu->isGameRunning()) {  // "Exit": count it and go on
+            ++figures.exits;
+            g_cpu->setGameIsRunning(true);
+        }
+    }
+
+    void storm(unsigned seed, int keyCount) {
+        KeyPicker picker(seed);
+        while (figures.keys < keyCount && !HasFatalFailure()) {
+            const SDLKey key = picker.next(g_cpu->getCurrentMenu());
+            push(SDL_KEYDOWN, key);
+            ++figures.keys;
+            runFrames(key == SDLK_RETURN);
+            if (picker.alsoRelease() && !HasFatalFailure()) {
+                push(SDL_KEYUP, key);
+                runFrames(false);
+            }
+        }
+    }
+
+    void report(unsigned seed) {
+        std::cout << "key storm, seed " << seed << ": " << figures.keys << " keys, " << figures.frames
+                  << " frames, " << figures.exits << " exits, slowest frame " << figures.slowestMs
+                  << " ms of processor time (" << figures.slowestWallMs << " ms on the clock)\n";
+        for (const auto& [request, count] : figures.solved) {
+            const auto answered = figures.answered.find(request);
+            std::cout << "  " << request << ": solved " << count << ", answered "
+                      << (answered == figures.answered.end() ? 0 : answered->second) << "\n";
+        }
+        RecordProperty("keys", figures.keys);
+        RecordProperty("frames", figures.frames);
+        RecordProperty("slowest_frame_us", int(figures.slowestMs * 1000));
+    }
+
+    PrivateRunFolder folder{"storm"};  // the prime listings write results.txt
+    StormFigures figures;
+};
+
+// Five seeded storms of 40000 keys: 200000 keys in all, run side by side.
+constexpr int KEYS_PER_STORM = 40000;
+
+TEST_P(KeyStorm, EveryScreenSurvivesAndEveryExerciseIsSolved) {
+    storm(GetParam(), KEYS_PER_STORM);
+    report(GetParam());
+    for (const std::string& screen : SCREENS) EXPECT_GT(figures.framesPerScreen[screen], 0) << screen;
+    EXPECT_EQ(figures.solved.size(), std::size_t(REQUEST_COUNT));
+    EXPECT_EQ(figures.answered.size(), std::size_t(REQUEST_COUNT));
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeded, KeyStorm, ::testing::Values(11u, 23u, 37u, 53u, 71u));
+
+}  // namespace
