@@ -54,14 +54,26 @@ start_program() {
   PROGRAM_PID=$!
   WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Calcora$' | head -n 1) || fail "no window captioned Calcora"
   xdotool windowfocus --sync "$WINDOW"
+  for _ in $(seq 30); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WINDOW" ] && break; sleep 0.1; done
   sleep 0.3
+}
+
+# One key; a server busy with a fresh window may refuse it, so it is tried
+# again a few times while the program runs.
+type_key() {
+  for _ in 1 2 3; do
+    xdotool key --window "$WINDOW" "$1" 2>/dev/null && return 0
+    kill -0 "$PROGRAM_PID" 2>/dev/null || return 0
+    sleep 0.2
+  done
+  fail "could not type $1"
 }
 
 # Types keys one by one (xdotool key names), leaving each its own frame. A
 # key that ends the program leaves no window for its key-up: that is fine.
 keys() {
   for k in "$@"; do
-    xdotool key --window "$WINDOW" "$k" 2>/dev/null || ! kill -0 "$PROGRAM_PID" 2>/dev/null || fail "could not type $k"
+    type_key "$k"
     sleep 0.05
   done
   sleep 0.3
