@@ -46,6 +46,15 @@ bool anyPixelOtherThan(int x0, int y0, int x1, int y1, Rgb background);
 // Loads the English texts (and names the language English).
 void useEnglish();
 
+// A fresh calculator's solution for these values, as a screen asks for it.
+template <class Calculator, class... Values>
+std::string answer(Values... values) {
+    Calculator p;
+    p.setSolution("");
+    p.calculate(values...);
+    return p.getSolution();
+}
+
 // Processor time this thread has used, in milliseconds: unlike the clock,
 // it does not count the time other programs on the machine had the processor.
 double processorMilliseconds();

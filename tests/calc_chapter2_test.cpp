@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "TestSupport.h"
 #include "app/GlobalVariables.h"
 #include "calc/Fraction.h"
 #include "calc/Program10.h"
@@ -31,13 +32,7 @@ Lines fourLines(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) 
     return {p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3(), p.getSolutionLine4()};
 }
 
-template <class Calculator, class... Values>
-std::string answer(Values... values) {
-    Calculator p;
-    p.setSolution("");
-    p.calculate(values...);
-    return p.getSolution();
-}
+using testsupport::answer;
 
 TEST_F(Chapter2, FourOperationsAreWrittenAsCrossMultiplied) {
     EXPECT_EQ(fourLines<Program8>(1, 2, 1, 3),

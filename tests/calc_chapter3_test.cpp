@@ -6,6 +6,7 @@
 #include <regex>
 #include <sstream>
 
+#include "TestSupport.h"
 #include "app/GlobalVariables.h"
 #include "calc/Fraction.h"
 #include "calc/Program13.h"
@@ -21,13 +22,7 @@ protected:
     void TearDown() override { setUpLanguage(); }
 };
 
-template <class Calculator, class... Values>
-std::string answer(Values... values) {
-    Calculator p;
-    p.setSolution("");
-    p.calculate(values...);
-    return p.getSolution();
-}
+using testsupport::answer;
 
 std::string mixed(std::int64_t l, std::int64_t m) { return answer<Program13>(l, m); }
 std::string decimal(const std::string& typed) { return answer<Program14>(typed); }
