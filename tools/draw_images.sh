@@ -40,6 +40,21 @@ MARK='rgb(230,60,0)'
 MARK_DARK='rgb(140,30,0)'
 
 # Writes a plain 8-bit RGBA PNG without time stamps, so reruns give the same bytes.
+# Rounded graph paper with its grid and two axes ending in arrows, as
+# convert arguments in GRAPH_PAPER: origin (ox, oy), `u` pixels per unit,
+# inside the box (x0, y0)-(x1, y1).
+graph_paper() {  # ox oy u x0 y0 x1 y1
+    local ox=$1 oy=$2 u=$3 x0=$4 y0=$5 x1=$6 y1=$7
+    GRAPH_PAPER=(
+        -fill "$PAPER" -stroke 'rgba(90,130,190,0.6)' -strokewidth 2 -draw "roundrectangle $x0,$y0 $x1,$y1 14,14"
+        -fill none -strokewidth 1
+        -stroke "$GRID_MINOR" -draw "$(grid_lines $ox $oy $u $x0 $y0 $x1 $y1 minor)"
+        -stroke "$GRID_MAJOR" -draw "$(grid_lines $ox $oy $u $x0 $y0 $x1 $y1 major)"
+        -stroke "$INK" -fill "$INK" -strokewidth 2
+        -draw "$(arrow $ox $((y1 - 6)) $ox $((y0 + 8)) 12 5) $(arrow $((x0 + 6)) $oy $((x1 - 8)) $oy 12 5)"
+    )
+}
+
 png() { local file=$1; shift; convert "$@" -strip -define png:exclude-chunks=date,time "PNG32:$OUT/$file"; }
 
 # Grid lines of a plane: origin (ox, oy) in pixels, `unit` pixels per unit,
@@ -148,13 +163,9 @@ centred_labels() {  # reads "x y text" lines; prints -draw arguments
 
 draw_math1() {  # 560x500, start screen; left 60 px kept clear for the menu rows
     local ox=310 oy=250 u=40 x0=70 y0=10 x1=550 y1=490
+    graph_paper $ox $oy $u $x0 $y0 $x1 $y1
     png math1.png -size 560x500 xc:none \
-        -fill "$PAPER" -stroke 'rgba(90,130,190,0.6)' -strokewidth 2 -draw "roundrectangle $x0,$y0 $x1,$y1 14,14" \
-        -fill none -strokewidth 1 \
-        -stroke "$GRID_MINOR" -draw "$(grid_lines $ox $oy $u $x0 $y0 $x1 $y1 minor)" \
-        -stroke "$GRID_MAJOR" -draw "$(grid_lines $ox $oy $u $x0 $y0 $x1 $y1 major)" \
-        -stroke "$INK" -fill "$INK" -strokewidth 2 \
-        -draw "$(arrow $ox $((y1 - 6)) $ox $((y0 + 8)) 12 5) $(arrow $((x0 + 6)) $oy $((x1 - 8)) $oy 12 5)" \
+        "${GRAPH_PAPER[@]}" \
         -fill none -stroke "$BLUE" -strokewidth 3 \
         -draw "$(graph_segments sine $ox $oy $u -5.8 5.8 $((y0 + 4)) $((y1 - 4)))" \
         -stroke "$ORANGE" -draw "$(graph_segments parabola $ox $oy $u -5 5 $((y0 + 4)) $((y1 - 4)))" \
@@ -274,13 +285,9 @@ draw_math3() {  # 560x580, Options screen: a round protractor and two gears; lef
 
 draw_math4() {  # 560x540, chapter 4 menu: lines and vectors; left 100 px clear
     local ox=330 oy=270 u=40 x0=110 y0=10 x1=550 y1=530
+    graph_paper $ox $oy $u $x0 $y0 $x1 $y1
     png math4.png -size 560x540 xc:none \
-        -fill "$PAPER" -stroke 'rgba(90,130,190,0.6)' -strokewidth 2 -draw "roundrectangle $x0,$y0 $x1,$y1 14,14" \
-        -fill none -strokewidth 1 \
-        -stroke "$GRID_MINOR" -draw "$(grid_lines $ox $oy $u $x0 $y0 $x1 $y1 minor)" \
-        -stroke "$GRID_MAJOR" -draw "$(grid_lines $ox $oy $u $x0 $y0 $x1 $y1 major)" \
-        -stroke "$INK" -fill "$INK" -strokewidth 2 \
-        -draw "$(arrow $ox $((y1 - 6)) $ox $((y0 + 8)) 12 5) $(arrow $((x0 + 6)) $oy $((x1 - 8)) $oy 12 5)" \
+        "${GRAPH_PAPER[@]}" \
         -fill none -strokewidth 3 \
         -stroke "$RED" -draw "$(clipped_line 1 1 $ox $oy $u 5.2)" \
         -stroke "$GREEN" -draw "$(clipped_line -0.5 2 $ox $oy $u 5.2)" \
