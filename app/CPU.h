@@ -124,6 +124,13 @@ public:
     void setSolutionLine(int n, std::string s) { solution_line.at(n - 1) = std::move(s); }
     void clearSolutionLines1to5();
 
+    // results.txt: whether the last save failed (the solution panel says so)
+    // and whether a failure was already reported on stderr in this run.
+    bool getResultsNotSaved() const { return results_not_saved; }
+    void setResultsNotSaved(bool failed) { results_not_saved = failed; }
+    bool getResultsFailureReported() const { return results_failure_reported; }
+    void setResultsFailureReported(bool reported) { results_failure_reported = reported; }
+
     std::string getMenuItem() const { return menu_item; }
     void setMenuItem(std::string s) { menu_item = std::move(s); }
     std::string getOptionsItem() const { return options_item; }
@@ -179,6 +186,8 @@ private:
     std::string solve_this_program;
     std::string solution;
     std::array<std::string, 5> solution_line;
+    bool results_not_saved = false;
+    bool results_failure_reported = false;
     std::string menu_item = "1";
     std::string part1_item = "program1_n";
     std::string part2_item = "program1_n1a";

@@ -181,6 +181,7 @@ const Wording WORDINGS[] = {
     {&Language::error_primes_range, "Enter numbers from 0 to 1000000", "Wpisz liczby od 0 do 1000000"},
     {&Language::error_recurring_decimal, "Write the decimal like 0.12[857]", "Zapisz ulamek tak jak 0.12[857]"},
     {&Language::error_too_long, "The answer is too long to show", "Odpowiedz jest za dluga, by ja pokazac"},
+    {&Language::error_results_not_saved, "Could not save results.txt", "Nie mozna zapisac pliku results.txt"},
 };
 static_assert(std::size(WORDINGS) == LANGUAGE_TEXT_COUNT, "one wording per text");
 

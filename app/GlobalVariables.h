@@ -175,10 +175,11 @@ public:
     std::string error_primes_range;
     std::string error_recurring_decimal;
     std::string error_too_long;
+    std::string error_results_not_saved;
 };
 
 // Number of texts in the table (the rows of the wording table in GlobalVariables.cpp).
-constexpr int LANGUAGE_TEXT_COUNT = 166;
+constexpr int LANGUAGE_TEXT_COUNT = 167;
 
 extern Language* lang_file;   // the single text table; null until start-up creates it
 extern std::string language;  // "English" or "Polish"

@@ -1,42 +1,17 @@
 #include "OutputToTextFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <iostream>
 
 #include "CPU.h"
-
-namespace {
-
-bool g_failureReported = false;
-
-bool fail(const std::string& why) {
-    if (!g_failureReported) std::cerr << "calcora: cannot save " << OutputToTextFile::FILE_NAME << ": " << why << "\n";
-    g_failureReported = true;
-    return false;
-}
-
-}  // namespace
+#include "SafeFile.h"
 
 bool OutputToTextFile::save_to_text_file(CPU* cpu) {
-    const std::string text = cpu->getSolution();
-    const std::string temporary = std::string(FILE_NAME) + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::out | std::ios::trunc);
-        if (!out) return fail(std::strerror(errno));
-        out << text << '\n';
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return fail("write failed");
-        }
+    std::string why;
+    const bool saved = saveTextFile(FILE_NAME, cpu->getSolution() + "\n", why);
+    cpu->setResultsNotSaved(!saved);
+    if (!saved && !cpu->getResultsFailureReported()) {
+        std::cerr << "calcora: cannot save " << FILE_NAME << ": " << why << "\n";
+        cpu->setResultsFailureReported(true);
     }
-    if (std::rename(temporary.c_str(), FILE_NAME) != 0) {
-        const std::string why = std::strerror(errno);
-        std::remove(temporary.c_str());
-        return fail(why);
-    }
-    return true;
+    return saved;
 }

@@ -9,9 +9,8 @@ class OutputToTextFile {
 public:
     static constexpr const char* FILE_NAME = "results.txt";
 
-    // Replaces results.txt with the store's `solution` and one line end.
-    // The text is written beside the file and renamed over it, so an
-    // interrupted save never leaves half a file. Returns whether it was saved;
-    // a failure is reported once on stderr.
+    // Replaces results.txt with the store's `solution` and one line end (see
+    // saveTextFile). Returns whether it was saved; the store records a failure
+    // for the screen, and the first failure of the run is said on stderr.
     bool save_to_text_file(CPU* cpu);
 };

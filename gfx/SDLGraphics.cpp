@@ -33,6 +33,21 @@ const Uint32 WINDOWED_FLAGS = SDL_HWSURFACE | SDL_DOUBLEBUF;
 // whole store is dropped and rebuilt from what the next frames draw.
 const std::size_t MAX_KEPT_LINES = 1024;
 
+// Whether a blended line (32 bits with alpha) has a pixel that shows. A
+// truncated font still opens and measures its glyphs but draws them empty.
+bool hasInk(SDL_Surface* line) {
+    const SDL_PixelFormat* format = line->format;
+    if (format->BytesPerPixel != 4 || format->Amask == 0) return true;  // cannot tell
+    bool ink = false;
+    SDL_LockSurface(line);
+    for (int y = 0; y < line->h && !ink; ++y) {
+        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(line->pixels) + y * line->pitch);
+        for (int x = 0; x < line->w && !ink; ++x) ink = (row[x] & format->Amask) != 0;
+    }
+    SDL_UnlockSurface(line);
+    return ink;
+}
+
 }  // namespace
 
 SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int green, int blue) {
@@ -110,16 +125,18 @@ void SDLGraphics::toggleFullscreenMode(bool fullscreen) {
     m_screen = SDL_GetVideoSurface();
 }
 
-void SDLGraphics::reportOnce(const std::string& what, const std::string& fileName) {
-    if (m_reported.insert(fileName).second)
-        std::cerr << "calcora: " << what << " " << fileName << ": " << SDL_GetError() << "\n";
+void SDLGraphics::reportOnce(const std::string& what, const std::string& fileName, const std::string& why) {
+    if (m_reported.insert(fileName).second) std::cerr << "calcora: " << what << " " << fileName << ": " << why << "\n";
 }
+
+// A damaged font file can open and still draw nothing.
+void SDLGraphics::reportUnrenderedText(const std::string& why) { reportOnce("cannot draw text with the font", FONT_FILE, why); }
 
 TTF_Font* SDLGraphics::font(int size) {
     auto found = m_fonts.find(size);
     if (found != m_fonts.end()) return found->second;
     TTF_Font* opened = TTF_OpenFont(FONT_FILE, size);
-    if (!opened) reportOnce("cannot open the font", FONT_FILE);
+    if (!opened) reportOnce("cannot open the font", FONT_FILE, TTF_GetError());
     m_fonts[size] = opened;
     return opened;
 }
@@ -138,7 +155,7 @@ SDL_Surface* SDLGraphics::image(const std::string& fileName) {
     auto found = m_images.find(fileName);
     if (found != m_images.end()) return found->second;
     SDL_Surface* loaded = IMG_Load(fileName.c_str());
-    if (!loaded) reportOnce("cannot load the image", fileName);
+    if (!loaded) reportOnce("cannot load the image", fileName, IMG_GetError());
     m_images[fileName] = inDisplayFormat(loaded);
     return m_images[fileName];
 }
@@ -166,7 +183,12 @@ SDL_Surface* SDLGraphics::renderedLine(const std::string& text, int fontSize, SD
     TTF_Font* f = font(fontSize);
     if (!f) return nullptr;
     SDL_Surface* rendered = TTF_RenderText_Blended(f, text.c_str(), color);
-    if (!rendered) return nullptr;
+    if (!rendered) {
+        reportUnrenderedText(TTF_GetError());
+        return nullptr;
+    }
+    if (!hasInk(rendered) && text.find_first_not_of(' ') != std::string::npos)
+        reportUnrenderedText("its letters come out empty (a damaged file?)");
     if (m_lines.size() >= MAX_KEPT_LINES) forgetRenderedLines();
     m_lines[key] = rendered;
     return rendered;
@@ -197,6 +219,7 @@ void SDLGraphics::drawText(const char* text, int fontSize, int x, int y, int red
     SDL_Color fg{static_cast<Uint8>(red), static_cast<Uint8>(green), static_cast<Uint8>(blue), 0};
     SDL_Color bg{static_cast<Uint8>(bgRed), static_cast<Uint8>(bgGreen), static_cast<Uint8>(bgBlue), 0};
     SDL_Surface* rendered = TTF_RenderText_Shaded(f, text, fg, bg);
+    if (!rendered) reportUnrenderedText(TTF_GetError());
     blit(rendered, x, y);
     SDL_FreeSurface(rendered);
 }
@@ -204,7 +227,7 @@ void SDLGraphics::drawText(const char* text, int fontSize, int x, int y, int red
 SDL_Surface* SDLGraphics::loadBitmap(const char* fileName, int red, int green, int blue) {
     SDL_Surface* loaded = IMG_Load(fileName);
     if (!loaded) {
-        reportOnce("cannot load the image", fileName);
+        reportOnce("cannot load the image", fileName, IMG_GetError());
         return nullptr;
     }
     SDL_SetColorKey(loaded, SDL_SRCCOLORKEY, SDL_MapRGB(loaded->format, red, green, blue));

@@ -56,7 +56,8 @@ private:
     void drawBlended(const std::string& text, int fontSize, int x, int y, SDL_Color color);
     SDL_Surface* renderedLine(const std::string& text, int fontSize, SDL_Color color);
     void forgetRenderedLines();
-    void reportOnce(const std::string& what, const std::string& fileName);
+    void reportOnce(const std::string& what, const std::string& fileName, const std::string& why);
+    void reportUnrenderedText(const std::string& why);
     void shutdown();
 
     SDL_Surface* m_screen = nullptr;

@@ -2,6 +2,8 @@
 
 #include <SDL/SDL_gfxPrimitives.h>
 
+#include <algorithm>
+
 #include "app/OutputToTextFile.h"
 #include "calc/Exact.h"
 #include "gfx/SDLGraphics.h"
@@ -25,6 +27,8 @@ const int TEXT_SIZE = 16;
 const int SOLUTION_X = 110;
 // `solution` and line 1 share the first row; lines 2 to 5 follow 30 pixels apart.
 const int SOLUTION_ROWS_Y[] = {20, 20, 50, 80, 110, 140};
+const int SOLUTION_ROW_STEP = 30;
+const int LOWEST_ROW_Y = SOLUTION_PANEL.y2 - 20;  // a text row still inside the panel
 
 void fill(SDL_Surface* s, const Rect& r, Rgb c) { boxRGBA(s, r.x1, r.y1, r.x2, r.y2, c.r, c.g, c.b, 255); }
 void frame(SDL_Surface* s, const Rect& r, Rgb c) { rectangleRGBA(s, r.x1, r.y1, r.x2, r.y2, c.r, c.g, c.b, 255); }
@@ -43,10 +47,21 @@ void drawFieldValues(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layout
                 g->drawText(cpu.getField(*f), TEXT_SIZE, field.x, field.y, "black");
 }
 
+// The row below the answer's last row; under a full panel, the strip at its foot.
+int rowBelowAnswer(const CPU& cpu) {
+    int below = SOLUTION_ROWS_Y[0];
+    for (int row = 0; row <= 5; ++row)
+        if (!(row == 0 ? cpu.getSolution() : cpu.getSolutionLine(row)).empty())
+            below = SOLUTION_ROWS_Y[row] + SOLUTION_ROW_STEP;
+    return std::min(below, LOWEST_ROW_Y);
+}
+
 void drawSolution(SDLGraphics* g, const CPU& cpu) {
     g->drawText(cpu.getSolution(), TEXT_SIZE, SOLUTION_X, SOLUTION_ROWS_Y[0], "black");
     for (int line = 1; line <= 5; ++line)
         g->drawText(cpu.getSolutionLine(line), TEXT_SIZE, SOLUTION_X, SOLUTION_ROWS_Y[line], "black");
+    if (cpu.getResultsNotSaved())
+        g->drawText(lang_file->error_results_not_saved, TEXT_SIZE, SOLUTION_X, rowBelowAnswer(cpu), "red");
 }
 
 }  // namespace
@@ -79,6 +94,7 @@ void runSolveStep(CPU& cpu, const std::vector<SolveStep>& steps) {
         if (request != step.request) continue;
         const SolveResult result = step.solve(cpu);
         cpu.clearSolutionLines1to5();
+        cpu.setResultsNotSaved(false);  // a new answer; a failed save below says so again
         for (std::size_t i = 0; i < result.lines.size() && i < 5; ++i) cpu.setSolutionLine(int(i) + 1, result.lines[i]);
         cpu.setSolution(result.solution);
         if (step.savesResults) {

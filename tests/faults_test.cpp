@@ -9,6 +9,7 @@
 
 #include "TestSupport.h"
 #include "app/CPU.h"
+#include "app/GlobalVariables.h"
 #include "screens/DifferentScreens.h"
 
 using namespace testsupport;
@@ -24,6 +25,9 @@ int ownLines(const std::string& text) {
 }
 
 }  // namespace
+
+// Red pixels in the solution panel's row at y (a text row is 20 pixels high).
+int redInRow(int y) { return countPixels(100, y, 900, y + 20, RED); }
 
 TEST(Faults, AnUnwritableResultsFileLeavesTheAnswerOnScreen) {
     SDLGraphics& g = graphics();
@@ -41,9 +45,31 @@ TEST(Faults, AnUnwritableResultsFileLeavesTheAnswerOnScreen) {
         EXPECT_EQ(cpu.getSolution(), "");
         EXPECT_EQ(cpu.getSolveThisProgram(), "solved");
     }
-    // Said once per run: an earlier test in this process may have said it already.
-    EXPECT_LE(ownLines(testing::internal::GetCapturedStderr()), 1);
+    EXPECT_EQ(ownLines(testing::internal::GetCapturedStderr()), 1);
     EXPECT_TRUE(fs::is_directory("results.txt"));
+    EXPECT_TRUE(cpu.getResultsNotSaved());
+
+    // The answer stays in its row; the message takes the row below, in the
+    // current language (the Polish text is longer).
+    screens.part1(&g, &cpu);
+    EXPECT_GT(countPixels(100, 20, 900, 40, BLACK), 100);
+    const int english = redInRow(50);
+    EXPECT_GT(english, 30);
+    switchLanguage();
+    screens.part1(&g, &cpu);
+    switchLanguage();
+    EXPECT_GT(redInRow(50), english);
+    EXPECT_EQ(redInRow(20) + redInRow(80), 0);
+
+    // A full panel leaves the strip at its foot; another answer clears the message.
+    for (int line = 1; line <= 5; ++line) cpu.setSolutionLine(line, "2, 3, 5, 7");
+    screens.part1(&g, &cpu);
+    EXPECT_GT(redInRow(160), 30);
+    cpu.setPart1Program1_n("7");
+    cpu.setPart1Program1_k("2");
+    cpu.setSolveThisProgram("part1_program1");
+    screens.part1(&g, &cpu);
+    EXPECT_FALSE(cpu.getResultsNotSaved());
 }
 
 TEST(Faults, ATruncatedPictureIsReportedOnceAndSkipped) {
@@ -66,4 +92,26 @@ TEST(Faults, ATruncatedPictureIsReportedOnceAndSkipped) {
     EXPECT_NE(report.find("damaged/math1.png"), std::string::npos) << report;
     EXPECT_FALSE(anyPixelOtherThan(420, 170, 980, 260, WHITE));
     EXPECT_GT(countPixels(62, 264, 200, 290, BLACK), 20);
+}
+
+TEST(Faults, AFontThatOpensButCannotDrawIsReportedOnce) {
+    closeGraphics();  // a window of its own, with no font kept open yet
+    PrivateRunFolder folder("faults-font");
+    {
+        // A quarter of the font: it opens, and every letter comes out empty.
+        std::ifstream whole("ARIAL.TTF", std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(whole)), std::istreambuf_iterator<char>());
+        fs::remove("ARIAL.TTF");
+        std::ofstream("ARIAL.TTF", std::ios::binary).write(bytes.data(), bytes.size() / 4);
+    }
+    testing::internal::CaptureStderr();
+    {
+        SDLGraphics g(1000, 700, "Calcora", 255, 255, 255);
+        ASSERT_TRUE(g.isReady());
+        for (int size : {16, 20, 16}) g.drawText("Number of prime numbers", size, 20, 20, "black");
+        g.drawText("  ", 16, 20, 20, "black");
+    }
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ownLines(report), 1) << report;
+    EXPECT_NE(report.find("cannot draw text with the font ARIAL.TTF"), std::string::npos) << report;
 }

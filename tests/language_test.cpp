@@ -59,7 +59,7 @@ const std::vector<Text> ALL_TEXTS = {
     TEXT(program12_2), TEXT(program12_3), TEXT(program12_4), TEXT(program12_5),
     TEXT(program12_6), TEXT(program13), TEXT(program15_1), TEXT(program15_2),
     TEXT(program15_3), TEXT(error_division_by_zero), TEXT(error_zero_denominator), TEXT(error_primes_range),
-    TEXT(error_recurring_decimal), TEXT(error_too_long),
+    TEXT(error_recurring_decimal), TEXT(error_too_long), TEXT(error_results_not_saved),
 };
 #undef TEXT
 
@@ -120,6 +120,7 @@ TEST(TextTable, EnglishWordingKeepsItsBlanks) {
     EXPECT_EQ(en.error_primes_range, "Enter numbers from 0 to 1000000");
     EXPECT_EQ(en.error_recurring_decimal, "Write the decimal like 0.12[857]");
     EXPECT_EQ(en.error_too_long, "The answer is too long to show");
+    EXPECT_EQ(en.error_results_not_saved, "Could not save results.txt");
 }
 
 TEST(TextTable, PolishWordingIsPlainAscii) {
@@ -141,6 +142,7 @@ TEST(TextTable, PolishWordingIsPlainAscii) {
     EXPECT_EQ(pl.error_primes_range, "Wpisz liczby od 0 do 1000000");
     EXPECT_EQ(pl.error_recurring_decimal, "Zapisz ulamek tak jak 0.12[857]");
     EXPECT_EQ(pl.error_too_long, "Odpowiedz jest za dluga, by ja pokazac");
+    EXPECT_EQ(pl.error_results_not_saved, "Nie mozna zapisac pliku results.txt");
 
     for (const Language& table : {english(), pl})
         for (const Text& t : ALL_TEXTS)
