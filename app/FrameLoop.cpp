@@ -32,8 +32,9 @@ const ScreenRoutine SCREENS[] = {
     {"about menu", [](DifferentScreens& s, SDLGraphics* g, CPU*) { s.about(g); }},
 };
 
-// An unchanged frame is not drawn again: only after an event, a display-mode
-// change or a frame that ran a solve request (whose result shows next frame).
+// An unchanged frame is not drawn again: only after an event that can change
+// it, a display-mode change or a frame that ran a solve request (whose result
+// shows next frame).
 bool g_redrawNeeded = true;
 Uint32 g_frameDelay = 1;
 
@@ -83,7 +84,7 @@ void drawCurrentScreen() {
 
 bool runFrame() {
     if (applyDisplayMode()) g_redrawNeeded = true;
-    if (handleInput()) g_redrawNeeded = true;
+    if (handleInput() && g_input->lastEventShows()) g_redrawNeeded = true;
     const bool draw = g_redrawNeeded && g_graphics->getScreen() != nullptr;
     if (draw) {
         const std::string request = g_cpu->getSolveThisProgram();

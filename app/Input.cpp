@@ -1,23 +1,42 @@
 #include "Input.h"
 
-Input::Input() = default;
+namespace {
+
+// Events SDL is told to drop before they reach its queue.
+const Uint8 UNUSED_EVENTS[] = {
+    SDL_ACTIVEEVENT,     SDL_MOUSEMOTION,     SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_JOYAXISMOTION,
+    SDL_JOYBALLMOTION,   SDL_JOYHATMOTION,    SDL_JOYBUTTONDOWN,   SDL_JOYBUTTONUP,   SDL_SYSWMEVENT,
+    SDL_VIDEORESIZE,
+};
+
+}  // namespace
+
+Input::Input() {
+    for (Uint8 type : UNUSED_EVENTS) SDL_EventState(type, SDL_IGNORE);
+}
 
 bool Input::readInput() {
+    m_lastEventShows = false;
     if (!SDL_PollEvent(&m_event)) return false;
     switch (m_event.type) {
     case SDL_QUIT:
         m_windowClosed = true;
+        m_lastEventShows = true;
         break;
     case SDL_KEYDOWN:
         if (m_event.key.keysym.sym < KEY_COUNT) m_keysHeld[m_event.key.keysym.sym] = true;
         keyPressed = m_event.key.keysym.sym;
         wasKeyPressed = true;
+        m_lastEventShows = true;
         break;
     case SDL_KEYUP:
         if (m_event.key.keysym.sym < KEY_COUNT) m_keysHeld[m_event.key.keysym.sym] = false;
         break;
+    case SDL_VIDEOEXPOSE:
+        m_lastEventShows = true;
+        break;
     default:
-        break;  // mouse and window events are taken and ignored
+        break;  // anything else that still arrives is taken and ignored
     }
     return true;
 }

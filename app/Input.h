@@ -6,10 +6,17 @@
 
 class Input {
 public:
+    // Keeps the events the program has no use for (the mouse above all) out
+    // of SDL's queue, which holds 128 events and drops what comes after:
+    // a fast mouse would otherwise push out typed keys and close requests.
+    // SDL's video start-up resets this, so make the reader after it.
     Input();
 
     // Takes at most one pending event; returns whether one was taken.
     bool readInput();
+    // Whether the event taken last can change what is drawn: a key-down, a
+    // close request or an uncovered window (a key-up changes nothing shown).
+    bool lastEventShows() const { return m_lastEventShows; }
     bool* getInput() { return m_keysHeld; }
     bool windowClosed() const { return m_windowClosed; }
     SDLKey getKeyPressed() const { return keyPressed; }
@@ -22,6 +29,7 @@ private:
     SDL_Event m_event{};
     bool m_keysHeld[KEY_COUNT] = {};
     bool m_windowClosed = false;
+    bool m_lastEventShows = false;
     SDLKey keyPressed = SDLK_UNKNOWN;
     bool wasKeyPressed = false;
 };
