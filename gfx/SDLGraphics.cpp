@@ -41,7 +41,8 @@ bool hasInk(SDL_Surface* line) {
     bool ink = false;
     SDL_LockSurface(line);
     for (int y = 0; y < line->h && !ink; ++y) {
-        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(line->pixels) + y * line->pitch);
+        const Uint8* start = static_cast<const Uint8*>(line->pixels) + y * line->pitch;
+        const Uint32* row = reinterpret_cast<const Uint32*>(start);
         for (int x = 0; x < line->w && !ink; ++x) ink = (row[x] & format->Amask) != 0;
     }
     SDL_UnlockSurface(line);
@@ -130,7 +131,9 @@ void SDLGraphics::reportOnce(const std::string& what, const std::string& fileNam
 }
 
 // A damaged font file can open and still draw nothing.
-void SDLGraphics::reportUnrenderedText(const std::string& why) { reportOnce("cannot draw text with the font", FONT_FILE, why); }
+void SDLGraphics::reportUnrenderedText(const std::string& why) {
+    reportOnce("cannot draw text with the font", FONT_FILE, why);
+}
 
 TTF_Font* SDLGraphics::font(int size) {
     auto found = m_fonts.find(size);
