@@ -16,16 +16,10 @@ done
 sleep 2
 started=$(date +%s%N)
 "$closer" "$WINDOW" || fail "could not send the close request"
-# Polled here rather than in wait_for_exit's subshell: only this shell may
-# wait for the program while the mover runs too.
-for _ in $(seq 500); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.02; done
+status=$(wait_for_exit)
 elapsed_ms=$((($(date +%s%N) - started) / 1000000))
 kill "${movers[@]}" 2>/dev/null || true
-kill -0 "$PROGRAM_PID" 2>/dev/null && fail "still running ${elapsed_ms} ms after the close request"
-status=0
-wait "$PROGRAM_PID" || status=$?
-PROGRAM_PID=""
-[ "$status" = 0 ] || fail "the program ended with status $status"
+[ "$status" = 0 ] || fail "the program ended with status $status (${elapsed_ms} ms after the close request)"
 echo "ended ${elapsed_ms} ms after the close request"
 [ "$elapsed_ms" -lt 3000 ] || fail "the close request took ${elapsed_ms} ms"
 echo "ok"

@@ -48,10 +48,21 @@ program_errors() {
 
 # Starts the program ($1) in the current folder and waits for its window.
 # There is no window manager: the window is focused by hand.
+# Its exit status is written by the shell that started it: a command
+# substitution such as $(wait_for_exit) cannot wait for it.
 start_program() {
   start_display
-  "$(realpath "$1")" 2>"$WINDOW_TEST_DIR/stderr" &
-  PROGRAM_PID=$!
+  local program
+  program=$(realpath "$1")
+  (
+    "$program" 2>"$WINDOW_TEST_DIR/stderr" &
+    echo $! >"$WINDOW_TEST_DIR/pid"
+    status=0
+    wait $! || status=$?
+    echo "$status" >"$WINDOW_TEST_DIR/status"
+  ) &
+  for _ in $(seq 100); do [ -s "$WINDOW_TEST_DIR/pid" ] && break; sleep 0.02; done
+  PROGRAM_PID=$(cat "$WINDOW_TEST_DIR/pid")
   WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Calcora$' | head -n 1) || fail "no window captioned Calcora"
   xdotool windowfocus --sync "$WINDOW"
   for _ in $(seq 30); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WINDOW" ] && break; sleep 0.1; done
@@ -64,6 +75,7 @@ type_key() {
   for _ in 1 2 3; do
     xdotool key --window "$WINDOW" "$1" 2>/dev/null && return 0
     kill -0 "$PROGRAM_PID" 2>/dev/null || return 0
+    xdotool getwindowname "$WINDOW" >/dev/null 2>&1 || return 0  # closed: the program is ending
     sleep 0.2
   done
   fail "could not type $1"
@@ -98,15 +110,12 @@ read_text() {
 
 # Waits up to 10 seconds for the program to end; prints its exit status.
 wait_for_exit() {
-  for _ in $(seq 100); do
-    if ! kill -0 "$PROGRAM_PID" 2>/dev/null; then
-      local status=0
-      wait "$PROGRAM_PID" || status=$?
-      PROGRAM_PID=""
-      echo "$status"
+  for _ in $(seq 500); do
+    if [ -s "$WINDOW_TEST_DIR/status" ]; then
+      cat "$WINDOW_TEST_DIR/status"
       return 0
     fi
-    sleep 0.1
+    sleep 0.02
   done
   echo "still running"
 }
