@@ -13,16 +13,17 @@
 namespace {
 
 using namespace plane;
+using palette::BLACK;
 
 const int LABEL_SIZE = 14;
 const int TICK_HALF = 5;
 
 // A line between two points given relative to the plane's corner.
-void planeLine(SDL_Surface* s, int x0, int y0, int x1, int y1, Rgba c) {
+void planeLine(SDL_Surface* s, int x0, int y0, int x1, int y1, Color c) {
     drawClippedLine(s, {double(LEFT + x0), double(TOP + y0)}, {double(LEFT + x1), double(TOP + y1)}, c);
 }
 
-void planeBox(SDL_Surface* s, int x0, int y0, int x1, int y1, Rgba c) {
+void planeBox(SDL_Surface* s, int x0, int y0, int x1, int y1, Color c) {
     drawClippedBox(s, {double(LEFT + x0), double(TOP + y0)}, {double(LEFT + x1), double(TOP + y1)}, c);
 }
 
@@ -74,7 +75,7 @@ void DifferentScreens::drawGridlines(SDLGraphics* g, CPU* cpu) {
     if (!cpu->getGridlines()) return;
     SDL_Surface* s = g->getScreen();
     for (int i = 0; i <= 2 * REACH; ++i) {
-        planeLine(s, UNIT * i, 0, UNIT * i, SIZE, GREY);
+        planeLine(s, UNIT * i, 0, UNIT * i, SIZE, palette::GRAY);
         planeLine(s, 0, UNIT * i, SIZE, UNIT * i, BLACK);
     }
 }

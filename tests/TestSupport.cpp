@@ -64,11 +64,17 @@ bool anyPixelOtherThan(int x0, int y0, int x1, int y1, Rgb background) {
     return false;
 }
 
-void useEnglish() {
+void useLanguage(const std::string& name) {
     if (!lang_file) lang_file = new Language();
-    lang_file->ChangeToEnglish();
-    language = "English";
+    if (name == "Polish")
+        lang_file->ChangeToPolish();
+    else
+        lang_file->ChangeToEnglish();
+    language = name == "Polish" ? "Polish" : "English";
 }
+
+void useEnglish() { useLanguage("English"); }
+void usePolish() { useLanguage("Polish"); }
 
 double processorMilliseconds() {
     timespec now{};

@@ -43,8 +43,10 @@ Rgb pixel(SDL_Surface* surface, int x, int y);
 int countPixels(int x0, int y0, int x1, int y1, Rgb color);
 // Whether any pixel of the rectangle differs from `background`.
 bool anyPixelOtherThan(int x0, int y0, int x1, int y1, Rgb background);
-// Loads the English texts (and names the language English).
+// Loads the texts of "English" or "Polish" and names the language so.
+void useLanguage(const std::string& name);
 void useEnglish();
+void usePolish();
 
 // A fresh calculator's solution for these values, as a screen asks for it.
 template <class Calculator, class... Values>

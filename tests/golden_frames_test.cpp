@@ -123,14 +123,14 @@ void PrintTo(const Shot& shot, std::ostream* out) { *out << shot.name; }
 // The state of the shot, drawn as the frame loop draws: a frame that runs a
 // solve request shows its answer from the next frame on, so that one is drawn too.
 SDL_Surface* drawShot(const Shot& shot, CPU& cpu) {
-    if (language != shot.language) switchLanguage();
+    SDLGraphics& g = graphics();  // a new window loads English: the shot's language comes after
+    useLanguage(shot.language);
     cpu.setCurrentMenu(shot.screen);
     for (const Typed& t : shot.typed) {
         cpu.clearField(t.field);
         cpu.setField(t.field, t.text);
     }
     shot.prepare(cpu);
-    SDLGraphics& g = graphics();
     if (shot.fullscreen) g.toggleFullscreenMode(true);
     DifferentScreens screens;
     g_cpu = &cpu;

@@ -12,7 +12,7 @@
 using namespace testsupport;
 
 TEST(LineClip, KeepsInsideEndsCutsOutsideOnesDropsMisses) {
-    const RectD area{0, 0, 99, 99};
+    const Rect area{0, 0, 99, 99};
     struct Case {
         SegmentD in;
         std::optional<SegmentD> out;

@@ -14,7 +14,7 @@ using Texts = std::vector<std::string>;
 Texts textsOf(const PlotPicture& picture) {
     Texts texts;
     for (const PlotShape& s : picture)
-        if (s.kind == PlotShape::Kind::Text) texts.push_back(s.text);
+        if (s.kind == PlotShape::Kind::text) texts.push_back(s.text);
     return texts;
 }
 
@@ -159,17 +159,17 @@ TEST_F(Plots, VectorsOnThePlane) {
 }
 
 TEST_F(Plots, HighlightMarkerSitsOnTheItemsRow) {
-    struct Screen {
+    struct PlotScreen {
         void (DifferentScreens::*draw)(SDLGraphics*, CPU*);
         void (CPU::*setItem)(std::string);
         std::vector<int> rows;  // of items "1", "2", ...
     };
-    const Screen screensToCheck[] = {
+    const PlotScreen screensToCheck[] = {
         {&DifferentScreens::part4_program1, &CPU::setPart4Program1Item, {190, 220, 280, 310, 370, 400, 460}},
         {&DifferentScreens::part4_program2, &CPU::setPart4Program2Item, {220, 250, 310, 340, 400}},
         {&DifferentScreens::part4_program3, &CPU::setPart4Program3Item, {220, 250, 310, 340, 430, 490, 550}},
     };
-    for (const Screen& screen : screensToCheck)
+    for (const PlotScreen& screen : screensToCheck)
         for (std::size_t i = 0; i < screen.rows.size(); ++i) {
             const int y = screen.rows[i];
             (cpu.*screen.setItem)(std::to_string(i + 1));
