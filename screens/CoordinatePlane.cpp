@@ -42,9 +42,9 @@ const Stroke AXIS_ARROWHEADS[] = {
 // One half-axis: unit k's tick is centred at the origin + k·step; its label
 // (the number sign·k) has its top-left corner at labelAt + k·step.
 struct HalfAxis {
-    int stepX, stepY;
+    int step_x, step_y;
     bool vertical;  // a vertical axis gets horizontal ticks
-    int labelX, labelY;
+    int label_x, label_y;
     int sign;
 };
 
@@ -58,15 +58,15 @@ const HalfAxis HALF_AXES[] = {
 void drawHalfAxis(SDLGraphics* g, const HalfAxis& axis) {
     SDL_Surface* s = g->getScreen();
     for (int k = 1; k <= REACH; ++k) {
-        const int x = HALF + k * axis.stepX, y = HALF + k * axis.stepY;
+        const int x = HALF + k * axis.step_x, y = HALF + k * axis.step_y;
         if (axis.vertical)
             planeLine(s, x - TICK_HALF, y, x + TICK_HALF, y, BLACK);
         else
             planeLine(s, x, y - TICK_HALF, x, y + TICK_HALF, BLACK);
     }
     for (int k = 1; k <= REACH; ++k)
-        g->drawText(std::to_string(axis.sign * k).c_str(), LABEL_SIZE, LEFT + axis.labelX + k * axis.stepX,
-                    TOP + axis.labelY + k * axis.stepY, "black");
+        g->drawText(std::to_string(axis.sign * k).c_str(), LABEL_SIZE, LEFT + axis.label_x + k * axis.step_x,
+                    TOP + axis.label_y + k * axis.step_y, "black");
 }
 
 }  // namespace

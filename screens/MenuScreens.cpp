@@ -30,7 +30,7 @@ struct MarkerSpot {
 
 struct MenuLayout {
     const char* image;
-    int imageX, imageY;
+    int image_x, image_y;
     std::vector<TextRow> rows;
     std::vector<MarkerSpot> markers;
 };
@@ -44,7 +44,7 @@ TextRow row(const std::string& text, int n, int size = ROW_SIZE, const char* col
 MarkerSpot markerAt(const char* item, int n) { return {item, MARKER_X, menuRow(n)}; }
 
 void drawMenu(SDLGraphics* g, const MenuLayout& menu, const std::string& item) {
-    g->drawImage(menu.image, menu.imageX, menu.imageY);
+    g->drawImage(menu.image, menu.image_x, menu.image_y);
     for (const TextRow& r : menu.rows) g->drawText(r.text, r.size, r.x, r.y, r.color);
     for (const MarkerSpot& spot : menu.markers)
         if (item == spot.item) g->drawImage(layout::MENU_MARKER, spot.x, spot.y);

@@ -23,6 +23,8 @@
 #include "calc/Program8.h"
 #include "calc/Program9.h"
 
+using namespace calc;
+
 namespace {
 
 using Texts = std::vector<std::string>;

@@ -19,6 +19,8 @@
 #include "calc/Program6.h"
 #include "calc/Program7.h"
 
+using namespace calc;
+
 namespace {
 
 using I = std::int64_t;

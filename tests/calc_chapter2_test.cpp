@@ -14,6 +14,8 @@
 #include "calc/Program8.h"
 #include "calc/Program9.h"
 
+using namespace calc;
+
 namespace {
 
 using Lines = std::vector<std::string>;

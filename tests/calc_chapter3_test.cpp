@@ -14,6 +14,8 @@
 #include "calc/Program15.h"
 #include "calc/Program16.h"
 
+using namespace calc;
+
 namespace {
 
 class Chapter3 : public ::testing::Test {

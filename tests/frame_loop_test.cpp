@@ -99,7 +99,7 @@ TEST_F(FrameLoopRun, StartUpOpensTheWindowOnTheStartScreen) {
     SDL_WM_GetCaption(&caption, nullptr);
     ASSERT_NE(caption, nullptr);
     EXPECT_STREQ(caption, "Calcora");
-    EXPECT_EQ(g_cpu->getCurrentMenu(), "start screen");
+    EXPECT_EQ(g_cpu->getCurrentMenu(), screenName(Screen::start_screen));
     EXPECT_EQ(language, "English");
     EXPECT_EQ(lang_file->start_screen_line1, "1. Natural numbers and integers");
 }
@@ -136,7 +136,7 @@ TEST_F(FrameLoopRun, MouseEventsAreTakenOnePerFrameAndIgnored) {
 }
 
 TEST_F(FrameLoopRun, ShiftDoesNotChangeTheTypedCharacter) {
-    g_cpu->setCurrentMenu("part1");
+    g_cpu->setCurrentMenu(screenName(Screen::part1));
     pushKey(SDLK_1, SDL_KEYDOWN, KMOD_LSHIFT);
     runFrame();
     EXPECT_EQ(g_cpu->getPart1Program1_n(), "1");
@@ -184,7 +184,7 @@ TEST_F(FrameLoopRun, ExitOnTheStartScreenEndsTheLoop) {
 }
 
 TEST_F(FrameLoopRun, ADisplayModeChangeIsAppliedOnceAtTheStartOfTheNextFrame) {
-    g_cpu->setCurrentMenu("options menu");
+    g_cpu->setCurrentMenu(screenName(Screen::options_menu));
     pushKey(SDLK_RETURN);
     runFrame();
     EXPECT_TRUE(g_cpu->getFullscreen());
@@ -221,7 +221,7 @@ TEST_F(FrameLoopRun, OnlyAFrameWithSomethingNewIsDrawn) {
 }
 
 TEST_F(FrameLoopRun, TheFrameAfterASolvedRequestIsDrawn) {
-    g_cpu->setCurrentMenu("part1");
+    g_cpu->setCurrentMenu(screenName(Screen::part1));
     g_cpu->setPart1Program1_n("17");
     g_cpu->setPart1Program1_k("5");
     g_cpu->setPart1Item("calculate1");

@@ -20,6 +20,8 @@
 #include "calc/PrimeSieve.h"
 #include "screens/ExerciseScreen.h"
 
+using namespace calc;
+
 using namespace testsupport;
 
 namespace {
