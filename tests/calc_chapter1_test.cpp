@@ -25,13 +25,8 @@ namespace {
 
 using I = std::int64_t;
 
-template <class P, class... Args> P solved(Args... args) {
-    P program;
-    program.setSolution("");
-    program.calculate(I(args)...);
-    return program;
-}
-template <class P, class... Args> std::string text(Args... args) { return solved<P>(args...).getSolution(); }
+using testsupport::solved;
+template <class P, class... Args> std::string text(Args... args) { return testsupport::answer<P>(I(args)...); }
 template <class P> FiveLines linesOf(const P& p) {
     return {p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3(), p.getSolutionLine4(), p.getSolutionLine5()};
 }

@@ -28,9 +28,7 @@ protected:
 
 template <class Calculator>
 Lines fourLines(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
-    Calculator p;
-    p.setSolution("");
-    p.calculate(a, b, c, d);
+    const Calculator p = testsupport::solved<Calculator>(a, b, c, d);
     return {p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3(), p.getSolutionLine4()};
 }
 
@@ -114,9 +112,7 @@ TEST_F(Chapter2, EqualityIsExact) {
 
 TEST_F(Chapter2, SixFractionsTwoToALine) {
     auto lines = [](std::vector<std::int64_t> v) {
-        Program12 p;
-        p.setSolution("");
-        p.calculate(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]);
+        const auto p = testsupport::solved<Program12>(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]);
         return Lines{p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3()};
     };
     EXPECT_EQ(lines({2, 4, 6, 9, 10, 5, 7, 7, 0, 3, 12, 8}),

@@ -11,6 +11,7 @@
 #include "TestSupport.h"
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
+#include "input/KeyTables.h"
 
 using testsupport::pixel;
 using testsupport::WHITE;
@@ -275,4 +276,15 @@ TEST(StartUp, FailsWithAMessageWhenTheVideoDriverCannotStart) {
     EXPECT_NE(message.find("video"), std::string::npos) << message;
     EXPECT_EQ(g_cpu, nullptr);
     EXPECT_EQ(g_graphics, nullptr);
+}
+
+TEST(ScreenList, EveryScreenHasADrawRoutineAndAKeyTable) {
+    for (int i = 0; i < SCREEN_COUNT; ++i) {
+        const Screen screen = screenAt(i);
+        EXPECT_NE(screenRoutine(screen), nullptr) << screenName(screen);
+        EXPECT_EQ(screenKeysFor(screen).screen, screen) << screenName(screen) << " has another screen's keys";
+        EXPECT_EQ(screenNamed(screenName(screen)), screen);
+    }
+    EXPECT_EQ(allScreenKeys().size(), std::size_t(SCREEN_COUNT));
+    EXPECT_FALSE(screenNamed("no such screen"));
 }
