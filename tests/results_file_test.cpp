@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "app/CPU.h"
 #include "app/OutputToTextFile.h"
 
@@ -37,44 +38,17 @@ std::vector<std::string> entriesOf(const std::string& folder) {
 
 void writeFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
-void removeTree(const std::string& path) {
-    struct stat info {};
-    if (lstat(path.c_str(), &info) != 0) return;
-    if (S_ISDIR(info.st_mode)) {
-        chmod(path.c_str(), 0700);
-        for (const std::string& name : entriesOf(path)) removeTree(path + "/" + name);
-        rmdir(path.c_str());
-    } else {
-        unlink(path.c_str());
-    }
-}
-
 // Runs each test in a fresh temporary folder, the working directory restored after.
 class ResultsFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char previous[4096];
-        ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-        m_previous = previous;
-        char pattern[] = "/tmp/calcora-results-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_folder = pattern;
-        ASSERT_EQ(chdir(m_folder.c_str()), 0);
-    }
-    void TearDown() override {
-        EXPECT_EQ(chdir(m_previous.c_str()), 0);
-        removeTree(m_folder);
-    }
-
     bool save(const std::string& solution) {
         cpu.setSolution(solution);
         return writer.save_to_text_file(&cpu);
     }
 
+    testsupport::TemporaryFolder folder{"results"};
     CPU cpu;
     OutputToTextFile writer;
-    std::string m_folder;
-    std::string m_previous;
 };
 
 }  // namespace
@@ -110,6 +84,15 @@ TEST_F(ResultsFile, AFailedSaveIsShownOnTheStoreAndReportedOnce) {
     EXPECT_TRUE(cpu.getResultsNotSaved());
     EXPECT_EQ(entriesOf("."), std::vector<std::string>{"results.txt"});  // no temporary file left
     EXPECT_TRUE(entriesOf("results.txt").empty());
+
+    // A working folder that is gone: no file can be made there, even by root.
+    const std::string gone = folder.path().string() + "/gone";
+    ASSERT_EQ(mkdir(gone.c_str(), 0755), 0);
+    ASSERT_EQ(chdir(gone.c_str()), 0);
+    ASSERT_EQ(rmdir(gone.c_str()), 0);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(save("lost once more"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "reported a second time";
 }
 
 // A link or a FIFO planted where a temporary file might go is never opened:
