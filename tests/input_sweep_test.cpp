@@ -1,7 +1,9 @@
 // Every typable input of the sixteen exercises, through the screens' solve
 // step: seeded random and boundary contents of every field, each answer
 // checked by a property of its own (a remainder must multiply back, a reduced
-// fraction must equal the typed one) and each request timed.
+// fraction must equal the typed one) and each request timed. The working of
+// every answer is checked too: it ends with what the panel shows, and each
+// of its steps is true.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "WorkingCheck.h"
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
 #include "calc/Exact.h"
@@ -29,6 +32,7 @@ using Typed = std::vector<std::string>;  // one typed text per field
 struct Answer {
     std::string text;
     std::vector<std::string> lines;
+    std::vector<std::string> panel;  // what the solution panel shows, in its order
 };
 
 const char* const DIGITS = "0123456789";
@@ -455,8 +459,9 @@ protected:
         ask();
         ms = processorMillisecondsOf([&] { runSolveStep(cpu, exercise.steps()); }, SLOWEST_ALLOWED_MS, ask);
         EXPECT_EQ(cpu.getSolveThisProgram(), "solved");
-        Answer answer{cpu.getSolution(), {}};
+        Answer answer{cpu.getSolution(), {}, {cpu.getSolution()}};
         for (int line = 1; line <= 5; ++line) answer.lines.push_back(cpu.getSolutionLine(line));
+        answer.panel.insert(answer.panel.end(), answer.lines.begin(), answer.lines.end());
         if (savesResults(exercise)) {
             answer.text = folder.results();
             if (answer.text.empty() || answer.text.back() != '\n') ADD_FAILURE() << "results.txt: " << answer.text;
@@ -505,6 +510,7 @@ TEST_P(InputSweep, EveryTypableInputGivesAQuickSoundAnswer) {
         }
         ASSERT_TRUE(showsText(answer));
         exercise.check(typed, answer);
+        checkWorking(exercise.request, typed, answer.panel);
         if (HasFatalFailure()) return;
     }
     std::cout << exercise.request << ", seed " << seed << ": " << cases.size() << " requests, slowest " << slowest
