@@ -30,6 +30,7 @@ const ScreenRoutine SCREENS[] = {
     {"part4 program3", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4_program3(g, c); }},
     {"options menu", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.options(g, c); }},
     {"about menu", [](DifferentScreens& s, SDLGraphics* g, CPU*) { s.about(g); }},
+    {"working", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.working(g, c); }},
 };
 
 // An unchanged frame is not drawn again: only after an event, a display-mode

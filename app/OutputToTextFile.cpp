@@ -1,12 +1,9 @@
 #include "OutputToTextFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <iostream>
 
 #include "CPU.h"
+#include "TextFile.h"
 
 namespace {
 
@@ -21,22 +18,6 @@ bool fail(const std::string& why) {
 }  // namespace
 
 bool OutputToTextFile::save_to_text_file(CPU* cpu) {
-    const std::string text = cpu->getSolution();
-    const std::string temporary = std::string(FILE_NAME) + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::out | std::ios::trunc);
-        if (!out) return fail(std::strerror(errno));
-        out << text << '\n';
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return fail("write failed");
-        }
-    }
-    if (std::rename(temporary.c_str(), FILE_NAME) != 0) {
-        const std::string why = std::strerror(errno);
-        std::remove(temporary.c_str());
-        return fail(why);
-    }
-    return true;
+    std::string why;
+    return replaceTextFile(FILE_NAME, cpu->getSolution() + "\n", why) || fail(why);
 }

@@ -166,6 +166,8 @@ std::vector<ScreenKeys> buildScreenKeys() {
          {Field::part4_program3_x1, Field::part4_program3_y1, Field::part4_program3_x2, Field::part4_program3_y2,
           Field::part4_program3_multiply_by1, Field::part4_program3_multiply_by2},
          {{nullptr, SIGNED_DECIMAL}}},
+        {"working", nullptr, nullptr, nullptr, {}, {{nullptr, EnterAction::SaveWorking, nullptr}}, nullptr, {}, {},
+         true},
     };
 }
 

@@ -16,7 +16,7 @@ struct NavRow {
     const char* right;
 };
 
-enum class EnterAction { GoTo, Solve, Exit, SwitchLanguage, ToggleFullscreen, ToggleGridlines };
+enum class EnterAction { GoTo, Solve, Exit, SwitchLanguage, ToggleFullscreen, ToggleGridlines, SaveWorking };
 
 // Enter on `item` (null: on any item) does `action`; `target` is the screen
 // of GoTo or the request text of Solve.
@@ -43,6 +43,8 @@ struct ScreenKeys {
     const char* fieldPrefix;                  // chapter screens: item "x" names field prefix + "x"
     std::vector<Field> numberedFields;        // plot screens: item "1" names the first
     std::vector<TypingRule> typing;
+    bool working = false;                     // the working screen: the arrow and page keys scroll,
+                                              // Escape and W go back to where it was opened
 };
 
 // The key description of a screen, or null for a name that is no screen.

@@ -23,6 +23,8 @@ public:
     void part4_program1(SDLGraphics* g, CPU* cpu);
     void part4_program2(SDLGraphics* g, CPU* cpu);
     void part4_program3(SDLGraphics* g, CPU* cpu);
+    // The working screen; it also runs a pending save of working.txt, before drawing.
+    void working(SDLGraphics* g, CPU* cpu);
     void drawVectorArrows(SDLGraphics* g, CPU* cpu, double x, double y, double mb, int vecX, int vecY,
                           std::string color);
 

@@ -2,6 +2,7 @@
 
 #include <SDL/SDL_gfxPrimitives.h>
 
+#include "WorkingScreen.h"
 #include "app/OutputToTextFile.h"
 #include "calc/Exact.h"
 #include "gfx/SDLGraphics.h"
@@ -25,6 +26,8 @@ const int TEXT_SIZE = 16;
 const int SOLUTION_X = 110;
 // `solution` and line 1 share the first row; lines 2 to 5 follow 30 pixels apart.
 const int SOLUTION_ROWS_Y[] = {20, 20, 50, 80, 110, 140};
+// Below the last row whatever its length, in the panel's bottom-right corner.
+const int WORKING_HINT_X = 770, WORKING_HINT_Y = 162;
 
 void fill(SDL_Surface* s, const Rect& r, Rgb c) { boxRGBA(s, r.x1, r.y1, r.x2, r.y2, c.r, c.g, c.b, 255); }
 void frame(SDL_Surface* s, const Rect& r, Rgb c) { rectangleRGBA(s, r.x1, r.y1, r.x2, r.y2, c.r, c.g, c.b, 255); }
@@ -71,6 +74,7 @@ void drawChapterScreen(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layo
     drawFieldValues(g, cpu, layout);
     if (auto spot = markerPosition(layout, highlight)) g->drawImage(EXERCISE_MARKER, spot->first, spot->second);
     drawSolution(g, cpu);
+    if (workingOffered(cpu, cpu.getCurrentMenu())) drawWorkingHint(g, WORKING_HINT_X, WORKING_HINT_Y);
 }
 
 void runSolveStep(CPU& cpu, const std::vector<SolveStep>& steps) {
@@ -86,6 +90,7 @@ void runSolveStep(CPU& cpu, const std::vector<SolveStep>& steps) {
             cpu.setSolution("");  // the whole text went to the file; the panel shows the lines
         }
         cpu.setSolveThisProgram("solved");
+        rememberSolved(cpu, cpu.getCurrentMenu(), request);
         return;
     }
 }

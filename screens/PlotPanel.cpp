@@ -2,6 +2,7 @@
 
 #include <SDL/SDL_gfxPrimitives.h>
 
+#include "WorkingScreen.h"
 #include "gfx/SDLGraphics.h"
 
 namespace {
@@ -13,6 +14,7 @@ const int BOX_LEFT = 105, BOX_RIGHT = 205, BOX_HEIGHT = 20;
 const int VALUE_X = 110;
 const int PANEL_RIGHT = 320, PANEL_BOTTOM = 768;
 const int TEXT_SIZE = 16, TITLE_SIZE = 20;
+const int WORKING_HINT_Y = 660;  // below every panel's last row
 
 PanelRow title(std::string Language::*text, int y) { return {text, TEXT_X, y, TITLE_SIZE, "black", nullptr, {}, 0}; }
 PanelRow text(std::string Language::*t, int y) { return {t, TEXT_X, y, TEXT_SIZE, "black", nullptr, {}, 0}; }
@@ -34,6 +36,7 @@ void drawPlotPanel(SDLGraphics* g, const CPU& cpu, const std::vector<PanelRow>& 
         if (r.field) g->drawText(cpu.getField(*r.field), TEXT_SIZE, VALUE_X, r.row, "black");
     }
     if (const auto y = markerRow(rows, item)) g->drawImage(MARKER, MARKER_X, *y);
+    drawWorkingHint(g, TEXT_X, WORKING_HINT_Y);
 }
 
 std::optional<int> markerRow(const std::vector<PanelRow>& rows, const std::string& item) {
