@@ -49,16 +49,6 @@ std::vector<std::string> body(const Working& w) {
 
 int lastScroll(const Working& w) { return std::max(0, int(body(w).size()) - WORKING_PAGE_LINES); }
 
-void saveIfAsked(CPU& cpu) {
-    if (!cpu.getWorkingSaveRequested()) return;
-    cpu.setWorkingSaveRequested(false);
-    const std::optional<Working> w = shownWorking(cpu);
-    if (!w) return;
-    std::string text, why;
-    for (const std::string& line : w->lines()) text += line + "\n";
-    cpu.setWorkingSave(replaceTextFile(WORKING_FILE, text, why) ? CPU::WorkingSave::saved : CPU::WorkingSave::failed);
-}
-
 }  // namespace
 
 std::vector<Field> exerciseFields(const std::string& screen, const std::string& exercise) {
@@ -120,6 +110,16 @@ void scrollWorking(CPU& cpu, int lines) {
     cpu.setWorkingScroll(int(std::clamp<long>(wanted, 0, last)));
 }
 
+void saveWorkingIfAsked(CPU& cpu) {
+    if (!cpu.getWorkingSaveRequested()) return;
+    cpu.setWorkingSaveRequested(false);
+    const std::optional<Working> w = shownWorking(cpu);
+    if (!w) return;
+    std::string text, why;
+    for (const std::string& line : w->lines()) text += line + "\n";
+    cpu.setWorkingSave(replaceTextFile(WORKING_FILE, text, why) ? CPU::WorkingSave::saved : CPU::WorkingSave::failed);
+}
+
 std::optional<Working> shownWorking(const CPU& cpu) {
     return workingOf(cpu.getWorkingExercise(), cpu.getWorkingInputs());
 }
@@ -127,7 +127,7 @@ std::optional<Working> shownWorking(const CPU& cpu) {
 void drawWorkingHint(SDLGraphics* g, int x, int y) { g->drawText(workingTexts().working_hint, SMALL_SIZE, x, y, "gray"); }
 
 void DifferentScreens::working(SDLGraphics* g, CPU* cpu) {
-    saveIfAsked(*cpu);
+    saveWorkingIfAsked(*cpu);
     SDL_Surface* s = g->getScreen();
     boxRGBA(s, 0, 0, B_WIDTH, B_HEIGHT, 128, 128, 128, 255);
     boxRGBA(s, PAGE_LEFT, PAGE_TOP, PAGE_RIGHT, PAGE_BOTTOM, 255, 255, 255, 255);

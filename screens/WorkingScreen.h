@@ -37,6 +37,10 @@ void openWorking(CPU& cpu);
 void closeWorking(CPU& cpu);
 void scrollWorking(CPU& cpu, int lines);
 
+// What the working screen's frame does before drawing: runs a pending save
+// of the working to working.txt and keeps what it did for the message.
+void saveWorkingIfAsked(CPU& cpu);
+
 // The working the screen shows, in the language shown now.
 std::optional<Working> shownWorking(const CPU& cpu);
 
