@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "gfx/SDLGraphics.h"
 
@@ -58,6 +59,9 @@ std::string answer(Values... values) {
 // Processor time this thread has used, in milliseconds: unlike the clock,
 // it does not count the time other programs on the machine had the processor.
 double processorMilliseconds();
+
+// The pieces of `text` between occurrences of `separator` ("a, b" by ", ": "a", "b").
+std::vector<std::string> split(const std::string& text, const std::string& separator);
 
 // The processor time of `run`. When it reaches `limit`, `restore` puts the
 // state back and `run` is timed once more, and the faster run counts: under

@@ -53,15 +53,6 @@ std::string after(const std::string& text, const std::string& prefix) {
     return startsWith(text, prefix) ? text.substr(prefix.size()) : "";
 }
 
-std::vector<std::string> split(const std::string& text, const std::string& separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + separator.size())
-        parts.push_back(text.substr(start, at - start));
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 // "n/d" written by the program: numerator and denominator.
 std::pair<Integer, Integer> fractionParts(const std::string& text) {
     const std::size_t slash = text.find('/');

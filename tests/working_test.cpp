@@ -27,15 +27,6 @@ using Q = mpq_class;
 bool startsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
 bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
 
-std::vector<std::string> split(const std::string& text, const std::string& separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + separator.size())
-        parts.push_back(text.substr(start, at - start));
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 // ---- an evaluator of the formula lines -------------------------------------
 // Numbers, + - * and ":" (division); "/" between two things without blanks
 // is a fraction bar and binds tighter than " / ", which divides.
