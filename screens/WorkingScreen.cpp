@@ -7,17 +7,19 @@
 #include "DifferentScreens.h"
 #include "ExerciseScreen.h"
 #include "app/TextFile.h"
+#include "calc/LineCut.h"
 #include "calc/WorkingTexts.h"
 #include "gfx/SDLGraphics.h"
 #include "input/KeyTables.h"
 
 namespace {
 
-const int TITLE_X = 60, TITLE_Y = 28, TITLE_SIZE = 20;
-const int LINE_X = 60, FIRST_LINE_Y = 70, LINE_HEIGHT = 24, LINE_SIZE = 14;
-const int MARK_X = 800, MORE_ABOVE_Y = 48, MORE_BELOW_Y = FIRST_LINE_Y + WORKING_PAGE_LINES * LINE_HEIGHT;
+const int TITLE_X = 60, TITLE_Y = 20, TITLE_SIZE = 20;
+const int LINE_X = 60, FIRST_LINE_Y = 74, LINE_HEIGHT = 24, LINE_SIZE = 14;
+const int MARK_X = 800, MORE_ABOVE_Y = 54, MORE_BELOW_Y = FIRST_LINE_Y + WORKING_PAGE_LINES * LINE_HEIGHT;
 const int MESSAGE_Y = MORE_BELOW_Y, KEYS_Y = 665, SMALL_SIZE = 12;
 const int PAGE_LEFT = 40, PAGE_TOP = 15, PAGE_RIGHT = 960, PAGE_BOTTOM = MORE_BELOW_Y + 25;
+const std::size_t ROW_CHARACTERS = 110;  // digits at the row's size are 8 pixels wide: 880 of the page's 900
 
 const ChapterLayout& layoutOf(const ScreenKeys& keys) {
     for (const ChapterLayout* layout : {&chapter1Layout(), &chapter2Layout(), &chapter3Layout()})
@@ -40,14 +42,22 @@ bool panelShowsAnswer(const CPU& cpu) {
 
 bool isPlot(const ScreenKeys& keys) { return !keys.numberedFields.empty(); }
 
-// The steps and the answer: the lines that scroll below the title.
-std::vector<std::string> body(const Working& w) {
-    std::vector<std::string> lines = w.steps;
-    lines.insert(lines.end(), w.answer.begin(), w.answer.end());
-    return lines;
+// One row of the screen below the title: a step or an answer line, or the
+// part of one that does not fit the row before.
+struct Row {
+    std::string text;
+    bool answer;
+};
+
+std::vector<Row> rows(const Working& w) {
+    std::vector<Row> all;
+    for (const auto* lines : {&w.steps, &w.answer})
+        for (const std::string& line : *lines)
+            for (std::string& piece : cutEvery(line, ROW_CHARACTERS)) all.push_back({std::move(piece), lines == &w.answer});
+    return all;
 }
 
-int lastScroll(const Working& w) { return std::max(0, int(body(w).size()) - WORKING_PAGE_LINES); }
+int lastScroll(const Working& w) { return std::max(0, int(rows(w).size()) - WORKING_PAGE_LINES); }
 
 }  // namespace
 
@@ -136,11 +146,11 @@ void DifferentScreens::working(SDLGraphics* g, CPU* cpu) {
     const std::optional<Working> w = shownWorking(*cpu);
     if (!w) return;
     g->drawText(w->title, TITLE_SIZE, TITLE_X, TITLE_Y, "blue");
-    const std::vector<std::string> lines = body(*w);
+    const std::vector<Row> shown = rows(*w);
     const int first = std::clamp(cpu->getWorkingScroll(), 0, lastScroll(*w));
-    const int answerFrom = int(w->steps.size());
-    for (int i = first; i < int(lines.size()) && i < first + WORKING_PAGE_LINES; ++i)
-        g->drawText(lines[i], LINE_SIZE, LINE_X, FIRST_LINE_Y + (i - first) * LINE_HEIGHT, i >= answerFrom ? "blue" : "black");
+    for (int i = first; i < int(shown.size()) && i < first + WORKING_PAGE_LINES; ++i)
+        g->drawText(shown[i].text, LINE_SIZE, LINE_X, FIRST_LINE_Y + (i - first) * LINE_HEIGHT,
+                    shown[i].answer ? "blue" : "black");
     if (first > 0) g->drawText(t.working_more_above, SMALL_SIZE, MARK_X, MORE_ABOVE_Y, "red");
     if (first < lastScroll(*w)) g->drawText(t.working_more_below, SMALL_SIZE, MARK_X, MORE_BELOW_Y, "red");
     const CPU::WorkingSave save = cpu->getWorkingSave();

@@ -7,17 +7,23 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <random>
 #include <sstream>
 
 #include <gmpxx.h>
+#include <sys/stat.h>
 
 #include "TestSupport.h"
 #include "WorkingCheck.h"
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
 #include "calc/Working.h"
+#include "screens/DifferentScreens.h"
+#include "screens/ExerciseScreen.h"
+#include "screens/WorkingScreen.h"
 
 namespace testsupport {
 namespace {
@@ -454,6 +460,62 @@ TEST_F(Workings, NamedLinesAppearInBothLanguages) {
         }
         switchLanguage();
     }
+}
+
+}  // namespace
+}  // namespace testsupport
+
+namespace testsupport {
+namespace {
+
+class WorkingScreen : public ::testing::Test {
+protected:
+    void SetUp() override { graphics(); }
+    void TearDown() override { useEnglish(); }
+
+    PrivateRunFolder folder{"working"};
+    CPU cpu;
+    DifferentScreens screens;
+};
+
+// The hint sits below the panel's fifth row, so even five full rows of the
+// longest answer leave it clear, in either language.
+TEST_F(WorkingScreen, TheHintNeverTouchesAnAnswerLine) {
+    cpu.setCurrentMenu("part1");
+    cpu.setField(Field::part1_program2_from, "1");
+    cpu.setField(Field::part1_program2_to, "1000000");
+    cpu.setSolveThisProgram("part1_program2");
+    runSolveStep(cpu, chapter1Steps());
+    ASSERT_EQ(cpu.getSolutionLine(5).size(), 100u);
+    for (int language = 0; language < 2; ++language) {
+        clearFrame();
+        screens.part1(&graphics(), &cpu);
+        EXPECT_TRUE(anyPixelOtherThan(101, 150, 899, 159, WHITE)) << "the fifth row is drawn";
+        EXPECT_FALSE(anyPixelOtherThan(101, 159, 899, 162, WHITE)) << "a row reaches the hint";
+        EXPECT_TRUE(anyPixelOtherThan(770, 162, 899, 180, WHITE)) << "no hint";
+        EXPECT_FALSE(anyPixelOtherThan(101, 162, 769, 180, WHITE)) << "something else below the rows";
+        switchLanguage();
+    }
+}
+
+// A save that cannot be made says so and leaves no file behind; the next one that can, replaces it.
+TEST_F(WorkingScreen, EnterSavesTheWorkingOrSaysItCouldNot) {
+    cpu.setWorkingExercise("part1_program1", {"17", "5"});
+    ASSERT_EQ(mkdir(WORKING_FILE, 0755), 0);  // a folder where the file should go
+    cpu.setWorkingSaveRequested(true);
+    saveWorkingIfAsked(cpu);
+    EXPECT_EQ(cpu.getWorkingSave(), CPU::WorkingSave::failed);
+    EXPECT_FALSE(cpu.getWorkingSaveRequested());
+    EXPECT_FALSE(std::filesystem::exists(std::string(WORKING_FILE) + ".tmp"));
+
+    ASSERT_TRUE(std::filesystem::remove(WORKING_FILE));
+    cpu.setWorkingSaveRequested(true);
+    saveWorkingIfAsked(cpu);
+    EXPECT_EQ(cpu.getWorkingSave(), CPU::WorkingSave::saved);
+    std::ifstream saved(WORKING_FILE);
+    const std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "Remainder of 17 by 5\n17 : 5 = 3 remainder 2\nCheck: 5 * 3 + 2 = 17\n"
+                    "The remainder 2 is smaller than 5\n17 = 5 * 3 + 2\n");
 }
 
 }  // namespace
