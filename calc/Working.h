@@ -2,7 +2,9 @@
 // The working of an exercise: how its answer is reached, step by step, the
 // way a teacher writes it on the board. Built from the same inputs as the
 // calculators; the answer is the calculator's own, exactly as the solution
-// panel shows it. Every text comes in the language shown now.
+// panel shows it. The plots have no panel: their answer is the conclusion
+// (where the lines cross, the line's equation, the sum of the vectors).
+// Every text comes in the language shown now.
 #include <cstdint>
 #include <optional>
 #include <string>
