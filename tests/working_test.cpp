@@ -11,6 +11,7 @@
 #include <fstream>
 #include <optional>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include <gmpxx.h>
@@ -21,6 +22,7 @@
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
 #include "calc/Working.h"
+#include "calc/WorkingTexts.h"
 #include "screens/DifferentScreens.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/WorkingScreen.h"
@@ -427,6 +429,27 @@ TEST_F(Workings, EveryPlotStepIsTrue) {
         }
         if (HasFailure()) return;
     }
+}
+
+// Both wordings of every text are plain ASCII and take the same numbers,
+// so no language drops one.
+TEST_F(Workings, BothWordingsTakeTheSameNumbersInPlainAscii) {
+    const auto marks = [](const std::string& text) {
+        std::multiset<std::string> found;
+        for (std::size_t at = text.find('{'); at != std::string::npos; at = text.find('{', at + 1))
+            found.insert(text.substr(at, 3));
+        return found;
+    };
+    const WorkingTexts english = workingTexts();
+    switchLanguage();
+    const WorkingTexts& polish = workingTexts();
+#define CHECK_WORKING_TEXT(member, en, pl)                                                                \
+    EXPECT_EQ(marks(english.member), marks(polish.member)) << #member;                                   \
+    EXPECT_NE(english.member, polish.member) << #member;                                                 \
+    for (const std::string* t : {&english.member, &polish.member})                                       \
+        EXPECT_TRUE(std::all_of(t->begin(), t->end(), [](char c) { return c >= ' ' && c <= '~'; })) << *t;
+    CALCORA_WORKING_TEXTS(CHECK_WORKING_TEXT)
+#undef CHECK_WORKING_TEXT
 }
 
 // The lines given by name, in both languages, for the inputs they were given with.
