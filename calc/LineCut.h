@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace calc {
+
 using FiveLines = std::array<std::string, 5>;
 
 // Line k holds the characters from lineLength*(k-1) on, at most lineLength
@@ -16,3 +18,5 @@ FiveLines cutIntoLines(const std::string& text, std::size_t lineLength);
 // `text` in pieces of `lineLength` characters, the last one shorter; an empty
 // text gives one empty line. Like the panel's cut, it ignores words and numbers.
 std::vector<std::string> cutEvery(const std::string& text, std::size_t lineLength);
+
+}  // namespace calc

@@ -5,20 +5,11 @@
 
 #include "WorkingParts.h"
 #include "app/GlobalVariables.h"
+#include "app/ItemFields.h"
+
+using namespace calc;
 
 namespace {
-
-const WorkingTexts ENGLISH{
-#define CALCORA_WORKING_ENGLISH(member, english, polish) english,
-    CALCORA_WORKING_TEXTS(CALCORA_WORKING_ENGLISH)
-#undef CALCORA_WORKING_ENGLISH
-};
-
-const WorkingTexts POLISH{
-#define CALCORA_WORKING_POLISH(member, english, polish) polish,
-    CALCORA_WORKING_TEXTS(CALCORA_WORKING_POLISH)
-#undef CALCORA_WORKING_POLISH
-};
 
 using Values = std::vector<std::int64_t>;
 
@@ -34,43 +25,51 @@ std::vector<Fraction> decimals(const TypedInputs& typed) {
     return values;
 }
 
+// A chapter's exercise, or a plot screen (exercise 0), and its working from
+// the typed texts of its fields. Plots read an empty field as 0; exercises
+// do not run with one.
 struct WorkingRow {
-    const char* exercise;
+    Screen screen;
+    int exercise;
     std::size_t fields;
-    bool plot;  // plots read empty fields as 0; exercises do not run with one
     Working (*build)(const TypedInputs& typed);
+
+    bool plot() const { return exercise == 0; }
+    std::string name() const { return plot() ? screenName(screen) : requestName(*chapterOn(screen), exercise); }
 };
 
+using S = Screen;
+
 const WorkingRow WORKINGS[] = {
-    {"part1_program1", 2, false, [](const TypedInputs& t) { auto v = numbers(t); return remainderWorking(v[0], v[1]); }},
-    {"part1_program2", 2, false, [](const TypedInputs& t) { auto v = numbers(t); return primesWorking(v[0], v[1]); }},
-    {"part1_program3", 1, false, [](const TypedInputs& t) { return factorsWorking(numbers(t)[0]); }},
-    {"part1_program4", 1, false, [](const TypedInputs& t) { return divisibilityWorking(numbers(t)[0]); }},
-    {"part1_program5", 2, false, [](const TypedInputs& t) { auto v = numbers(t); return gcdWorking(v[0], v[1]); }},
-    {"part1_program6", 2, false, [](const TypedInputs& t) { auto v = numbers(t); return lcmWorking(v[0], v[1]); }},
-    {"part1_program7", 1, false, [](const TypedInputs& t) { return goldbachWorking(numbers(t)[0]); }},
-    {"part2_program1", 4, false,
+    {S::part1, 1, 2, [](const TypedInputs& t) { auto v = numbers(t); return remainderWorking(v[0], v[1]); }},
+    {S::part1, 2, 2, [](const TypedInputs& t) { auto v = numbers(t); return primesWorking(v[0], v[1]); }},
+    {S::part1, 3, 1, [](const TypedInputs& t) { return factorsWorking(numbers(t)[0]); }},
+    {S::part1, 4, 1, [](const TypedInputs& t) { return divisibilityWorking(numbers(t)[0]); }},
+    {S::part1, 5, 2, [](const TypedInputs& t) { auto v = numbers(t); return gcdWorking(v[0], v[1]); }},
+    {S::part1, 6, 2, [](const TypedInputs& t) { auto v = numbers(t); return lcmWorking(v[0], v[1]); }},
+    {S::part1, 7, 1, [](const TypedInputs& t) { return goldbachWorking(numbers(t)[0]); }},
+    {S::part2, 1, 4,
      [](const TypedInputs& t) { auto v = numbers(t); return operationsWorking(v[0], v[1], v[2], v[3]); }},
-    {"part2_program2", 2, false, [](const TypedInputs& t) { auto v = numbers(t); return reduceWorking(v[0], v[1]); }},
-    {"part2_program3", 4, false,
+    {S::part2, 2, 2, [](const TypedInputs& t) { auto v = numbers(t); return reduceWorking(v[0], v[1]); }},
+    {S::part2, 3, 4,
      [](const TypedInputs& t) { auto v = numbers(t); return reducedOperationsWorking(v[0], v[1], v[2], v[3]); }},
-    {"part2_program4", 4, false,
+    {S::part2, 4, 4,
      [](const TypedInputs& t) { auto v = numbers(t); return equalityWorking(v[0], v[1], v[2], v[3]); }},
-    {"part2_program5", 12, false, [](const TypedInputs& t) { return sixFractionsWorking(numbers(t)); }},
-    {"part3_program1", 2, false, [](const TypedInputs& t) { auto v = numbers(t); return mixedWorking(v[0], v[1]); }},
-    {"part3_program2", 1, false, [](const TypedInputs& t) { return recurringWorking(t[0]); }},
-    {"part3_program3", 4, false,
+    {S::part2, 5, 12, [](const TypedInputs& t) { return sixFractionsWorking(numbers(t)); }},
+    {S::part3, 1, 2, [](const TypedInputs& t) { auto v = numbers(t); return mixedWorking(v[0], v[1]); }},
+    {S::part3, 2, 1, [](const TypedInputs& t) { return recurringWorking(t[0]); }},
+    {S::part3, 3, 4,
      [](const TypedInputs& t) { auto v = numbers(t); return comparisonWorking(v[0], v[1], v[2], v[3]); }},
-    {"part3_program4", 2, false, [](const TypedInputs& t) { auto v = numbers(t); return egyptianWorking(v[0], v[1]); }},
-    {"part4 program1", 6, true, [](const TypedInputs& t) { return straightLinesWorking(decimals(t)); }},
-    {"part4 program2", 4, true,
+    {S::part3, 4, 2, [](const TypedInputs& t) { auto v = numbers(t); return egyptianWorking(v[0], v[1]); }},
+    {S::part4_program1, 0, 6, [](const TypedInputs& t) { return straightLinesWorking(decimals(t)); }},
+    {S::part4_program2, 0, 4,
      [](const TypedInputs& t) { auto v = decimals(t); return twoPointsWorking(v[0], v[1], v[2], v[3]); }},
-    {"part4 program3", 6, true, [](const TypedInputs& t) { return vectorsWorking(decimals(t)); }},
+    {S::part4_program3, 0, 6, [](const TypedInputs& t) { return vectorsWorking(decimals(t)); }},
 };
 
 }  // namespace
 
-const WorkingTexts& workingTexts() { return language == "Polish" ? POLISH : ENGLISH; }
+namespace working {
 
 std::string filled(const std::string& pattern, std::initializer_list<std::string> values) {
     std::string out;
@@ -88,6 +87,8 @@ std::string filled(const std::string& pattern, std::initializer_list<std::string
     return out;
 }
 
+}  // namespace working
+
 std::vector<std::string> Working::lines() const {
     std::vector<std::string> all{title};
     all.insert(all.end(), steps.begin(), steps.end());
@@ -97,10 +98,10 @@ std::vector<std::string> Working::lines() const {
 
 std::optional<Working> workingOf(const std::string& exercise, const TypedInputs& typed) {
     const auto row = std::find_if(std::begin(WORKINGS), std::end(WORKINGS),
-                                  [&](const WorkingRow& r) { return exercise == r.exercise; });
+                                  [&](const WorkingRow& r) { return exercise == r.name(); });
     if (row == std::end(WORKINGS) || typed.size() != row->fields) return std::nullopt;
     const bool anyEmpty = std::any_of(typed.begin(), typed.end(), [](const std::string& t) { return t.empty(); });
-    if (anyEmpty && !row->plot) return std::nullopt;
+    if (anyEmpty && !row->plot()) return std::nullopt;
     return row->build(typed);
 }
 
@@ -153,9 +154,9 @@ std::vector<std::string> panelLines(std::initializer_list<std::string> lines) {
 
 Euclid euclid(const Integer& a, const Integer& b) {
     Integer larger = a >= b ? a : b, smaller = a >= b ? b : a;
-    if (larger == 0) return {{say().working_gcd_both_zero}, 0};
-    if (smaller == 0) return {{filled(say().working_gcd_zero, {text(larger)})}, larger};
-    Euclid e{{say().working_euclid}, 0};
+    if (larger == 0) return {{lang_file->working_gcd_both_zero}, 0};
+    if (smaller == 0) return {{filled(lang_file->working_gcd_zero, {text(larger)})}, larger};
+    Euclid e{{lang_file->working_euclid}, 0};
     while (smaller != 0) {
         const Integer quotient = larger / smaller, rest = larger % smaller;
         e.lines.push_back(text(larger) + " = " + text(quotient) + " * " + text(smaller) + " + " + text(rest));

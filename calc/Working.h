@@ -50,11 +50,11 @@ Working recurringWorking(const std::string& typed);
 Working comparisonWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d);
 Working egyptianWorking(std::int64_t a, std::int64_t b);
 // Chapter 4: the typed values as exact fractions (see `decimalValue`).
-Working straightLinesWorking(const std::vector<Fraction>& slopesAndIntercepts);  // a1, b1, a2, b2, a3, b3
-Working twoPointsWorking(const Fraction& x1, const Fraction& y1, const Fraction& x2, const Fraction& y2);
-Working vectorsWorking(const std::vector<Fraction>& coordinatesAndFactors);  // x1, y1, x2, y2, m1, m2
+Working straightLinesWorking(const std::vector<calc::Fraction>& slopesAndIntercepts);  // a1, b1, a2, b2, a3, b3
+Working twoPointsWorking(const calc::Fraction& x1, const calc::Fraction& y1, const calc::Fraction& x2, const calc::Fraction& y2);
+Working vectorsWorking(const std::vector<calc::Fraction>& coordinatesAndFactors);  // x1, y1, x2, y2, m1, m2
 
 // The value a plot screen reads from a typed field, exactly: an optional
 // "-", digits, an optional "." and digits, read as far as that shape goes
 // ("1.5.2" is 3/2, "-" and "" are 0), as the plot screens read a number.
-Fraction decimalValue(const std::string& typed);
+calc::Fraction decimalValue(const std::string& typed);

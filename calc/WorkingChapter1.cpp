@@ -11,6 +11,7 @@
 #include "Program7.h"
 #include "WorkingParts.h"
 
+using namespace calc;
 using namespace working;
 
 namespace {
@@ -38,47 +39,47 @@ std::vector<std::string> fiveLines(const Calculator& c) {
 Working remainderWorking(std::int64_t n, std::int64_t k) {
     Program1 p;
     p.calculate(n, k);
-    Working w{filled(say().working_remainder_title, {text(n), text(k)}), {}, panelLines({p.getSolution()})};
+    Working w{filled(lang_file->working_remainder_title, {text(n), text(k)}), {}, panelLines({p.getSolution()})};
     if (k == 0) {
-        w.steps = {say().working_by_zero};
+        w.steps = {lang_file->working_by_zero};
         return w;
     }
     const std::int64_t m = n / k, r = n % k;
-    w.steps = {filled(say().working_remainder_divide, {text(n), text(k), text(m), text(r)}),
-               filled(say().working_remainder_check, {text(k), text(m), text(r), text(n)}),
-               filled(say().working_remainder_smaller, {text(r), text(k)})};
+    w.steps = {filled(lang_file->working_remainder_divide, {text(n), text(k), text(m), text(r)}),
+               filled(lang_file->working_remainder_check, {text(k), text(m), text(r), text(n)}),
+               filled(lang_file->working_remainder_smaller, {text(r), text(k)})};
     return w;
 }
 
 Working primesWorking(std::int64_t from, std::int64_t to) {
     Program2 p;
     p.calculate(from, to);
-    Working w{filled(say().working_primes_title, {text(from), text(to)}), {}, fiveLines(p)};
+    Working w{filled(lang_file->working_primes_title, {text(from), text(to)}), {}, fiveLines(p)};
     const PrimeSieve& sieve = PrimeSieve::shared();
     if (to > sieve.limit()) {
-        w.steps = {filled(say().working_primes_too_far, {text(to)})};
+        w.steps = {filled(lang_file->working_primes_too_far, {text(to)})};
         return w;
     }
-    w.steps = {filled(say().working_primes_sieve, {text(to)}), filled(say().working_primes_strike_each, {text(to)})};
+    w.steps = {filled(lang_file->working_primes_sieve, {text(to)}), filled(lang_file->working_primes_strike_each, {text(to)})};
     std::int64_t count = 0;
     for (std::uint32_t prime : sieve.primes()) {
         const std::int64_t p64 = prime;
-        if (p64 * p64 <= to) w.steps.push_back(filled(say().working_primes_strike, {text(p64), struckMultiples(p64, to)}));
+        if (p64 * p64 <= to) w.steps.push_back(filled(lang_file->working_primes_strike, {text(p64), struckMultiples(p64, to)}));
         if (p64 >= from && p64 <= to) ++count;
         if (p64 > to) break;
     }
-    if (w.steps.size() == 2) w.steps.push_back(filled(say().working_primes_nothing, {text(to)}));
-    w.steps.push_back(filled(say().working_primes_count, {text(std::max<std::int64_t>(from, 2)), text(to), text(count)}));
-    w.steps.push_back(say().working_saved_results);
+    if (w.steps.size() == 2) w.steps.push_back(filled(lang_file->working_primes_nothing, {text(to)}));
+    w.steps.push_back(filled(lang_file->working_primes_count, {text(std::max<std::int64_t>(from, 2)), text(to), text(count)}));
+    w.steps.push_back(lang_file->working_saved_results);
     return w;
 }
 
 Working factorsWorking(std::int64_t n) {
     Program3 p;
     p.calculate(n);
-    Working w{filled(say().working_factors_title, {text(n)}), {}, panelLines({p.getSolution()})};
+    Working w{filled(lang_file->working_factors_title, {text(n)}), {}, panelLines({p.getSolution()})};
     if (n < 2) {
-        w.steps = {say().working_factors_too_small};
+        w.steps = {lang_file->working_factors_too_small};
         return w;
     }
     // The ladder tries the primes of the shared table, then odd numbers, as the calculator does.
@@ -98,10 +99,10 @@ Working factorsWorking(std::int64_t n) {
     for (divisor |= 1; divisor <= rest / divisor; divisor += 2) divideOut(divisor);
     if (rest > 1) divideOut(rest);
     if (ladder.size() == 1) {
-        w.steps = {filled(say().working_factors_prime, {text(n)})};
+        w.steps = {filled(lang_file->working_factors_prime, {text(n)})};
         return w;
     }
-    w.steps = {say().working_factors_ladder};
+    w.steps = {lang_file->working_factors_ladder};
     append(w.steps, ladder);
     return w;
 }
@@ -130,7 +131,7 @@ std::int64_t digitSum(std::int64_t n, bool alternating) {
 }
 
 std::string ruleLine(const DivisibilityRule& r, std::int64_t n) {
-    const WorkingTexts& t = say();
+    const Language& t = *lang_file;
     const std::string answer = n % r.divisor == 0 ? t.working_yes : t.working_no;
     const std::string d = text(r.divisor);
     switch (r.rule) {
@@ -151,7 +152,7 @@ std::string ruleLine(const DivisibilityRule& r, std::int64_t n) {
 Working divisibilityWorking(std::int64_t n) {
     Program4 p;
     p.calculate(n);
-    Working w{filled(say().working_divisibility_title, {text(n)}), {},
+    Working w{filled(lang_file->working_divisibility_title, {text(n)}), {},
               panelLines({p.getSolutionLine1(), p.getSolutionLine2()})};
     for (const DivisibilityRule& r : RULES) w.steps.push_back(ruleLine(r, n));
     return w;
@@ -160,24 +161,24 @@ Working divisibilityWorking(std::int64_t n) {
 Working gcdWorking(std::int64_t a, std::int64_t b) {
     Program5 p;
     p.calculate(a, b);
-    Working w{filled(say().working_gcd_title, {text(a), text(b)}), {}, panelLines({p.getSolution()})};
+    Working w{filled(lang_file->working_gcd_title, {text(a), text(b)}), {}, panelLines({p.getSolution()})};
     const Euclid e = euclid(a, b);
     w.steps = e.lines;
-    if (a != 0 && b != 0) w.steps.push_back(filled(say().working_gcd_last, {text(e.gcd)}));
+    if (a != 0 && b != 0) w.steps.push_back(filled(lang_file->working_gcd_last, {text(e.gcd)}));
     return w;
 }
 
 Working lcmWorking(std::int64_t a, std::int64_t b) {
     Program6 p;
     p.calculate(a, b);
-    Working w{filled(say().working_lcm_title, {text(a), text(b)}), {}, panelLines({p.getSolution()})};
+    Working w{filled(lang_file->working_lcm_title, {text(a), text(b)}), {}, panelLines({p.getSolution()})};
     if (a == 0 || b == 0) {
-        w.steps = {say().working_lcm_zero};
+        w.steps = {lang_file->working_lcm_zero};
         return w;
     }
     const Euclid e = euclid(a, b);
     w.steps = e.lines;
-    w.steps.push_back(filled(say().working_gcd_is, {text(a), text(b), text(e.gcd)}));
+    w.steps.push_back(filled(lang_file->working_gcd_is, {text(a), text(b), text(e.gcd)}));
     w.steps.push_back("LCM = " + text(a) + " * " + text(b) + " / " + text(e.gcd) + " = " +
                       text(Integer(a) * Integer(b) / e.gcd));
     return w;
@@ -186,30 +187,30 @@ Working lcmWorking(std::int64_t a, std::int64_t b) {
 Working goldbachWorking(std::int64_t n) {
     Program7 p;
     p.calculate(n);
-    Working w{filled(say().working_goldbach_title, {text(n)}), {}, fiveLines(p)};
+    Working w{filled(lang_file->working_goldbach_title, {text(n)}), {}, fiveLines(p)};
     if (n < 4 || n > 2500) {
-        w.steps = {say().working_goldbach_range};
+        w.steps = {lang_file->working_goldbach_range};
         return w;
     }
     const PrimeSieve& sieve = PrimeSieve::shared();
     int pairs = 0;
     if (n % 2 == 1) {
         // Two odd primes make an even sum, so only 2 + (n - 2) can work.
-        w.steps = {filled(say().working_goldbach_odd, {text(n)})};
+        w.steps = {filled(lang_file->working_goldbach_odd, {text(n)})};
         const bool prime = sieve.isPrime(n - 2);
-        w.steps.push_back(filled(prime ? say().working_goldbach_pair : say().working_goldbach_not_prime,
+        w.steps.push_back(filled(prime ? lang_file->working_goldbach_pair : lang_file->working_goldbach_not_prime,
                                  {text(n), "2", text(n - 2)}));
         pairs = prime;
     } else {
-        w.steps = {filled(say().working_goldbach_search, {text(n / 2), text(n)})};
+        w.steps = {filled(lang_file->working_goldbach_search, {text(n / 2), text(n)})};
         for (std::int64_t q = 2; q <= n / 2; ++q)
             if (sieve.isPrime(q) && sieve.isPrime(n - q)) {
-                w.steps.push_back(filled(say().working_goldbach_pair, {text(n), text(q), text(n - q)}));
+                w.steps.push_back(filled(lang_file->working_goldbach_pair, {text(n), text(q), text(n - q)}));
                 ++pairs;
             }
     }
-    if (pairs == 0) w.steps.push_back(filled(say().working_goldbach_none, {text(n)}));
-    w.steps.push_back(filled(say().working_goldbach_count, {text(pairs)}));
-    w.steps.push_back(say().working_saved_results);
+    if (pairs == 0) w.steps.push_back(filled(lang_file->working_goldbach_none, {text(n)}));
+    w.steps.push_back(filled(lang_file->working_goldbach_count, {text(pairs)}));
+    w.steps.push_back(lang_file->working_saved_results);
     return w;
 }

@@ -8,6 +8,7 @@
 #include "Program12.h"
 #include "WorkingParts.h"
 
+using namespace calc;
 using namespace working;
 
 namespace {
@@ -32,7 +33,7 @@ std::array<OperationResult, 4> crossMultiplied(const Integer& a, const Integer& 
         {x + " / " + y + " = " + x + " * " + over(d, c) + " = (" + ta + " * " + td + ")/(" + tb + " * " + tc + ") = " +
              text(quotient), quotient},
     }};
-    if (c == 0) steps[3] = {filled(say().working_no_reciprocal, {y}), {0, 0}};
+    if (c == 0) steps[3] = {filled(lang_file->working_no_reciprocal, {y}), {0, 0}};
     return steps;
 }
 
@@ -40,7 +41,7 @@ std::array<OperationResult, 4> crossMultiplied(const Integer& a, const Integer& 
 std::vector<std::string> zeroDenominators(std::initializer_list<std::pair<std::int64_t, std::int64_t>> fractions) {
     std::vector<std::string> lines;
     for (const auto& [numerator, denominator] : fractions)
-        if (denominator == 0) lines.push_back(filled(say().working_zero_denominator, {over(numerator, denominator)}));
+        if (denominator == 0) lines.push_back(filled(lang_file->working_zero_denominator, {over(numerator, denominator)}));
     return lines;
 }
 
@@ -48,7 +49,7 @@ std::vector<std::string> zeroDenominators(std::initializer_list<std::pair<std::i
 std::vector<std::string> reductionSteps(const Integer& a, const Integer& b) {
     const Euclid e = euclid(abs(a), abs(b));
     std::vector<std::string> lines = e.lines;
-    lines.push_back(filled(say().working_gcd_is, {text(a), text(b), text(e.gcd)}));
+    lines.push_back(filled(lang_file->working_gcd_is, {text(a), text(b), text(e.gcd)}));
     lines.push_back(reductionLine(a, b, e.gcd));
     return lines;
 }
@@ -65,7 +66,7 @@ Working operations(const std::string& titlePattern, std::int64_t a, std::int64_t
     const std::array<OperationResult, 4> steps = crossMultiplied(a, b, c, d);
     for (const OperationResult& step : steps) w.steps.push_back(step.line);
     if (!reduce) return w;
-    w.steps.push_back(say().working_reduce_each);
+    w.steps.push_back(lang_file->working_reduce_each);
     for (const OperationResult& step : steps)
         if (step.result.denominator != 0) append(w.steps, reductionSteps(step.result.numerator, step.result.denominator));
     return w;
@@ -74,17 +75,17 @@ Working operations(const std::string& titlePattern, std::int64_t a, std::int64_t
 }  // namespace
 
 Working operationsWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
-    return operations<Program8>(say().working_operations_title, a, b, c, d, false);
+    return operations<Program8>(lang_file->working_operations_title, a, b, c, d, false);
 }
 
 Working reducedOperationsWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
-    return operations<Program10>(say().working_operations_reduced_title, a, b, c, d, true);
+    return operations<Program10>(lang_file->working_operations_reduced_title, a, b, c, d, true);
 }
 
 Working reduceWorking(std::int64_t a, std::int64_t b) {
     Program9 p;
     p.calculate(a, b);
-    Working w{filled(say().working_reduce_title, {over(a, b)}), zeroDenominators({{a, b}}), panelLines({p.getSolution()})};
+    Working w{filled(lang_file->working_reduce_title, {over(a, b)}), zeroDenominators({{a, b}}), panelLines({p.getSolution()})};
     if (w.steps.empty()) w.steps = reductionSteps(a, b);
     return w;
 }
@@ -92,13 +93,13 @@ Working reduceWorking(std::int64_t a, std::int64_t b) {
 Working equalityWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
     Program11 p;
     p.calculate(a, b, c, d);
-    Working w{filled(say().working_equality_title, {over(a, b), over(c, d)}), zeroDenominators({{a, b}, {c, d}}),
+    Working w{filled(lang_file->working_equality_title, {over(a, b), over(c, d)}), zeroDenominators({{a, b}, {c, d}}),
               panelLines({p.getSolution()})};
     if (!w.steps.empty()) return w;
     const Integer left = Integer(a) * d, right = Integer(b) * c;
-    w.steps = {say().working_cross_products, text(a) + " * " + text(d) + " = " + text(left),
+    w.steps = {lang_file->working_cross_products, text(a) + " * " + text(d) + " = " + text(left),
                text(b) + " * " + text(c) + " = " + text(right),
-               filled(left == right ? say().working_cross_equal : say().working_cross_differ, {text(left), text(right)})};
+               filled(left == right ? lang_file->working_cross_equal : lang_file->working_cross_differ, {text(left), text(right)})};
     return w;
 }
 
@@ -106,17 +107,17 @@ Working sixFractionsWorking(const std::vector<std::int64_t>& v) {
     Program12 p;
     p.setSolution("");
     p.calculate(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]);
-    Working w{say().working_six_title, {}, panelLines({p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3()})};
+    Working w{lang_file->working_six_title, {}, panelLines({p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3()})};
     for (std::size_t k = 0; k < 6; ++k) {
         const Integer a = v[2 * k], b = v[2 * k + 1];
         const std::string number = std::to_string(k + 1);
         if (b == 0) {
-            w.steps.push_back(number + ") " + filled(say().working_zero_denominator, {over(a, b)}));
+            w.steps.push_back(number + ") " + filled(lang_file->working_zero_denominator, {over(a, b)}));
             continue;
         }
         const Integer divisor = gcd(a, b);
         w.steps.push_back(
-            filled(say().working_six_line, {number, text(a), text(b), text(divisor), text(lowestTerms(a, b))}));
+            filled(lang_file->working_six_line, {number, text(a), text(b), text(divisor), text(lowestTerms(a, b))}));
     }
     return w;
 }

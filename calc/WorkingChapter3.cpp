@@ -8,13 +8,14 @@
 #include "Program16.h"
 #include "WorkingParts.h"
 
+using namespace calc;
 using namespace working;
 
 namespace {
 
 std::vector<std::string> zeroDenominator(std::int64_t numerator, std::int64_t denominator) {
     if (denominator != 0) return {};
-    return {filled(say().working_zero_denominator, {over(numerator, denominator)})};
+    return {filled(lang_file->working_zero_denominator, {over(numerator, denominator)})};
 }
 
 Integer powerOfTen(std::size_t exponent) {
@@ -37,7 +38,7 @@ bool digitsOnly(const std::string& s) {
 Working mixedWorking(std::int64_t a, std::int64_t b) {
     Program13 p;
     p.calculate(a, b);
-    Working w{filled(say().working_mixed_title, {over(a, b)}), zeroDenominator(a, b), panelLines({p.getSolution()})};
+    Working w{filled(lang_file->working_mixed_title, {over(a, b)}), zeroDenominator(a, b), panelLines({p.getSolution()})};
     if (!w.steps.empty()) return w;
     // As the calculator does: the size of the fraction, the sign in front.
     const Integer numerator = abs(Integer(a)), denominator = abs(Integer(b));
@@ -50,7 +51,7 @@ Working mixedWorking(std::int64_t a, std::int64_t b) {
 Working recurringWorking(const std::string& typed) {
     Program14 p;
     p.calculate(typed);
-    Working w{filled(say().working_recurring_title, {typed}), {}, panelLines({p.getSolution()})};
+    Working w{filled(lang_file->working_recurring_title, {typed}), {}, panelLines({p.getSolution()})};
     // The calculator's shape: digits "." digits "[" digits "]", at least one period digit.
     const std::size_t point = typed.find('.'), open = typed.find('[');
     const bool shaped = point != std::string::npos && open != std::string::npos && point < open &&
@@ -59,7 +60,7 @@ Working recurringWorking(const std::string& typed) {
     const std::string before = shaped ? typed.substr(point + 1, open - point - 1) : "";
     const std::string period = shaped ? typed.substr(open + 1, typed.size() - open - 2) : "";
     if (!shaped || !digitsOnly(whole) || !digitsOnly(before) || !digitsOnly(period)) {
-        w.steps = {say().working_recurring_shape};
+        w.steps = {lang_file->working_recurring_shape};
         return w;
     }
     // x = W.B[A]; 10^k x = WB.[A]; 10^(k+p) x = WBA.[A]; the difference has no period.
@@ -70,10 +71,10 @@ Working recurringWorking(const std::string& typed) {
     w.steps = {"x = " + text(digitsValue(whole)) + "." + before + "[" + period + "]"};
     if (!before.empty()) w.steps.push_back(timesX(shiftToPeriod) + " = " + text(upToPeriod) + ".[" + period + "]");
     w.steps.push_back(timesX(shiftPastPeriod) + " = " + text(throughPeriod) + ".[" + period + "]");
-    w.steps.push_back(say().working_recurring_subtract);
+    w.steps.push_back(lang_file->working_recurring_subtract);
     w.steps.push_back(timesX(factor) + " = " + text(numerator));
     const Integer divisor = gcd(numerator, factor);
-    w.steps.push_back(filled(say().working_gcd_is, {text(numerator), text(factor), text(divisor)}));
+    w.steps.push_back(filled(lang_file->working_gcd_is, {text(numerator), text(factor), text(divisor)}));
     w.steps.push_back("x = " + over(numerator, factor) + " = " + text(lowestTerms(numerator, factor)));
     return w;
 }
@@ -81,20 +82,20 @@ Working recurringWorking(const std::string& typed) {
 Working comparisonWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
     Program15 p;
     p.calculate(a, b, c, d);
-    Working w{filled(say().working_compare_title, {over(a, b), over(c, d)}), zeroDenominator(a, b),
+    Working w{filled(lang_file->working_compare_title, {over(a, b), over(c, d)}), zeroDenominator(a, b),
               panelLines({p.getSolution()})};
     append(w.steps, zeroDenominator(c, d));
     if (!w.steps.empty()) return w;
     // Cross products compare the fractions when both denominators have the same sign.
     const bool flip = (b < 0) != (d < 0);
     const Integer left = Integer(a) * d, right = Integer(c) * b;
-    w.steps = {say().working_cross_products, text(a) + " * " + text(d) + " = " + text(left),
+    w.steps = {lang_file->working_cross_products, text(a) + " * " + text(d) + " = " + text(left),
                text(c) + " * " + text(b) + " = " + text(right)};
     if (left == right) {
-        w.steps.push_back(filled(say().working_cross_equal, {text(left), text(right)}));
+        w.steps.push_back(filled(lang_file->working_cross_equal, {text(left), text(right)}));
     } else {
         const bool firstGreater = (left > right) != flip;
-        w.steps.push_back(filled(left > right ? say().working_compare_first : say().working_compare_second,
+        w.steps.push_back(filled(left > right ? lang_file->working_compare_first : lang_file->working_compare_second,
                                  {text(left), text(right), firstGreater ? over(a, b) : over(c, d)}));
     }
     return w;
@@ -104,7 +105,7 @@ Working egyptianWorking(std::int64_t a, std::int64_t b) {
     Program16 p;
     p.setSolution("");
     p.calculate(a, b);
-    Working w{filled(say().working_egyptian_title, {over(a, b)}), zeroDenominator(a, b), panelLines({p.getSolution()})};
+    Working w{filled(lang_file->working_egyptian_title, {over(a, b)}), zeroDenominator(a, b), panelLines({p.getSolution()})};
     if (!w.steps.empty()) return w;
     // The calculator's greedy steps: a positive denominator, the whole part
     // rounded down, then the largest unit fraction strictly below the rest
@@ -115,30 +116,30 @@ Working egyptianWorking(std::int64_t a, std::int64_t b) {
     Integer whole, numerator;
     mpz_fdiv_qr(whole.get_mpz_t(), numerator.get_mpz_t(), reduced.numerator.get_mpz_t(), reduced.denominator.get_mpz_t());
     if (numerator == 0) {
-        w.steps.push_back(filled(say().working_egyptian_whole, {text(reduced)}));
+        w.steps.push_back(filled(lang_file->working_egyptian_whole, {text(reduced)}));
         return w;
     }
     Fraction rest{numerator, reduced.denominator};
     if (whole != 0) w.steps.push_back(text(reduced) + " = " + text(whole) + " + " + text(rest));
-    if (rest.numerator == 1) w.steps.push_back(filled(say().working_egyptian_unit_start, {text(rest)}));
+    if (rest.numerator == 1) w.steps.push_back(filled(lang_file->working_egyptian_unit_start, {text(rest)}));
     // The answer's length as the calculator counts it, to stop where it stops.
     std::size_t length = (" " + over(a, b) + " = ").size() + (whole != 0 ? text(whole).size() + 3 : 0);
     do {
         const Integer m = rest.denominator / rest.numerator + 1;
         length += text(m).size() + 5;  // "1/m + "
         if (length > Program16::LONGEST_ANSWER) {
-            w.steps.push_back(say().working_egyptian_too_long);
+            w.steps.push_back(lang_file->working_egyptian_too_long);
             return w;
         }
         const Fraction next = lowestTerms(rest.numerator * m - rest.denominator, m * rest.denominator);
-        w.steps.push_back(filled(say().working_egyptian_take, {text(rest), text(m)}));
+        w.steps.push_back(filled(lang_file->working_egyptian_take, {text(rest), text(m)}));
         w.steps.push_back(text(rest) + " - 1/" + text(m) + " = " + text(next));
         rest = next;
     } while (rest.numerator != 1);
     if (length + text(rest).size() > Program16::LONGEST_ANSWER) {
-        w.steps.push_back(say().working_egyptian_too_long);
+        w.steps.push_back(lang_file->working_egyptian_too_long);
         return w;
     }
-    w.steps.push_back(filled(say().working_egyptian_last, {text(rest)}));
+    w.steps.push_back(filled(lang_file->working_egyptian_last, {text(rest)}));
     return w;
 }

@@ -1,6 +1,7 @@
 // The workings of the chapter 4 plots, exact: a typed decimal is a fraction.
 #include "WorkingParts.h"
 
+using namespace calc;
 using namespace working;
 
 namespace {
@@ -47,7 +48,7 @@ std::string lengthLine(const Fraction& x, const Fraction& y) {
 }  // namespace
 
 Working straightLinesWorking(const std::vector<Fraction>& v) {
-    const WorkingTexts& t = say();
+    const Language& t = *lang_file;
     Working w{t.working_lines_title, {}, {}};
     for (int k = 0; k < 3; ++k) {
         const Fraction &a = v[2 * k], &b = v[2 * k + 1];
@@ -79,7 +80,7 @@ Working straightLinesWorking(const std::vector<Fraction>& v) {
 }
 
 Working twoPointsWorking(const Fraction& x1, const Fraction& y1, const Fraction& x2, const Fraction& y2) {
-    const WorkingTexts& t = say();
+    const Language& t = *lang_file;
     Working w{filled(t.working_two_points_title, {valueText(x1), valueText(y1), valueText(x2), valueText(y2)}), {}, {}};
     if (same(x1, x2) && same(y1, y2)) {
         w.steps = {t.working_same_points};
@@ -102,7 +103,7 @@ Working twoPointsWorking(const Fraction& x1, const Fraction& y1, const Fraction&
 }
 
 Working vectorsWorking(const std::vector<Fraction>& v) {
-    const WorkingTexts& t = say();
+    const Language& t = *lang_file;
     const Fraction &x1 = v[0], &y1 = v[1], &x2 = v[2], &y2 = v[3], &m1 = v[4], &m2 = v[5];
     Working w{filled(t.working_vectors_title, {valueText(x1), valueText(y1), valueText(x2), valueText(y2)}), {}, {}};
     const Fraction sx1 = times(m1, x1), sy1 = times(m1, y1), sx2 = times(m2, x2), sy2 = times(m2, y2);

@@ -8,34 +8,34 @@
 #include <vector>
 
 #include "app/CPU.h"
+#include "app/Screens.h"
 #include "calc/Working.h"
 
 class SDLGraphics;
+struct SolveStep;
 
-constexpr const char* WORKING_SCREEN = "working";
 constexpr const char* WORKING_FILE = "working.txt";
-constexpr int WORKING_PAGE_LINES = 22;  // steps and answer lines shown at once
+constexpr int WORKING_PAGE_LINES = 22;  // rows of steps and answer shown at once
 
 // The fields an exercise reads, in the calculator's order: on a chapter
-// screen those of the cell whose button asks for `exercise`, on a plot
-// screen (where `exercise` is the screen's name) all of its fields. Empty
-// when the exercise is not on that screen.
-std::vector<Field> exerciseFields(const std::string& screen, const std::string& exercise);
+// screen those of its solve step, on a plot screen (where `exercise` is the
+// screen's name) all of its fields. Empty when the exercise is not on `screen`.
+std::vector<Field> exerciseFields(Screen screen, const std::string& exercise);
 
-// After a chapter screen's solve step: when `request` was solved on `screen`,
-// keeps it and the typed texts of its fields as the last solved exercise.
-void rememberSolved(CPU& cpu, const std::string& screen, const std::string& request);
+// After a solve step has run `request`: keeps it and the typed texts of its
+// fields as the last solved exercise.
+void rememberSolved(CPU& cpu, const SolveStep& step, const std::string& request);
 
 // Whether W opens a working on `screen`: on a plot screen always, on a
 // chapter screen once an answer of one of its exercises is in the panel.
-bool workingOffered(const CPU& cpu, const std::string& screen);
+bool workingOffered(const CPU& cpu, Screen screen);
 
 // The key dispatcher's writes: open the working offered on the current
-// screen (or nothing), go back to where it was opened, move the first line
-// shown by `lines` (kept within the working), ask for a save.
+// screen (or nothing), go back to where it was opened, move the first row
+// shown by `rows` (kept within the working).
 void openWorking(CPU& cpu);
 void closeWorking(CPU& cpu);
-void scrollWorking(CPU& cpu, int lines);
+void scrollWorking(CPU& cpu, int rows);
 
 // What the working screen's frame does before drawing: runs a pending save
 // of the working to working.txt and keeps what it did for the message.

@@ -17,6 +17,7 @@
 #include "app/CPU.h"
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
+#include "app/OutputToTextFile.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/WorkingScreen.h"
 
@@ -42,8 +43,9 @@ void nothing(CPU&) {}
 
 // The request solved as the frame after Enter solves it, then W pressed.
 void solveThenW(CPU& cpu, const char* request) {
+    OutputToTextFile results;
     cpu.setSolveThisProgram(request);
-    runSolveStep(cpu, chapter1Steps());
+    runSolveStep(cpu, Screen::part1, results);
     openWorking(cpu);
 }
 
@@ -51,95 +53,95 @@ void solveThenW(CPU& cpu, const char* request) {
 // chapter, the plots with values, the grid on and off, the working screen,
 // full screen.
 const Shot SHOTS[] = {
-    {"start-en", "English", "start screen", {}, nothing},
-    {"start-pl", "Polish", "start screen", {}, [](CPU& c) { c.setMenuItem("8"); }},
-    {"options-en", "English", "options menu", {}, nothing},
-    {"options-pl", "Polish", "options menu", {}, [](CPU& c) { c.setGridlines(true); c.setOptionsItem("3"); }},
-    {"about-en", "English", "about menu", {}, nothing},
-    {"about-pl", "Polish", "about menu", {}, nothing},
-    {"part1-en", "English", "part1", {}, nothing},
-    {"part1-pl", "Polish", "part1", {}, [](CPU& c) { c.setPart1Item("back"); }},
-    {"part2-en", "English", "part2", {}, nothing},
-    {"part2-pl", "Polish", "part2", {}, [](CPU& c) { c.setPart2Item("program5_n6b"); }},
-    {"part3-en", "English", "part3", {}, nothing},
-    {"part3-pl", "Polish", "part3", {}, [](CPU& c) { c.setPart3Item("calculate4"); }},
-    {"part4-en", "English", "part4", {}, nothing},
-    {"part4-pl", "Polish", "part4", {}, [](CPU& c) { c.setPart4Item("4"); }},
-    {"lines-en", "English", "part4 program1", {}, nothing},
-    {"lines-pl", "Polish", "part4 program1", {}, [](CPU& c) { c.setPart4Program1Item("7"); }},
-    {"two-points-en", "English", "part4 program2", {}, nothing},
-    {"two-points-pl", "Polish", "part4 program2", {}, [](CPU& c) { c.setPart4Program2Item("5"); }},
-    {"vectors-en", "English", "part4 program3", {}, nothing},
-    {"vectors-pl", "Polish", "part4 program3", {}, [](CPU& c) { c.setPart4Program3Item("6"); }},
-    {"part1-remainder", "English", "part1",
+    {"start-en", "English", screenName(Screen::start_screen), {}, nothing},
+    {"start-pl", "Polish", screenName(Screen::start_screen), {}, [](CPU& c) { c.setMenuItem("8"); }},
+    {"options-en", "English", screenName(Screen::options_menu), {}, nothing},
+    {"options-pl", "Polish", screenName(Screen::options_menu), {}, [](CPU& c) { c.setGridlines(true); c.setOptionsItem("3"); }},
+    {"about-en", "English", screenName(Screen::about_menu), {}, nothing},
+    {"about-pl", "Polish", screenName(Screen::about_menu), {}, nothing},
+    {"part1-en", "English", screenName(Screen::part1), {}, nothing},
+    {"part1-pl", "Polish", screenName(Screen::part1), {}, [](CPU& c) { c.setPart1Item("back"); }},
+    {"part2-en", "English", screenName(Screen::part2), {}, nothing},
+    {"part2-pl", "Polish", screenName(Screen::part2), {}, [](CPU& c) { c.setPart2Item("program5_n6b"); }},
+    {"part3-en", "English", screenName(Screen::part3), {}, nothing},
+    {"part3-pl", "Polish", screenName(Screen::part3), {}, [](CPU& c) { c.setPart3Item("calculate4"); }},
+    {"part4-en", "English", screenName(Screen::part4), {}, nothing},
+    {"part4-pl", "Polish", screenName(Screen::part4), {}, [](CPU& c) { c.setPart4Item("4"); }},
+    {"lines-en", "English", screenName(Screen::part4_program1), {}, nothing},
+    {"lines-pl", "Polish", screenName(Screen::part4_program1), {}, [](CPU& c) { c.setPart4Program1Item("7"); }},
+    {"two-points-en", "English", screenName(Screen::part4_program2), {}, nothing},
+    {"two-points-pl", "Polish", screenName(Screen::part4_program2), {}, [](CPU& c) { c.setPart4Program2Item("5"); }},
+    {"vectors-en", "English", screenName(Screen::part4_program3), {}, nothing},
+    {"vectors-pl", "Polish", screenName(Screen::part4_program3), {}, [](CPU& c) { c.setPart4Program3Item("6"); }},
+    {"part1-remainder", "English", screenName(Screen::part1),
      {{Field::part1_program1_n, "17"}, {Field::part1_program1_k, "5"}, {Field::part1_program2_from, "1"},
       {Field::part1_program2_to, "2"}, {Field::part1_program3_n, "3"}, {Field::part1_program4_n, "4"},
       {Field::part1_program5and6_n1, "56"}, {Field::part1_program5and6_n2, "78"}, {Field::part1_program7_n, "9"}},
      [](CPU& c) { c.setPart1Item("calculate1"); c.setSolveThisProgram("part1_program1"); }},
-    {"part1-primes", "Polish", "part1", {{Field::part1_program2_from, "1"}, {Field::part1_program2_to, "1000"}},
+    {"part1-primes", "Polish", screenName(Screen::part1), {{Field::part1_program2_from, "1"}, {Field::part1_program2_to, "1000"}},
      [](CPU& c) { c.setPart1Item("calculate2"); c.setSolveThisProgram("part1_program2"); }},
-    {"part1-divisibility", "English", "part1", {{Field::part1_program4_n, "360"}},
+    {"part1-divisibility", "English", screenName(Screen::part1), {{Field::part1_program4_n, "360"}},
      [](CPU& c) { c.setPart1Item("program4_n"); c.setSolveThisProgram("part1_program4"); }},
-    {"part1-goldbach", "English", "part1", {{Field::part1_program7_n, "2500"}},
+    {"part1-goldbach", "English", screenName(Screen::part1), {{Field::part1_program7_n, "2500"}},
      [](CPU& c) { c.setPart1Item("calculate7"); c.setSolveThisProgram("part1_program7"); }},
-    {"part2-operations", "English", "part2",
+    {"part2-operations", "English", screenName(Screen::part2),
      {{Field::part2_program1_n1a, "1"}, {Field::part2_program1_n1b, "2"}, {Field::part2_program1_n2a, "3"},
       {Field::part2_program1_n2b, "4"}, {Field::part2_program2_n_a, "5"}, {Field::part2_program2_n_b, "6"},
       {Field::part2_program3_n1a, "7"}, {Field::part2_program3_n1b, "8"}, {Field::part2_program3_n2a, "9"},
       {Field::part2_program3_n2b, "10"}, {Field::part2_program4_n1a, "11"}, {Field::part2_program4_n1b, "12"},
       {Field::part2_program4_n2a, "13"}, {Field::part2_program4_n2b, "14"}},
      [](CPU& c) { c.setPart2Item("calculate1"); c.setSolveThisProgram("part2_program1"); }},
-    {"part2-six-fractions", "Polish", "part2",
+    {"part2-six-fractions", "Polish", screenName(Screen::part2),
      {{Field::part2_program5_n1a, "2"}, {Field::part2_program5_n1b, "4"}, {Field::part2_program5_n2a, "3"},
       {Field::part2_program5_n2b, "9"}, {Field::part2_program5_n3a, "12"}, {Field::part2_program5_n3b, "18"},
       {Field::part2_program5_n4a, "5"}, {Field::part2_program5_n4b, "7"}, {Field::part2_program5_n5a, "100"},
       {Field::part2_program5_n5b, "250"}, {Field::part2_program5_n6a, "8"}, {Field::part2_program5_n6b, "6"}},
      [](CPU& c) { c.setPart2Item("calculate5"); c.setSolveThisProgram("part2_program5"); }},
-    {"part3-recurring", "English", "part3",
+    {"part3-recurring", "English", screenName(Screen::part3),
      {{Field::part3_program1_n_a, "7"}, {Field::part3_program1_n_b, "3"}, {Field::part3_program2_n, "0.12[857]"},
       {Field::part3_program3_n1a, "1"}, {Field::part3_program3_n1b, "2"}, {Field::part3_program3_n2a, "2"},
       {Field::part3_program3_n2b, "3"}, {Field::part3_program4_n_a, "5"}, {Field::part3_program4_n_b, "121"}},
      [](CPU& c) { c.setPart3Item("calculate2"); c.setSolveThisProgram("part3_program2"); }},
-    {"part3-egyptian", "Polish", "part3", {{Field::part3_program4_n_a, "5"}, {Field::part3_program4_n_b, "121"}},
+    {"part3-egyptian", "Polish", screenName(Screen::part3), {{Field::part3_program4_n_a, "5"}, {Field::part3_program4_n_b, "121"}},
      [](CPU& c) { c.setPart3Item("calculate4"); c.setSolveThisProgram("part3_program4"); }},
-    {"lines-values-grid", "English", "part4 program1",
+    {"lines-values-grid", "English", screenName(Screen::part4_program1),
      {{Field::part4_program1_a1, "2"}, {Field::part4_program1_b1, "-1"}, {Field::part4_program1_a2, "-0.5"},
       {Field::part4_program1_b2, "3"}, {Field::part4_program1_a3, "1"}, {Field::part4_program1_b3, "0"}},
      [](CPU& c) { c.setGridlines(true); c.setPart4Program1Item("2"); }},
-    {"lines-values", "Polish", "part4 program1",
+    {"lines-values", "Polish", screenName(Screen::part4_program1),
      {{Field::part4_program1_a1, "0.25"}, {Field::part4_program1_b1, "4"}, {Field::part4_program1_a2, "-3"}},
      [](CPU& c) { c.setPart4Program1Item("3"); }},
-    {"two-points-values-grid", "English", "part4 program2",
+    {"two-points-values-grid", "English", screenName(Screen::part4_program2),
      {{Field::part4_program2_x1, "-2"}, {Field::part4_program2_y1, "1"}, {Field::part4_program2_x2, "3"},
       {Field::part4_program2_y2, "4.5"}},
      [](CPU& c) { c.setGridlines(true); c.setPart4Program2Item("4"); }},
-    {"vectors-values", "English", "part4 program3",
+    {"vectors-values", "English", screenName(Screen::part4_program3),
      {{Field::part4_program3_x1, "3"}, {Field::part4_program3_y1, "4"}, {Field::part4_program3_x2, "2"},
       {Field::part4_program3_y2, "-3"}},
      [](CPU& c) { c.setPart4Program3Item("5"); }},
-    {"vectors-values-grid", "Polish", "part4 program3",
+    {"vectors-values-grid", "Polish", screenName(Screen::part4_program3),
      {{Field::part4_program3_x1, "-5"}, {Field::part4_program3_y1, "2"}, {Field::part4_program3_x2, "1"},
       {Field::part4_program3_y2, "6"}, {Field::part4_program3_multiply_by1, "5"},
       {Field::part4_program3_multiply_by2, "-"}},
      [](CPU& c) { c.setGridlines(true); c.setPart4Program3Item("1"); }},
-    {"working-gcd", "English", "part1",
+    {"working-gcd", "English", screenName(Screen::part1),
      {{Field::part1_program5and6_n1, "12"}, {Field::part1_program5and6_n2, "18"}},
      [](CPU& c) { c.setPart1Item("calculate5"); solveThenW(c, "part1_program5"); }},
-    {"working-primes-scrolled", "Polish", "part1", {{Field::part1_program2_from, "1"}, {Field::part1_program2_to, "1000000"}},
+    {"working-primes-scrolled", "Polish", screenName(Screen::part1), {{Field::part1_program2_from, "1"}, {Field::part1_program2_to, "1000000"}},
      [](CPU& c) {
          c.setPart1Item("calculate2");
          solveThenW(c, "part1_program2");
          scrollWorking(c, 2 * WORKING_PAGE_LINES);
      }},
-    {"working-lines-saved", "English", "part4 program1",
+    {"working-lines-saved", "English", screenName(Screen::part4_program1),
      {{Field::part4_program1_a1, "0.5"}, {Field::part4_program1_b1, "1"}, {Field::part4_program1_a2, "-2"},
       {Field::part4_program1_b2, "3"}},
      [](CPU& c) {
          openWorking(c);
          c.setWorkingSave(CPU::WorkingSave::saved);
      }},
-    {"start-fullscreen", "English", "start screen", {}, [](CPU& c) { c.setFullscreen(true); }, true},
-    {"lines-fullscreen", "English", "part4 program1",
+    {"start-fullscreen", "English", screenName(Screen::start_screen), {}, [](CPU& c) { c.setFullscreen(true); }, true},
+    {"lines-fullscreen", "English", screenName(Screen::part4_program1),
      {{Field::part4_program1_a1, "1"}, {Field::part4_program1_b1, "2"}},
      [](CPU& c) { c.setFullscreen(true); c.setGridlines(true); }, true},
 };
@@ -149,14 +151,14 @@ void PrintTo(const Shot& shot, std::ostream* out) { *out << shot.name; }
 // The state of the shot, drawn as the frame loop draws: a frame that runs a
 // solve request shows its answer from the next frame on, so that one is drawn too.
 SDL_Surface* drawShot(const Shot& shot, CPU& cpu) {
-    if (language != shot.language) switchLanguage();
+    SDLGraphics& g = graphics();  // a new window loads English: the shot's language comes after
+    useLanguage(shot.language);
     cpu.setCurrentMenu(shot.screen);
     for (const Typed& t : shot.typed) {
         cpu.clearField(t.field);
         cpu.setField(t.field, t.text);
     }
     shot.prepare(cpu);
-    SDLGraphics& g = graphics();
     if (shot.fullscreen) g.toggleFullscreenMode(true);
     DifferentScreens screens;
     g_cpu = &cpu;

@@ -20,9 +20,9 @@
 #include "TestSupport.h"
 #include "WorkingCheck.h"
 #include "app/CPU.h"
+#include "app/OutputToTextFile.h"
 #include "app/GlobalVariables.h"
 #include "calc/Working.h"
-#include "calc/WorkingTexts.h"
 #include "screens/DifferentScreens.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/WorkingScreen.h"
@@ -393,7 +393,7 @@ TEST_F(Workings, EveryPlotStepIsTrue) {
         SCOPED_TRACE(::testing::PrintToString(typed));
         // The exact reading agrees with the plot screens': 0.5 is 1/2, "1.5.2" is 3/2.
         for (std::size_t i = 0; i < typed.size(); ++i) {
-            const Fraction f = decimalValue(typed[i]);
+            const calc::Fraction f = decimalValue(typed[i]);
             EXPECT_EQ(Q(f.numerator, f.denominator), v[i]) << typed[i];
             EXPECT_NEAR(v[i].get_d(), CPU().string_to_double(typed[i]), 1e-9 * (1 + std::abs(v[i].get_d()))) << typed[i];
         }
@@ -431,8 +431,8 @@ TEST_F(Workings, EveryPlotStepIsTrue) {
     }
 }
 
-// Both wordings of every text are plain ASCII and take the same numbers,
-// so no language drops one.
+// Both wordings of every text take the same numbers ("{1}", "{2}", ...), so
+// that no language drops one, and are plain ASCII.
 TEST_F(Workings, BothWordingsTakeTheSameNumbersInPlainAscii) {
     const auto marks = [](const std::string& text) {
         std::multiset<std::string> found;
@@ -440,16 +440,17 @@ TEST_F(Workings, BothWordingsTakeTheSameNumbersInPlainAscii) {
             found.insert(text.substr(at, 3));
         return found;
     };
-    const WorkingTexts english = workingTexts();
-    switchLanguage();
-    const WorkingTexts& polish = workingTexts();
-#define CHECK_WORKING_TEXT(member, en, pl)                                                                \
-    EXPECT_EQ(marks(english.member), marks(polish.member)) << #member;                                   \
-    EXPECT_NE(english.member, polish.member) << #member;                                                 \
-    for (const std::string* t : {&english.member, &polish.member})                                       \
-        EXPECT_TRUE(std::all_of(t->begin(), t->end(), [](char c) { return c >= ' ' && c <= '~'; })) << *t;
-    CALCORA_WORKING_TEXTS(CHECK_WORKING_TEXT)
-#undef CHECK_WORKING_TEXT
+    Language english, polish;
+    english.ChangeToEnglish();
+    polish.ChangeToPolish();
+    const auto ascii = [](const std::string& t) {
+        return std::all_of(t.begin(), t.end(), [](char c) { return c >= ' ' && c <= '~'; });
+    };
+#define CHECK_TEXT(member, en, pl)                                          \
+    EXPECT_EQ(marks(english.member), marks(polish.member)) << #member;     \
+    EXPECT_TRUE(ascii(english.member) && ascii(polish.member)) << #member;
+    CALCORA_TEXTS(CHECK_TEXT)
+#undef CHECK_TEXT
 }
 
 // The lines given by name, in both languages, for the inputs they were given with.
@@ -507,7 +508,8 @@ TEST_F(WorkingScreen, TheHintNeverTouchesAnAnswerLine) {
     cpu.setField(Field::part1_program2_from, "1");
     cpu.setField(Field::part1_program2_to, "1000000");
     cpu.setSolveThisProgram("part1_program2");
-    runSolveStep(cpu, chapter1Steps());
+    OutputToTextFile results;
+    runSolveStep(cpu, Screen::part1, results);
     ASSERT_EQ(cpu.getSolutionLine(5).size(), 100u);
     for (int language = 0; language < 2; ++language) {
         clearFrame();

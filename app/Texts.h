@@ -1,0 +1,258 @@
+#pragma once
+// Every text the pupil can see, once: the member of `Language` that holds it,
+// its English wording and its Polish wording (plain ASCII, no diacritics).
+// The text table, its members and its count are all generated from this list.
+#define CALCORA_TEXTS(X) \
+    X(start_screen_line1, "1. Natural numbers and integers", "1. Liczby naturalne i calkowite") \
+    X(start_screen_line2, "2. Fractions and rational numbers - part 1", "2. Ulamki i liczby wymierne - czesc 1") \
+    X(start_screen_line3, "3. Fractions and rational numbers - part 2", "3. Ulamki i liczby wymierne - czesc 2") \
+    X(start_screen_line4, "4. Linear functions and vectors", "4. Funkcje liniowe i wektory") \
+    X(start_screen_line5, "Options", "Opcje") \
+    X(start_screen_line6, "About program", "O programie") \
+    X(start_screen_line7, "Exit", "Wyjscie") \
+    X(start_screen_language1, "zmien na:", "change to:") \
+    X(start_screen_language2, "POLSKI", "ENGLISH") \
+    X(part4_line1, "Linear functions and vectors", "Funckje liniowe i wektory") \
+    X(part4_line2, "1. Draw 1-3 straight lines", "1. Rysowanie 1-3 prostych") \
+    X(part4_line3, "2. Draw a straight line through 2 points", "2. Narysuj prosta przechodzaca przez 2 punkty") \
+    X(part4_line4, "3. Draw 1-2 vectors", "3. Narysuj 1-2 dowolnych wektorow") \
+    X(part4_line5, "Back", "Powrot") \
+    X(options_line1, "Options", "Opcje") \
+    X(options_line2, "Fullscreen: ", "Pelen ekran: ") \
+    X(options_line3, "Grid on the chart: ", "Kratki na wykresie: ") \
+    X(options_line4, "Back", "Powrot") \
+    X(options_fullscreen_on, "on", "wlaczony") \
+    X(options_fullscreen_off, "off", "wylaczony") \
+    X(options_gridlines_on, "on", "wlaczone") \
+    X(options_gridlines_off, "off", "wylaczone") \
+    X(options_controls, "controls:", "klawisze:") \
+    X(options_key1, "arrow keys - move around the program", "strzalki - poruszanie sie po programie") \
+    X(options_key2, "enter - validate", "enter - zawierdz") \
+    X(options_key3, "delete - remove entered data", "delete - usun wpisane dane") \
+    X(options_key4, "space key - change language", "spacja - zmien jezyk") \
+    X(options_key5, "escape - back to previous screen", "escape - powrot do poprzedniego ekranu") \
+    X(about_line1, "About program", "O programie") \
+    X(about_line2, "Created by:", "Stworzony przez:") \
+    X(about_line3, "The Calcora team", "The Calcora team") \
+    X(about_line4, "", "") \
+    X(about_line5, "as addition to book:", "jako dodatek do ksiazki:") \
+    X(about_line6, "Mathematics for secondary schools", "Matematyka dla szkol srednich") \
+    X(about_line7, "written by a team of mathematics teachers", "napisanej przez zespol nauczycieli matematyki") \
+    X(_back, "Back", "Powrot") \
+    X(to_remove_data_press, "To remove data press", "Aby usunac dane wcisnij") \
+    X(_delete, "Delete", "Delete") \
+    X(results_from, "Results from tasks 2 and 7 are saved to file results.txt", "Wyniki z zadan 2 oraz 7 sa zapisywane do pliku results.txt") \
+    X(part1_program1_line1, "1. Calculate the rest r by dividing n by k", "1. Oblicz reszte r z dzielenia n przez k") \
+    X(part1_program1_line2, "n = k * m + r", "n = k * m + r") \
+    X(part1_program1_line3, "n =", "n =") \
+    X(part1_program1_line4, "k =", "k =") \
+    X(part1_program1_line5, "calculate1", "oblicz1") \
+    X(part1_program2_line1, "Prime numbers (sieve of Eratosthenes)", "2. Liczby pierwsze (sito Eratostenesa)") \
+    X(part1_program2_line2, "List prime numbers", "Wypisz liczby pierwsze") \
+    X(part1_program2_line3, "from", "od") \
+    X(part1_program2_line4, "to", "do") \
+    X(part1_program2_line5, "calculate2", "oblicz2") \
+    X(part1_program3_line1, "3. Distribution of a natural number to prime divisors", "3. Rozklad liczby naturalnej na dzielniki pierwsze") \
+    X(part1_program3_line2, "Enter number", "Wpisz liczbe") \
+    X(part1_program3_line3, "calculate3", "oblicz3") \
+    X(part1_program4_line1, "4. Can a given number be devided by:", "4. Czy dana liczba jest podzielna przez:") \
+    X(part1_program4_line2, "2, 3, 4, 5, 8, 9, 11, 12, 15, 18", "2, 3, 4, 5, 8, 9, 11, 12, 15, 18") \
+    X(part1_program4_line3, "Enter number", "Wpisz liczbe") \
+    X(part1_program4_line4, "calculate4", "oblicz4") \
+    X(part1_program5and6_line1, "5. GCD - greatest common divisor", "5. NWD - najwiekszy wspolny dzielnik") \
+    X(part1_program5and6_line2, "6. LCM - lowest common multiple", "6. NWW - najmniejsza wspolna wielokrotnosc") \
+    X(part1_program5and6_line3, "Number 1", "Liczba 1") \
+    X(part1_program5and6_line4, "Number 2", "Liczba 2") \
+    X(part1_program5and6_line5, "calculate5", "oblicz5") \
+    X(part1_program5and6_line6, "calculate6", "oblicz6") \
+    X(part1_program7_line1, "7. Check with Goldbach's conjecture is true", "7. Sprawdz ze hipoteza Goldbacha jest prawdziwa") \
+    X(part1_program7_line2, "for numbers n: 4<=n<=2500", "dla liczb n: 4<=n<=2500") \
+    X(part1_program7_line3, "Enter n", "Wpisz n") \
+    X(part1_program7_line4, "calculate7", "oblicz7") \
+    X(part2_program1_line1, "1. Solve 4 actions in set U", "1. Wykonaj 4 dzialania w zbiorze U") \
+    X(part2_program1_line2, "numerator:", "licznik:") \
+    X(part2_program1_line3, "denominator:", "mianownik:") \
+    X(part2_program1_line4, "number1:", "liczba1:") \
+    X(part2_program1_line5, "number2:", "liczba2:") \
+    X(part2_program1_line6, "calculate1", "oblicz1") \
+    X(part2_program2_line1, "2. Reduce fraction", "2. Skroc ulamek") \
+    X(part2_program2_line2, "numerator:", "licznik:") \
+    X(part2_program2_line3, "denominator:", "mianownik:") \
+    X(part2_program2_line4, "calculate2", "oblicz2") \
+    X(part2_program3_line1, "3. Solve 4 actions in set W", "3. Wykonaj 4 dzialania w zbiorze W") \
+    X(part2_program3_line2, "numerator:", "licznik:") \
+    X(part2_program3_line3, "denominator:", "mianownik:") \
+    X(part2_program3_line4, "number1:", "liczba1:") \
+    X(part2_program3_line5, "number2:", "liczba2:") \
+    X(part2_program3_line6, "calculate3", "oblicz3") \
+    X(part2_program4_line1, "4. Do these fractions represent the same rational number", "4. Czy te ulamki reprezentuja te sama liczbe wymierna") \
+    X(part2_program4_line2, "numerator:", "licznik:") \
+    X(part2_program4_line3, "denominator:", "mianownik:") \
+    X(part2_program4_line4, "number1:", "liczba1:") \
+    X(part2_program4_line5, "number2:", "liczba2:") \
+    X(part2_program4_line6, "calculate4", "oblicz4") \
+    X(part2_program5_line1, "5. What rational numbers do these fractions represent", "5. Jakie liczby wymierne reprezentuja te ulamki") \
+    X(part2_program5_line2, "numerator:", "licznik:") \
+    X(part2_program5_line3, "denominator:", "mianownik:") \
+    X(part2_program5_line4, "number1:", "liczba1:") \
+    X(part2_program5_line5, "number2:", "liczba2:") \
+    X(part2_program5_line6, "number3:", "liczba3:") \
+    X(part2_program5_line7, "number4:", "liczba4:") \
+    X(part2_program5_line8, "number5:", "liczba5:") \
+    X(part2_program5_line9, "number6:", "liczba6:") \
+    X(part2_program5_line10, "calculate5", "oblicz5") \
+    X(part3_program1_line1, "1. Exchange common fraction for mixed fraction", "1. Zamien ulamek zwykly na ulamek mieszany") \
+    X(part3_program1_line2, "numerator:", "licznik:") \
+    X(part3_program1_line3, "denominator:", "mianownik:") \
+    X(part3_program1_line4, "calculate1", "oblicz1") \
+    X(part3_program2_line1, "2. Introduce recurring decimal in the form of", "2. Przedstaw ulamek dziesietny okresowy w postaci") \
+    X(part3_program2_line2, "a common fraction. Example: 0.12[857]", "ulamka zwyklego. Przyklad: 0.12[857]") \
+    X(part3_program2_line3, "recurring decimal:", "ulamek dziesietny okresowy:") \
+    X(part3_program2_line4, "calculate2", "oblicz2") \
+    X(part3_program3_line1, "3. Compare 2 fractions pointing to larger fraction", "3. Porownaj 2 ulamki wskazujac ulamek wiekszy") \
+    X(part3_program3_line2, "numerator:", "licznik:") \
+    X(part3_program3_line3, "denominator:", "mianownik:") \
+    X(part3_program3_line4, "number1:", "liczba1:") \
+    X(part3_program3_line5, "number2:", "liczba2:") \
+    X(part3_program3_line6, "calculate3", "oblicz3") \
+    X(part3_program4_line1, "4. The procedure of presentation of any rational number", "4. Procedura przedstawiania dowolnej liczby wymiernej") \
+    X(part3_program4_line2, "as the sum of Egyptian fractions", "w postaci sumy ulamkow egipskich") \
+    X(part3_program4_line3, "numerator:", "licznik:") \
+    X(part3_program4_line4, "denominator:", "mianownik:") \
+    X(part3_program4_line5, "calculate4", "oblicz4") \
+    X(part4_program1_line1, "straight line 1", "prosta 1") \
+    X(part4_program1_line2, "straight line 2", "prosta 2") \
+    X(part4_program1_line3, "straight line 3", "prosta 3") \
+    X(part4_program1_a, "a:", "a:") \
+    X(part4_program1_b, "b:", "b:") \
+    X(part4_program2_line1, "1. Draw straight line", "1. Narysuj prosta") \
+    X(part4_program2_line2, "passing through 2 points", "przechodzaca przez 2 punkty") \
+    X(part4_program2_point1, "point 1", "punkt 1") \
+    X(part4_program2_point2, "point 2", "punkt 2") \
+    X(part4_program2_x, "x:", "x:") \
+    X(part4_program2_y, "y:", "y:") \
+    X(part4_program3_line1, "3. Draw 1-2", "3. Narysuj 1-2") \
+    X(part4_program3_line2, "vectors", "dowolnych wektorow") \
+    X(part4_program3_vector1, "vector 1", "wektor 1") \
+    X(part4_program3_vector2, "vector 2", "wektor 2") \
+    X(part4_program3_x, "x:", "x:") \
+    X(part4_program3_y, "y:", "y:") \
+    X(part4_program3_m_vector1_by, "multiply vector 1 by:", "pomnoz wektor 1 przez:") \
+    X(part4_program3_m_vector2_by, "multiply vector 2 by:", "pomnoz wektor 2 przez:") \
+    X(program2, "Number of prime numbers: ", "Ilosc liczb pierwszych: ") \
+    X(program3_1, "Prime divisors ", "Dzielniki pierwsze ") \
+    X(program3_2, " amount to: ", " wynosza: ") \
+    X(program3_3, "Incorrect data", "Niewlasciwe dane") \
+    X(program4_1, ": yes    ", ": tak    ") \
+    X(program4_2, ": no    ", ": nie    ") \
+    X(program4_3, "The given number is divisible by:", "Podana liczba jest podzielna przez:") \
+    X(program5_1, "Greatest common divisor of numbers ", "Najwiekszy wspolny dzielnik liczb ") \
+    X(program5_2, " is: ", " wynosi: ") \
+    X(program6_1, "Lowest common multiple of numers ", "Najmniejsza wspolna wielokrotnosc liczb ") \
+    X(program6_2, " is: ", " wynosi: ") \
+    X(program7_1, "Enter number n of interval 4<=n<=2500", "Wpisz liczbe n z przedzialu 4<=n<=2500") \
+    X(program7_2, "There are no solutions", "Nie ma rozwiazan") \
+    X(program11_1, "Two fractions present the same rational number", "Dwa ulamki przedstawiaja te sama liczbe wymierna") \
+    X(program11_2, "Two fractions do not present the same rational number", "Dwa ulamki nie przedstawiaja tej samej liczby wymiernej") \
+    X(program12_1, "Fraction 1: ", "Ulamek 1: ") \
+    X(program12_2, "Fraction 2: ", "Ulamek 2: ") \
+    X(program12_3, "Fraction 3: ", "Ulamek 3: ") \
+    X(program12_4, "Fraction 4: ", "Ulamek 4: ") \
+    X(program12_5, "Fraction 5: ", "Ulamek 5: ") \
+    X(program12_6, "Fraction 6: ", "Ulamek 6: ") \
+    X(program13, "Mixed fraction: ", "Ulamek mieszany: ") \
+    X(program15_1, "Fraction 1 is greater.", "Ulamek 1 jest wiekszy.") \
+    X(program15_2, "Fraction 2 is greater.", "Ulamek 2 jest wiekszy.") \
+    X(program15_3, "Fractions 1 and 2 are equal.", "Ulamki 1 i 2 sa rowne.") \
+    X(error_division_by_zero, "Division by zero is not allowed", "Nie mozna dzielic przez zero") \
+    X(error_zero_denominator, "The denominator cannot be 0", "Mianownik nie moze byc zerem") \
+    X(error_primes_range, "Enter numbers from 0 to 1000000", "Wpisz liczby od 0 do 1000000") \
+    X(error_recurring_decimal, "Write the decimal like 0.12[857]", "Zapisz ulamek tak jak 0.12[857]") \
+    X(error_too_long, "The answer is too long to show", "Odpowiedz jest za dluga, by ja pokazac") \
+    X(working_hint, "W: show the working", "W: pokaz rozwiazanie") \
+    X(working_keys, "Up/Down, Page Up/Down, Home/End: scroll    Enter: save to working.txt    Esc or W: back", "Gora/Dol, Page Up/Down, Home/End: przewijanie    Enter: zapis do working.txt    Esc lub W: powrot") \
+    X(working_more_above, "more above", "wiecej powyzej") \
+    X(working_more_below, "more below", "wiecej ponizej") \
+    X(working_saved, "Saved to working.txt", "Zapisano w pliku working.txt") \
+    X(working_save_failed, "Could not save working.txt", "Nie mozna zapisac pliku working.txt") \
+    X(working_yes, "yes", "tak") \
+    X(working_no, "no", "nie") \
+    X(working_gcd_is, "GCD({1}, {2}) = {3}", "NWD({1}, {2}) = {3}") \
+    X(working_euclid, "Euclid's algorithm: divide with remainder until the remainder is 0", "Algorytm Euklidesa: dzielimy z reszta, az reszta bedzie rowna 0") \
+    X(working_gcd_zero, "GCD({1}, 0) = {1}: every number divides 0", "NWD({1}, 0) = {1}: kazda liczba dzieli 0") \
+    X(working_gcd_both_zero, "GCD(0, 0) = 0 by agreement: every number divides 0", "NWD(0, 0) = 0 umownie: kazda liczba dzieli 0") \
+    X(working_zero_denominator, "{1} has the denominator 0: such a fraction has no value", "{1} ma mianownik 0: taki ulamek nie ma wartosci") \
+    X(working_saved_results, "The whole answer is saved in results.txt", "Cala odpowiedz jest zapisana w pliku results.txt") \
+    X(working_remainder_title, "Remainder of {1} by {2}", "Reszta z dzielenia {1} przez {2}") \
+    X(working_remainder_divide, "{1} : {2} = {3} remainder {4}", "{1} : {2} = {3} reszta {4}") \
+    X(working_remainder_check, "Check: {1} * {2} + {3} = {4}", "Sprawdzenie: {1} * {2} + {3} = {4}") \
+    X(working_remainder_smaller, "The remainder {1} is smaller than {2}", "Reszta {1} jest mniejsza od {2}") \
+    X(working_by_zero, "Dividing by 0 has no answer: k * 0 = 0 for every k", "Dzielenie przez 0 nie ma wyniku: k * 0 = 0 dla kazdego k") \
+    X(working_primes_title, "Primes from {1} to {2}", "Liczby pierwsze od {1} do {2}") \
+    X(working_primes_too_far, "The list reaches at most 1000000, and {1} lies beyond it", "Lista siega najwyzej 1000000, a {1} lezy dalej") \
+    X(working_primes_sieve, "Sieve of Eratosthenes: write the numbers from 2 to {1};", "Sito Eratostenesa: wypisujemy liczby od 2 do {1};") \
+    X(working_primes_strike_each, "for each prime p with p * p <= {1}, strike its multiples from p * p on", "dla kazdej liczby pierwszej p, dla ktorej p * p <= {1}, skreslamy jej wielokrotnosci od p * p") \
+    X(working_primes_strike, "{1}: strike {2}", "{1}: skreslamy {2}") \
+    X(working_primes_nothing, "No prime p has p * p <= {1}: nothing to strike", "Zadna liczba pierwsza p nie ma p * p <= {1}: nic do skreslenia") \
+    X(working_primes_count, "Left unstruck from {1} to {2}: {3} primes", "Nieskreslone od {1} do {2}: {3} liczb pierwszych") \
+    X(working_factors_title, "Prime factors of {1}", "Rozklad liczby {1} na czynniki pierwsze") \
+    X(working_factors_too_small, "Only numbers from 2 up have prime factors", "Na czynniki pierwsze rozkladamy liczby od 2 w gore") \
+    X(working_factors_ladder, "Divide by the smallest prime that divides, until 1 is left:", "Dzielimy przez najmniejsza liczbe pierwsza, ktora dzieli, az zostanie 1:") \
+    X(working_factors_prime, "{1} is prime: no number d from 2 with d * d <= {1} divides it", "{1} jest liczba pierwsza: nie dzieli jej zadna liczba d od 2, dla ktorej d * d <= {1}") \
+    X(working_divisibility_title, "Divisibility of {1}", "Podzielnosc liczby {1}") \
+    X(working_rule_last_digit, "{1}: the last digit {2} is divisible by {1}? {3}", "{1}: ostatnia cyfra {2} jest podzielna przez {1}? {3}") \
+    X(working_rule_last_digits, "{1}: the last {2} digits give {3}, divisible by {1}? {4}", "{1}: {2} ostatnie cyfry daja {3}, podzielne przez {1}? {4}") \
+    X(working_rule_digit_sum, "{1}: the digit sum {2} is divisible by {1}? {3}", "{1}: suma cyfr {2} jest podzielna przez {1}? {3}") \
+    X(working_rule_alternating, "{1}: the alternating digit sum {2} is divisible by {1}? {3}", "{1}: naprzemienna suma cyfr {2} jest podzielna przez {1}? {3}") \
+    X(working_rule_both, "{1}: divisible by {2} and by {3}? {4}", "{1}: podzielna przez {2} i przez {3}? {4}") \
+    X(working_gcd_title, "GCD of {1} and {2}", "NWD liczb {1} i {2}") \
+    X(working_gcd_last, "GCD = {1}, the last non-zero remainder", "NWD = {1}, ostatnia niezerowa reszta") \
+    X(working_lcm_title, "LCM of {1} and {2}", "NWW liczb {1} i {2}") \
+    X(working_lcm_zero, "The only multiple of 0 is 0, so the LCM is 0", "Jedyna wielokrotnoscia 0 jest 0, wiec NWW = 0") \
+    X(working_goldbach_title, "Goldbach for {1}", "Hipoteza Goldbacha dla {1}") \
+    X(working_goldbach_range, "The program checks the numbers from 4 to 2500 only", "Program sprawdza tylko liczby od 4 do 2500") \
+    X(working_goldbach_odd, "{1} is odd, so one of the two primes must be 2, the only even prime", "{1} jest nieparzysta, wiec jedna z dwoch liczb pierwszych musi byc 2, jedyna parzysta liczba pierwsza") \
+    X(working_goldbach_search, "For each prime p from 2 to {1}: is {2} - p prime?", "Dla kazdej liczby pierwszej p od 2 do {1}: czy {2} - p jest liczba pierwsza?") \
+    X(working_goldbach_pair, "{1} - {2} = {3} is prime: {1} = {2} + {3}", "{1} - {2} = {3} jest liczba pierwsza: {1} = {2} + {3}") \
+    X(working_goldbach_not_prime, "{1} - {2} = {3} is not prime", "{1} - {2} = {3} nie jest liczba pierwsza") \
+    X(working_goldbach_none, "No prime p gives a prime {1} - p", "Zadna liczba pierwsza p nie daje liczby pierwszej {1} - p") \
+    X(working_goldbach_count, "Pairs found: {1}", "Znalezione pary: {1}") \
+    X(working_operations_title, "Four operations on {1} and {2}", "Cztery dzialania na ulamkach {1} i {2}") \
+    X(working_operations_reduced_title, "Four operations on {1} and {2}, results reduced", "Cztery dzialania na ulamkach {1} i {2}, wyniki skrocone") \
+    X(working_no_reciprocal, "{1} is 0 and has no reciprocal: dividing by it has no answer", "{1} jest rowny 0 i nie ma odwrotnosci: nie mozna przez niego dzielic") \
+    X(working_reduce_each, "Reduce each result by the GCD of its numerator and denominator:", "Skracamy kazdy wynik przez NWD licznika i mianownika:") \
+    X(working_reduce_title, "Reduce {1}", "Skracanie ulamka {1}") \
+    X(working_equality_title, "Are {1} and {2} equal?", "Czy ulamki {1} i {2} sa rowne?") \
+    X(working_cross_products, "Multiply crosswise:", "Mnozymy na krzyz:") \
+    X(working_cross_equal, "{1} = {2}: the fractions are equal", "{1} = {2}: ulamki sa rowne") \
+    X(working_cross_differ, "{1} and {2} differ: the fractions are not equal", "{1} i {2} sa rozne: ulamki nie sa rowne") \
+    X(working_six_title, "Six fractions in lowest terms", "Szesc ulamkow w najprostszej postaci") \
+    X(working_six_line, "{1}) GCD({2}, {3}) = {4}, so {2}/{3} = {5}", "{1}) NWD({2}, {3}) = {4}, wiec {2}/{3} = {5}") \
+    X(working_mixed_title, "Mixed fraction of {1}", "Liczba mieszana z ulamka {1}") \
+    X(working_recurring_title, "Recurring decimal {1}", "Ulamek okresowy {1}") \
+    X(working_recurring_shape, "Type digits, a point, digits and the repeating digits in brackets, e.g. 0.12[857]", "Wpisz cyfry, kropke, cyfry i powtarzajace sie cyfry w nawiasach, np. 0.12[857]") \
+    X(working_recurring_subtract, "Subtract so that the repeating digits cancel:", "Odejmujemy stronami, aby powtarzajace sie cyfry sie zniosly:") \
+    X(working_compare_title, "Compare {1} and {2}", "Porownanie ulamkow {1} i {2}") \
+    X(working_compare_first, "{1} > {2}, so {3} is greater", "{1} > {2}, wiec wiekszy jest ulamek {3}") \
+    X(working_compare_second, "{1} < {2}, so {3} is greater", "{1} < {2}, wiec wiekszy jest ulamek {3}") \
+    X(working_egyptian_title, "Egyptian fractions of {1}", "Ulamki egipskie dla {1}") \
+    X(working_egyptian_whole, "{1} is a whole number: there is nothing to expand", "{1} jest liczba calkowita: nie ma czego rozkladac") \
+    X(working_egyptian_unit_start, "{1} already has the numerator 1: it is split into two", "{1} ma juz licznik 1: rozkladamy go na dwa ulamki") \
+    X(working_egyptian_take, "The largest unit fraction below {1} is 1/{2}", "Najwiekszy ulamek o liczniku 1 mniejszy od {1} to 1/{2}") \
+    X(working_egyptian_last, "{1} has the numerator 1: it is the last term", "{1} ma licznik 1: to ostatni skladnik") \
+    X(working_egyptian_too_long, "The sum grows longer than the panel can show", "Suma robi sie dluzsza, niz zmiesci panel") \
+    X(working_lines_title, "Straight lines y = ax + b", "Proste y = ax + b") \
+    X(working_line, "Line {1}: y = {2}", "Prosta {1}: y = {2}") \
+    X(working_line_y_axis, "  crosses the y axis at (0, {1})", "  przecina os y w punkcie (0, {1})") \
+    X(working_line_x_axis, "  crosses the x axis where {1} = 0: at ({2}, 0)", "  przecina os x tam, gdzie {1} = 0: w punkcie ({2}, 0)") \
+    X(working_line_x_never, "  is horizontal and never crosses the x axis", "  jest pozioma i nie przecina osi x") \
+    X(working_line_x_everywhere, "  is the x axis itself: it crosses it everywhere", "  pokrywa sie z osia x: ma z nia wszystkie punkty wspolne") \
+    X(working_lines_cross, "Lines {1} and {2}: {3} = {4}, so they cross at ({5}, {6})", "Proste {1} i {2}: {3} = {4}, wiec przecinaja sie w punkcie ({5}, {6})") \
+    X(working_lines_parallel, "Lines {1} and {2} are parallel: same slope, different intercepts", "Proste {1} i {2} sa rownolegle: ten sam wspolczynnik kierunkowy, rozne wyrazy wolne") \
+    X(working_lines_same, "Lines {1} and {2} are the same line", "Proste {1} i {2} to ta sama prosta") \
+    X(working_two_points_title, "Line through ({1}, {2}) and ({3}, {4})", "Prosta przez punkty ({1}, {2}) i ({3}, {4})") \
+    X(working_vertical, "x1 = x2 = {1}: the line is vertical", "x1 = x2 = {1}: prosta jest pionowa") \
+    X(working_same_points, "The two points are equal: every line through that point passes through both", "Punkty sa rowne: przez oba przechodzi kazda prosta przez ten punkt") \
+    X(working_not_a_line, "Two equal points do not fix one line", "Dwa rowne punkty nie wyznaczaja jednej prostej") \
+    X(working_vectors_title, "Vectors w1 = [{1}, {2}] and w2 = [{3}, {4}]", "Wektory w1 = [{1}, {2}] i w2 = [{3}, {4}]") \
+    X(working_vectors_lengths, "Lengths: |[x, y]| = sqrt(x * x + y * y)", "Dlugosci: |[x, y]| = sqrt(x * x + y * y)")
