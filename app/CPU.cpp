@@ -43,6 +43,16 @@ void CPU::clearSolutionLines1to5() {
     for (std::string& line : solution_line) line.clear();
 }
 
+void CPU::setLastSolved(std::string exercise, std::vector<std::string> typed) {
+    last_solved = std::move(exercise);
+    last_solved_inputs = std::move(typed);
+}
+
+void CPU::setWorkingExercise(std::string exercise, std::vector<std::string> typed) {
+    working_exercise = std::move(exercise);
+    working_inputs = std::move(typed);
+}
+
 void CPU::setField(Field f, const std::string& s) {
     std::string& field = fields[index(f)];
     if (field.size() < FIELD_MAX_LENGTH) field += s;  // the length is tested before appending

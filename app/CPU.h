@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Every input field: accessor stem, field name, value at start-up.
 // A field named part N, program M, rest R has accessors get/set/clear
@@ -163,6 +164,27 @@ public:
     CALCORA_INPUT_FIELDS(CALCORA_FIELD_ACCESSORS)
 #undef CALCORA_FIELD_ACCESSORS
 
+    // The working screen. The exercise last solved on a chapter screen (its
+    // request) and its typed texts at that moment; the exercise whose working
+    // is shown (a request, or a plot screen's name) and its typed texts; the
+    // first line shown; the screen W or Escape returns to; a pending save
+    // (Enter) and what the last save did.
+    enum class WorkingSave { none, saved, failed };
+    std::string getLastSolved() const { return last_solved; }
+    std::vector<std::string> getLastSolvedInputs() const { return last_solved_inputs; }
+    void setLastSolved(std::string exercise, std::vector<std::string> typed);
+    std::string getWorkingExercise() const { return working_exercise; }
+    std::vector<std::string> getWorkingInputs() const { return working_inputs; }
+    void setWorkingExercise(std::string exercise, std::vector<std::string> typed);
+    int getWorkingScroll() const { return working_scroll; }
+    void setWorkingScroll(int line) { working_scroll = line; }
+    std::string getWorkingReturnTo() const { return working_return_to; }
+    void setWorkingReturnTo(std::string screen) { working_return_to = std::move(screen); }
+    bool getWorkingSaveRequested() const { return working_save_requested; }
+    void setWorkingSaveRequested(bool requested) { working_save_requested = requested; }
+    WorkingSave getWorkingSave() const { return working_save; }
+    void setWorkingSave(WorkingSave outcome) { working_save = outcome; }
+
     // The number at the start of `s`, read as a stream reads a double; 0.0 when none.
     double string_to_double(const std::string& s) const;
     std::string StringString(std::string s1, std::string s2) const;
@@ -199,4 +221,13 @@ private:
     std::string options_item = "1";
 
     std::array<std::string, FIELD_COUNT> fields;
+
+    std::string last_solved;
+    std::vector<std::string> last_solved_inputs;
+    std::string working_exercise;
+    std::vector<std::string> working_inputs;
+    int working_scroll = 0;
+    std::string working_return_to;
+    bool working_save_requested = false;
+    WorkingSave working_save = WorkingSave::none;
 };

@@ -27,6 +27,7 @@ const ScreenRoutine SCREEN_ROUTINES[] = {
     /* part4_program3 */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4_program3(g, c); },
     /* options_menu */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.options(g, c); },
     /* about_menu */ [](DifferentScreens& s, SDLGraphics* g, CPU*) { s.about(g); },
+    /* working */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.working(g, c); },
 };
 static_assert(sizeof(SCREEN_ROUTINES) / sizeof(SCREEN_ROUTINES[0]) == SCREEN_COUNT, "one routine per screen");
 

@@ -39,13 +39,16 @@ std::string requestName(const Chapter& chapter, int exercise) {
     return chapter.prefix + std::string("program") + std::to_string(exercise);
 }
 
+std::vector<Field> plotFields(Screen screen) {
+    for (const NumberedFields& plot : PLOT_FIELDS)
+        if (plot.screen == screen) return plot.fields;
+    return {};
+}
+
 std::optional<Field> fieldOfItem(Screen screen, const std::string& item) {
     if (const Chapter* chapter = chapterOn(screen)) return fieldNamed(chapter->prefix + item);
-    for (const NumberedFields& plot : PLOT_FIELDS)
-        if (plot.screen == screen) {
-            for (std::size_t i = 0; i < plot.fields.size(); ++i)
-                if (item == std::to_string(i + 1)) return plot.fields[i];
-            return std::nullopt;
-        }
+    const std::vector<Field> fields = plotFields(screen);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (item == std::to_string(i + 1)) return fields[i];
     return std::nullopt;
 }

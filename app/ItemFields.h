@@ -24,5 +24,9 @@ const Chapter* chapterOn(Screen screen);
 // The solve request of a chapter's exercise: "part1_program3" for chapter 1, exercise 3.
 std::string requestName(const Chapter& chapter, int exercise);
 
+// The fields of a plot screen in item order (item "1" names the first);
+// empty for any other screen.
+std::vector<Field> plotFields(Screen screen);
+
 // The input field that `item` names on `screen`, if any.
 std::optional<Field> fieldOfItem(Screen screen, const std::string& item);

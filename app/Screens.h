@@ -15,7 +15,8 @@
     X(part4_program2, "part4 program2")     \
     X(part4_program3, "part4 program3")     \
     X(options_menu, "options menu")         \
-    X(about_menu, "about menu")
+    X(about_menu, "about menu")             \
+    X(working, "working")
 
 enum class Screen {
 #define CALCORA_SCREEN_ENUM(id, name) id,

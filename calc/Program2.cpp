@@ -10,17 +10,19 @@ using namespace calc;
 
 namespace {
 
-// "p, " for every prime, written straight into one reserved text: the
-// full range holds 78498 of them.
+// "p, " for every prime, written straight into one text sized for the
+// longest case (7 digits and ", ") and cut to length after: the full range
+// holds 78498 of them, and appending piece by piece took twice as long.
 std::string listOf(const std::uint32_t* first, const std::uint32_t* last) {
-    std::string list;
-    list.reserve(static_cast<std::size_t>(last - first) * 9);
-    char digits[16];
+    constexpr std::size_t LONGEST_ENTRY = 9;
+    std::string list(static_cast<std::size_t>(last - first) * LONGEST_ENTRY, ' ');
+    char* out = list.data();
     for (const std::uint32_t* p = first; p != last; ++p) {
-        char* end = std::to_chars(digits, digits + sizeof digits, *p).ptr;
-        list.append(digits, end);
-        list.append(", ");
+        out = std::to_chars(out, out + LONGEST_ENTRY, *p).ptr;
+        *out++ = ',';
+        *out++ = ' ';
     }
+    list.resize(static_cast<std::size_t>(out - list.data()));
     return list;
 }
 

@@ -17,14 +17,16 @@
 #include "app/ItemFields.h"
 #include "app/OutputToTextFile.h"
 #include "screens/ExerciseScreen.h"
+#include "screens/WorkingScreen.h"
 
 using fuzzsupport::require;
 
 namespace {
 
 // Bytes that name a key, so seeds read as text: "e" Enter, "x" Escape,
-// "k" Delete, "u" "d" "l" "r" arrows; digits, " ", ".", ",", "-", "[" and "]"
-// stand for their own keys.
+// "k" Delete, "u" "d" "l" "r" arrows, "w" W, "p" "n" Page Up and Down,
+// "h" "t" Home and End; digits, " ", ".", ",", "-", "[" and "]" stand for
+// their own keys.
 struct NamedKey {
     char name;
     SDLKey key;
@@ -35,7 +37,8 @@ const NamedKey NAMED_KEYS[] = {
     {'x', SDLK_ESCAPE}, {'k', SDLK_DELETE}, {' ', SDLK_SPACE}, {'0', SDLK_0}, {'1', SDLK_1},
     {'2', SDLK_2}, {'3', SDLK_3}, {'4', SDLK_4}, {'5', SDLK_5}, {'6', SDLK_6}, {'7', SDLK_7},
     {'8', SDLK_8}, {'9', SDLK_9}, {'.', SDLK_PERIOD}, {',', SDLK_COMMA}, {'-', SDLK_MINUS},
-    {'[', SDLK_LEFTBRACKET}, {']', SDLK_RIGHTBRACKET},
+    {'[', SDLK_LEFTBRACKET}, {']', SDLK_RIGHTBRACKET}, {'w', SDLK_w}, {'p', SDLK_PAGEUP},
+    {'n', SDLK_PAGEDOWN}, {'h', SDLK_HOME}, {'t', SDLK_END},
 };
 
 // Any other byte picks from every key the dispatcher knows and a few it must ignore.
@@ -43,6 +46,7 @@ const SDLKey KEYS[] = {
     SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_RETURN, SDLK_ESCAPE, SDLK_DELETE, SDLK_SPACE,
     SDLK_0, SDLK_1, SDLK_2, SDLK_3, SDLK_4, SDLK_5, SDLK_6, SDLK_7, SDLK_8, SDLK_9,
     SDLK_PERIOD, SDLK_COMMA, SDLK_MINUS, SDLK_LEFTBRACKET, SDLK_RIGHTBRACKET,
+    SDLK_w, SDLK_PAGEUP, SDLK_PAGEDOWN, SDLK_HOME, SDLK_END,
     SDLK_a, SDLK_BACKSPACE, SDLK_TAB, SDLK_KP5, SDLK_F1,
 };
 
@@ -73,6 +77,10 @@ void nextFrame(CPU& cpu) {
     static OutputToTextFile results;
     const std::optional<Screen> screen = screenNamed(cpu.getCurrentMenu());
     if (screen && chapterOn(*screen)) runSolveStep(cpu, *screen, results);
+    if (screen == Screen::working) {
+        saveWorkingIfAsked(cpu);
+        require(shownWorking(cpu).has_value(), "the working screen shows no working of", cpu.getWorkingExercise());
+    }
 }
 
 bool isItemOf(const ScreenKeys& keys, const std::string& item) {
@@ -110,6 +118,7 @@ void checkStore(const CPU& cpu) {
     checkFields(cpu);
     const std::string request = cpu.getSolveThisProgram();
     require(request.empty() || request == "solved", "request left pending:", request);
+    require(!cpu.getWorkingSaveRequested(), "save of working.txt left pending", cpu.getWorkingExercise());
     require(language == "English" || language == "Polish", "unknown language", language);
 }
 

@@ -5,6 +5,7 @@
 #include "KeyTables.h"
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
+#include "screens/WorkingScreen.h"
 
 namespace {
 
@@ -19,6 +20,33 @@ const TypingKey TYPING_KEYS[] = {
     {SDLK_PERIOD, '.'}, {SDLK_COMMA, '.'},  // a comma never reaches a field
     {SDLK_MINUS, '-'}, {SDLK_LEFTBRACKET, '['}, {SDLK_RIGHTBRACKET, ']'},
 };
+
+// How far each key moves the working screen's first line; Home and End go to the ends.
+struct ScrollKey {
+    SDLKey key;
+    int lines;
+};
+
+constexpr int TO_THE_END = 1 << 20;
+
+const ScrollKey SCROLL_KEYS[] = {
+    {SDLK_UP, -1}, {SDLK_DOWN, 1}, {SDLK_PAGEUP, -WORKING_PAGE_LINES}, {SDLK_PAGEDOWN, WORKING_PAGE_LINES},
+    {SDLK_HOME, -TO_THE_END}, {SDLK_END, TO_THE_END},
+};
+
+// The working screen's own keys; false for any other key.
+bool workingScreenKey(CPU& cpu, SDLKey key) {
+    if (key == SDLK_ESCAPE) {
+        closeWorking(cpu);
+        return true;
+    }
+    for (const ScrollKey& scroll : SCROLL_KEYS)
+        if (scroll.key == key) {
+            scrollWorking(cpu, scroll.lines);
+            return true;
+        }
+    return false;
+}
 
 std::string highlightOf(const ScreenKeys& keys, const CPU& cpu) {
     return keys.get_item ? (cpu.*keys.get_item)() : std::string();
@@ -48,6 +76,7 @@ void enter(const ScreenKeys& keys, CPU& cpu) {
             cpu.setFullscreen(!cpu.getFullscreen());
             break;
         case EnterAction::toggle_gridlines: cpu.setGridlines(!cpu.getGridlines()); break;
+        case EnterAction::save_working: cpu.setWorkingSaveRequested(true); break;
         }
         return;
     }
@@ -84,6 +113,11 @@ void Input2::readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics*)
     const std::optional<Screen> screen = screenNamed(cpu->getCurrentMenu());
     if (!screen) return;
     const ScreenKeys* keys = &screenKeysFor(*screen);
+    if (keyPressed == SDLK_w) {  // W for "working": opens it where offered, or goes back
+        keys->working ? closeWorking(*cpu) : openWorking(*cpu);
+        return;
+    }
+    if (keys->working && workingScreenKey(*cpu, keyPressed)) return;
     switch (keyPressed) {
     case SDLK_ESCAPE:
         if (keys->escape_to) cpu->setCurrentMenu(screenName(*keys->escape_to));

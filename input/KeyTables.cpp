@@ -159,6 +159,7 @@ std::vector<ScreenKeys> buildScreenKeys() {
         {S::options_menu, &CPU::getOptionsItem, &CPU::setOptionsItem, S::start_screen, ring(3),
          {{"1", A::toggle_fullscreen}, {"2", A::toggle_gridlines}, {"3", A::go_to, S::start_screen}}, {}},
         {S::about_menu, nullptr, nullptr, S::start_screen, {}, {{nullptr, A::go_to, S::start_screen}}, {}},
+        {S::working, nullptr, nullptr, std::nullopt, {}, {{nullptr, A::save_working}}, {}, true},
     };
 }
 

@@ -17,7 +17,7 @@ struct NavRow {
     const char* right;
 };
 
-enum class EnterAction { go_to, solve, exit, switch_language, toggle_fullscreen, toggle_gridlines };
+enum class EnterAction { go_to, solve, exit, switch_language, toggle_fullscreen, toggle_gridlines, save_working };
 
 // Enter on `item` (null: on any item) does `action`: go_to shows `screen`,
 // solve sets the solve request `request`.
@@ -44,6 +44,8 @@ struct ScreenKeys {
     std::vector<NavRow> moves;
     std::vector<EnterRow> enter;
     std::vector<TypingRule> typing;           // none: nothing can be typed
+    bool working = false;                     // the working screen: the arrow and page keys scroll,
+                                              // Escape and W go back to where it was opened
 };
 
 // The keys of every screen, indexed by `Screen`.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "WorkingScreen.h"
 #include "app/ItemFields.h"
 #include "app/OutputToTextFile.h"
 #include "gfx/Draw.h"
@@ -17,6 +18,8 @@ const int SOLUTION_X = 110;
 const int SOLUTION_ROWS_Y[] = {20, 20, 50, 80, 110, 140};
 const int SOLUTION_ROW_STEP = 30;
 const int LOWEST_ROW_Y = SOLUTION_PANEL.y2 - 20;  // a text row still inside the panel
+// Below the last row whatever its length, in the panel's bottom-right corner.
+const int WORKING_HINT_X = 770, WORKING_HINT_Y = 162;
 
 void drawExercise(SDLGraphics* g, const ExerciseLayout& exercise) {
     SDL_Surface* s = g->getScreen();
@@ -88,6 +91,7 @@ void drawChapterScreen(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layo
     drawFieldValues(g, cpu, layout);
     if (auto spot = markerPosition(layout, highlight)) g->drawImage(layout::EXERCISE_MARKER, spot->first, spot->second);
     drawSolution(g, cpu);
+    if (workingOffered(cpu, layout.screen)) drawWorkingHint(g, WORKING_HINT_X, WORKING_HINT_Y);
 }
 
 void runSolveStep(CPU& cpu, Screen chapter, OutputToTextFile& results) {
@@ -100,6 +104,7 @@ void runSolveStep(CPU& cpu, Screen chapter, OutputToTextFile& results) {
             cpu.setSolution("");  // the whole text went to the file; the panel shows the lines
         }
         cpu.setSolveThisProgram("solved");
+        rememberSolved(cpu, step, request);
         return;
     }
 }

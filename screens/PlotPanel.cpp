@@ -1,5 +1,6 @@
 #include "PlotPanel.h"
 
+#include "WorkingScreen.h"
 #include "app/ItemFields.h"
 #include "gfx/Draw.h"
 #include "gfx/Layout.h"
@@ -13,6 +14,7 @@ const int BOX_LEFT = 105, BOX_RIGHT = 205, BOX_HEIGHT = 20;
 const int VALUE_X = 110;
 const Rect COLUMN{0, 0, 320, layout::HEIGHT};
 const int TEXT_SIZE = 16, TITLE_SIZE = 20;
+const int WORKING_HINT_Y = 660;  // below every panel's last row
 
 PanelRow title(std::string Language::*text, int y) { return {text, TEXT_X, y, TITLE_SIZE, "black", nullptr, 0}; }
 PanelRow text(std::string Language::*t, int y) { return {t, TEXT_X, y, TEXT_SIZE, "black", nullptr, 0}; }
@@ -40,6 +42,7 @@ void drawPlotPanel(SDLGraphics* g, const CPU& cpu, const PlotPanel& panel, const
     }
     for (const PanelRow& r : panel.rows)
         if (r.item && item == r.item) g->drawImage(layout::MENU_MARKER, layout::MARKER_X, r.row);
+    drawWorkingHint(g, TEXT_X, WORKING_HINT_Y);
 }
 
 const PlotPanel& straightLinesPanel() {

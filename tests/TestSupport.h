@@ -70,6 +70,9 @@ std::string answer(Values... values) {
 // it does not count the time other programs on the machine had the processor.
 double processorMilliseconds();
 
+// The pieces of `text` between occurrences of `separator` ("a, b" by ", ": "a", "b").
+std::vector<std::string> split(const std::string& text, const std::string& separator);
+
 // The processor time of `run`. When it reaches `limit`, `restore` puts the
 // state back and `run` is timed once more, and the faster run counts: under
 // the sanitizers any one call may stall while the sanitizer frees a batch of

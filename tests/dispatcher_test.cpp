@@ -3,6 +3,8 @@
 // each field accepts. The expected tables below are written out by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <set>
 #include <string>
 #include <utility>
@@ -13,6 +15,9 @@
 #include "app/Screens.h"
 #include "input/Input2.h"
 #include "input/KeyTables.h"
+#include "app/OutputToTextFile.h"
+#include "screens/ExerciseScreen.h"
+#include "screens/WorkingScreen.h"
 
 namespace {
 
@@ -209,8 +214,9 @@ const std::vector<TypingKey> TYPING_KEYS = {
 
 // Every key the dispatcher acts on somewhere.
 bool recognised(SDLKey key) {
-    static const std::set<SDLKey> keys = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_RETURN,
-                                          SDLK_ESCAPE, SDLK_SPACE, SDLK_DELETE};
+    static const std::set<SDLKey> keys = {SDLK_UP,     SDLK_DOWN,  SDLK_LEFT,   SDLK_RIGHT,  SDLK_RETURN,
+                                          SDLK_ESCAPE, SDLK_SPACE, SDLK_DELETE, SDLK_w,      SDLK_PAGEUP,
+                                          SDLK_PAGEDOWN, SDLK_HOME, SDLK_END};
     if (keys.count(key)) return true;
     for (const TypingKey& t : TYPING_KEYS)
         if (t.key == key) return true;
@@ -241,7 +247,14 @@ Snapshot snapshot(const CPU& cpu) {
         {"gridlines", yesNo(cpu.getGridlines())},
         {"language", language},
         {"start_screen_language2", lang_file->start_screen_language2},
+        {"last_solved", cpu.getLastSolved()},
+        {"working_exercise", cpu.getWorkingExercise()},
+        {"working_scroll", std::to_string(cpu.getWorkingScroll())},
+        {"working_return_to", cpu.getWorkingReturnTo()},
+        {"working_save_requested", yesNo(cpu.getWorkingSaveRequested())},
+        {"working_save", std::to_string(int(cpu.getWorkingSave()))},
     };
+    for (const std::string& typed : cpu.getWorkingInputs()) s.emplace_back("working_input", typed);
     for (int n = 1; n <= 5; ++n) s.emplace_back("solution_line" + std::to_string(n), cpu.getSolutionLine(n));
     for (int i = 0; i < FIELD_COUNT; ++i) s.emplace_back(fieldName(Field(i)), cpu.getField(Field(i)));
     return s;
@@ -688,4 +701,66 @@ TEST_F(Dispatcher, ValueEntryOperationsAppendToTheNamedField) {
             EXPECT_EQ(differences(snapshot(cpu), expected), "") << name << " " << m.item;
         }
     }
+}
+
+// --- The working screen ---------------------------------------------------------
+
+// W is ignored until an answer of the screen's own exercises is in the panel,
+// then opens that working; the working screen's keys touch only its own state,
+// and Escape or W bring back the exercise screen exactly as it was.
+TEST_F(Dispatcher, WOpensTheWorkingOfTheLastSolveAndLeavesTheScreenAsItWas) {
+    for (const char* menu : {"start screen", "options menu", "about menu", "part4", "part1"}) {
+        cpu.setCurrentMenu(menu);
+        const Snapshot before = snapshot(cpu);
+        press(SDLK_w);
+        EXPECT_EQ(differences(snapshot(cpu), before), "") << menu;
+    }
+    cpu.setField(Field::part1_program2_from, "1");
+    cpu.setField(Field::part1_program2_to, "1000000");
+    cpu.setPart1Item("program2_to");
+    cpu.setSolveThisProgram("part1_program2");
+    OutputToTextFile results;
+    runSolveStep(cpu, Screen::part1, results);  // what the frame after Enter on "calculate2" does
+    EXPECT_EQ(cpu.getLastSolved(), "part1_program2");
+    const Snapshot solved = snapshot(cpu);
+
+    press(SDLK_w);
+    ASSERT_EQ(cpu.getCurrentMenu(), "working");
+    EXPECT_EQ(cpu.getWorkingInputs(), (std::vector<std::string>{"1", "1000000"}));
+    press(SDLK_UP);
+    EXPECT_EQ(cpu.getWorkingScroll(), 0);
+    press({SDLK_DOWN, SDLK_PAGEDOWN});
+    EXPECT_EQ(cpu.getWorkingScroll(), 1 + WORKING_PAGE_LINES);
+    press(SDLK_END);
+    const int last = cpu.getWorkingScroll();
+    EXPECT_GT(last, 100);
+    press(SDLK_PAGEDOWN);
+    EXPECT_EQ(cpu.getWorkingScroll(), last);
+    press(SDLK_HOME);
+    EXPECT_EQ(cpu.getWorkingScroll(), 0);
+    press({SDLK_1, SDLK_DELETE, SDLK_LEFT, SDLK_RETURN});  // typing and Delete do nothing here
+    EXPECT_TRUE(cpu.getWorkingSaveRequested());
+    EXPECT_EQ(cpu.getField(Field::part1_program2_to), "1000000");
+
+    // Everything but the working screen's own state.
+    const auto screenState = [](Snapshot s) {
+        s.erase(std::remove_if(s.begin(), s.end(), [](const auto& e) { return e.first.rfind("working", 0) == 0; }), s.end());
+        return s;
+    };
+    for (SDLKey back : {SDLK_ESCAPE, SDLK_w}) {
+        press(back);
+        EXPECT_EQ(differences(screenState(snapshot(cpu)), screenState(solved)), "") << keyName(back);
+        press(SDLK_w);
+        EXPECT_EQ(cpu.getCurrentMenu(), "working");
+        EXPECT_EQ(cpu.getWorkingScroll(), 0);
+    }
+
+    // A plot's working is of its values when W is pressed, whatever the highlight.
+    cpu.setCurrentMenu("part4 program2");
+    cpu.setField(Field::part4_program2_x1, "0.5");
+    press(SDLK_w);
+    EXPECT_EQ(cpu.getWorkingExercise(), "part4 program2");
+    EXPECT_EQ(cpu.getWorkingInputs()[0], "0.5");
+    press(SDLK_ESCAPE);
+    EXPECT_EQ(cpu.getCurrentMenu(), "part4 program2");
 }

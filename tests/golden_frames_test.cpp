@@ -17,6 +17,9 @@
 #include "app/CPU.h"
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
+#include "app/OutputToTextFile.h"
+#include "screens/ExerciseScreen.h"
+#include "screens/WorkingScreen.h"
 
 using namespace testsupport;
 
@@ -38,8 +41,17 @@ struct Shot {
 
 void nothing(CPU&) {}
 
+// The request solved as the frame after Enter solves it, then W pressed.
+void solveThenW(CPU& cpu, const char* request) {
+    OutputToTextFile results;
+    cpu.setSolveThisProgram(request);
+    runSolveStep(cpu, Screen::part1, results);
+    openWorking(cpu);
+}
+
 // Every screen in both languages, then typed and solved states of each
-// chapter, the plots with values, the grid on and off, full screen.
+// chapter, the plots with values, the grid on and off, the working screen,
+// full screen.
 const Shot SHOTS[] = {
     {"start-en", "English", screenName(Screen::start_screen), {}, nothing},
     {"start-pl", "Polish", screenName(Screen::start_screen), {}, [](CPU& c) { c.setMenuItem("8"); }},
@@ -112,6 +124,22 @@ const Shot SHOTS[] = {
       {Field::part4_program3_y2, "6"}, {Field::part4_program3_multiply_by1, "5"},
       {Field::part4_program3_multiply_by2, "-"}},
      [](CPU& c) { c.setGridlines(true); c.setPart4Program3Item("1"); }},
+    {"working-gcd", "English", screenName(Screen::part1),
+     {{Field::part1_program5and6_n1, "12"}, {Field::part1_program5and6_n2, "18"}},
+     [](CPU& c) { c.setPart1Item("calculate5"); solveThenW(c, "part1_program5"); }},
+    {"working-primes-scrolled", "Polish", screenName(Screen::part1), {{Field::part1_program2_from, "1"}, {Field::part1_program2_to, "1000000"}},
+     [](CPU& c) {
+         c.setPart1Item("calculate2");
+         solveThenW(c, "part1_program2");
+         scrollWorking(c, 2 * WORKING_PAGE_LINES);
+     }},
+    {"working-lines-saved", "English", screenName(Screen::part4_program1),
+     {{Field::part4_program1_a1, "0.5"}, {Field::part4_program1_b1, "1"}, {Field::part4_program1_a2, "-2"},
+      {Field::part4_program1_b2, "3"}},
+     [](CPU& c) {
+         openWorking(c);
+         c.setWorkingSave(CPU::WorkingSave::saved);
+     }},
     {"start-fullscreen", "English", screenName(Screen::start_screen), {}, [](CPU& c) { c.setFullscreen(true); }, true},
     {"lines-fullscreen", "English", screenName(Screen::part4_program1),
      {{Field::part4_program1_a1, "1"}, {Field::part4_program1_b1, "2"}},

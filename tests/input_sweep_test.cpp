@@ -1,7 +1,9 @@
 // Every typable input of the sixteen exercises, through the screens' solve
 // step: seeded random and boundary contents of every field, each answer
 // checked by a property of its own (a remainder must multiply back, a reduced
-// fraction must equal the typed one) and each request timed.
+// fraction must equal the typed one) and each request timed. The working of
+// every answer is checked too: it ends with what the panel shows, and each
+// of its steps is true.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "WorkingCheck.h"
 #include "app/ItemFields.h"
 #include "app/OutputToTextFile.h"
 #include "app/CPU.h"
@@ -33,6 +36,7 @@ using Typed = std::vector<std::string>;  // one typed text per field
 struct Answer {
     std::string text;
     std::vector<std::string> lines;
+    std::vector<std::string> panel;  // what the solution panel shows, in its order
 };
 
 const char* const DIGITS = "0123456789";
@@ -51,15 +55,6 @@ bool startsWith(const std::string& text, const std::string& prefix) { return tex
 std::string after(const std::string& text, const std::string& prefix) {
     EXPECT_TRUE(startsWith(text, prefix)) << "\"" << text << "\" should start with \"" << prefix << "\"";
     return startsWith(text, prefix) ? text.substr(prefix.size()) : "";
-}
-
-std::vector<std::string> split(const std::string& text, const std::string& separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + separator.size())
-        parts.push_back(text.substr(start, at - start));
-    parts.push_back(text.substr(start));
-    return parts;
 }
 
 // "n/d" written by the program: numerator and denominator.
@@ -459,8 +454,9 @@ protected:
         ask();
         ms = processorMillisecondsOf([&] { runSolveStep(cpu, exercise.chapter, results); }, SLOWEST_ALLOWED_MS, ask);
         EXPECT_EQ(cpu.getSolveThisProgram(), "solved");
-        Answer answer{cpu.getSolution(), {}};
+        Answer answer{cpu.getSolution(), {}, {cpu.getSolution()}};
         for (int line = 1; line <= 5; ++line) answer.lines.push_back(cpu.getSolutionLine(line));
+        answer.panel.insert(answer.panel.end(), answer.lines.begin(), answer.lines.end());
         if (savesResults(exercise)) {
             answer.text = folder.results();
             if (answer.text.empty() || answer.text.back() != '\n') ADD_FAILURE() << "results.txt: " << answer.text;
@@ -510,6 +506,7 @@ TEST_P(InputSweep, EveryTypableInputGivesAQuickSoundAnswer) {
         }
         ASSERT_TRUE(showsText(answer));
         exercise.check(typed, answer);
+        checkWorking(exercise.request, typed, answer.panel);
         if (HasFatalFailure()) return;
     }
     std::cout << exercise.request << ", seed " << seed << ": " << cases.size() << " requests, slowest " << slowest

@@ -30,54 +30,63 @@ constexpr double SLOWEST_ALLOWED_MS = 50;
 // and Space are rare, so that it stays on a screen long enough to solve.
 // The start screen has weights of its own: Left and Right there jump to the
 // first and the last item, so they are rare, or the middle items (chapter 3,
-// Options) would hardly ever be chosen.
+// Options) would hardly ever be chosen. So has the working screen, which W
+// opens often: the storm scrolls and saves there, and soon goes back.
 struct KeyRange {
     SDLKey first, last;
-    int onStartScreen, elsewhere;
+    int onStartScreen, elsewhere, onWorkingScreen;
 };
 
 const KeyRange KEYS[] = {
-    {SDLK_UP, SDLK_UP, 20, 20},
-    {SDLK_DOWN, SDLK_DOWN, 20, 20},
-    {SDLK_LEFT, SDLK_LEFT, 1, 16},
-    {SDLK_RIGHT, SDLK_RIGHT, 1, 16},
-    {SDLK_RETURN, SDLK_RETURN, 20, 20},
-    {SDLK_ESCAPE, SDLK_ESCAPE, 1, 1},
-    {SDLK_SPACE, SDLK_SPACE, 1, 1},
-    {SDLK_DELETE, SDLK_DELETE, 1, 2},
-    {SDLK_0, SDLK_9, 5, 60},
-    {SDLK_PERIOD, SDLK_PERIOD, 1, 3},
-    {SDLK_COMMA, SDLK_COMMA, 1, 2},
-    {SDLK_MINUS, SDLK_MINUS, 1, 3},
-    {SDLK_LEFTBRACKET, SDLK_LEFTBRACKET, 1, 3},
-    {SDLK_RIGHTBRACKET, SDLK_RIGHTBRACKET, 1, 3},
+    {SDLK_UP, SDLK_UP, 20, 20, 4},
+    {SDLK_DOWN, SDLK_DOWN, 20, 20, 4},
+    {SDLK_LEFT, SDLK_LEFT, 1, 16, 1},
+    {SDLK_RIGHT, SDLK_RIGHT, 1, 16, 1},
+    {SDLK_RETURN, SDLK_RETURN, 20, 20, 2},
+    {SDLK_ESCAPE, SDLK_ESCAPE, 1, 1, 4},
+    {SDLK_SPACE, SDLK_SPACE, 1, 1, 1},
+    {SDLK_DELETE, SDLK_DELETE, 1, 2, 1},
+    {SDLK_0, SDLK_9, 5, 60, 2},
+    {SDLK_PERIOD, SDLK_PERIOD, 1, 3, 1},
+    {SDLK_COMMA, SDLK_COMMA, 1, 2, 1},
+    {SDLK_MINUS, SDLK_MINUS, 1, 3, 1},
+    {SDLK_LEFTBRACKET, SDLK_LEFTBRACKET, 1, 3, 1},
+    {SDLK_RIGHTBRACKET, SDLK_RIGHTBRACKET, 1, 3, 1},
+    {SDLK_w, SDLK_w, 1, 2, 4},
+    {SDLK_HOME, SDLK_PAGEDOWN, 1, 1, 8},  // Home, End, Page Up, Page Down
     // keys the program ignores
-    {SDLK_KP0, SDLK_KP_ENTER, 1, 3},
-    {SDLK_BACKSPACE, SDLK_BACKSPACE, 1, 1},
-    {SDLK_TAB, SDLK_TAB, 1, 1},
-    {SDLK_a, SDLK_z, 1, 3},
+    {SDLK_KP0, SDLK_KP_ENTER, 1, 3, 1},
+    {SDLK_BACKSPACE, SDLK_BACKSPACE, 1, 1, 1},
+    {SDLK_TAB, SDLK_TAB, 1, 1, 1},
+    {SDLK_a, SDLK_v, 1, 3, 1},
+    {SDLK_x, SDLK_z, 1, 1, 1},
 };
 
 class KeyPicker {
 public:
     explicit KeyPicker(unsigned seed) : random_(seed) {
-        std::vector<int> onStart, elsewhere;
+        std::vector<int> onStart, elsewhere, onWorking;
         for (const KeyRange& range : KEYS) {
             onStart.push_back(range.onStartScreen);
             elsewhere.push_back(range.elsewhere);
+            onWorking.push_back(range.onWorkingScreen);
         }
         onStart_ = std::discrete_distribution<int>(onStart.begin(), onStart.end());
         elsewhere_ = std::discrete_distribution<int>(elsewhere.begin(), elsewhere.end());
+        onWorking_ = std::discrete_distribution<int>(onWorking.begin(), onWorking.end());
     }
     SDLKey next(const std::string& screen) {
-        const KeyRange& range = KEYS[screen == screenName(Screen::start_screen) ? onStart_(random_) : elsewhere_(random_)];
+        auto& pick = screen == screenName(Screen::start_screen) ? onStart_
+                     : screen == screenName(Screen::working)    ? onWorking_
+                                                                 : elsewhere_;
+        const KeyRange& range = KEYS[pick(random_)];
         return SDLKey(std::uniform_int_distribution<int>(range.first, range.last)(random_));
     }
     bool alsoRelease() { return std::uniform_int_distribution<int>(0, 19)(random_) == 0; }
 
 private:
     std::mt19937 random_;
-    std::discrete_distribution<int> onStart_, elsewhere_;
+    std::discrete_distribution<int> onStart_, elsewhere_, onWorking_;
 };
 
 bool eventsWaiting() {
@@ -177,6 +186,7 @@ protected:
         // A request is run by the frame that asked for it: none is ever left waiting.
         const std::string pending = g_cpu->getSolveThisProgram();
         ASSERT_TRUE(pending.empty() || pending == "solved") << pending;
+        ASSERT_FALSE(g_cpu->getWorkingSaveRequested()) << "a save of working.txt left waiting";
     }
 
     void countFrame(const std::string& request) {

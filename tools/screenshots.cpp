@@ -16,6 +16,9 @@
 #include "app/CPU.h"
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
+#include "app/OutputToTextFile.h"
+#include "screens/ExerciseScreen.h"
+#include "screens/WorkingScreen.h"
 
 namespace {
 
@@ -36,6 +39,15 @@ struct Shot {
 
 void type(CPU& cpu, std::initializer_list<Typed> values) {
     for (const Typed& value : values) cpu.setField(value.field, value.text);
+}
+
+// Solves `request` on the chapter 1 screen, as Enter on its button and one
+// frame do, then presses W.
+void workingOfChapter1(CPU& cpu, const char* request) {
+    OutputToTextFile results;
+    cpu.setSolveThisProgram(request);
+    runSolveStep(cpu, Screen::part1, results);
+    openWorking(cpu);
 }
 
 const Shot SHOTS[] = {
@@ -59,6 +71,19 @@ const Shot SHOTS[] = {
          type(cpu, {{Field::part1_program2_from, "1"}, {Field::part1_program2_to, "100"}});
          cpu.setPart1Item("calculate2");
          cpu.setSolveThisProgram("part1_program2");
+     }},
+    {"working-gcd", "English", screenName(Screen::part1),
+     [](CPU& cpu) {
+         type(cpu, {{Field::part1_program5and6_n1, "12"}, {Field::part1_program5and6_n2, "18"}});
+         cpu.setPart1Item("calculate5");
+         workingOfChapter1(cpu, "part1_program5");
+     }},
+    {"working-primes-pl", "Polish", screenName(Screen::part1),
+     [](CPU& cpu) {
+         type(cpu, {{Field::part1_program2_from, "1"}, {Field::part1_program2_to, "1000000"}});
+         cpu.setPart1Item("calculate2");
+         workingOfChapter1(cpu, "part1_program2");
+         scrollWorking(cpu, 150);
      }},
     {"chapter2-operations", "English", screenName(Screen::part2),
      [](CPU& cpu) {

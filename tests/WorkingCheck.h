@@ -1,0 +1,16 @@
+#pragma once
+// Checks a working against the panel it explains: it must end with the
+// panel's lines, and every step must be true, which the checker finds out
+// with arithmetic of its own (GMP rationals), not with the program's.
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// `typed`: the exercise's typed field texts; `panel`: the texts the
+// solution panel shows after the request, in panel order. Reports failures
+// through gtest. Needs the English texts.
+void checkWorking(const std::string& exercise, const std::vector<std::string>& typed,
+                  const std::vector<std::string>& panel);
+
+}  // namespace testsupport
