@@ -11,6 +11,8 @@
 #include <set>
 #include <string>
 
+#include "AssetFolder.h"
+
 class SDLGraphics {
 public:
     // Starts SDL video and SDL_ttf and opens the window. Check `isReady()`:
@@ -42,7 +44,7 @@ public:
     void closeBitmap(SDL_Surface* surface);
     void drawSprite(SDL_Surface* image, int srcX, int srcY, int dstX, int dstY, int width, int height);
 
-    // The file the font is read from, relative to the working directory.
+    // The font file, looked up in the asset folder like the pictures.
     static constexpr const char* FONT_FILE = "ARIAL.TTF";
     static constexpr int FULLSCREEN_WIDTH = 1024;
     static constexpr int FULLSCREEN_HEIGHT = 768;
@@ -59,6 +61,7 @@ private:
     void reportOnce(const std::string& what, const std::string& fileName);
     void shutdown();
 
+    AssetFolder m_assets = AssetFolder::ofThisProgram();
     SDL_Surface* m_screen = nullptr;
     int m_backgroundColorRed = 255;
     int m_backgroundColorGreen = 255;
