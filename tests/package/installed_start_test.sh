@@ -28,6 +28,6 @@ for _ in $(seq 20); do [ -f results.txt ] && break; sleep 0.1; done
 [ "$(cat results.txt)" = "Number of prime numbers: 4;     2, 3, 5, 7, " ] || fail "results.txt holds: $(cat results.txt 2>/dev/null)"
 [ ! -e "$root/usr/bin/results.txt" ] && [ ! -e "$root/usr/share/calcora/results.txt" ] || fail "results.txt beside the program"
 keys Escape Up Return
-status=$(wait_for_exit)
-[ "$status" = 0 ] || fail "the program ended with status $status: $(program_errors)"
+wait_for_exit
+[ "$EXIT_STATUS" = 0 ] || fail "the program ended with status $EXIT_STATUS: $(program_errors)"
 echo "ok"

@@ -64,6 +64,9 @@ type_key() {
   for _ in 1 2 3; do
     xdotool key --window "$WINDOW" "$1" 2>/dev/null && return 0
     kill -0 "$PROGRAM_PID" 2>/dev/null || return 0
+    # A key that ends the program closes the window at once, while the
+    # process (a sanitizer build checks for leaks) may take seconds to end.
+    xdotool getwindowname "$WINDOW" >/dev/null 2>&1 || return 0
     sleep 0.2
   done
   fail "could not type $1"
@@ -96,19 +99,20 @@ read_text() {
   tesseract "$crop" - --psm 7 2>/dev/null
 }
 
-# Waits up to 10 seconds for the program to end; prints its exit status.
+# Waits up to 10 seconds for the program to end and sets EXIT_STATUS to its
+# exit status ("still running" when it did not end). Call it directly, not in
+# $(...): a subshell cannot collect the status of this shell's child.
 wait_for_exit() {
+  EXIT_STATUS="still running"
   for _ in $(seq 100); do
     if ! kill -0 "$PROGRAM_PID" 2>/dev/null; then
-      local status=0
-      wait "$PROGRAM_PID" || status=$?
+      EXIT_STATUS=0
+      wait "$PROGRAM_PID" || EXIT_STATUS=$?
       PROGRAM_PID=""
-      echo "$status"
       return 0
     fi
     sleep 0.1
   done
-  echo "still running"
 }
 
 # Crops the box w x h at (x, y) of screenshot $1 into $WINDOW_TEST_DIR/box.png.

@@ -18,7 +18,7 @@ screenshot chapter1
 [ "$(pixel chapter1 20 20)" = "128,128,128" ] || fail "chapter 1 was not drawn"
 [ "$(all_white chapter1 105 15 600 25)" = 1 ] || fail "text was drawn without a font"
 keys Escape Up Return
-status=$(wait_for_exit)
-[ "$status" = 0 ] || fail "the program ended with status $status"
+wait_for_exit
+[ "$EXIT_STATUS" = 0 ] || fail "the program ended with status $EXIT_STATUS"
 [ "$(grep -c 'ARIAL.TTF' "$WINDOW_TEST_DIR/stderr")" = 1 ] || fail "the missing font was not reported exactly once: $(program_errors)"
 echo "ok"
