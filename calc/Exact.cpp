@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+namespace calc {
+
 std::string text(const Integer& n) { return n.get_str(); }
 
 std::string text(std::int64_t n) { return std::to_string(n); }
@@ -15,3 +17,5 @@ std::int64_t fieldValue(const std::string& typed) {
     }
     return value;
 }
+
+}  // namespace calc

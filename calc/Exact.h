@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace calc {
+
 // An integer of any size; products of typed values never overflow it.
 using Integer = mpz_class;
 
@@ -17,3 +19,5 @@ std::string text(std::int64_t n);
 // without leading digits read as 0), exactly: a field holds at most
 // 10 digits, so the value always fits 64 bits.
 std::int64_t fieldValue(const std::string& typed);
+
+}  // namespace calc

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "AssetFolder.h"
+#include "Layout.h"
 
 class SDLGraphics {
 public:
@@ -46,8 +47,8 @@ public:
 
     // The font file, looked up in the asset folder like the pictures.
     static constexpr const char* FONT_FILE = "ARIAL.TTF";
-    static constexpr int FULLSCREEN_WIDTH = 1024;
-    static constexpr int FULLSCREEN_HEIGHT = 768;
+    static constexpr int FULLSCREEN_WIDTH = layout::WIDTH;
+    static constexpr int FULLSCREEN_HEIGHT = layout::HEIGHT;
 
 private:
     bool openVideoMode(int width, int height, Uint32 flags);
