@@ -4,8 +4,8 @@
 
 #include <filesystem>
 #include <sstream>
-#include <unistd.h>
 
+#include "TestSupport.h"
 #include "app/CommandLine.h"
 #include "gfx/AssetFolder.h"
 #include "gfx/DisplayCheck.h"
@@ -14,34 +14,30 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A scratch folder for laying out trees, removed with the object.
-struct ScratchTree {
-    fs::path root = fs::temp_directory_path() / ("calcora-assets-" + std::to_string(getpid()));
-    ScratchTree() { fs::create_directories(root); }
-    ~ScratchTree() { fs::remove_all(root); }
-    fs::path withImages(const fs::path& folder) const {
-        fs::create_directories(root / folder / "images");
-        return root / folder;
-    }
-};
+// A folder with a pictures' folder below `root`.
+fs::path withImages(const fs::path& root, const fs::path& folder) {
+    fs::create_directories(root / folder / "images");
+    return root / folder;
+}
 
 }  // namespace
 
 TEST(AssetFolder, RunFolderThenInstalledDataThenWorkingFolder) {
-    ScratchTree tree;
+    const testsupport::TemporaryFolder scratch{"assets"};
+    const fs::path root = scratch.path();
     // A run folder: the executable beside its pictures.
-    EXPECT_EQ(AssetFolder(tree.withImages("run")).folder(), tree.root / "run");
+    EXPECT_EQ(AssetFolder(withImages(root, "run")).folder(), root / "run");
     // An installed tree moved anywhere: bin/ finds ../share/calcora.
-    fs::create_directories(tree.root / "opt/bin");
-    EXPECT_EQ(AssetFolder(tree.root / "opt/bin").folder(), fs::path());
-    tree.withImages("opt/share/calcora");
-    EXPECT_EQ(AssetFolder(tree.root / "opt/bin").path("images/math1.png"),
-              (tree.root / "opt/share/calcora/images/math1.png").string());
+    fs::create_directories(root / "opt/bin");
+    EXPECT_EQ(AssetFolder(root / "opt/bin").folder(), fs::path());
+    withImages(root, "opt/share/calcora");
+    EXPECT_EQ(AssetFolder(root / "opt/bin").path("images/math1.png"),
+              (root / "opt/share/calcora/images/math1.png").string());
     // Pictures beside the executable win over an installed tree.
-    tree.withImages("opt/bin");
-    EXPECT_EQ(AssetFolder(tree.root / "opt/bin").folder(), tree.root / "opt/bin");
+    withImages(root, "opt/bin");
+    EXPECT_EQ(AssetFolder(root / "opt/bin").folder(), root / "opt/bin");
     // Neither: names stay relative to whatever the working folder is.
-    EXPECT_EQ(AssetFolder(tree.root / "nowhere").path("ARIAL.TTF"), "ARIAL.TTF");
+    EXPECT_EQ(AssetFolder(root / "nowhere").path("ARIAL.TTF"), "ARIAL.TTF");
     EXPECT_EQ(AssetFolder(fs::path()).path("ARIAL.TTF"), "ARIAL.TTF");
 }
 
