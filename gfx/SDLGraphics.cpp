@@ -2,8 +2,10 @@
 
 #include <SDL/SDL_image.h>
 
+#include <cstdlib>
 #include <iostream>
 
+#include "DisplayCheck.h"
 #include "Palette.h"
 
 namespace {
@@ -49,11 +51,20 @@ bool hasInk(SDL_Surface* line) {
 SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int green, int blue) {
     // Audio is never used, so only video is started: a machine without a
     // sound device must still run the program.
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    const char* requestedDriver = std::getenv("SDL_VIDEODRIVER");
+    quietenTextModeFallback(requestedDriver);
+    const bool videoStarted = SDL_Init(SDL_INIT_VIDEO) == 0;
+    m_started = videoStarted;
+    char driver[32] = "";
+    if (videoStarted) SDL_VideoDriverName(driver, sizeof driver);
+    if (lacksGraphicalDisplay(driver, requestedDriver)) {
+        m_startupError = NO_GRAPHICAL_DISPLAY;
+        return;
+    }
+    if (!videoStarted) {
         m_startupError = std::string("SDL video could not start: ") + SDL_GetError();
         return;
     }
-    m_started = true;
     if (TTF_Init() != 0) {
         m_startupError = std::string("SDL_ttf could not start: ") + TTF_GetError();
         return;
@@ -133,8 +144,9 @@ void SDLGraphics::reportUnrenderedText(const std::string& why) {
 TTF_Font* SDLGraphics::font(int size) {
     auto found = m_fonts.find(size);
     if (found != m_fonts.end()) return found->second;
-    TTF_Font* opened = TTF_OpenFont(FONT_FILE, size);
-    if (!opened) reportOnce("cannot open the font", FONT_FILE, TTF_GetError());
+    const std::string file = m_assets.path(FONT_FILE);
+    TTF_Font* opened = TTF_OpenFont(file.c_str(), size);
+    if (!opened) reportOnce("cannot open the font", file, TTF_GetError());
     m_fonts[size] = opened;
     return opened;
 }
@@ -152,8 +164,9 @@ SDL_Surface* SDLGraphics::inDisplayFormat(SDL_Surface* loaded) {
 SDL_Surface* SDLGraphics::image(const std::string& fileName) {
     auto found = m_images.find(fileName);
     if (found != m_images.end()) return found->second;
-    SDL_Surface* loaded = IMG_Load(fileName.c_str());
-    if (!loaded) reportOnce("cannot load the image", fileName, IMG_GetError());
+    const std::string file = m_assets.path(fileName);
+    SDL_Surface* loaded = IMG_Load(file.c_str());
+    if (!loaded) reportOnce("cannot load the image", file, IMG_GetError());
     m_images[fileName] = inDisplayFormat(loaded);
     return m_images[fileName];
 }
@@ -223,9 +236,10 @@ void SDLGraphics::drawText(const char* text, int fontSize, int x, int y, int red
 }
 
 SDL_Surface* SDLGraphics::loadBitmap(const char* fileName, int red, int green, int blue) {
-    SDL_Surface* loaded = IMG_Load(fileName);
+    const std::string file = m_assets.path(fileName);
+    SDL_Surface* loaded = IMG_Load(file.c_str());
     if (!loaded) {
-        reportOnce("cannot load the image", fileName, IMG_GetError());
+        reportOnce("cannot load the image", file, IMG_GetError());
         return nullptr;
     }
     SDL_SetColorKey(loaded, SDL_SRCCOLORKEY, SDL_MapRGB(loaded->format, red, green, blue));

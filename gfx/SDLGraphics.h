@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 
+#include "AssetFolder.h"
 #include "Layout.h"
 
 class SDLGraphics {
@@ -44,7 +45,7 @@ public:
     void closeBitmap(SDL_Surface* surface);
     void drawSprite(SDL_Surface* image, int srcX, int srcY, int dstX, int dstY, int width, int height);
 
-    // The file the font is read from, relative to the working directory.
+    // The font file, looked up in the asset folder like the pictures.
     static constexpr const char* FONT_FILE = "ARIAL.TTF";
     static constexpr int FULLSCREEN_WIDTH = layout::WIDTH;
     static constexpr int FULLSCREEN_HEIGHT = layout::HEIGHT;
@@ -62,6 +63,7 @@ private:
     void reportUnrenderedText(const std::string& why);
     void shutdown();
 
+    AssetFolder m_assets = AssetFolder::ofThisProgram();
     SDL_Surface* m_screen = nullptr;
     int m_backgroundColorRed = 255;
     int m_backgroundColorGreen = 255;

@@ -30,25 +30,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_xvfb() {
-  local n i
-  for n in $(seq 191 290); do
-    { [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; } && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    for i in $(seq 50); do
-      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      kill -0 "$xvfb_pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=""
-  done
-  return 1
-}
+source "$(dirname "$0")/xvfb.sh"
 
 # User plus system time of the process so far, in clock ticks (fields 14 and
 # 15 of /proc/PID/stat, counted after the parenthesised command name).

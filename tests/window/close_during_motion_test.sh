@@ -20,7 +20,8 @@ started=$(date +%s%N)
 # to end under the sanitizers, which check for leaks at exit.
 for _ in $(seq 500); do xdotool getwindowname "$WINDOW" >/dev/null 2>&1 || break; sleep 0.01; done
 elapsed_ms=$((($(date +%s%N) - started) / 1000000))
-status=$(wait_for_exit)
+wait_for_exit
+status=$EXIT_STATUS
 kill "${movers[@]}" 2>/dev/null || true
 echo "window closed ${elapsed_ms} ms after the close request"
 [ "$status" = 0 ] || fail "the program ended with status $status"

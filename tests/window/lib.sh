@@ -75,7 +75,9 @@ type_key() {
   for _ in 1 2 3; do
     xdotool key --window "$WINDOW" "$1" 2>/dev/null && return 0
     kill -0 "$PROGRAM_PID" 2>/dev/null || return 0
-    xdotool getwindowname "$WINDOW" >/dev/null 2>&1 || return 0  # closed: the program is ending
+    # A key that ends the program closes the window at once, while the
+    # process (a sanitizer build checks for leaks) may take seconds to end.
+    xdotool getwindowname "$WINDOW" >/dev/null 2>&1 || return 0
     sleep 0.2
   done
   fail "could not type $1"
@@ -108,16 +110,18 @@ read_text() {
   tesseract "$crop" - --psm 7 2>/dev/null
 }
 
-# Waits up to 10 seconds for the program to end; prints its exit status.
+# Waits up to 10 seconds for the program to end and sets EXIT_STATUS to its
+# exit status ("still running" when it did not end), as the shell that
+# started it recorded it.
 wait_for_exit() {
+  EXIT_STATUS="still running"
   for _ in $(seq 500); do
     if [ -s "$WINDOW_TEST_DIR/status" ]; then
-      cat "$WINDOW_TEST_DIR/status"
+      EXIT_STATUS=$(cat "$WINDOW_TEST_DIR/status")
       return 0
     fi
     sleep 0.02
   done
-  echo "still running"
 }
 
 # Crops the box w x h at (x, y) of screenshot $1 into $WINDOW_TEST_DIR/box.png.

@@ -11,6 +11,6 @@ screenshot line
 [ "$(pixel line 810 200)" = "255,0,0" ] || fail "pixel (810, 200) is $(pixel line 810 200), not red"
 # Escape twice to the start screen (its highlight still on chapter 4), down to Exit.
 keys Escape Escape Down Down Down Return
-status=$(wait_for_exit)
-[ "$status" = 0 ] || fail "the program ended with status $status: $(program_errors)"
+wait_for_exit
+[ "$EXIT_STATUS" = 0 ] || fail "the program ended with status $EXIT_STATUS: $(program_errors)"
 echo "ok"

@@ -31,6 +31,6 @@ keys Left Up
 screenshot exit
 [ "$(all_white exit 27 444 30 20)" = 0 ] || fail "Up from the first line did not reach Exit"
 keys Return
-status=$(wait_for_exit)
-[ "$status" = 0 ] || fail "the program ended with status $status: $(program_errors)"
+wait_for_exit
+[ "$EXIT_STATUS" = 0 ] || fail "the program ended with status $EXIT_STATUS: $(program_errors)"
 echo "ok"

@@ -1,0 +1,13 @@
+#pragma once
+// The program's few command-line options, answered without opening a window.
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// The exit status for `arguments` (argv without the program's name) when they
+// are answered here: --help and --version print to `out` and give 0, anything
+// else prints the usage to `err` and gives 2. No arguments: nothing, and the
+// program starts as usual.
+std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
+                                     std::ostream& err);

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The built package (scripts/package): named by the project version, Depends
+# on the program's libraries and the font, no lintian errors, and its menu
+# entry, metadata and manual page pass Debian's and freedesktop's checkers.
+# Usage: package_files_test.sh <folder of the .deb> <version>
+set -euo pipefail
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+deb="$1/calcora_$2_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fail "no package $deb: $(ls "$1")"
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libsdl1.2debian libsdl-ttf2.0-0 libsdl-image1.2 libsdl-gfx1.2-5 libgmp10 fonts-liberation2; do
+  [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
+done
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop-file-validate"
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >"$root/appstream.log" ||
+  fail "appstreamcli: $(cat "$root/appstream.log")"
+man_warnings=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/calcora.1.gz" 2>&1 >"$root/man.txt")
+[ -z "$man_warnings" ] || fail "the manual page renders with warnings: $man_warnings"
+grep -q '^EXIT STATUS' "$root/man.txt" || fail "the manual page has no EXIT STATUS"
+lintian --fail-on error "$deb" 2>/dev/null || fail "lintian: $(lintian "$deb" 2>&1)"
+echo "ok"
