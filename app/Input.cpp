@@ -1,5 +1,18 @@
 #include "Input.h"
 
+namespace {
+
+// Chromium reports "-" by its key code 189, which the browser's SDL layer
+// passes on unchanged.
+SDLKey sameOnEveryPlatform(SDLKey key) {
+#ifdef __EMSCRIPTEN__
+    if (key == 189) return SDLK_MINUS;
+#endif
+    return key;
+}
+
+}  // namespace
+
 Input::Input() = default;
 
 bool Input::readInput() {
@@ -10,7 +23,7 @@ bool Input::readInput() {
         break;
     case SDL_KEYDOWN:
         if (m_event.key.keysym.sym < KEY_COUNT) m_keysHeld[m_event.key.keysym.sym] = true;
-        keyPressed = m_event.key.keysym.sym;
+        keyPressed = sameOnEveryPlatform(m_event.key.keysym.sym);
         wasKeyPressed = true;
         break;
     case SDL_KEYUP:

@@ -4,6 +4,7 @@
 #include <emscripten.h>
 #include <sys/stat.h>
 
+#include <optional>
 #include <string>
 
 #include "app/FrameLoop.h"
@@ -13,6 +14,7 @@ namespace {
 // A file the page offers for download, and what it last saw of it.
 struct OfferedFile {
     const char* name;
+    ino_t node = 0;  // every save writes a new file and renames it over the old
     time_t modified = 0;
     off_t size = -1;
 };
@@ -25,7 +27,8 @@ void offerSavedFiles() {
     for (OfferedFile& file : g_offered) {
         struct stat status;
         if (stat(file.name, &status) != 0) continue;
-        if (status.st_mtime == file.modified && status.st_size == file.size) continue;
+        if (status.st_ino == file.node && status.st_mtime == file.modified && status.st_size == file.size) continue;
+        file.node = status.st_ino;
         file.modified = status.st_mtime;
         file.size = status.st_size;
         EM_ASM({ if (Module.calcoraSaved) Module.calcoraSaved(UTF8ToString($0)); }, file.name);
@@ -63,13 +66,22 @@ EMSCRIPTEN_KEEPALIVE void calcora_left_fullscreen() {
     g_cpu->setChangedDisplayMode(true);
 }
 
-// The store's answer and current screen, for the browser tests.
+// The store's answer (the whole answer, then its first line), for the browser tests.
 EMSCRIPTEN_KEEPALIVE const char* calcora_answer() {
     static std::string answer;
     answer = g_cpu ? g_cpu->getSolution() + "\n" + g_cpu->getSolutionLine1() : "";
     return answer.c_str();
 }
 
+// The text of an input field by its name ("part1_program1_n"), for the browser tests.
+EMSCRIPTEN_KEEPALIVE const char* calcora_field(const char* name) {
+    static std::string field;
+    const std::optional<Field> f = fieldNamed(name);
+    field = g_cpu && f ? g_cpu->getField(*f) : "";
+    return field.c_str();
+}
+
+// The screen shown, for the browser tests.
 EMSCRIPTEN_KEEPALIVE const char* calcora_screen() {
     static std::string screen;
     screen = g_cpu ? g_cpu->getCurrentMenu() : "";

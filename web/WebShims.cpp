@@ -2,8 +2,10 @@
 // desktop libraries, made exact here so that every box, frame and line lands
 // on the desktop's pixels. Definitions here take the place of the layer's.
 #include <SDL/SDL.h>
+#include <SDL/SDL_ttf.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -30,6 +32,46 @@ void SDL_Delay(Uint32) {}
 
 // The layer's fonts are the page's: nothing to start or to end.
 int TTF_WasInit() { return 1; }
+
+// The layer's answer leaves the pixel format unset (whatever the memory
+// held): the page's canvas is always 32 bits per pixel.
+const SDL_VideoInfo* SDL_GetVideoInfo() {
+    static SDL_PixelFormat format = [] {
+        SDL_PixelFormat f{};
+        f.BitsPerPixel = 32;
+        f.BytesPerPixel = 4;
+        return f;
+    }();
+    static SDL_VideoInfo info = [] {
+        SDL_VideoInfo i{};
+        i.vfmt = &format;
+        return i;
+    }();
+    return &info;
+}
+
+// The page renders a text line into a surface one font size high, with the
+// baseline where the font's em box ends above its descent; SDL_ttf makes it
+// as tall as ascent plus descent, the baseline at the ascent. Moving the
+// line down by the difference puts every text where the desktop puts it, so
+// texts stay inside their boxes. The metrics are the shipped font's
+// (Liberation Sans: ascent 0.905, descent 0.212 of the size).
+SDL_Surface* TTF_RenderText_Blended(TTF_Font* font, const char* text, SDL_Color color) {
+    constexpr double ASCENT = 1854.0 / 2048, DESCENT = 434.0 / 2048;
+    SDL_Surface* line = TTF_RenderText_Solid(font, text, color);
+    if (!line) return nullptr;
+    const int size = line->h;
+    const int ascent = static_cast<int>(std::ceil(ASCENT * size));
+    const int height = ascent + static_cast<int>(std::ceil(DESCENT * size)) + 1;
+    const double pageBaseline = size * (1 - DESCENT / (ASCENT + DESCENT));
+    SDL_Surface* tall = SDL_CreateRGBSurface(SDL_SRCALPHA, line->w, height, 32, 0x000000ff, 0x0000ff00, 0x00ff0000,
+                                             0xff000000);
+    if (!tall) return line;
+    SDL_Rect at{0, static_cast<Sint16>(std::lround(ascent - pageBaseline)), 0, 0};
+    SDL_BlitSurface(line, nullptr, tall, &at);
+    SDL_FreeSurface(line);
+    return tall;
+}
 
 // Pictures are kept with their alpha channel; opaque ones stay opaque.
 SDL_Surface* SDL_DisplayFormat(SDL_Surface* surface) { return SDL_DisplayFormatAlpha(surface); }
