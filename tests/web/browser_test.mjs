@@ -240,13 +240,13 @@ await check("chapter 4: the minus key types a minus and the lines land on the de
 
 await check("full screen from Options, and followed when the browser leaves it", async () => {
   await keys(page, "ArrowDown", "Enter", "Enter");
-  await page.waitForFunction(() => document.fullscreenElement === canvas && canvas.width === 1024, {timeout: 3000});
+  await page.waitForFunction(() => document.fullscreenElement === canvas && canvas.width === 1024, {timeout: 10000});
   await page.evaluate(() => document.exitFullscreen());
   await frames(page);
   await keys(page, "Enter");  // the program knows it is windowed: Enter asks for full screen again
-  await page.waitForFunction(() => document.fullscreenElement === canvas, {timeout: 3000});
+  await page.waitForFunction(() => document.fullscreenElement === canvas, {timeout: 10000});
   await keys(page, "Enter");
-  await page.waitForFunction(() => !document.fullscreenElement, {timeout: 3000});
+  await page.waitForFunction(() => !document.fullscreenElement, {timeout: 10000});
 }, ["Escape"]);
 
 await check("after going offline the page reloads from its cache", async () => {
@@ -262,7 +262,7 @@ await check("after going offline the page reloads from its cache", async () => {
 
 await check("Exit ends the program and says so", async () => {
   await keys(page, ..."123456".split("").map(() => "ArrowDown"), "Enter");
-  await page.waitForFunction(() => getComputedStyle(document.getElementById("ended")).display !== "none", {timeout: 3000});
+  await page.waitForFunction(() => getComputedStyle(document.getElementById("ended")).display !== "none", {timeout: 10000});
   const text = await page.evaluate(() => document.getElementById("ended").textContent);
   expect(text === "Calcora has ended; reload to start again", text);
 });
