@@ -1,0 +1,238 @@
+// Golden frames: known states drawn through the real screen routines and
+// compared pixel for pixel with reference pictures in tests/golden/. A
+// misplaced box, text or marker anywhere on any screen fails here.
+//
+// tools/make_golden.sh redraws the references on purpose. A failing frame
+// leaves the actual picture and a difference picture (changed pixels red on
+// a faded copy) in golden-failures/ of the working folder.
+#include <SDL/SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "app/CPU.h"
+#include "app/FrameLoop.h"
+#include "app/GlobalVariables.h"
+
+using namespace testsupport;
+
+namespace {
+
+struct Typed {
+    Field field;
+    const char* text;
+};
+
+struct Shot {
+    const char* name;
+    const char* language;
+    const char* screen;
+    std::vector<Typed> typed;
+    void (*prepare)(CPU& cpu);
+    bool fullscreen = false;
+};
+
+void nothing(CPU&) {}
+
+// Every screen in both languages, then typed and solved states of each
+// chapter, the plots with values, the grid on and off, full screen.
+const Shot SHOTS[] = {
+    {"start-en", "English", "start screen", {}, nothing},
+    {"start-pl", "Polish", "start screen", {}, [](CPU& c) { c.setMenuItem("8"); }},
+    {"options-en", "English", "options menu", {}, nothing},
+    {"options-pl", "Polish", "options menu", {}, [](CPU& c) { c.setGridlines(true); c.setOptionsItem("3"); }},
+    {"about-en", "English", "about menu", {}, nothing},
+    {"about-pl", "Polish", "about menu", {}, nothing},
+    {"part1-en", "English", "part1", {}, nothing},
+    {"part1-pl", "Polish", "part1", {}, [](CPU& c) { c.setPart1Item("back"); }},
+    {"part2-en", "English", "part2", {}, nothing},
+    {"part2-pl", "Polish", "part2", {}, [](CPU& c) { c.setPart2Item("program5_n6b"); }},
+    {"part3-en", "English", "part3", {}, nothing},
+    {"part3-pl", "Polish", "part3", {}, [](CPU& c) { c.setPart3Item("calculate4"); }},
+    {"part4-en", "English", "part4", {}, nothing},
+    {"part4-pl", "Polish", "part4", {}, [](CPU& c) { c.setPart4Item("4"); }},
+    {"lines-en", "English", "part4 program1", {}, nothing},
+    {"lines-pl", "Polish", "part4 program1", {}, [](CPU& c) { c.setPart4Program1Item("7"); }},
+    {"two-points-en", "English", "part4 program2", {}, nothing},
+    {"two-points-pl", "Polish", "part4 program2", {}, [](CPU& c) { c.setPart4Program2Item("5"); }},
+    {"vectors-en", "English", "part4 program3", {}, nothing},
+    {"vectors-pl", "Polish", "part4 program3", {}, [](CPU& c) { c.setPart4Program3Item("6"); }},
+    {"part1-remainder", "English", "part1",
+     {{Field::part1_program1_n, "17"}, {Field::part1_program1_k, "5"}, {Field::part1_program2_from, "1"},
+      {Field::part1_program2_to, "2"}, {Field::part1_program3_n, "3"}, {Field::part1_program4_n, "4"},
+      {Field::part1_program5and6_n1, "56"}, {Field::part1_program5and6_n2, "78"}, {Field::part1_program7_n, "9"}},
+     [](CPU& c) { c.setPart1Item("calculate1"); c.setSolveThisProgram("part1_program1"); }},
+    {"part1-primes", "Polish", "part1", {{Field::part1_program2_from, "1"}, {Field::part1_program2_to, "1000"}},
+     [](CPU& c) { c.setPart1Item("calculate2"); c.setSolveThisProgram("part1_program2"); }},
+    {"part1-divisibility", "English", "part1", {{Field::part1_program4_n, "360"}},
+     [](CPU& c) { c.setPart1Item("program4_n"); c.setSolveThisProgram("part1_program4"); }},
+    {"part1-goldbach", "English", "part1", {{Field::part1_program7_n, "2500"}},
+     [](CPU& c) { c.setPart1Item("calculate7"); c.setSolveThisProgram("part1_program7"); }},
+    {"part2-operations", "English", "part2",
+     {{Field::part2_program1_n1a, "1"}, {Field::part2_program1_n1b, "2"}, {Field::part2_program1_n2a, "3"},
+      {Field::part2_program1_n2b, "4"}, {Field::part2_program2_n_a, "5"}, {Field::part2_program2_n_b, "6"},
+      {Field::part2_program3_n1a, "7"}, {Field::part2_program3_n1b, "8"}, {Field::part2_program3_n2a, "9"},
+      {Field::part2_program3_n2b, "10"}, {Field::part2_program4_n1a, "11"}, {Field::part2_program4_n1b, "12"},
+      {Field::part2_program4_n2a, "13"}, {Field::part2_program4_n2b, "14"}},
+     [](CPU& c) { c.setPart2Item("calculate1"); c.setSolveThisProgram("part2_program1"); }},
+    {"part2-six-fractions", "Polish", "part2",
+     {{Field::part2_program5_n1a, "2"}, {Field::part2_program5_n1b, "4"}, {Field::part2_program5_n2a, "3"},
+      {Field::part2_program5_n2b, "9"}, {Field::part2_program5_n3a, "12"}, {Field::part2_program5_n3b, "18"},
+      {Field::part2_program5_n4a, "5"}, {Field::part2_program5_n4b, "7"}, {Field::part2_program5_n5a, "100"},
+      {Field::part2_program5_n5b, "250"}, {Field::part2_program5_n6a, "8"}, {Field::part2_program5_n6b, "6"}},
+     [](CPU& c) { c.setPart2Item("calculate5"); c.setSolveThisProgram("part2_program5"); }},
+    {"part3-recurring", "English", "part3",
+     {{Field::part3_program1_n_a, "7"}, {Field::part3_program1_n_b, "3"}, {Field::part3_program2_n, "0.12[857]"},
+      {Field::part3_program3_n1a, "1"}, {Field::part3_program3_n1b, "2"}, {Field::part3_program3_n2a, "2"},
+      {Field::part3_program3_n2b, "3"}, {Field::part3_program4_n_a, "5"}, {Field::part3_program4_n_b, "121"}},
+     [](CPU& c) { c.setPart3Item("calculate2"); c.setSolveThisProgram("part3_program2"); }},
+    {"part3-egyptian", "Polish", "part3", {{Field::part3_program4_n_a, "5"}, {Field::part3_program4_n_b, "121"}},
+     [](CPU& c) { c.setPart3Item("calculate4"); c.setSolveThisProgram("part3_program4"); }},
+    {"lines-values-grid", "English", "part4 program1",
+     {{Field::part4_program1_a1, "2"}, {Field::part4_program1_b1, "-1"}, {Field::part4_program1_a2, "-0.5"},
+      {Field::part4_program1_b2, "3"}, {Field::part4_program1_a3, "1"}, {Field::part4_program1_b3, "0"}},
+     [](CPU& c) { c.setGridlines(true); c.setPart4Program1Item("2"); }},
+    {"lines-values", "Polish", "part4 program1",
+     {{Field::part4_program1_a1, "0.25"}, {Field::part4_program1_b1, "4"}, {Field::part4_program1_a2, "-3"}},
+     [](CPU& c) { c.setPart4Program1Item("3"); }},
+    {"two-points-values-grid", "English", "part4 program2",
+     {{Field::part4_program2_x1, "-2"}, {Field::part4_program2_y1, "1"}, {Field::part4_program2_x2, "3"},
+      {Field::part4_program2_y2, "4.5"}},
+     [](CPU& c) { c.setGridlines(true); c.setPart4Program2Item("4"); }},
+    {"vectors-values", "English", "part4 program3",
+     {{Field::part4_program3_x1, "3"}, {Field::part4_program3_y1, "4"}, {Field::part4_program3_x2, "2"},
+      {Field::part4_program3_y2, "-3"}},
+     [](CPU& c) { c.setPart4Program3Item("5"); }},
+    {"vectors-values-grid", "Polish", "part4 program3",
+     {{Field::part4_program3_x1, "-5"}, {Field::part4_program3_y1, "2"}, {Field::part4_program3_x2, "1"},
+      {Field::part4_program3_y2, "6"}, {Field::part4_program3_multiply_by1, "5"},
+      {Field::part4_program3_multiply_by2, "-"}},
+     [](CPU& c) { c.setGridlines(true); c.setPart4Program3Item("1"); }},
+    {"start-fullscreen", "English", "start screen", {}, [](CPU& c) { c.setFullscreen(true); }, true},
+    {"lines-fullscreen", "English", "part4 program1",
+     {{Field::part4_program1_a1, "1"}, {Field::part4_program1_b1, "2"}},
+     [](CPU& c) { c.setFullscreen(true); c.setGridlines(true); }, true},
+};
+
+void PrintTo(const Shot& shot, std::ostream* out) { *out << shot.name; }
+
+// The state of the shot, drawn as the frame loop draws: a frame that runs a
+// solve request shows its answer from the next frame on, so that one is drawn too.
+SDL_Surface* drawShot(const Shot& shot, CPU& cpu) {
+    if (language != shot.language) switchLanguage();
+    cpu.setCurrentMenu(shot.screen);
+    for (const Typed& t : shot.typed) {
+        cpu.clearField(t.field);
+        cpu.setField(t.field, t.text);
+    }
+    shot.prepare(cpu);
+    SDLGraphics& g = graphics();
+    if (shot.fullscreen) g.toggleFullscreenMode(true);
+    DifferentScreens screens;
+    g_cpu = &cpu;
+    g_graphics = &g;
+    g_different_screens = &screens;
+    for (int frame = 0; frame < 2; ++frame) {
+        g.beginScene();
+        drawCurrentScreen();
+    }
+    g_cpu = nullptr;
+    g_graphics = nullptr;
+    g_different_screens = nullptr;
+    return g.getScreen();
+}
+
+// Both pictures in one 32-bit format, so pixels compare as numbers.
+SDL_Surface* asRgb(SDL_Surface* s) {
+    SDL_PixelFormat format{};
+    format.BitsPerPixel = 32;
+    format.BytesPerPixel = 4;
+    format.Rmask = 0xff0000;
+    format.Gmask = 0x00ff00;
+    format.Bmask = 0x0000ff;
+    format.Rshift = 16;
+    format.Gshift = 8;
+    format.Bshift = 0;
+    return SDL_ConvertSurface(s, &format, SDL_SWSURFACE);
+}
+
+Uint32 at(SDL_Surface* s, int x, int y) {
+    return static_cast<const Uint32*>(s->pixels)[y * (s->pitch / 4) + x] & 0xffffff;
+}
+
+// Changed pixels red, the rest a faded copy of the reference.
+SDL_Surface* differenceOf(SDL_Surface* actual, SDL_Surface* expected) {
+    SDL_Surface* d = asRgb(actual);
+    for (int y = 0; y < d->h; ++y)
+        for (int x = 0; x < d->w; ++x) {
+            const Uint32 e = at(expected, x, y);
+            Uint32& p = static_cast<Uint32*>(d->pixels)[y * (d->pitch / 4) + x];
+            p = at(actual, x, y) != e ? 0xff0000 : (e >> 2 & 0x3f3f3f) + 0xbfbfbf;
+        }
+    return d;
+}
+
+// How many pixels differ, or -1 when the sizes differ.
+long differingPixels(SDL_Surface* actual, SDL_Surface* expected) {
+    if (actual->w != expected->w || actual->h != expected->h) return -1;
+    long count = 0;
+    for (int y = 0; y < actual->h; ++y)
+        for (int x = 0; x < actual->w; ++x) count += at(actual, x, y) != at(expected, x, y);
+    return count;
+}
+
+void keep(SDL_Surface* s, const std::string& folder, const std::string& file) {
+    std::filesystem::create_directories(folder);
+    SDL_SaveBMP(s, (folder + "/" + file).c_str());
+}
+
+}  // namespace
+
+class GoldenFrame : public ::testing::TestWithParam<Shot> {};
+
+TEST_P(GoldenFrame, MatchesReference) {
+    const Shot& shot = GetParam();
+    const std::string failures = std::filesystem::current_path().string() + "/golden-failures";
+    PrivateRunFolder folder(std::string("golden-") + shot.name);  // the prime listing writes results.txt
+    CPU cpu;
+    SDL_Surface* actual = asRgb(drawShot(shot, cpu));
+    if (shot.fullscreen) closeGraphics();  // the next test starts at the start-up size again
+    ASSERT_NE(actual, nullptr);
+
+    if (const char* out = std::getenv("CALCORA_GOLDEN_OUT")) {  // redrawing the references on purpose
+        keep(actual, out, std::string(shot.name) + ".bmp");
+        SDL_FreeSurface(actual);
+        return;
+    }
+    const std::string reference = std::string(CALCORA_GOLDEN_DIR) + "/" + shot.name + ".png";
+    SDL_Surface* loaded = IMG_Load(reference.c_str());
+    ASSERT_NE(loaded, nullptr) << "no reference " << reference << " (tools/make_golden.sh draws it)";
+    SDL_Surface* expected = asRgb(loaded);
+    SDL_FreeSurface(loaded);
+
+    const long differing = differingPixels(actual, expected);
+    if (differing != 0) {
+        keep(actual, failures, std::string(shot.name) + "-actual.bmp");
+        if (differing > 0) {
+            SDL_Surface* difference = differenceOf(actual, expected);
+            keep(difference, failures, std::string(shot.name) + "-difference.bmp");
+            SDL_FreeSurface(difference);
+        }
+        ADD_FAILURE() << shot.name << ": " << differing << " pixels differ from " << reference
+                      << " (-1: another size); the actual frame and the difference are in " << failures;
+    }
+    SDL_FreeSurface(expected);
+    SDL_FreeSurface(actual);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScreen, GoldenFrame, ::testing::ValuesIn(SHOTS),
+                         [](const ::testing::TestParamInfo<Shot>& info) {
+                             std::string name = info.param.name;
+                             for (char& c : name)
+                                 if (c == '-') c = '_';
+                             return name;
+                         });
