@@ -100,25 +100,26 @@ function colourDifferences(a, b, colours, skip = () => false, w = 0) {
   return differences;
 }
 
-// Edges of the grey field boxes on the silver panel: a box pixel beside a
-// panel pixel on the desktop must be so in the page too.
-function boxEdgeDifferences(web, desktop, w) {
-  const is = (d, x, y, c) => near(d[(y * w + x) * 4], c) && near(d[(y * w + x) * 4 + 1], c) && near(d[(y * w + x) * 4 + 2], c);
+// The edges of boxes, frames, axes and grid lines: a pixel of a long straight
+// run of one colour beside a pixel of a long run of another, in the desktop
+// frame (never anti-aliased text). Returns the edges the page draws otherwise.
+function edgeDifferences(web, desktop, w, skip) {
   const h = desktop.length / 4 / w;
-  // Boxes are long grey runs; anti-aliased text is not.
+  const at = (d, x, y) => (y * w + x) * 4;
+  const same = (d, x, y, e, i, j) => [0, 1, 2].every(k => near(d[at(d, x, y) + k], e[at(e, i, j) + k]));
   const run = (x, y, dx, dy) => {
     let n = 0;
-    for (let i = x, j = y; i >= 0 && i < w && j >= 0 && j < h && is(desktop, i, j, 128); i += dx, j += dy) ++n;
+    for (let i = x, j = y; i >= 0 && i < w && j >= 0 && j < h && same(desktop, i, j, desktop, x, y); i += dx, j += dy) ++n;
     return n;
   };
-  const inLongRun = (x, y) => run(x, y, 1, 0) + run(x, y, -1, 0) > 30 || run(x, y, 0, 1) + run(x, y, 0, -1) > 15;
+  const long = (x, y) => run(x, y, 1, 0) + run(x, y, -1, 0) > 30 || run(x, y, 0, 1) + run(x, y, 0, -1) > 25;
   const differences = [];
-  for (let y = 1; y < h - 1; ++y)
-    for (let x = 1; x < w - 1; ++x) {
-      if (!is(desktop, x, y, 128) || !inLongRun(x, y)) continue;
-      for (const [nx, ny] of [[x - 1, y], [x + 1, y], [x, y - 1], [x, y + 1]])
-        if (is(desktop, nx, ny, 192) && !(is(web, x, y, 128) && is(web, nx, ny, 192))) differences.push(`(${x}, ${y})`);
-    }
+  for (let y = 0; y < h - 1; ++y)
+    for (let x = 0; x < w - 1; ++x)
+      for (const [i, j] of [[x + 1, y], [x, y + 1]])
+        if (!skip(x, y) && !same(desktop, x, y, desktop, i, j) && long(x, y) && long(i, j) &&
+            !(same(web, x, y, desktop, x, y) && same(web, i, j, desktop, i, j)))
+          differences.push(`(${x}, ${y})`);
   return differences;
 }
 
@@ -221,25 +222,26 @@ await check("chapter 3: 0.12[857] is 2569/19980", async () => {
   expect((await answer(page)).startsWith("2569/19980"), `answer ${await answer(page)}`);
 }, ["Escape"]);
 
-await check("chapter 4: the minus key types a minus and the lines land on the desktop's pixels", async () => {
-  await keys(page, "ArrowDown", "Enter", "Enter");
+await check("chapter 4: the minus key types a minus; boxes, grid and lines land on the desktop's pixels", async () => {
+  await keys(page, "ArrowDown", "ArrowDown", "Enter", "ArrowDown", "Enter", "Escape");  // grid lines on in Options
+  await keys(page, "ArrowUp", "Enter", "Enter");
   expect(await screen(page) === "part4 program1", `screen ${await screen(page)}`);
   const values = ["2", "-1", "-0.5", "3", "1", "0"];
   for (const [i, value] of values.entries()) await keys(page, ...typed(value), ...(i < 5 ? ["ArrowDown"] : []));
   expect(await call(page, "calcora_field", "part4_program1_b1") === "-1", "the minus key did not type \"-\"");
-  await keys(page, "ArrowDown", "ArrowDown");  // the marker back beside the first field, as on the desktop frame
-  const plot = [330, 0, 670, 700];
-  const web = await pixels(page, ...plot), desktop = await pixels(page, ...plot, "plot-lines.png");
-  const labels = (x, y) => x >= 30 && x < 150 && y >= 75 && y < 165;  // coloured equation texts
-  const lines = colourDifferences(web, desktop, [[255, 0, 0], [0, 0, 255], [0, 128, 0]], labels, 670);
-  expect(lines.length === 0, `${lines.length} plot line pixels differ from the desktop's: ${lines.slice(0, 12).join("; ")}`);
-  const panel = [0, 0, 330, 700];
-  const edges = boxEdgeDifferences(await pixels(page, ...panel), await pixels(page, ...panel, "plot-lines.png"), 330);
-  expect(edges.length === 0, `${edges.length} field box edges differ from the desktop's: ${edges.slice(0, 8).join("; ")}`);
+  await keys(page, "ArrowDown", "ArrowDown", "ArrowDown");  // the marker on the second item, as in the desktop frame
+  const frame = "lines-values-grid.png";
+  const web = await pixels(page, 0, 0, 1000, 700), desktop = await pixels(page, 0, 0, 1000, 700, frame);
+  const texts = (x, y) => x < 330 || (x >= 360 && x < 480 && y >= 75 && y < 165);  // panel and equation texts
+  const lines = colourDifferences(web, desktop, [[255, 0, 0], [0, 0, 255], [0, 128, 0]], texts, 1000);
+  expect(lines.length === 0, `${lines.length} plot line pixels differ: ${lines.slice(0, 8).join("; ")}`);
+  const axisEndLabel = (x, y) => x >= 640 && x < 675 && y >= 640 && y < 660;  // "-10" touches the axis
+  const edges = edgeDifferences(web, desktop, 1000, axisEndLabel);
+  expect(edges.length === 0, `${edges.length} edges of boxes or lines differ: ${edges.slice(0, 8).join("; ")}`);
 }, ["Escape", "Escape"]);
 
 await check("full screen from Options, and followed when the browser leaves it", async () => {
-  await keys(page, "ArrowDown", "Enter", "Enter");
+  await keys(page, "ArrowDown", "Enter", "ArrowUp", "Enter");
   await page.waitForFunction(() => document.fullscreenElement === canvas && canvas.width === 1024, {timeout: 10000});
   await page.evaluate(() => document.exitFullscreen());
   await frames(page);
