@@ -29,3 +29,10 @@ add_custom_command(TARGET calcora POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CALCORA_FONT_SOURCE} ${CALCORA_WEB_DIR}/ARIAL.TTF
   COMMAND ${CMAKE_COMMAND} -DSITE=${CALCORA_WEB_DIR} -P ${CMAKE_SOURCE_DIR}/web/ListFiles.cmake
   COMMENT "Laying out the web page")
+
+# tools/request_times.cpp as WebAssembly for Node.js, built on request only:
+# `cmake --build build/web-tree --target calcora_request_times`, then
+# `node build/web-tree/calcora_request_times.js`.
+add_executable(calcora_request_times EXCLUDE_FROM_ALL tools/request_times.cpp)
+target_link_libraries(calcora_request_times PRIVATE calcora_core)
+target_link_options(calcora_request_times PRIVATE -fexceptions -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1 -sSINGLE_FILE=1)
