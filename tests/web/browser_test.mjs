@@ -154,7 +154,7 @@ const browser = await puppeteer.launch({
          `--user-data-dir=${profile}`],
 });
 const page = await browser.newPage();
-await page.setViewport({width: 1100, height: 800});
+await page.setViewport({width: 900, height: 600});  // smaller than the page: keys could scroll it
 const consoleErrors = [];
 page.on("console", message => { if (message.type() === "error") consoleErrors.push(message.text()); });
 page.on("pageerror", error => consoleErrors.push(error.message));
@@ -210,10 +210,12 @@ await check("chapter 1: primes 1 to 10, saved and offered as results.txt", async
   expect(link.bytes === expected, `results.txt holds ${JSON.stringify(link.bytes)}`);
 }, ["Escape"]);
 
-await check("chapter 2: 12/18 reduces to 2/3", async () => {
+await check("chapter 2: 12/18 reduces to 2/3, and the keys never scroll the page", async () => {
   await keys(page, "ArrowDown", "Enter", "ArrowRight", "ArrowRight", "1", "2", "ArrowDown", "1", "8", "ArrowDown", "Enter");
   await frames(page);
   expect((await answer(page)).startsWith("2/3"), `answer ${await answer(page)}`);
+  const scrolled = await page.evaluate(() => [scrollX, scrollY]);
+  expect(scrolled[0] === 0 && scrolled[1] === 0, `the keys scrolled the page to ${scrolled}`);
 }, ["Escape"]);
 
 await check("chapter 3: 0.12[857] is 2569/19980", async () => {
