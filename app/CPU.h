@@ -76,10 +76,10 @@ enum class Field {
 #define CALCORA_FIELD_ENUM(Stem, name, initial) name,
     CALCORA_INPUT_FIELDS(CALCORA_FIELD_ENUM)
 #undef CALCORA_FIELD_ENUM
-    COUNT
+    count
 };
 
-constexpr int FIELD_COUNT = static_cast<int>(Field::COUNT);
+constexpr int FIELD_COUNT = static_cast<int>(Field::count);
 constexpr std::size_t FIELD_MAX_LENGTH = 10;  // a field never grows past 10 characters
 
 // The field's name ("part1_program1_n"); the field whose name is `name`, if any.

@@ -11,31 +11,24 @@ Input* g_input = nullptr;
 Input2* g_input2 = nullptr;
 DifferentScreens* g_different_screens = nullptr;
 
+FrameLoop* g_frame_loop = nullptr;
+
 namespace {
 
-// Each screen name and the routine that draws it.
-struct ScreenRoutine {
-    const char* name;
-    void (*draw)(DifferentScreens&, SDLGraphics*, CPU*);
+// One routine per screen, in the order of the screen list.
+const ScreenRoutine SCREEN_ROUTINES[] = {
+    /* start_screen */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.start_screen(g, c); },
+    /* part1 */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part1(g, c); },
+    /* part2 */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part2(g, c); },
+    /* part3 */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part3(g, c); },
+    /* part4 */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4(g, c); },
+    /* part4_program1 */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4_program1(g, c); },
+    /* part4_program2 */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4_program2(g, c); },
+    /* part4_program3 */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4_program3(g, c); },
+    /* options_menu */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.options(g, c); },
+    /* about_menu */ [](DifferentScreens& s, SDLGraphics* g, CPU*) { s.about(g); },
 };
-
-const ScreenRoutine SCREENS[] = {
-    {"start screen", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.start_screen(g, c); }},
-    {"part1", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part1(g, c); }},
-    {"part2", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part2(g, c); }},
-    {"part3", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part3(g, c); }},
-    {"part4", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4(g, c); }},
-    {"part4 program1", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4_program1(g, c); }},
-    {"part4 program2", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4_program2(g, c); }},
-    {"part4 program3", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.part4_program3(g, c); }},
-    {"options menu", [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.options(g, c); }},
-    {"about menu", [](DifferentScreens& s, SDLGraphics* g, CPU*) { s.about(g); }},
-};
-
-// An unchanged frame is not drawn again: only after an event, a display-mode
-// change or a frame that ran a solve request (whose result shows next frame).
-bool g_redrawNeeded = true;
-Uint32 g_frameDelay = 1;
+static_assert(sizeof(SCREEN_ROUTINES) / sizeof(SCREEN_ROUTINES[0]) == SCREEN_COUNT, "one routine per screen");
 
 bool applyDisplayMode() {
     if (!g_cpu->getChangedDisplayMode()) return false;
@@ -45,6 +38,8 @@ bool applyDisplayMode() {
 }
 
 }  // namespace
+
+ScreenRoutine screenRoutine(Screen screen) { return SCREEN_ROUTINES[static_cast<int>(screen)]; }
 
 bool Init() {
     g_cpu = new CPU();
@@ -56,8 +51,8 @@ bool Init() {
     g_input = new Input();
     g_input2 = new Input2();
     g_different_screens = new DifferentScreens();
+    g_frame_loop = new FrameLoop();
     setUpLanguage();
-    g_redrawNeeded = true;
     return true;
 }
 
@@ -73,30 +68,28 @@ bool handleInput() {
 }
 
 void drawCurrentScreen() {
-    const std::string menu = g_cpu->getCurrentMenu();
-    for (const ScreenRoutine& screen : SCREENS)
-        if (menu == screen.name) {
-            screen.draw(*g_different_screens, g_graphics, g_cpu);
-            return;
-        }
+    if (const auto screen = screenNamed(g_cpu->getCurrentMenu()))
+        screenRoutine(*screen)(*g_different_screens, g_graphics, g_cpu);
 }
 
-bool runFrame() {
-    if (applyDisplayMode()) g_redrawNeeded = true;
-    if (handleInput()) g_redrawNeeded = true;
-    const bool draw = g_redrawNeeded && g_graphics->getScreen() != nullptr;
+bool FrameLoop::runFrame() {
+    if (applyDisplayMode()) m_redrawNeeded = true;
+    if (handleInput()) m_redrawNeeded = true;
+    const bool draw = m_redrawNeeded && g_graphics->getScreen() != nullptr;
     if (draw) {
         const std::string request = g_cpu->getSolveThisProgram();
         g_graphics->beginScene();
         drawCurrentScreen();
         g_graphics->endScene();
-        g_redrawNeeded = g_cpu->getSolveThisProgram() != request;
+        m_redrawNeeded = g_cpu->getSolveThisProgram() != request;
     }
-    SDL_Delay(g_frameDelay);
+    SDL_Delay(m_frameDelay);
     return draw;
 }
 
-void setFrameDelay(Uint32 milliseconds) { g_frameDelay = milliseconds; }
+bool runFrame() { return g_frame_loop->runFrame(); }
+
+void setFrameDelay(Uint32 milliseconds) { g_frame_loop->setFrameDelay(milliseconds); }
 
 void Start_game() {
     while (g_cpu->isGameRunning()) runFrame();
@@ -108,11 +101,13 @@ void Shutdown() {
     delete g_input;
     delete g_input2;
     delete g_different_screens;
+    delete g_frame_loop;
     g_cpu = nullptr;
     g_graphics = nullptr;
     g_input = nullptr;
     g_input2 = nullptr;
     g_different_screens = nullptr;
+    g_frame_loop = nullptr;
 }
 
 int SDL_main(int, char*[]) {

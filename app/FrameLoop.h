@@ -3,9 +3,27 @@
 // objects and the order of operations of one frame.
 #include "CPU.h"
 #include "Input.h"
+#include "Screens.h"
 #include "gfx/SDLGraphics.h"
 #include "input/Input2.h"
 #include "screens/DifferentScreens.h"
+
+// What the frame loop keeps between frames: whether the next frame must be
+// drawn, and the pause after each frame.
+class FrameLoop {
+public:
+    // One frame: display mode, one event, draw (when anything may have
+    // changed), present, sleep. Returns whether the frame was drawn.
+    bool runFrame();
+    // The pause at the end of every frame, 1 ms; tests that run many frames set 0.
+    void setFrameDelay(Uint32 milliseconds) { m_frameDelay = milliseconds; }
+
+private:
+    // An unchanged frame is not drawn again: only after an event, a display-mode
+    // change or a frame that ran a solve request (whose result shows next frame).
+    bool m_redrawNeeded = true;
+    Uint32 m_frameDelay = 1;
+};
 
 extern const char* WINDOW_TITLE;
 extern CPU* g_cpu;
@@ -13,14 +31,14 @@ extern SDLGraphics* g_graphics;
 extern Input* g_input;
 extern Input2* g_input2;
 extern DifferentScreens* g_different_screens;
+extern FrameLoop* g_frame_loop;
 
 // Creates the objects and opens the window; false (with a message on stderr)
 // when SDL video, the video mode or SDL_ttf could not start.
 bool Init();
 // Runs frames until the running flag is cleared.
 void Start_game();
-// One frame: display mode, one event, draw (when anything may have changed),
-// present, sleep 1 ms. Returns whether the frame was drawn.
+// One frame of the run's frame loop (see FrameLoop::runFrame).
 bool runFrame();
 // One input step: takes at most one event; returns whether one was taken.
 bool handleInput();
@@ -29,8 +47,12 @@ void Shutdown();
 // The program: Init, Start_game, Shutdown; 0 on a normal end, 1 when start-up failed.
 int SDL_main(int argc, char* argv[]);
 
-// The pause at the end of every frame, 1 ms; tests that run many frames set 0.
+// Sets the run's pause after each frame (see FrameLoop::setFrameDelay).
 void setFrameDelay(Uint32 milliseconds);
 
 // Draws the screen `current_menu` names; other names draw nothing.
 void drawCurrentScreen();
+
+// The routine that draws each screen, indexed by `Screen`.
+using ScreenRoutine = void (*)(DifferentScreens&, SDLGraphics*, CPU*);
+ScreenRoutine screenRoutine(Screen screen);

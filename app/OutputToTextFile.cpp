@@ -8,17 +8,11 @@
 
 #include "CPU.h"
 
-namespace {
-
-bool g_failureReported = false;
-
-bool fail(const std::string& why) {
-    if (!g_failureReported) std::cerr << "calcora: cannot save " << OutputToTextFile::FILE_NAME << ": " << why << "\n";
-    g_failureReported = true;
+bool OutputToTextFile::fail(const std::string& why) {
+    if (!m_failureReported) std::cerr << "calcora: cannot save " << FILE_NAME << ": " << why << "\n";
+    m_failureReported = true;
     return false;
 }
-
-}  // namespace
 
 bool OutputToTextFile::save_to_text_file(CPU* cpu) {
     const std::string text = cpu->getSolution();

@@ -12,6 +12,11 @@ public:
     // Replaces results.txt with the store's `solution` and one line end.
     // The text is written beside the file and renamed over it, so an
     // interrupted save never leaves half a file. Returns whether it was saved;
-    // a failure is reported once on stderr.
+    // the first failure of this object is reported on stderr.
     bool save_to_text_file(CPU* cpu);
+
+private:
+    bool fail(const std::string& why);
+
+    bool m_failureReported = false;
 };

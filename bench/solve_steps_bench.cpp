@@ -6,6 +6,7 @@
 
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
+#include "app/OutputToTextFile.h"
 #include "screens/ExerciseScreen.h"
 
 namespace {
@@ -18,11 +19,12 @@ void BM_ListPrimesUpToAMillionWithResultsFile(benchmark::State& state) {
     fs::current_path(folder);
     setUpLanguage();
     CPU cpu;
+    OutputToTextFile results;
     cpu.setPart1Program2_from("1");
     cpu.setPart1Program2_to("1000000");
     for (auto _ : state) {
         cpu.setSolveThisProgram("part1_program2");
-        runSolveStep(cpu, chapter1Steps());
+        runSolveStep(cpu, Screen::part1, results);
         benchmark::DoNotOptimize(cpu.getSolutionLine1());
     }
     fs::current_path(home);

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <stdexcept>
 
+namespace calc {
+
 std::string text(const Integer& n) { return n.str(); }
 
 std::string text(std::int64_t n) { return std::to_string(n); }
@@ -33,3 +35,5 @@ std::int64_t fieldValue(const std::string& typed) {
     }
     return value;
 }
+
+}  // namespace calc

@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <string>
 
+namespace calc {
+
 #ifdef CALCORA_CPP_INT
 using IntegerBackend = boost::multiprecision::cpp_int_backend<>;
 #else
@@ -42,3 +44,5 @@ Integer powerOfTen(std::size_t exponent);
 // without leading digits read as 0), exactly: a field holds at most
 // 10 digits, so the value always fits 64 bits.
 std::int64_t fieldValue(const std::string& typed);
+
+}  // namespace calc

@@ -1,5 +1,7 @@
 #include "Fraction.h"
 
+namespace calc {
+
 Fraction lowestTerms(const Integer& numerator, const Integer& denominator) {
     Integer divisor = gcd(numerator, denominator);  // never negative
     if (divisor == 0) return {numerator, denominator};
@@ -14,3 +16,5 @@ int compare(const Fraction& x, const Fraction& y) {
     int cross = sgn(Integer(x.numerator * y.denominator - y.numerator * x.denominator));
     return cross * sgn(x.denominator) * sgn(y.denominator);
 }
+
+}  // namespace calc

@@ -2,6 +2,8 @@
 // Fractions in lowest terms, shared by every calculator that reduces.
 #include "Exact.h"
 
+namespace calc {
+
 struct Fraction {
     Integer numerator;
     Integer denominator;
@@ -18,3 +20,5 @@ int compare(const Fraction& x, const Fraction& y);
 
 // "numerator/denominator" in plain decimal.
 std::string text(const Fraction& f);
+
+}  // namespace calc

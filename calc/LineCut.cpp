@@ -1,5 +1,7 @@
 #include "LineCut.h"
 
+namespace calc {
+
 FiveLines cutIntoLines(const std::string& text, std::size_t lineLength) {
     FiveLines lines;
     for (std::size_t k = 0; k < lines.size(); ++k) {
@@ -9,3 +11,5 @@ FiveLines cutIntoLines(const std::string& text, std::size_t lineLength) {
     }
     return lines;
 }
+
+}  // namespace calc

@@ -3,5 +3,5 @@
 #include "Program8.h"
 
 void Program10::calculate(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
-    lines = fourOperationLines(solution, a, b, c, d, ResultForm::lowestTerms);
+    lines = fourOperationLines(solution, a, b, c, d, ResultForm::lowest_terms);
 }

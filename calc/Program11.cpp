@@ -3,6 +3,8 @@
 #include "Fraction.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 void Program11::calculate(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
     if (b == 0 || d == 0) {
         solution = lang_file->error_zero_denominator;

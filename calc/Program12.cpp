@@ -5,6 +5,8 @@
 #include "Fraction.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 namespace {
 
 std::string Language::*const LABELS[] = {

@@ -3,6 +3,8 @@
 #include "Exact.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 void Program13::calculate(std::int64_t l, std::int64_t m) {
     if (m == 0) {
         solution = lang_file->error_zero_denominator;

@@ -7,6 +7,8 @@
 #include "Fraction.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 namespace {
 
 // The three digit groups of "W.B[A]": whole part, digits before the period

@@ -3,6 +3,8 @@
 #include "Fraction.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 namespace {
 
 // Indexed by the sign of fraction 1 minus fraction 2, plus one.

@@ -3,6 +3,8 @@
 #include "Fraction.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 namespace {
 
 // Appends to `answer` the greedy unit fractions of the proper fraction

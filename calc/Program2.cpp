@@ -6,6 +6,8 @@
 #include "PrimeSieve.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 namespace {
 
 // "p, " for every prime, written straight into one reserved text: the

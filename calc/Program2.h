@@ -23,5 +23,5 @@ private:
     static constexpr std::size_t LINE_LENGTH = 100;
 
     std::string solution;
-    FiveLines lines;
+    calc::FiveLines lines;
 };

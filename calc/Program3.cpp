@@ -4,10 +4,12 @@
 #include "PrimeSieve.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 void Program3::appendFactor(std::int64_t factor) {
-    if (!firstFactor) solution += " x ";
+    if (!first_factor) solution += " x ";
     solution += text(factor);
-    firstFactor = false;
+    first_factor = false;
 }
 
 void Program3::calculate(std::int64_t number_n) {
@@ -17,7 +19,7 @@ void Program3::calculate(std::int64_t number_n) {
         return;
     }
     solution = lang_file->program3_1 + text(n) + lang_file->program3_2;
-    firstFactor = true;
+    first_factor = true;
     // Dividing by the primes alone finds the same factors as by every
     // number, in ten times fewer steps. The table reaches 1000000, enough
     // for any 12-digit number; larger ones go on with odd divisors.

@@ -15,6 +15,6 @@ private:
     void appendFactor(std::int64_t factor);
 
     std::int64_t n = 0;  // divided down by every factor found
-    bool firstFactor = true;
+    bool first_factor = true;
     std::string solution;
 };

@@ -3,6 +3,8 @@
 #include "Exact.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 namespace {
 
 const std::int64_t DIVISORS[] = {2, 3, 4, 5, 8, 9, 11, 12, 15, 18};

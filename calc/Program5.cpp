@@ -5,6 +5,8 @@
 #include "Exact.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 void Program5::calculate(std::int64_t number_n, std::int64_t number_k) {
     n = number_n;
     k = number_k;

@@ -5,6 +5,8 @@
 #include "Exact.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 namespace {
 
 // Two 10-digit operands have a multiple of up to 20 digits: beyond 64 bits.

@@ -4,6 +4,8 @@
 #include "PrimeSieve.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 void Program7::calculate(std::int64_t number_n) {
     n = number_n;
     solution = text(n) + " = ";

@@ -27,5 +27,5 @@ private:
 
     std::int64_t n = 0;
     std::string solution;
-    FiveLines lines;
+    calc::FiveLines lines;
 };

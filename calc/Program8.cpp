@@ -5,6 +5,8 @@
 #include "Fraction.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 namespace {
 
 using Result = Fraction (*)(const Integer& a, const Integer& b, const Integer& c, const Integer& d);
@@ -48,12 +50,12 @@ std::array<std::string, 4> fourOperationLines(const std::string& prefix, std::in
             lines[k] = lang_file->error_division_by_zero;
             continue;
         }
-        if (form == ResultForm::lowestTerms) result = lowestTerms(result.numerator, result.denominator);
+        if (form == ResultForm::lowest_terms) result = lowestTerms(result.numerator, result.denominator);
         lines[k] = (k == 0 ? "" : prefix) + first + OPERATIONS[k].sign + second + " = " + text(result) + "     ";
     }
     return lines;
 }
 
 void Program8::calculate(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
-    lines = fourOperationLines(solution, a, b, c, d, ResultForm::crossMultiplied);
+    lines = fourOperationLines(solution, a, b, c, d, ResultForm::cross_multiplied);
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 // How the results of the four operations are written.
-enum class ResultForm { crossMultiplied, lowestTerms };
+enum class ResultForm { cross_multiplied, lowest_terms };
 
 // The lines "a/b op c/d = N/D     " for the sum, difference, product and
 // quotient, with lines 2 to 4 starting with `prefix`. A zero denominator

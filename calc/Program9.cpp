@@ -3,6 +3,8 @@
 #include "Fraction.h"
 #include "app/GlobalVariables.h"
 
+using namespace calc;
+
 void Program9::calculate(std::int64_t number_n1, std::int64_t number_n2) {
     if (number_n2 == 0) {
         solution = lang_file->error_zero_denominator;

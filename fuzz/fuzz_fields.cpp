@@ -17,6 +17,8 @@
 #include "FuzzSupport.h"
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
+#include "app/ItemFields.h"
+#include "app/OutputToTextFile.h"
 #include "input/KeyTables.h"
 #include "screens/ExerciseScreen.h"
 
@@ -26,28 +28,18 @@ namespace {
 
 struct Exercise {
     std::string request;
-    const std::vector<SolveStep>* steps;        // the chapter's own steps
-    const std::vector<SolveStep>* otherSteps;   // steps of another chapter: must ignore the request
+    Screen chapter;                             // the chapter that solves it
+    Screen otherChapter;                        // another chapter: must ignore the request
     std::vector<Field> fields;
     std::vector<std::string> characters;        // what each field accepts from the keyboard
 };
 
-struct Chapter {
-    const char* screen;
-    const std::vector<SolveStep>& (*steps)();
-    const ChapterLayout& (*layout)();
-};
-
-const Chapter CHAPTERS[] = {
-    {"part1", chapter1Steps, chapter1Layout},
-    {"part2", chapter2Steps, chapter2Layout},
-    {"part3", chapter3Steps, chapter3Layout},
-};
+const ChapterLayout& (*const LAYOUTS[])() = {chapter1Layout, chapter2Layout, chapter3Layout};
 
 // The button whose Enter sends `request` on that screen.
 std::string buttonOf(const ScreenKeys& keys, const std::string& request) {
     for (const EnterRow& row : keys.enter)
-        if (row.action == EnterAction::Solve && request == row.target) return row.item;
+        if (row.action == EnterAction::solve && request == row.request) return row.item;
     return {};
 }
 
@@ -58,7 +50,7 @@ void addFieldsOfButton(Exercise& exercise, const ScreenKeys& keys, const Chapter
         for (const ItemBox& box : cell.buttons) {
             if (button != box.item) continue;
             for (const ItemBox& field : cell.fields) {
-                auto f = fieldOfItem(keys, field.item);
+                auto f = fieldOfItem(keys.screen, field.item);
                 require(f.has_value(), "a field box names no field:", field.item);
                 exercise.fields.push_back(*f);
                 exercise.characters.push_back(fuzzsupport::acceptedCharacters(keys, field.item));
@@ -68,13 +60,14 @@ void addFieldsOfButton(Exercise& exercise, const ScreenKeys& keys, const Chapter
 
 std::vector<Exercise> allExercises() {
     std::vector<Exercise> exercises;
-    for (std::size_t c = 0; c < std::size(CHAPTERS); ++c) {
-        const ScreenKeys* keys = screenKeysFor(CHAPTERS[c].screen);
-        require(keys != nullptr, "no key table for", CHAPTERS[c].screen);
-        for (const SolveStep& step : CHAPTERS[c].steps()) {
-            Exercise e{step.request, &CHAPTERS[c].steps(), &CHAPTERS[(c + 1) % std::size(CHAPTERS)].steps(), {}, {}};
-            addFieldsOfButton(e, *keys, CHAPTERS[c].layout(), buttonOf(*keys, step.request));
-            require(!e.fields.empty(), "no field feeds", step.request);
+    const std::vector<Chapter>& chapters = exerciseChapters();
+    for (std::size_t c = 0; c < chapters.size(); ++c) {
+        const ScreenKeys& keys = screenKeysFor(chapters[c].screen);
+        for (int n = 1; n <= chapters[c].exercises; ++n) {
+            const std::string request = requestName(chapters[c], n);
+            Exercise e{request, chapters[c].screen, chapters[(c + 1) % chapters.size()].screen, {}, {}};
+            addFieldsOfButton(e, keys, LAYOUTS[c](), buttonOf(keys, request));
+            require(!e.fields.empty(), "no field feeds", request);
             exercises.push_back(e);
         }
     }
@@ -148,6 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     useLanguage(bytes.next() & 1);
 
     CPU cpu;
+    OutputToTextFile results;
     for (std::size_t i = 0; i < exercise.fields.size(); ++i) {
         const std::string text = fieldText(bytes, exercise.characters[i]);
         cpu.setField(exercise.fields[i], text);  // an empty field takes the whole text
@@ -156,11 +150,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> fieldsBefore = allFields(cpu);
     cpu.setSolveThisProgram(exercise.request);
 
-    runSolveStep(cpu, *exercise.otherSteps);
+    runSolveStep(cpu, exercise.otherChapter, results);
     require(cpu.getSolveThisProgram() == exercise.request, "another chapter took", exercise.request);
     for (const std::string& t : solutionTexts(cpu)) require(t.empty(), "another chapter wrote", t);
 
-    runSolveStep(cpu, *exercise.steps);
+    runSolveStep(cpu, exercise.chapter, results);
     require(cpu.getSolveThisProgram() == "solved", "request left pending:", exercise.request);
     require(allFields(cpu) == fieldsBefore, "fields changed by", exercise.request);
     for (const std::string& t : solutionTexts(cpu)) require(printable(t), "control character in", t);

@@ -14,6 +14,8 @@
 #include "app/GlobalVariables.h"
 #include "input/Input2.h"
 #include "input/KeyTables.h"
+#include "app/ItemFields.h"
+#include "app/OutputToTextFile.h"
 #include "screens/ExerciseScreen.h"
 
 using fuzzsupport::require;
@@ -50,23 +52,12 @@ SDLKey keyOf(std::uint8_t byte) {
     return KEYS[byte % std::size(KEYS)];
 }
 
-struct ChapterSteps {
-    const char* screen;
-    const std::vector<SolveStep>& (*steps)();
-};
-
-const ChapterSteps CHAPTER_STEPS[] = {
-    {"part1", chapter1Steps},
-    {"part2", chapter2Steps},
-    {"part3", chapter3Steps},
-};
-
 // Each field the keyboard reaches and the characters it accepts there.
 std::map<Field, std::string> reachableFields() {
     std::map<Field, std::string> fields;
     for (const ScreenKeys& keys : allScreenKeys())
         for (const NavRow& row : keys.moves)
-            if (auto f = fieldOfItem(keys, row.item)) fields[*f] = fuzzsupport::acceptedCharacters(keys, row.item);
+            if (auto f = fieldOfItem(keys.screen, row.item)) fields[*f] = fuzzsupport::acceptedCharacters(keys, row.item);
     return fields;
 }
 
@@ -79,8 +70,9 @@ const std::map<Field, std::string>& fieldCharacters() {
 void nextFrame(CPU& cpu) {
     cpu.setGameIsRunning(true);  // "Exit" ends nothing here: the sequence goes on
     cpu.setChangedDisplayMode(false);
-    for (const ChapterSteps& chapter : CHAPTER_STEPS)
-        if (cpu.getCurrentMenu() == chapter.screen) runSolveStep(cpu, chapter.steps());
+    static OutputToTextFile results;
+    const std::optional<Screen> screen = screenNamed(cpu.getCurrentMenu());
+    if (screen && chapterOn(*screen)) runSolveStep(cpu, *screen, results);
 }
 
 bool isItemOf(const ScreenKeys& keys, const std::string& item) {
@@ -90,11 +82,11 @@ bool isItemOf(const ScreenKeys& keys, const std::string& item) {
 }
 
 void checkScreenAndHighlights(const CPU& cpu) {
-    require(screenKeysFor(cpu.getCurrentMenu()) != nullptr, "no such screen:", cpu.getCurrentMenu());
+    require(screenNamed(cpu.getCurrentMenu()).has_value(), "no such screen:", cpu.getCurrentMenu());
     for (const ScreenKeys& keys : allScreenKeys()) {
-        if (!keys.getItem) continue;
-        const std::string item = (cpu.*keys.getItem)();
-        require(isItemOf(keys, item), (std::string(keys.screen) + " highlights no item:").c_str(), item);
+        if (!keys.get_item) continue;
+        const std::string item = (cpu.*keys.get_item)();
+        require(isItemOf(keys, item), (std::string(screenName(keys.screen)) + " highlights no item:").c_str(), item);
     }
 }
 

@@ -27,20 +27,20 @@ bool narrow(double p, double q, double& t0, double& t1) {
 
 // Rounding error may leave a cut end a hair outside; the snap also keeps the
 // cut coordinate exact when the far end was huge.
-PointD clampInto(PointD p, const RectD& r) {
-    return {std::clamp(p.x, r.left, r.right), std::clamp(p.y, r.top, r.bottom)};
+PointD clampInto(PointD p, const Rect& r) {
+    return {std::clamp(p.x, double(r.x1), double(r.x2)), std::clamp(p.y, double(r.y1), double(r.y2))};
 }
 
 Sint16 pixel(double v) { return static_cast<Sint16>(std::lround(v)); }
 
 }  // namespace
 
-std::optional<SegmentD> clipSegment(const SegmentD& s, const RectD& r) {
+std::optional<SegmentD> clipSegment(const SegmentD& s, const Rect& r) {
     if (!finite(s.from) || !finite(s.to)) return std::nullopt;
     const double dx = s.to.x - s.from.x, dy = s.to.y - s.from.y;
     double t0 = 0.0, t1 = 1.0;
-    if (!narrow(-dx, s.from.x - r.left, t0, t1) || !narrow(dx, r.right - s.from.x, t0, t1) ||
-        !narrow(-dy, s.from.y - r.top, t0, t1) || !narrow(dy, r.bottom - s.from.y, t0, t1))
+    if (!narrow(-dx, s.from.x - r.x1, t0, t1) || !narrow(dx, r.x2 - s.from.x, t0, t1) ||
+        !narrow(-dy, s.from.y - r.y1, t0, t1) || !narrow(dy, r.y2 - s.from.y, t0, t1))
         return std::nullopt;
     // Untouched ends are returned as given, so lines inside the area keep their exact pixels.
     const PointD from = t0 > 0.0 ? clampInto({s.from.x + t0 * dx, s.from.y + t0 * dy}, r) : s.from;
@@ -48,26 +48,26 @@ std::optional<SegmentD> clipSegment(const SegmentD& s, const RectD& r) {
     return SegmentD{from, to};
 }
 
-std::optional<SegmentD> clipBox(PointD a, PointD b, const RectD& r) {
+std::optional<SegmentD> clipBox(PointD a, PointD b, const Rect& r) {
     if (!finite(a) || !finite(b)) return std::nullopt;
     const PointD low{std::min(a.x, b.x), std::min(a.y, b.y)};
     const PointD high{std::max(a.x, b.x), std::max(a.y, b.y)};
-    if (high.x < r.left || low.x > r.right || high.y < r.top || low.y > r.bottom) return std::nullopt;
+    if (high.x < r.x1 || low.x > r.x2 || high.y < r.y1 || low.y > r.y2) return std::nullopt;
     return SegmentD{clampInto(low, r), clampInto(high, r)};
 }
 
-RectD drawableArea(const SDL_Surface* surface) {
+Rect drawableArea(const SDL_Surface* surface) {
     const SDL_Rect& c = surface->clip_rect;
-    return {double(c.x), double(c.y), double(c.x + c.w - 1), double(c.y + c.h - 1)};
+    return {c.x, c.y, c.x + c.w - 1, c.y + c.h - 1};
 }
 
-void drawClippedLine(SDL_Surface* surface, PointD from, PointD to, Rgba color) {
+void drawClippedLine(SDL_Surface* surface, PointD from, PointD to, Color color) {
     if (const auto visible = clipSegment({from, to}, drawableArea(surface)))
         lineRGBA(surface, pixel(visible->from.x), pixel(visible->from.y), pixel(visible->to.x), pixel(visible->to.y),
                  color.r, color.g, color.b, color.a);
 }
 
-void drawClippedBox(SDL_Surface* surface, PointD a, PointD b, Rgba color) {
+void drawClippedBox(SDL_Surface* surface, PointD a, PointD b, Color color) {
     if (const auto visible = clipBox(a, b, drawableArea(surface)))
         boxRGBA(surface, pixel(visible->from.x), pixel(visible->from.y), pixel(visible->to.x), pixel(visible->to.y),
                 color.r, color.g, color.b, color.a);

@@ -4,17 +4,9 @@
 
 #include <iostream>
 
+#include "Palette.h"
+
 namespace {
-
-struct NamedColor {
-    const char* name;
-    Uint8 red, green, blue;
-};
-
-const NamedColor TEXT_COLORS[] = {
-    {"black", 0, 0, 0},   {"blue", 0, 0, 255},   {"white", 255, 255, 255},
-    {"red", 255, 0, 0},   {"green", 0, 128, 0},  {"gray", 128, 128, 128},
-};
 
 // The string operation accepts all six names; the C-string and number
 // operations only the first four.
@@ -23,7 +15,10 @@ const int BASIC_COLORS = 4;
 
 SDL_Color colorNamed(const std::string& name, int accepted) {
     for (int i = 0; i < accepted; ++i)
-        if (name == TEXT_COLORS[i].name) return SDL_Color{TEXT_COLORS[i].red, TEXT_COLORS[i].green, TEXT_COLORS[i].blue, 0};
+        if (name == palette::TEXT_COLORS[i].name) {
+            const Color& c = palette::TEXT_COLORS[i].color;
+            return SDL_Color{c.r, c.g, c.b, 0};
+        }
     return SDL_Color{0, 0, 0, 0};  // a name outside the table draws black
 }
 

@@ -11,6 +11,8 @@
 #include <set>
 #include <string>
 
+#include "Layout.h"
+
 class SDLGraphics {
 public:
     // Starts SDL video and SDL_ttf and opens the window. Check `isReady()`:
@@ -44,8 +46,8 @@ public:
 
     // The file the font is read from, relative to the working directory.
     static constexpr const char* FONT_FILE = "ARIAL.TTF";
-    static constexpr int FULLSCREEN_WIDTH = 1024;
-    static constexpr int FULLSCREEN_HEIGHT = 768;
+    static constexpr int FULLSCREEN_WIDTH = layout::WIDTH;
+    static constexpr int FULLSCREEN_HEIGHT = layout::HEIGHT;
 
 private:
     bool openVideoMode(int width, int height, Uint32 flags);

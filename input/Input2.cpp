@@ -4,6 +4,7 @@
 
 #include "KeyTables.h"
 #include "app/GlobalVariables.h"
+#include "app/ItemFields.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ const TypingKey TYPING_KEYS[] = {
 };
 
 std::string highlightOf(const ScreenKeys& keys, const CPU& cpu) {
-    return keys.getItem ? (cpu.*keys.getItem)() : std::string();
+    return keys.get_item ? (cpu.*keys.get_item)() : std::string();
 }
 
 void moveHighlight(const ScreenKeys& keys, CPU& cpu, SDLKey key) {
@@ -28,7 +29,7 @@ void moveHighlight(const ScreenKeys& keys, CPU& cpu, SDLKey key) {
     for (const NavRow& row : keys.moves) {
         if (item != row.item) continue;
         const char* to = key == SDLK_UP ? row.up : key == SDLK_DOWN ? row.down : key == SDLK_LEFT ? row.left : row.right;
-        if (to) (cpu.*keys.setItem)(to);
+        if (to) (cpu.*keys.set_item)(to);
         return;
     }
 }
@@ -38,15 +39,15 @@ void enter(const ScreenKeys& keys, CPU& cpu) {
     for (const EnterRow& row : keys.enter) {
         if (row.item && item != row.item) continue;
         switch (row.action) {
-        case EnterAction::GoTo: cpu.setCurrentMenu(row.target); break;
-        case EnterAction::Solve: cpu.setSolveThisProgram(row.target); break;
-        case EnterAction::Exit: cpu.setGameIsRunning(false); break;
-        case EnterAction::SwitchLanguage: switchLanguage(); break;
-        case EnterAction::ToggleFullscreen:
+        case EnterAction::go_to: cpu.setCurrentMenu(screenName(row.screen)); break;
+        case EnterAction::solve: cpu.setSolveThisProgram(row.request); break;
+        case EnterAction::exit: cpu.setGameIsRunning(false); break;
+        case EnterAction::switch_language: switchLanguage(); break;
+        case EnterAction::toggle_fullscreen:
             cpu.setChangedDisplayMode(true);
             cpu.setFullscreen(!cpu.getFullscreen());
             break;
-        case EnterAction::ToggleGridlines: cpu.setGridlines(!cpu.getGridlines()); break;
+        case EnterAction::toggle_gridlines: cpu.setGridlines(!cpu.getGridlines()); break;
         }
         return;
     }
@@ -58,14 +59,13 @@ bool accepts(const ScreenKeys& keys, const std::string& item, char c) {
     return false;
 }
 
-void enterValue(const char* screen, CPU& cpu, const std::string& nr) {
-    const ScreenKeys& keys = *screenKeysFor(screen);
-    if (auto field = fieldOfItem(keys, highlightOf(keys, cpu))) cpu.setField(*field, nr);
+void enterValue(Screen screen, CPU& cpu, const std::string& nr) {
+    const ScreenKeys& keys = screenKeysFor(screen);
+    if (auto field = fieldOfItem(screen, highlightOf(keys, cpu))) cpu.setField(*field, nr);
 }
 
 void deleteField(const ScreenKeys& keys, CPU& cpu) {
-    if (!keys.getItem) return;
-    if (auto field = fieldOfItem(keys, highlightOf(keys, cpu))) cpu.clearField(*field);
+    if (auto field = fieldOfItem(keys.screen, highlightOf(keys, cpu))) cpu.clearField(*field);
 }
 
 }  // namespace
@@ -81,11 +81,12 @@ void Input2::readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics*)
         switchLanguage();
         return;
     }
-    const ScreenKeys* keys = screenKeysFor(cpu->getCurrentMenu());
-    if (!keys) return;
+    const std::optional<Screen> screen = screenNamed(cpu->getCurrentMenu());
+    if (!screen) return;
+    const ScreenKeys* keys = &screenKeysFor(*screen);
     switch (keyPressed) {
     case SDLK_ESCAPE:
-        if (keys->escapeTo) cpu->setCurrentMenu(keys->escapeTo);
+        if (keys->escape_to) cpu->setCurrentMenu(screenName(*keys->escape_to));
         return;
     case SDLK_UP:
     case SDLK_DOWN:
@@ -103,12 +104,12 @@ void Input2::readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics*)
         break;
     }
     const char c = typedCharacter(keyPressed);
-    if (c && accepts(*keys, highlightOf(*keys, *cpu), c)) enterValue(keys->screen, *cpu, std::string(1, c));
+    if (c && accepts(*keys, highlightOf(*keys, *cpu), c)) enterValue(*screen, *cpu, std::string(1, c));
 }
 
-void Input2::part1_enter_value(CPU* cpu, std::string nr) { enterValue("part1", *cpu, nr); }
-void Input2::part2_enter_value(CPU* cpu, std::string nr) { enterValue("part2", *cpu, nr); }
-void Input2::part3_enter_value(CPU* cpu, std::string nr) { enterValue("part3", *cpu, nr); }
-void Input2::part4_program1_enter_value(CPU* cpu, std::string nr) { enterValue("part4 program1", *cpu, nr); }
-void Input2::part4_program2_enter_value(CPU* cpu, std::string nr) { enterValue("part4 program2", *cpu, nr); }
-void Input2::part4_program3_enter_value(CPU* cpu, std::string nr) { enterValue("part4 program3", *cpu, nr); }
+void Input2::part1_enter_value(CPU* cpu, std::string nr) { enterValue(Screen::part1, *cpu, nr); }
+void Input2::part2_enter_value(CPU* cpu, std::string nr) { enterValue(Screen::part2, *cpu, nr); }
+void Input2::part3_enter_value(CPU* cpu, std::string nr) { enterValue(Screen::part3, *cpu, nr); }
+void Input2::part4_program1_enter_value(CPU* cpu, std::string nr) { enterValue(Screen::part4_program1, *cpu, nr); }
+void Input2::part4_program2_enter_value(CPU* cpu, std::string nr) { enterValue(Screen::part4_program2, *cpu, nr); }
+void Input2::part4_program3_enter_value(CPU* cpu, std::string nr) { enterValue(Screen::part4_program3, *cpu, nr); }

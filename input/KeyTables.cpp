@@ -1,5 +1,7 @@
 #include "KeyTables.h"
 
+#include "app/ItemFields.h"
+
 namespace {
 
 const char* const DIGITS = "0123456789";
@@ -104,68 +106,59 @@ const std::vector<NavRow> PART3_MOVES = {
     {"back",         "calculate3",   nullptr,        nullptr,        nullptr},
 };
 
-// Enter on "calculate<N>" of chapter C requests "part<C>_program<N>"; on
-// "back" it returns to the start screen.
-std::vector<EnterRow> chapterEnter(int chapter, int buttons) {
-    static const char* const BUTTONS[] = {"calculate1", "calculate2", "calculate3", "calculate4",
-                                          "calculate5", "calculate6", "calculate7"};
-    static const char* const REQUESTS[3][7] = {
-        {"part1_program1", "part1_program2", "part1_program3", "part1_program4", "part1_program5",
-         "part1_program6", "part1_program7"},
-        {"part2_program1", "part2_program2", "part2_program3", "part2_program4", "part2_program5"},
-        {"part3_program1", "part3_program2", "part3_program3", "part3_program4"},
-    };
+// Enter on "calculate<N>" requests that exercise of the chapter; on "back"
+// it returns to the start screen.
+std::vector<EnterRow> chapterEnter(Screen screen) {
+    const Chapter& chapter = *chapterOn(screen);
     std::vector<EnterRow> rows;
-    for (int i = 0; i < buttons; ++i) rows.push_back({BUTTONS[i], EnterAction::Solve, REQUESTS[chapter - 1][i]});
-    rows.push_back({"back", EnterAction::GoTo, "start screen"});
+    for (int n = 1; n <= chapter.exercises; ++n) {
+        static const char* const BUTTONS[] = {"calculate1", "calculate2", "calculate3", "calculate4",
+                                              "calculate5", "calculate6", "calculate7"};
+        rows.push_back({BUTTONS[n - 1], EnterAction::solve, screen, requestName(chapter, n)});
+    }
+    rows.push_back({"back", EnterAction::go_to, Screen::start_screen});
     return rows;
 }
 
+ScreenKeys chapterKeys(Screen screen, std::string (CPU::*get)() const, void (CPU::*set)(std::string),
+                       std::vector<NavRow> moves, std::vector<TypingRule> typing) {
+    return {screen, get, set, Screen::start_screen, std::move(moves), chapterEnter(screen), std::move(typing)};
+}
+
+// One row per screen, in the order of the screen list.
 std::vector<ScreenKeys> buildScreenKeys() {
+    using S = Screen;
+    using A = EnterAction;
     return {
-        {"start screen", &CPU::getMenuItem, &CPU::setMenuItem, nullptr, startScreenMoves(),
-         {{"1", EnterAction::GoTo, "part1"},
-          {"2", EnterAction::GoTo, "part2"},
-          {"3", EnterAction::GoTo, "part3"},
-          {"4", EnterAction::GoTo, "part4"},
-          {"5", EnterAction::GoTo, "options menu"},
-          {"6", EnterAction::GoTo, "about menu"},
-          {"7", EnterAction::Exit, nullptr},
-          {"8", EnterAction::SwitchLanguage, nullptr}},
-         nullptr, {}, {}},
-        {"options menu", &CPU::getOptionsItem, &CPU::setOptionsItem, "start screen", ring(3),
-         {{"1", EnterAction::ToggleFullscreen, nullptr},
-          {"2", EnterAction::ToggleGridlines, nullptr},
-          {"3", EnterAction::GoTo, "start screen"}},
-         nullptr, {}, {}},
-        {"about menu", nullptr, nullptr, "start screen", {}, {{nullptr, EnterAction::GoTo, "start screen"}}, nullptr,
-         {}, {}},
-        {"part4", &CPU::getPart4Item, &CPU::setPart4Item, "start screen", ring(4),
-         {{"1", EnterAction::GoTo, "part4 program1"},
-          {"2", EnterAction::GoTo, "part4 program2"},
-          {"3", EnterAction::GoTo, "part4 program3"},
-          {"4", EnterAction::GoTo, "start screen"}},
-         nullptr, {}, {}},
-        {"part1", &CPU::getPart1Item, &CPU::setPart1Item, "start screen", PART1_MOVES, chapterEnter(1, 7), "part1_",
-         {}, {{nullptr, DIGITS}}},
-        {"part2", &CPU::getPart2Item, &CPU::setPart2Item, "start screen", PART2_MOVES, chapterEnter(2, 5), "part2_",
-         {}, {{nullptr, DIGITS}}},
-        {"part3", &CPU::getPart3Item, &CPU::setPart3Item, "start screen", PART3_MOVES, chapterEnter(3, 4), "part3_",
-         {}, {{"program2_n", RECURRING_DECIMAL}, {nullptr, DIGITS}}},
-        {"part4 program1", &CPU::getPart4Program1Item, &CPU::setPart4Program1Item, "part4", ring(7),
-         {{"7", EnterAction::GoTo, "start screen"}}, nullptr,
-         {Field::part4_program1_a1, Field::part4_program1_b1, Field::part4_program1_a2, Field::part4_program1_b2,
-          Field::part4_program1_a3, Field::part4_program1_b3},
-         {{nullptr, SIGNED_DECIMAL}}},
-        {"part4 program2", &CPU::getPart4Program2Item, &CPU::setPart4Program2Item, "part4", ring(5),
-         {{"5", EnterAction::GoTo, "start screen"}}, nullptr,
-         {Field::part4_program2_x1, Field::part4_program2_y1, Field::part4_program2_x2, Field::part4_program2_y2},
-         {{nullptr, SIGNED_DECIMAL}}},
-        {"part4 program3", &CPU::getPart4Program3Item, &CPU::setPart4Program3Item, "part4", ring(7),
-         {{"7", EnterAction::GoTo, "start screen"}}, nullptr,
-         {Field::part4_program3_x1, Field::part4_program3_y1, Field::part4_program3_x2, Field::part4_program3_y2,
-          Field::part4_program3_multiply_by1, Field::part4_program3_multiply_by2},
-         {{nullptr, SIGNED_DECIMAL}}},
+        {S::start_screen, &CPU::getMenuItem, &CPU::setMenuItem, std::nullopt, startScreenMoves(),
+         {{"1", A::go_to, S::part1},
+          {"2", A::go_to, S::part2},
+          {"3", A::go_to, S::part3},
+          {"4", A::go_to, S::part4},
+          {"5", A::go_to, S::options_menu},
+          {"6", A::go_to, S::about_menu},
+          {"7", A::exit},
+          {"8", A::switch_language}},
+         {}},
+        chapterKeys(S::part1, &CPU::getPart1Item, &CPU::setPart1Item, PART1_MOVES, {{nullptr, DIGITS}}),
+        chapterKeys(S::part2, &CPU::getPart2Item, &CPU::setPart2Item, PART2_MOVES, {{nullptr, DIGITS}}),
+        chapterKeys(S::part3, &CPU::getPart3Item, &CPU::setPart3Item, PART3_MOVES,
+                    {{"program2_n", RECURRING_DECIMAL}, {nullptr, DIGITS}}),
+        {S::part4, &CPU::getPart4Item, &CPU::setPart4Item, S::start_screen, ring(4),
+         {{"1", A::go_to, S::part4_program1},
+          {"2", A::go_to, S::part4_program2},
+          {"3", A::go_to, S::part4_program3},
+          {"4", A::go_to, S::start_screen}},
+         {}},
+        {S::part4_program1, &CPU::getPart4Program1Item, &CPU::setPart4Program1Item, S::part4, ring(7),
+         {{"7", A::go_to, S::start_screen}}, {{nullptr, SIGNED_DECIMAL}}},
+        {S::part4_program2, &CPU::getPart4Program2Item, &CPU::setPart4Program2Item, S::part4, ring(5),
+         {{"5", A::go_to, S::start_screen}}, {{nullptr, SIGNED_DECIMAL}}},
+        {S::part4_program3, &CPU::getPart4Program3Item, &CPU::setPart4Program3Item, S::part4, ring(7),
+         {{"7", A::go_to, S::start_screen}}, {{nullptr, SIGNED_DECIMAL}}},
+        {S::options_menu, &CPU::getOptionsItem, &CPU::setOptionsItem, S::start_screen, ring(3),
+         {{"1", A::toggle_fullscreen}, {"2", A::toggle_gridlines}, {"3", A::go_to, S::start_screen}}, {}},
+        {S::about_menu, nullptr, nullptr, S::start_screen, {}, {{nullptr, A::go_to, S::start_screen}}, {}},
     };
 }
 
@@ -176,15 +169,4 @@ const std::vector<ScreenKeys>& allScreenKeys() {
     return screens;
 }
 
-const ScreenKeys* screenKeysFor(const std::string& screen) {
-    for (const ScreenKeys& keys : allScreenKeys())
-        if (screen == keys.screen) return &keys;
-    return nullptr;
-}
-
-std::optional<Field> fieldOfItem(const ScreenKeys& keys, const std::string& item) {
-    if (keys.fieldPrefix) return fieldNamed(keys.fieldPrefix + item);
-    for (std::size_t i = 0; i < keys.numberedFields.size(); ++i)
-        if (item == std::to_string(i + 1)) return keys.numberedFields[i];
-    return std::nullopt;
-}
+const ScreenKeys& screenKeysFor(Screen screen) { return allScreenKeys()[static_cast<int>(screen)]; }

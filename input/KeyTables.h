@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/CPU.h"
+#include "app/Screens.h"
 
 // One highlightable item and the item each arrow key moves to (null: stays).
 struct NavRow {
@@ -16,14 +17,15 @@ struct NavRow {
     const char* right;
 };
 
-enum class EnterAction { GoTo, Solve, Exit, SwitchLanguage, ToggleFullscreen, ToggleGridlines };
+enum class EnterAction { go_to, solve, exit, switch_language, toggle_fullscreen, toggle_gridlines };
 
-// Enter on `item` (null: on any item) does `action`; `target` is the screen
-// of GoTo or the request text of Solve.
+// Enter on `item` (null: on any item) does `action`: go_to shows `screen`,
+// solve sets the solve request `request`.
 struct EnterRow {
     const char* item;
     EnterAction action;
-    const char* target;
+    Screen screen = Screen::start_screen;
+    std::string request = {};
 };
 
 // The characters a field accepts; `item` null: every field of the screen.
@@ -33,21 +35,17 @@ struct TypingRule {
     const char* characters;
 };
 
+// The keys of one screen. Which field an item names is in app/ItemFields.h.
 struct ScreenKeys {
-    const char* screen;                       // the screen's name in `current_menu`
-    std::string (CPU::*getItem)() const;      // its highlight; null: no highlight
-    void (CPU::*setItem)(std::string);
-    const char* escapeTo;                     // null: Escape does nothing
+    Screen screen;
+    std::string (CPU::*get_item)() const;     // its highlight; null: no highlight
+    void (CPU::*set_item)(std::string);
+    std::optional<Screen> escape_to;          // none: Escape does nothing
     std::vector<NavRow> moves;
     std::vector<EnterRow> enter;
-    const char* fieldPrefix;                  // chapter screens: item "x" names field prefix + "x"
-    std::vector<Field> numberedFields;        // plot screens: item "1" names the first
-    std::vector<TypingRule> typing;
+    std::vector<TypingRule> typing;           // none: nothing can be typed
 };
 
-// The key description of a screen, or null for a name that is no screen.
-const ScreenKeys* screenKeysFor(const std::string& screen);
+// The keys of every screen, indexed by `Screen`.
 const std::vector<ScreenKeys>& allScreenKeys();
-
-// The input field that `item` names on that screen, if any.
-std::optional<Field> fieldOfItem(const ScreenKeys& keys, const std::string& item);
+const ScreenKeys& screenKeysFor(Screen screen);

@@ -2,20 +2,13 @@
 // (exercises 5 and 6 share one cell and its two fields).
 #include "DifferentScreens.h"
 #include "ExerciseScreen.h"
-#include "calc/Program1.h"
-#include "calc/Program2.h"
-#include "calc/Program3.h"
-#include "calc/Program4.h"
-#include "calc/Program5.h"
-#include "calc/Program6.h"
-#include "calc/Program7.h"
 
 namespace {
 
 using L = Language;
 
 const ChapterLayout CHAPTER1{
-    "part1_",
+    Screen::part1,
     {100, 190, 900, 650},
     {{100, 190, 500, 340}, {500, 190, 900, 340}, {100, 340, 500, 490},
      {500, 340, 900, 490}, {100, 490, 500, 650}, {500, 490, 900, 650}},
@@ -49,73 +42,15 @@ const ChapterLayout CHAPTER1{
          {{"program7_n", 610, 560}}},
     },
     665,
-    {{&L::_back, "black", 475}, {&L::to_remove_data_press, "black", 62}, {&L::_delete, "red", 240},
+    {{&L::_back, "black", 475}, {&L::to_remove_data_press, "black", layout::TEXT_X}, {&L::_delete, "red", 240},
      {&L::results_from, "black", 560}},
-};
-
-SolveResult remainder(const CPU& cpu) {
-    auto p = prepared<Program1>();
-    if (auto v = typedValues(cpu, {Field::part1_program1_n, Field::part1_program1_k})) p.calculate((*v)[0], (*v)[1]);
-    return {p.getSolution(), {}};
-}
-
-SolveResult primes(const CPU& cpu) {
-    auto p = prepared<Program2>();
-    if (auto v = typedValues(cpu, {Field::part1_program2_from, Field::part1_program2_to})) p.calculate((*v)[0], (*v)[1]);
-    return {p.getSolution(), {p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3(),
-                              p.getSolutionLine4(), p.getSolutionLine5()}};
-}
-
-SolveResult factorisation(const CPU& cpu) {
-    auto p = prepared<Program3>();
-    if (auto v = typedValues(cpu, {Field::part1_program3_n})) p.calculate((*v)[0]);
-    return {p.getSolution(), {}};
-}
-
-SolveResult divisibility(const CPU& cpu) {
-    auto p = prepared<Program4>();
-    if (auto v = typedValues(cpu, {Field::part1_program4_n})) p.calculate((*v)[0]);
-    return {"", {p.getSolutionLine1(), p.getSolutionLine2()}};
-}
-
-SolveResult greatestCommonDivisor(const CPU& cpu) {
-    auto p = prepared<Program5>();
-    if (auto v = typedValues(cpu, {Field::part1_program5and6_n1, Field::part1_program5and6_n2}))
-        p.calculate((*v)[0], (*v)[1]);
-    return {p.getSolution(), {}};
-}
-
-SolveResult lowestCommonMultiple(const CPU& cpu) {
-    auto p = prepared<Program6>();
-    if (auto v = typedValues(cpu, {Field::part1_program5and6_n1, Field::part1_program5and6_n2}))
-        p.calculate((*v)[0], (*v)[1]);
-    return {p.getSolution(), {}};
-}
-
-SolveResult goldbach(const CPU& cpu) {
-    auto p = prepared<Program7>();
-    if (auto v = typedValues(cpu, {Field::part1_program7_n})) p.calculate((*v)[0]);
-    return {p.getSolution(), {p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3(),
-                              p.getSolutionLine4(), p.getSolutionLine5()}};
-}
-
-// The prime listing and the Goldbach check also save their whole text.
-const std::vector<SolveStep> CHAPTER1_STEPS = {
-    {"part1_program1", remainder},
-    {"part1_program2", primes, true},
-    {"part1_program3", factorisation},
-    {"part1_program4", divisibility},
-    {"part1_program5", greatestCommonDivisor},
-    {"part1_program6", lowestCommonMultiple},
-    {"part1_program7", goldbach, true},
 };
 
 }  // namespace
 
 const ChapterLayout& chapter1Layout() { return CHAPTER1; }
-const std::vector<SolveStep>& chapter1Steps() { return CHAPTER1_STEPS; }
 
 void DifferentScreens::part1(SDLGraphics* g, CPU* cpu) {
     drawChapterScreen(g, *cpu, CHAPTER1, cpu->getPart1Item());
-    runSolveStep(*cpu, CHAPTER1_STEPS);
+    runSolveStep(*cpu, Screen::part1, results_file);
 }

@@ -3,11 +3,6 @@
 // above a denominator box.
 #include "DifferentScreens.h"
 #include "ExerciseScreen.h"
-#include "calc/Program10.h"
-#include "calc/Program11.h"
-#include "calc/Program12.h"
-#include "calc/Program8.h"
-#include "calc/Program9.h"
 
 namespace {
 
@@ -22,7 +17,7 @@ const std::vector<ItemBox> SIX_FRACTIONS = {
 };
 
 const ChapterLayout CHAPTER2{
-    "part2_",
+    Screen::part2,
     {100, 190, 900, 670},
     {{100, 190, 500, 350}, {500, 190, 900, 350}, {100, 350, 500, 510}, {500, 350, 900, 510}, {100, 510, 900, 670}},
     {
@@ -57,67 +52,14 @@ const ChapterLayout CHAPTER2{
          SIX_FRACTIONS},
     },
     677,
-    {{&L::_back, "black", 475}, {&L::to_remove_data_press, "black", 62}, {&L::_delete, "red", 240}},
-};
-
-template <typename FourOperations>
-SolveResult fourOperations(const CPU& cpu, std::initializer_list<Field> fields) {
-    auto p = prepared<FourOperations>();
-    if (auto v = typedValues(cpu, fields)) p.calculate((*v)[0], (*v)[1], (*v)[2], (*v)[3]);
-    return {"", {p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3(), p.getSolutionLine4()}};
-}
-
-SolveResult operationsUnreduced(const CPU& cpu) {
-    return fourOperations<Program8>(cpu, {Field::part2_program1_n1a, Field::part2_program1_n1b,
-                                          Field::part2_program1_n2a, Field::part2_program1_n2b});
-}
-
-SolveResult reduce(const CPU& cpu) {
-    auto p = prepared<Program9>();
-    if (auto v = typedValues(cpu, {Field::part2_program2_n_a, Field::part2_program2_n_b})) p.calculate((*v)[0], (*v)[1]);
-    return {p.getSolution(), {}};
-}
-
-SolveResult operationsReduced(const CPU& cpu) {
-    return fourOperations<Program10>(cpu, {Field::part2_program3_n1a, Field::part2_program3_n1b,
-                                           Field::part2_program3_n2a, Field::part2_program3_n2b});
-}
-
-SolveResult equality(const CPU& cpu) {
-    auto p = prepared<Program11>();
-    if (auto v = typedValues(cpu, {Field::part2_program4_n1a, Field::part2_program4_n1b, Field::part2_program4_n2a,
-                                   Field::part2_program4_n2b}))
-        p.calculate((*v)[0], (*v)[1], (*v)[2], (*v)[3]);
-    return {p.getSolution(), {}};
-}
-
-SolveResult sixFractions(const CPU& cpu) {
-    auto p = prepared<Program12>();
-    auto v = typedValues(cpu, {Field::part2_program5_n1a, Field::part2_program5_n1b, Field::part2_program5_n2a,
-                               Field::part2_program5_n2b, Field::part2_program5_n3a, Field::part2_program5_n3b,
-                               Field::part2_program5_n4a, Field::part2_program5_n4b, Field::part2_program5_n5a,
-                               Field::part2_program5_n5b, Field::part2_program5_n6a, Field::part2_program5_n6b});
-    if (v) {
-        const auto& n = *v;
-        p.calculate(n[0], n[1], n[2], n[3], n[4], n[5], n[6], n[7], n[8], n[9], n[10], n[11]);
-    }
-    return {"", {p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3()}};
-}
-
-const std::vector<SolveStep> CHAPTER2_STEPS = {
-    {"part2_program1", operationsUnreduced},
-    {"part2_program2", reduce},
-    {"part2_program3", operationsReduced},
-    {"part2_program4", equality},
-    {"part2_program5", sixFractions},
+    {{&L::_back, "black", 475}, {&L::to_remove_data_press, "black", layout::TEXT_X}, {&L::_delete, "red", 240}},
 };
 
 }  // namespace
 
 const ChapterLayout& chapter2Layout() { return CHAPTER2; }
-const std::vector<SolveStep>& chapter2Steps() { return CHAPTER2_STEPS; }
 
 void DifferentScreens::part2(SDLGraphics* g, CPU* cpu) {
     drawChapterScreen(g, *cpu, CHAPTER2, cpu->getPart2Item());
-    runSolveStep(*cpu, CHAPTER2_STEPS);
+    runSolveStep(*cpu, Screen::part2, results_file);
 }

@@ -2,17 +2,13 @@
 // the panel and the hint line stand higher than in chapter 2.
 #include "DifferentScreens.h"
 #include "ExerciseScreen.h"
-#include "calc/Program13.h"
-#include "calc/Program14.h"
-#include "calc/Program15.h"
-#include "calc/Program16.h"
 
 namespace {
 
 using L = Language;
 
 const ChapterLayout CHAPTER3{
-    "part3_",
+    Screen::part3,
     {100, 190, 900, 510},
     {{100, 190, 500, 350}, {500, 190, 900, 350}, {100, 350, 500, 510}, {500, 350, 900, 510}},
     {
@@ -37,49 +33,14 @@ const ChapterLayout CHAPTER3{
          {{"program4_n_a", 610, 420}, {"program4_n_b", 610, 450}}},
     },
     525,
-    {{&L::_back, "black", 475}, {&L::to_remove_data_press, "black", 62}, {&L::_delete, "red", 240}},
-};
-
-SolveResult mixedFraction(const CPU& cpu) {
-    auto p = prepared<Program13>();
-    if (auto v = typedValues(cpu, {Field::part3_program1_n_a, Field::part3_program1_n_b})) p.calculate((*v)[0], (*v)[1]);
-    return {p.getSolution(), {}};
-}
-
-SolveResult recurringDecimal(const CPU& cpu) {
-    auto p = prepared<Program14>();
-    const std::string typed = cpu.getPart3Program2_n();
-    if (!typed.empty()) p.calculate(typed);
-    return {p.getSolution(), {}};
-}
-
-SolveResult comparison(const CPU& cpu) {
-    auto p = prepared<Program15>();
-    if (auto v = typedValues(cpu, {Field::part3_program3_n1a, Field::part3_program3_n1b, Field::part3_program3_n2a,
-                                   Field::part3_program3_n2b}))
-        p.calculate((*v)[0], (*v)[1], (*v)[2], (*v)[3]);
-    return {p.getSolution(), {}};
-}
-
-SolveResult egyptianFractions(const CPU& cpu) {
-    auto p = prepared<Program16>();
-    if (auto v = typedValues(cpu, {Field::part3_program4_n_a, Field::part3_program4_n_b})) p.calculate((*v)[0], (*v)[1]);
-    return {p.getSolution(), {}};
-}
-
-const std::vector<SolveStep> CHAPTER3_STEPS = {
-    {"part3_program1", mixedFraction},
-    {"part3_program2", recurringDecimal},
-    {"part3_program3", comparison},
-    {"part3_program4", egyptianFractions},
+    {{&L::_back, "black", 475}, {&L::to_remove_data_press, "black", layout::TEXT_X}, {&L::_delete, "red", 240}},
 };
 
 }  // namespace
 
 const ChapterLayout& chapter3Layout() { return CHAPTER3; }
-const std::vector<SolveStep>& chapter3Steps() { return CHAPTER3_STEPS; }
 
 void DifferentScreens::part3(SDLGraphics* g, CPU* cpu) {
     drawChapterScreen(g, *cpu, CHAPTER3, cpu->getPart3Item());
-    runSolveStep(*cpu, CHAPTER3_STEPS);
+    runSolveStep(*cpu, Screen::part3, results_file);
 }

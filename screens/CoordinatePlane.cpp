@@ -13,16 +13,17 @@
 namespace {
 
 using namespace plane;
+using palette::BLACK;
 
 const int LABEL_SIZE = 14;
 const int TICK_HALF = 5;
 
 // A line between two points given relative to the plane's corner.
-void planeLine(SDL_Surface* s, int x0, int y0, int x1, int y1, Rgba c) {
+void planeLine(SDL_Surface* s, int x0, int y0, int x1, int y1, Color c) {
     drawClippedLine(s, {double(LEFT + x0), double(TOP + y0)}, {double(LEFT + x1), double(TOP + y1)}, c);
 }
 
-void planeBox(SDL_Surface* s, int x0, int y0, int x1, int y1, Rgba c) {
+void planeBox(SDL_Surface* s, int x0, int y0, int x1, int y1, Color c) {
     drawClippedBox(s, {double(LEFT + x0), double(TOP + y0)}, {double(LEFT + x1), double(TOP + y1)}, c);
 }
 
@@ -41,9 +42,9 @@ const Stroke AXIS_ARROWHEADS[] = {
 // One half-axis: unit k's tick is centred at the origin + k·step; its label
 // (the number sign·k) has its top-left corner at labelAt + k·step.
 struct HalfAxis {
-    int stepX, stepY;
+    int step_x, step_y;
     bool vertical;  // a vertical axis gets horizontal ticks
-    int labelX, labelY;
+    int label_x, label_y;
     int sign;
 };
 
@@ -57,15 +58,15 @@ const HalfAxis HALF_AXES[] = {
 void drawHalfAxis(SDLGraphics* g, const HalfAxis& axis) {
     SDL_Surface* s = g->getScreen();
     for (int k = 1; k <= REACH; ++k) {
-        const int x = HALF + k * axis.stepX, y = HALF + k * axis.stepY;
+        const int x = HALF + k * axis.step_x, y = HALF + k * axis.step_y;
         if (axis.vertical)
             planeLine(s, x - TICK_HALF, y, x + TICK_HALF, y, BLACK);
         else
             planeLine(s, x, y - TICK_HALF, x, y + TICK_HALF, BLACK);
     }
     for (int k = 1; k <= REACH; ++k)
-        g->drawText(std::to_string(axis.sign * k).c_str(), LABEL_SIZE, LEFT + axis.labelX + k * axis.stepX,
-                    TOP + axis.labelY + k * axis.stepY, "black");
+        g->drawText(std::to_string(axis.sign * k).c_str(), LABEL_SIZE, LEFT + axis.label_x + k * axis.step_x,
+                    TOP + axis.label_y + k * axis.step_y, "black");
 }
 
 }  // namespace
@@ -74,7 +75,7 @@ void DifferentScreens::drawGridlines(SDLGraphics* g, CPU* cpu) {
     if (!cpu->getGridlines()) return;
     SDL_Surface* s = g->getScreen();
     for (int i = 0; i <= 2 * REACH; ++i) {
-        planeLine(s, UNIT * i, 0, UNIT * i, SIZE, GREY);
+        planeLine(s, UNIT * i, 0, UNIT * i, SIZE, palette::GRAY);
         planeLine(s, 0, UNIT * i, SIZE, UNIT * i, BLACK);
     }
 }

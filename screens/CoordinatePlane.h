@@ -2,6 +2,7 @@
 // The chapter 4 coordinate plane: where it lies in the window and its scale.
 // A plane point (x, y) lies at pixel (LEFT + HALF + UNIT·x, TOP + HALF − UNIT·y).
 #include "gfx/LineClip.h"
+#include "gfx/Palette.h"
 
 namespace plane {
 
@@ -13,8 +14,5 @@ constexpr int HALF = SIZE / 2;          // from an edge to the axis across it
 constexpr int REACH = HALF / UNIT;      // units from the origin to an edge: 10
 constexpr int ORIGIN_X = LEFT + HALF;   // 660
 constexpr int ORIGIN_Y = TOP + HALF;    // 350
-
-constexpr Rgba BLACK{0, 0, 0, 255};
-constexpr Rgba GREY{128, 128, 128, 255};
 
 }  // namespace plane

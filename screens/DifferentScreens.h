@@ -4,6 +4,9 @@
 // calculation a pending solve request names, after drawing.
 #include <string>
 
+#include "app/OutputToTextFile.h"
+#include "gfx/Layout.h"
+
 class CPU;
 class SDLGraphics;
 
@@ -11,24 +14,25 @@ class DifferentScreens {
 public:
     DifferentScreens() = default;
 
-    void start_screen(SDLGraphics* g, CPU* cpu);
-    void options(SDLGraphics* g, CPU* cpu);
-    void about(SDLGraphics* g);
-    void part1(SDLGraphics* g, CPU* cpu);
-    void part2(SDLGraphics* g, CPU* cpu);
-    void part3(SDLGraphics* g, CPU* cpu);
-    void part4(SDLGraphics* g, CPU* cpu);
-    void drawGridlines(SDLGraphics* g, CPU* cpu);
-    void drawStartingLines(SDLGraphics* g, CPU* cpu);
-    void part4_program1(SDLGraphics* g, CPU* cpu);
-    void part4_program2(SDLGraphics* g, CPU* cpu);
-    void part4_program3(SDLGraphics* g, CPU* cpu);
+    void start_screen(SDLGraphics* g, CPU* cpu);    // the start menu and language item (MenuScreens.cpp)
+    void options(SDLGraphics* g, CPU* cpu);         // Options: full screen, grid, the keys (MenuScreens.cpp)
+    void about(SDLGraphics* g);                     // About: the credits (MenuScreens.cpp)
+    void part1(SDLGraphics* g, CPU* cpu);           // chapter 1's seven exercises, then its solve step (Chapter1Screen.cpp)
+    void part2(SDLGraphics* g, CPU* cpu);           // chapter 2's five exercises, then its solve step (Chapter2Screen.cpp)
+    void part3(SDLGraphics* g, CPU* cpu);           // chapter 3's four exercises, then its solve step (Chapter3Screen.cpp)
+    void part4(SDLGraphics* g, CPU* cpu);           // the chapter 4 menu (MenuScreens.cpp)
+    void drawGridlines(SDLGraphics* g, CPU* cpu);   // the plane's grid, when switched on (CoordinatePlane.cpp)
+    void drawStartingLines(SDLGraphics* g, CPU* cpu);  // the plane's axes, ticks and labels (CoordinatePlane.cpp)
+    void part4_program1(SDLGraphics* g, CPU* cpu);  // up to three lines y = ax + b (LinePlots.cpp)
+    void part4_program2(SDLGraphics* g, CPU* cpu);  // the line through two points (LinePlots.cpp)
+    void part4_program3(SDLGraphics* g, CPU* cpu);  // two scaled vectors and their sum (VectorPlot.cpp)
+    // The arrowhead of mb·[x, y] with its tip at (vecX, vecY) from the plane's corner (VectorPlot.cpp).
     void drawVectorArrows(SDLGraphics* g, CPU* cpu, double x, double y, double mb, int vecX, int vecY,
                           std::string color);
 
     // Layout size from which screen positions are computed, whatever the window's size.
-    const int B_WIDTH = 1024;
-    const int B_HEIGHT = 768;
+    const int B_WIDTH = layout::WIDTH;
+    const int B_HEIGHT = layout::HEIGHT;
 
     // The coordinate plane's top-left corner, set when the plane is drawn.
     int moveX = 0;
@@ -36,4 +40,8 @@ public:
     // Line coefficients and point or vector coordinates of the current plot.
     double a1 = 0.0, b1 = 0.0, a2 = 0.0, b2 = 0.0, a3 = 0.0, b3 = 0.0;
     double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
+
+    // Where the prime listing and the Goldbach check are saved; it remembers
+    // whether a failed save was already reported.
+    OutputToTextFile results_file;
 };

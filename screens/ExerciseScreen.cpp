@@ -1,46 +1,30 @@
 #include "ExerciseScreen.h"
 
-#include <SDL/SDL_gfxPrimitives.h>
-
+#include "app/ItemFields.h"
 #include "app/OutputToTextFile.h"
-#include "calc/Exact.h"
+#include "gfx/Draw.h"
 #include "gfx/SDLGraphics.h"
 
 namespace {
 
-struct Rgb {
-    Uint8 r, g, b;
-};
-
-const Rgb FRAME_GREY{128, 128, 128};
-const Rgb PANEL_GREY{192, 192, 192};
-const Rgb FIELD_GREY{225, 225, 225};
-const Rgb BUTTON_GREY{128, 128, 128};
-const Rgb WHITE{255, 255, 255};
-const Rgb BLACK{0, 0, 0};
-
-const Rect WHOLE_LAYOUT{0, 0, 1024, 768};
+const Rect WHOLE_LAYOUT{0, 0, layout::WIDTH, layout::HEIGHT};
 const Rect SOLUTION_PANEL{100, 10, 900, 180};
 const int TEXT_SIZE = 16;
 const int SOLUTION_X = 110;
 // `solution` and line 1 share the first row; lines 2 to 5 follow 30 pixels apart.
 const int SOLUTION_ROWS_Y[] = {20, 20, 50, 80, 110, 140};
 
-void fill(SDL_Surface* s, const Rect& r, Rgb c) { boxRGBA(s, r.x1, r.y1, r.x2, r.y2, c.r, c.g, c.b, 255); }
-void frame(SDL_Surface* s, const Rect& r, Rgb c) { rectangleRGBA(s, r.x1, r.y1, r.x2, r.y2, c.r, c.g, c.b, 255); }
-
 void drawExercise(SDLGraphics* g, const ExerciseLayout& exercise) {
     SDL_Surface* s = g->getScreen();
-    for (const ItemBox& button : exercise.buttons) fill(s, button.rect(), BUTTON_GREY);
+    for (const ItemBox& button : exercise.buttons) draw::fill(s, button.rect(), palette::GRAY);
     for (const CellText& t : exercise.texts) g->drawText(lang_file->*t.text, TEXT_SIZE, t.x, t.y, t.color);
-    for (const ItemBox& field : exercise.fields) fill(s, field.rect(), FIELD_GREY);
+    for (const ItemBox& field : exercise.fields) draw::fill(s, field.rect(), palette::LIGHT_GRAY);
 }
 
 void drawFieldValues(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layout) {
     for (const ExerciseLayout& exercise : layout.exercises)
-        for (const ItemBox& field : exercise.fields)
-            if (auto f = fieldNamed(std::string(layout.fieldPrefix) + field.item))
-                g->drawText(cpu.getField(*f), TEXT_SIZE, field.x, field.y, "black");
+        for (const ItemBox& box : exercise.fields)
+            if (auto f = fieldOfItem(layout.screen, box.item)) g->drawText(cpu.getField(*f), TEXT_SIZE, box.x, box.y, "black");
 }
 
 void drawSolution(SDLGraphics* g, const CPU& cpu) {
@@ -49,10 +33,26 @@ void drawSolution(SDLGraphics* g, const CPU& cpu) {
         g->drawText(cpu.getSolutionLine(line), TEXT_SIZE, SOLUTION_X, SOLUTION_ROWS_Y[line], "black");
 }
 
+// The texts of the step's fields, or none when any of them is empty.
+std::optional<std::vector<std::string>> typedTexts(const CPU& cpu, const std::vector<Field>& fields) {
+    std::vector<std::string> texts;
+    for (Field f : fields) {
+        texts.push_back(cpu.getField(f));
+        if (texts.back().empty()) return std::nullopt;
+    }
+    return texts;
+}
+
+void store(CPU& cpu, const SolveResult& result) {
+    cpu.clearSolutionLines1to5();
+    for (std::size_t i = 0; i < result.lines.size() && i < 5; ++i) cpu.setSolutionLine(int(i) + 1, result.lines[i]);
+    cpu.setSolution(result.solution);
+}
+
 }  // namespace
 
 std::optional<std::pair<int, int>> markerPosition(const ChapterLayout& layout, const std::string& item) {
-    if (item == "back") return std::make_pair(BACK_MARKER_X, layout.hintY);
+    if (item == "back") return std::make_pair(BACK_MARKER_X, layout.hint_y);
     for (const ExerciseLayout& exercise : layout.exercises)
         for (const auto* boxes : {&exercise.buttons, &exercise.fields})
             for (const ItemBox& box : *boxes)
@@ -62,40 +62,28 @@ std::optional<std::pair<int, int>> markerPosition(const ChapterLayout& layout, c
 
 void drawChapterScreen(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layout, const std::string& highlight) {
     SDL_Surface* s = g->getScreen();
-    fill(s, WHOLE_LAYOUT, FRAME_GREY);
-    fill(s, layout.exercisePanel, PANEL_GREY);
-    fill(s, SOLUTION_PANEL, WHITE);
-    for (const Rect& cell : layout.cells) frame(s, cell, BLACK);
+    draw::fill(s, WHOLE_LAYOUT, palette::GRAY);
+    draw::fill(s, layout.exercise_panel, palette::SILVER);
+    draw::fill(s, SOLUTION_PANEL, palette::WHITE);
+    for (const Rect& cell : layout.cells) draw::frame(s, cell, palette::BLACK);
     for (const ExerciseLayout& exercise : layout.exercises) drawExercise(g, exercise);
-    for (const HintText& hint : layout.hints) g->drawText(lang_file->*hint.text, TEXT_SIZE, hint.x, layout.hintY, hint.color);
+    for (const HintText& hint : layout.hints)
+        g->drawText(lang_file->*hint.text, TEXT_SIZE, hint.x, layout.hint_y, hint.color);
     drawFieldValues(g, cpu, layout);
-    if (auto spot = markerPosition(layout, highlight)) g->drawImage(EXERCISE_MARKER, spot->first, spot->second);
+    if (auto spot = markerPosition(layout, highlight)) g->drawImage(layout::EXERCISE_MARKER, spot->first, spot->second);
     drawSolution(g, cpu);
 }
 
-void runSolveStep(CPU& cpu, const std::vector<SolveStep>& steps) {
+void runSolveStep(CPU& cpu, Screen chapter, OutputToTextFile& results) {
     const std::string request = cpu.getSolveThisProgram();
-    for (const SolveStep& step : steps) {
-        if (request != step.request) continue;
-        const SolveResult result = step.solve(cpu);
-        cpu.clearSolutionLines1to5();
-        for (std::size_t i = 0; i < result.lines.size() && i < 5; ++i) cpu.setSolutionLine(int(i) + 1, result.lines[i]);
-        cpu.setSolution(result.solution);
-        if (step.savesResults) {
-            OutputToTextFile().save_to_text_file(&cpu);
+    for (const SolveStep& step : solveSteps()) {
+        if (step.chapter != chapter || request != requestName(*chapterOn(chapter), step.exercise)) continue;
+        store(cpu, step.solve(typedTexts(cpu, step.fields)));
+        if (step.saves_results) {
+            results.save_to_text_file(&cpu);
             cpu.setSolution("");  // the whole text went to the file; the panel shows the lines
         }
         cpu.setSolveThisProgram("solved");
         return;
     }
-}
-
-std::optional<std::vector<std::int64_t>> typedValues(const CPU& cpu, std::initializer_list<Field> fields) {
-    std::vector<std::int64_t> values;
-    for (Field f : fields) {
-        const std::string typed = cpu.getField(f);
-        if (typed.empty()) return std::nullopt;
-        values.push_back(fieldValue(typed));
-    }
-    return values;
 }

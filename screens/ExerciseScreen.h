@@ -2,23 +2,19 @@
 // The exercise screens of chapters 1 to 3 share one shape: a grey frame, a
 // light panel of framed exercise cells, a white solution panel above, a hint
 // line below, input boxes and calculate buttons, a marker on the highlighted
-// item. Each chapter describes its screen as a layout table and its
-// calculations as a table of solve steps; the routines here draw and solve.
-#include <cstdint>
-#include <initializer_list>
+// item. Each chapter describes its screen as a layout table; the sixteen
+// calculations are rows of one table (SolveSteps.cpp) run by one step.
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
+#include "app/Screens.h"
+#include "gfx/Layout.h"
 
+class OutputToTextFile;
 class SDLGraphics;
-
-// Corners of a filled box or frame, both included, as SDL_gfx takes them.
-struct Rect {
-    int x1, y1, x2, y2;
-};
 
 struct CellText {
     std::string Language::*text;
@@ -49,11 +45,11 @@ struct HintText {
 };
 
 struct ChapterLayout {
-    const char* fieldPrefix;  // item "program1_n" names field fieldPrefix + "program1_n"
-    Rect exercisePanel;
+    Screen screen;  // which fields the items name (app/ItemFields.h)
+    Rect exercise_panel;
     std::vector<Rect> cells;
     std::vector<ExerciseLayout> exercises;
-    int hintY;
+    int hint_y;
     std::vector<HintText> hints;  // in drawing order
 };
 
@@ -64,45 +60,35 @@ struct SolveResult {
     std::vector<std::string> lines;
 };
 
-// The calculation a request names. `savesResults`: the whole solution text is
-// also written to results.txt and then taken out of `solution`.
+// One exercise's calculation: the request "partC_programN" of its chapter
+// and exercise, the fields it reads in order, and the calculator run on
+// their texts (none when a field is empty: the calculator then does not run
+// and its empty texts clear the panel). `saves_results`: the whole solution
+// text is also written to results.txt and then taken out of `solution`.
 struct SolveStep {
-    const char* request;
-    SolveResult (*solve)(const CPU& cpu);
-    bool savesResults = false;
+    Screen chapter;
+    int exercise;
+    std::vector<Field> fields;
+    SolveResult (*solve)(const std::optional<std::vector<std::string>>& typed);
+    bool saves_results = false;
 };
+
+// All sixteen calculations, chapter by chapter (SolveSteps.cpp).
+const std::vector<SolveStep>& solveSteps();
 
 // Draws the whole screen from the store, the marker at `highlight`.
 void drawChapterScreen(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layout, const std::string& highlight);
-// Runs the calculation the pending request names, stores its texts and
-// marks the request "solved"; any other request value changes nothing.
-void runSolveStep(CPU& cpu, const std::vector<SolveStep>& steps);
+// Runs the calculation of `chapter` that the pending request names, stores
+// its texts and marks the request "solved"; any other request changes nothing.
+void runSolveStep(CPU& cpu, Screen chapter, OutputToTextFile& results);
 
 // Where the marker of `item` stands, if the item is on the screen.
 std::optional<std::pair<int, int>> markerPosition(const ChapterLayout& layout, const std::string& item);
 
-// The exact values of the fields, or nothing when any of them is empty (the
-// calculation then does not run).
-std::optional<std::vector<std::int64_t>> typedValues(const CPU& cpu, std::initializer_list<Field> fields);
-
-// A fresh calculator with an empty solution. It calculates only when all its
-// fields hold text; otherwise its texts stay empty, which clears the panel.
-template <typename Calculator>
-Calculator prepared() {
-    Calculator calculator;
-    calculator.setSolution("");
-    return calculator;
-}
-
-// The three chapters' layouts.
+// The three chapters' layouts (Chapter1Screen.cpp to Chapter3Screen.cpp).
 const ChapterLayout& chapter1Layout();
 const ChapterLayout& chapter2Layout();
 const ChapterLayout& chapter3Layout();
-// The three chapters' calculations, one step per request.
-const std::vector<SolveStep>& chapter1Steps();
-const std::vector<SolveStep>& chapter2Steps();
-const std::vector<SolveStep>& chapter3Steps();
 
-// Marker of the exercise screens and the x of the "Back" marker.
-constexpr const char* EXERCISE_MARKER = "images/select2.png";
+// The x of the "Back" marker on the hint line.
 constexpr int BACK_MARKER_X = 450;

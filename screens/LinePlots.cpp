@@ -12,24 +12,19 @@ namespace {
 
 using namespace plane;
 
+using namespace shape;
+
 struct LineColor {
-    Rgba line;
+    Color line;
     const char* text;
 };
 
-const LineColor LINE_COLORS[] = {{{255, 0, 0, 255}, "red"}, {{0, 0, 255, 255}, "blue"}, {{0, 128, 0, 255}, "green"}};
-const Rgba RED{255, 0, 0, 255};
-const Rgba MARKER_BLUE{0, 0, 255, 255};
+const LineColor LINE_COLORS[] = {{palette::RED, "red"}, {palette::BLUE, "blue"}, {palette::GREEN, "green"}};
 const int MARKER_HALF = 2;  // a 5 by 5 square centred on the point
 const int TEXT_X = LEFT + 10;
 const int TEXT_ROW = 30;  // the equations stack down the plane's top-left corner
 const int EDGE_RISE = UNIT * REACH;  // pixels between the y axis and either side edge, per unit of slope
 
-PlotShape line(PointD from, PointD to, Rgba color) { return {PlotShape::Kind::Line, from, to, color, {}, nullptr}; }
-PlotShape box(PointD a, PointD b, Rgba color) { return {PlotShape::Kind::Box, a, b, color, {}, nullptr}; }
-PlotShape text(std::string s, int x, int y, const char* color) {
-    return {PlotShape::Kind::Text, {double(x), double(y)}, {}, {}, std::move(s), color};
-}
 
 std::string equation(const CPU& cpu, double a, double b) { return cpu.StringDoubleStringDouble("y = ", a, "x + ", b); }
 
@@ -51,7 +46,7 @@ PointD pointPixel(double x, double y) {
 
 void addMarker(PlotPicture& picture, double x, double y) {
     const PointD p = pointPixel(x, y);
-    picture.push_back(box({p.x - MARKER_HALF, p.y - MARKER_HALF}, {p.x + MARKER_HALF, p.y + MARKER_HALF}, MARKER_BLUE));
+    picture.push_back(box({p.x - MARKER_HALF, p.y - MARKER_HALF}, {p.x + MARKER_HALF, p.y + MARKER_HALF}, palette::BLUE));
 }
 
 }  // namespace
@@ -68,13 +63,13 @@ PlotPicture twoPointsPicture(const CPU& cpu, double x1, double y1, double x2, do
         const double a = (y2 - y1) / (x2 - x1);
         const double b = (x2 * y1 - x1 * y2) / (x2 - x1);
         const PointD intercept{double(ORIGIN_X), TOP + std::trunc(HALF - UNIT * b)};
-        picture.push_back(line(intercept, {double(LEFT + SIZE), TOP + std::trunc(HALF - UNIT * b - EDGE_RISE * a)}, RED));
-        picture.push_back(line(intercept, {double(LEFT), TOP + std::trunc(HALF - UNIT * b + EDGE_RISE * a)}, RED));
+        picture.push_back(line(intercept, {double(LEFT + SIZE), TOP + std::trunc(HALF - UNIT * b - EDGE_RISE * a)}, palette::RED));
+        picture.push_back(line(intercept, {double(LEFT), TOP + std::trunc(HALF - UNIT * b + EDGE_RISE * a)}, palette::RED));
         picture.push_back(text(equation(cpu, a, b), TEXT_X, TOP + 20, "red"));
     } else {  // vertical: no y = ax + b exists, so the equation is not shown
         const PointD through = pointPixel(x1, y1);
-        picture.push_back(line(through, {through.x, double(TOP)}, RED));
-        picture.push_back(line(through, {through.x, double(TOP + SIZE)}, RED));
+        picture.push_back(line(through, {through.x, double(TOP)}, palette::RED));
+        picture.push_back(line(through, {through.x, double(TOP + SIZE)}, palette::RED));
     }
     addMarker(picture, x1, y1);
     addMarker(picture, x2, y2);

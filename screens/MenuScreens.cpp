@@ -6,12 +6,16 @@
 #include "DifferentScreens.h"
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
+#include "gfx/Layout.h"
 #include "gfx/SDLGraphics.h"
 
 namespace {
 
-const char* const MENU_MARKER = "images/select.png";
-const int MARKER_X = 27;
+using layout::MARKER_X;
+using layout::menuRow;
+
+const int ROW_SIZE = 20;   // menu rows and titles
+const int SMALL_SIZE = 16; // the About screen's credits
 
 struct TextRow {
     std::string text;
@@ -26,83 +30,72 @@ struct MarkerSpot {
 
 struct MenuLayout {
     const char* image;
-    int imageX, imageY;
+    int image_x, image_y;
     std::vector<TextRow> rows;
     std::vector<MarkerSpot> markers;
 };
 
-void drawMenu(SDLGraphics* g, const MenuLayout& layout, const std::string& item) {
-    g->drawImage(layout.image, layout.imageX, layout.imageY);
-    for (const TextRow& row : layout.rows) g->drawText(row.text, row.size, row.x, row.y, row.color);
-    for (const MarkerSpot& spot : layout.markers)
-        if (item == spot.item) g->drawImage(MENU_MARKER, spot.x, spot.y);
+// A text in menu row `n` of the text column.
+TextRow row(const std::string& text, int n, int size = ROW_SIZE, const char* color = "black") {
+    return {text, layout::TEXT_X, menuRow(n), size, color};
+}
+
+// The marker of `item`, beside menu row `n`.
+MarkerSpot markerAt(const char* item, int n) { return {item, MARKER_X, menuRow(n)}; }
+
+void drawMenu(SDLGraphics* g, const MenuLayout& menu, const std::string& item) {
+    g->drawImage(menu.image, menu.image_x, menu.image_y);
+    for (const TextRow& r : menu.rows) g->drawText(r.text, r.size, r.x, r.y, r.color);
+    for (const MarkerSpot& spot : menu.markers)
+        if (item == spot.item) g->drawImage(layout::MENU_MARKER, spot.x, spot.y);
 }
 
 }  // namespace
 
 void DifferentScreens::start_screen(SDLGraphics* g, CPU* cpu) {
-    const int x = B_WIDTH / 2 - 450, middle = B_HEIGHT / 2;
-    const MenuLayout layout{
+    const Language& t = *lang_file;
+    const MenuLayout menu{
         "images/math1.png", 420, 170,
-        {{lang_file->start_screen_line1, x, middle - 120, 20, "black"},
-         {lang_file->start_screen_line2, x, middle - 90, 20, "black"},
-         {lang_file->start_screen_line3, x, middle - 60, 20, "black"},
-         {lang_file->start_screen_line4, x, middle - 30, 20, "black"},
-         {lang_file->start_screen_line5, x, middle, 20, "black"},
-         {lang_file->start_screen_line6, x, middle + 30, 20, "black"},
-         {lang_file->start_screen_line7, x, middle + 60, 20, "black"},
-         {lang_file->start_screen_language1, B_WIDTH - 250, 30, 20, "black"},
-         {lang_file->start_screen_language2, B_WIDTH - 150, 30, 20, "blue"}},
-        // The rows' marker spots are fixed numbers; only the language item's follows B_WIDTH.
-        {{"1", MARKER_X, 264}, {"2", MARKER_X, 294}, {"3", MARKER_X, 324}, {"4", MARKER_X, 354},
-         {"5", MARKER_X, 384}, {"6", MARKER_X, 414}, {"7", MARKER_X, 444}, {"8", B_WIDTH - 300, 30}}};
-    drawMenu(g, layout, cpu->getMenuItem());
+        {row(t.start_screen_line1, 1), row(t.start_screen_line2, 2), row(t.start_screen_line3, 3),
+         row(t.start_screen_line4, 4), row(t.start_screen_line5, 5), row(t.start_screen_line6, 6),
+         row(t.start_screen_line7, 7),
+         {t.start_screen_language1, B_WIDTH - 250, 30, ROW_SIZE, "black"},
+         {t.start_screen_language2, B_WIDTH - 150, 30, ROW_SIZE, "blue"}},
+        {markerAt("1", 1), markerAt("2", 2), markerAt("3", 3), markerAt("4", 4), markerAt("5", 5), markerAt("6", 6),
+         markerAt("7", 7), {"8", B_WIDTH - 300, 30}}};
+    drawMenu(g, menu, cpu->getMenuItem());
 }
 
 void DifferentScreens::options(SDLGraphics* g, CPU* cpu) {
-    const int x = B_WIDTH / 2 - 450, middle = B_HEIGHT / 2;
-    const std::string fullscreenLine = cpu->StringString(
-        lang_file->options_line2, cpu->getFullscreen() ? lang_file->options_fullscreen_on : lang_file->options_fullscreen_off);
-    const std::string gridLine = cpu->StringString(
-        lang_file->options_line3, cpu->getGridlines() ? lang_file->options_gridlines_on : lang_file->options_gridlines_off);
-    const MenuLayout layout{
+    const Language& t = *lang_file;
+    const std::string fullscreenLine =
+        cpu->StringString(t.options_line2, cpu->getFullscreen() ? t.options_fullscreen_on : t.options_fullscreen_off);
+    const std::string gridLine =
+        cpu->StringString(t.options_line3, cpu->getGridlines() ? t.options_gridlines_on : t.options_gridlines_off);
+    const MenuLayout menu{
         "images/math3.png", 400, 80,
-        {{lang_file->options_line1, x, middle - 120, 20, "black"},
-         {fullscreenLine, x, middle - 60, 20, "black"},
-         {gridLine, x, middle - 30, 20, "black"},
-         {lang_file->options_line4, x, middle + 30, 20, "black"},
-         {lang_file->options_controls, x, middle + 90, 20, "blue"},
-         {lang_file->options_key1, x, middle + 120, 20, "black"},
-         {lang_file->options_key2, x, middle + 150, 20, "black"},
-         {lang_file->options_key3, x, middle + 180, 20, "black"},
-         {lang_file->options_key4, x, middle + 210, 20, "black"},
-         {lang_file->options_key5, x, middle + 240, 20, "black"}},
-        {{"1", MARKER_X, 324}, {"2", MARKER_X, 354}, {"3", MARKER_X, 414}}};
-    drawMenu(g, layout, cpu->getOptionsItem());
+        {row(t.options_line1, 1), row(fullscreenLine, 3), row(gridLine, 4), row(t.options_line4, 6),
+         row(t.options_controls, 8, ROW_SIZE, "blue"), row(t.options_key1, 9), row(t.options_key2, 10),
+         row(t.options_key3, 11), row(t.options_key4, 12), row(t.options_key5, 13)},
+        {markerAt("1", 3), markerAt("2", 4), markerAt("3", 6)}};
+    drawMenu(g, menu, cpu->getOptionsItem());
 }
 
 void DifferentScreens::about(SDLGraphics* g) {
-    const int x = B_WIDTH / 2 - 450, middle = B_HEIGHT / 2;
-    const MenuLayout layout{"images/math2.png", 400, 100,
-                            {{lang_file->about_line1, x, middle - 120, 20, "black"},
-                             {lang_file->about_line2, x, middle - 60, 16, "black"},
-                             {lang_file->about_line3, x, middle - 30, 16, "black"},
-                             {lang_file->about_line4, x, middle, 16, "black"},
-                             {lang_file->about_line5, x, middle + 30, 16, "black"},
-                             {lang_file->about_line6, x, middle + 60, 16, "black"},
-                             {lang_file->about_line7, x, middle + 90, 16, "black"}},
-                            {}};
-    drawMenu(g, layout, "");
+    const Language& t = *lang_file;
+    const MenuLayout menu{"images/math2.png", 400, 100,
+                          {row(t.about_line1, 1), row(t.about_line2, 3, SMALL_SIZE), row(t.about_line3, 4, SMALL_SIZE),
+                           row(t.about_line4, 5, SMALL_SIZE), row(t.about_line5, 6, SMALL_SIZE),
+                           row(t.about_line6, 7, SMALL_SIZE), row(t.about_line7, 8, SMALL_SIZE)},
+                          {}};
+    drawMenu(g, menu, "");
 }
 
 void DifferentScreens::part4(SDLGraphics* g, CPU* cpu) {
-    const int x = B_WIDTH / 2 - 450;
-    const MenuLayout layout{"images/math4.png", 410, 120,
-                            {{lang_file->part4_line1, x, 264, 20, "black"},
-                             {lang_file->part4_line2, x, 324, 20, "black"},
-                             {lang_file->part4_line3, x, 354, 20, "black"},
-                             {lang_file->part4_line4, x, 384, 20, "black"},
-                             {lang_file->part4_line5, x, 444, 20, "black"}},
-                            {{"1", MARKER_X, 324}, {"2", MARKER_X, 354}, {"3", MARKER_X, 384}, {"4", MARKER_X, 444}}};
-    drawMenu(g, layout, cpu->getPart4Item());
+    const Language& t = *lang_file;
+    const MenuLayout menu{"images/math4.png", 410, 120,
+                          {row(t.part4_line1, 1), row(t.part4_line2, 3), row(t.part4_line3, 4), row(t.part4_line4, 5),
+                           row(t.part4_line5, 7)},
+                          {markerAt("1", 3), markerAt("2", 4), markerAt("3", 5), markerAt("4", 7)}};
+    drawMenu(g, menu, cpu->getPart4Item());
 }

@@ -8,6 +8,7 @@
 
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
+#include "app/Screens.h"
 
 class SDLGraphics;
 
@@ -16,18 +17,19 @@ struct PanelRow {
     int x, y;
     int size;
     const char* color;
-    const char* item;             // the highlight item of this row, or null
-    std::optional<Field> field;   // the field whose text sits in a box on `row`
-    int row;                      // y of the field's box and of the highlight marker
+    const char* item;  // the highlight item of this row, or null; its field, if any, is in app/ItemFields.h
+    int row;           // y of the item's box and of the highlight marker
+};
+
+struct PlotPanel {
+    Screen screen;
+    std::vector<PanelRow> rows;
 };
 
 // Drawing order: the column, every field box, the texts, then the marker.
-void drawPlotPanel(SDLGraphics* g, const CPU& cpu, const std::vector<PanelRow>& rows, const std::string& item);
-
-// The y at which the marker of `item` is drawn, if a row holds that item.
-std::optional<int> markerRow(const std::vector<PanelRow>& rows, const std::string& item);
+void drawPlotPanel(SDLGraphics* g, const CPU& cpu, const PlotPanel& panel, const std::string& item);
 
 // The panels of the three plot screens.
-const std::vector<PanelRow>& straightLinesPanel();
-const std::vector<PanelRow>& twoPointsPanel();
-const std::vector<PanelRow>& vectorsPanel();
+const PlotPanel& straightLinesPanel();
+const PlotPanel& twoPointsPanel();
+const PlotPanel& vectorsPanel();

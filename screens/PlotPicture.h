@@ -12,15 +12,22 @@ class CPU;
 class SDLGraphics;
 
 struct PlotShape {
-    enum class Kind { Line, Box, Text };
+    enum class Kind { line, box, text };
     Kind kind;
     PointD a, b;             // line ends or box corners; a text's top-left corner is `a`
-    Rgba color;              // lines and boxes
-    std::string text;        // texts, in the named colour `textColor`
-    const char* textColor;
+    Color color;             // lines and boxes
+    std::string text;        // texts, in the named colour `text_color`
+    const char* text_color;
 };
 
 using PlotPicture = std::vector<PlotShape>;
+
+// The three kinds of shape.
+namespace shape {
+PlotShape line(PointD from, PointD to, Color color);
+PlotShape box(PointD a, PointD b, Color color);
+PlotShape text(std::string s, int x, int y, const char* color);
+}  // namespace shape
 
 // Lines and boxes are cut to the window; texts are drawn as they are.
 void drawPicture(SDLGraphics* g, const PlotPicture& picture);

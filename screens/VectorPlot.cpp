@@ -15,9 +15,11 @@ namespace {
 
 using namespace plane;
 
-const Rgba RED{255, 0, 0, 255};
-const Rgba BLUE{0, 0, 255, 255};
-const Rgba GREEN{0, 128, 0, 255};
+using namespace shape;
+using palette::BLUE;
+using palette::GREEN;
+using palette::RED;
+
 const PointD ORIGIN{double(ORIGIN_X), double(ORIGIN_Y)};
 const int TEXT_X = LEFT + 10;
 
@@ -46,23 +48,10 @@ const Arrowhead ARROWHEADS[] = {
     {-1, 0, 10, 10, 10, -10},   // straight left
 };
 
-struct NamedRgba {
-    const char* name;
-    Rgba rgba;
-};
+// Arrowheads are red or blue; any other name draws black.
+Color arrowColor(const std::string& name) { return name == "red" ? RED : name == "blue" ? BLUE : palette::BLACK; }
 
-const NamedRgba ARROW_COLORS[] = {{"red", RED}, {"blue", BLUE}};
-
-Rgba arrowColor(const std::string& name) {
-    for (const NamedRgba& c : ARROW_COLORS)
-        if (name == c.name) return c.rgba;
-    return BLACK;
-}
-
-PlotShape line(PointD from, PointD to, Rgba color) { return {PlotShape::Kind::Line, from, to, color, {}, nullptr}; }
-PlotShape text(std::string s, int y, const char* color) {
-    return {PlotShape::Kind::Text, {double(TEXT_X), double(y)}, {}, {}, std::move(s), color};
-}
+PlotShape textLine(std::string s, int y, const char* color) { return text(std::move(s), TEXT_X, y, color); }
 
 PointD atOffset(double dx, double dy) { return {LEFT + dx, TOP + dy}; }
 
@@ -85,14 +74,14 @@ PlotPicture vectorsPicture(const CPU& cpu, const VectorValues& v) {
     PlotPicture picture;
     if (second) {
         picture.push_back(line(ORIGIN, end2, GREEN));
-        picture.push_back(text(cpu.StringDoubleStringDoubleString("suma = ", v.m1, "w1 + ", v.m2, "w2"), TOP + 90, "green"));
+        picture.push_back(textLine(cpu.StringDoubleStringDoubleString("suma = ", v.m1, "w1 + ", v.m2, "w2"), TOP + 90, "green"));
     }
     picture.push_back(line(ORIGIN, end1, RED));
-    picture.push_back(text(cpu.DoubleStringDoubleStringDoubleString(v.m1, "w1 = [", v.x1 * v.m1, " , ", v.y1 * v.m1, "]"),
+    picture.push_back(textLine(cpu.DoubleStringDoubleStringDoubleString(v.m1, "w1 = [", v.x1 * v.m1, " , ", v.y1 * v.m1, "]"),
                            TOP + 30, "red"));
     if (second) {
         picture.push_back(line(end1, end2, BLUE));
-        picture.push_back(text(cpu.DoubleStringDoubleStringDoubleString(v.m2, "w2 = [", v.x2 * v.m2, " , ", v.y2 * v.m2, "]"),
+        picture.push_back(textLine(cpu.DoubleStringDoubleStringDoubleString(v.m2, "w2 = [", v.x2 * v.m2, " , ", v.y2 * v.m2, "]"),
                                TOP + 60, "blue"));
     }
     return picture;
@@ -110,7 +99,7 @@ int tipOffset(double offset) { return static_cast<int>(std::clamp(offset, -FAR_A
 
 void DifferentScreens::drawVectorArrows(SDLGraphics* g, CPU*, double x, double y, double mb, int vecX, int vecY,
                                         std::string color) {
-    const Rgba rgba = arrowColor(color);
+    const Color rgba = arrowColor(color);
     for (const SegmentD& stroke : arrowheadStrokes(x, y, mb, atOffset(vecX, vecY)))
         drawClippedLine(g->getScreen(), stroke.from, stroke.to, rgba);
 }

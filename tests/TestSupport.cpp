@@ -3,6 +3,8 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -29,46 +31,53 @@ void closeGraphics() { g_window.reset(); }
 
 void clearFrame() { graphics().beginScene(); }
 
-Rgb pixel(SDL_Surface* surface, int x, int y) {
-    if (x < 0 || y < 0 || x >= surface->w || y >= surface->h) return Rgb{-1, -1, -1};
+std::vector<Rgb> capture(SDL_Surface* surface, int x0, int y0, int x1, int y1) {
+    std::vector<Rgb> pixels;
     SDL_LockSurface(surface);
     const int bpp = surface->format->BytesPerPixel;
-    const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
-    Uint32 value = 0;
-    switch (bpp) {
-    case 1: value = *p; break;
-    case 2: value = *reinterpret_cast<const Uint16*>(p); break;
-    case 3: value = p[0] | p[1] << 8 | p[2] << 16; break;
-    default: value = *reinterpret_cast<const Uint32*>(p); break;
-    }
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            if (x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
+                pixels.push_back(Rgb{-1, -1, -1});
+                continue;
+            }
+            const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
+            Uint32 value = 0;
+            std::memcpy(&value, p, std::min(bpp, 4));
+            Uint8 r, g, b;
+            SDL_GetRGB(value, surface->format, &r, &g, &b);
+            pixels.push_back(Rgb{r, g, b});
+        }
     SDL_UnlockSurface(surface);
-    Uint8 r, g, b;
-    SDL_GetRGB(value, surface->format, &r, &g, &b);
-    return Rgb{r, g, b};
+    return pixels;
 }
+
+std::vector<Rgb> capture(int x0, int y0, int x1, int y1) { return capture(graphics().getScreen(), x0, y0, x1, y1); }
+
+Rgb pixel(SDL_Surface* surface, int x, int y) { return capture(surface, x, y, x + 1, y + 1)[0]; }
 
 Rgb pixel(int x, int y) { return pixel(graphics().getScreen(), x, y); }
 
 int countPixels(int x0, int y0, int x1, int y1, Rgb color) {
-    int count = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (pixel(x, y) == color) ++count;
-    return count;
+    const std::vector<Rgb> pixels = capture(x0, y0, x1, y1);
+    return static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
 }
 
 bool anyPixelOtherThan(int x0, int y0, int x1, int y1, Rgb background) {
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (pixel(x, y) != background) return true;
-    return false;
+    return countPixels(x0, y0, x1, y1, background) != (x1 - x0) * (y1 - y0);
 }
 
-void useEnglish() {
+void useLanguage(const std::string& name) {
     if (!lang_file) lang_file = new Language();
-    lang_file->ChangeToEnglish();
-    language = "English";
+    if (name == "Polish")
+        lang_file->ChangeToPolish();
+    else
+        lang_file->ChangeToEnglish();
+    language = name == "Polish" ? "Polish" : "English";
 }
+
+void useEnglish() { useLanguage("English"); }
+void usePolish() { useLanguage("Polish"); }
 
 double processorMilliseconds() {
     timespec now{};
@@ -76,25 +85,38 @@ double processorMilliseconds() {
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
-PrivateRunFolder::PrivateRunFolder(const std::string& name)
+TemporaryFolder::TemporaryFolder(const std::string& name)
     : home_(std::filesystem::current_path()),
       folder_(std::filesystem::temp_directory_path() / ("calcora-" + name + "-" + std::to_string(getpid()))) {
-    namespace fs = std::filesystem;
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    fs::create_directory_symlink(home_ / "images", folder_ / "images");
-    fs::create_symlink(home_ / "ARIAL.TTF", folder_ / "ARIAL.TTF");
-    fs::current_path(folder_);
+    removeAll();
+    std::filesystem::create_directories(folder_);
+    std::filesystem::current_path(folder_);
 }
 
-PrivateRunFolder::~PrivateRunFolder() {
+TemporaryFolder::~TemporaryFolder() {
     std::filesystem::current_path(home_);
+    removeAll();
+}
+
+// Made writable first: a test may have closed a folder inside.
+void TemporaryFolder::removeAll() {
+    namespace fs = std::filesystem;
     std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
+    if (!fs::exists(folder_, ignored)) return;
+    for (auto& entry : fs::recursive_directory_iterator(folder_, ignored))
+        if (entry.is_directory(ignored) && !entry.is_symlink(ignored))
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(folder_, ignored);
+}
+
+PrivateRunFolder::PrivateRunFolder(const std::string& name) : TemporaryFolder(name) {
+    namespace fs = std::filesystem;
+    fs::create_directory_symlink(home() / "images", path() / "images");
+    fs::create_symlink(home() / "ARIAL.TTF", path() / "ARIAL.TTF");
 }
 
 std::string PrivateRunFolder::results() const {
-    std::ifstream in(folder_ / "results.txt");
+    std::ifstream in(path() / "results.txt");
     std::stringstream all;
     all << in.rdbuf();
     return all.str();

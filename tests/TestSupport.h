@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "gfx/SDLGraphics.h"
 
@@ -37,22 +38,32 @@ SDLGraphics& graphics();
 void closeGraphics();
 // Clears the frame to white, as every frame starts.
 void clearFrame();
+// The pixels of the box [x0, x1) by [y0, y1), row by row, under one lock of
+// the surface; pixels outside it read as (-1, -1, -1).
+std::vector<Rgb> capture(SDL_Surface* surface, int x0, int y0, int x1, int y1);
+std::vector<Rgb> capture(int x0, int y0, int x1, int y1);  // of the test window
 Rgb pixel(int x, int y);
 Rgb pixel(SDL_Surface* surface, int x, int y);
 // How many pixels of the rectangle [x0, x1) by [y0, y1) have this colour.
 int countPixels(int x0, int y0, int x1, int y1, Rgb color);
 // Whether any pixel of the rectangle differs from `background`.
 bool anyPixelOtherThan(int x0, int y0, int x1, int y1, Rgb background);
-// Loads the English texts (and names the language English).
+// Loads the texts of "English" or "Polish" and names the language so.
+void useLanguage(const std::string& name);
 void useEnglish();
+void usePolish();
 
-// A fresh calculator's solution for these values, as a screen asks for it.
+// A fresh calculator run on these values, as a screen runs it; its solution.
 template <class Calculator, class... Values>
-std::string answer(Values... values) {
+Calculator solved(Values... values) {
     Calculator p;
     p.setSolution("");
     p.calculate(values...);
-    return p.getSolution();
+    return p;
+}
+template <class Calculator, class... Values>
+std::string answer(Values... values) {
+    return solved<Calculator>(values...).getSolution();
 }
 
 // Processor time this thread has used, in milliseconds: unlike the clock,
@@ -75,21 +86,30 @@ double processorMillisecondsOf(Run run, double limit, Restore restore) {
     return std::min(first, processorMilliseconds() - start);
 }
 
-// While alive, the working directory is a fresh folder of its own, so
-// results.txt stays private; the run folder's images and font are linked in,
-// so drawing works as there. The folder goes when the object does.
-class PrivateRunFolder {
+// While alive, the working directory is a fresh, empty folder of its own;
+// it goes, with all it holds, when the object does.
+class TemporaryFolder {
 public:
-    explicit PrivateRunFolder(const std::string& name);
-    ~PrivateRunFolder();
-    PrivateRunFolder(const PrivateRunFolder&) = delete;
-    PrivateRunFolder& operator=(const PrivateRunFolder&) = delete;
+    explicit TemporaryFolder(const std::string& name);
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
-    // The whole of results.txt, "" when there is none.
-    std::string results() const;
+    const std::filesystem::path& path() const { return folder_; }
+    const std::filesystem::path& home() const { return home_; }  // the working directory before
 
 private:
+    void removeAll();
     std::filesystem::path home_, folder_;
+};
+
+// A temporary folder with the run folder's images and font linked in, so
+// drawing works as there and results.txt stays private.
+class PrivateRunFolder : public TemporaryFolder {
+public:
+    explicit PrivateRunFolder(const std::string& name);
+    // The whole of results.txt, "" when there is none.
+    std::string results() const;
 };
 
 }  // namespace testsupport

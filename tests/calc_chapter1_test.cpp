@@ -19,17 +19,14 @@
 #include "calc/Program6.h"
 #include "calc/Program7.h"
 
+using namespace calc;
+
 namespace {
 
 using I = std::int64_t;
 
-template <class P, class... Args> P solved(Args... args) {
-    P program;
-    program.setSolution("");
-    program.calculate(I(args)...);
-    return program;
-}
-template <class P, class... Args> std::string text(Args... args) { return solved<P>(args...).getSolution(); }
+using testsupport::solved;
+template <class P, class... Args> std::string text(Args... args) { return testsupport::answer<P>(I(args)...); }
 template <class P> FiveLines linesOf(const P& p) {
     return {p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3(), p.getSolutionLine4(), p.getSolutionLine5()};
 }
@@ -54,7 +51,7 @@ TEST_F(Chapter1, RemainderTexts) {
              {9, 1, "9 = 1 * 9 + 0"}, {9999999999, 7, "9999999999 = 7 * 1428571428 + 3"},
              {12, 0, "Division by zero is not allowed"}})
         EXPECT_EQ(text<Program1>(n, k), expected);
-    lang_file->ChangeToPolish();
+    testsupport::usePolish();
     EXPECT_EQ(text<Program1>(0, 0), "Nie mozna dzielic przez zero");
 }
 
@@ -76,7 +73,7 @@ TEST_F(Chapter1, GcdAndLcmTexts) {
         EXPECT_EQ(after(text<Program5>(n, k), "is: "), gcd) << n << ", " << k;
         EXPECT_EQ(after(text<Program6>(n, k), "is: "), lcm) << n << ", " << k;
     }
-    lang_file->ChangeToPolish();
+    testsupport::usePolish();
     EXPECT_EQ(text<Program5>(12, 18), "Najwiekszy wspolny dzielnik liczb 12 i 18 wynosi: 6");
     EXPECT_EQ(text<Program6>(4, 6), "Najmniejsza wspolna wielokrotnosc liczb 4 i 6 wynosi: 12");
 }
@@ -98,7 +95,7 @@ TEST_F(Chapter1, FactorisationTexts) {
              {9998000099, "99989 x 99991"}, {9999999999, "3 x 3 x 11 x 41 x 271 x 9091"}})
         EXPECT_EQ(after(text<Program3>(n), "to: "), expected) << n;
     EXPECT_EQ(text<Program3>(0) + "|" + text<Program3>(1), "Incorrect data|Incorrect data");
-    lang_file->ChangeToPolish();
+    testsupport::usePolish();
     EXPECT_EQ(text<Program3>(12), "Dzielniki pierwsze 12 wynosza: 2 x 2 x 3");
     EXPECT_EQ(text<Program3>(1), "Niewlasciwe dane");
 }
@@ -122,7 +119,7 @@ TEST_F(Chapter1, DivisibilityLines) {
     EXPECT_EQ(solved<Program4>(9999999990).getSolutionLine2(), "2: yes    3: yes    4: no    5: yes    8: no    9: yes    11: no    12: no    15: yes    18: yes    ");
     EXPECT_EQ(solved<Program4>(0).getSolutionLine2().find("no"), std::string::npos);
     EXPECT_EQ(solved<Program4>(1).getSolutionLine2().find("yes"), std::string::npos);
-    lang_file->ChangeToPolish();
+    testsupport::usePolish();
     EXPECT_EQ(solved<Program4>(10).getSolutionLine2(), "2: tak    3: nie    4: nie    5: tak    8: nie    9: nie    11: nie    12: nie    15: nie    18: nie    ");
 }
 
@@ -135,7 +132,7 @@ TEST_F(Chapter1, PrimeListingTexts) {
     Program2 tooFar = solved<Program2>(0, 1000001);
     EXPECT_EQ(linesOf(tooFar), (FiveLines{"Enter numbers from 0 to 1000000", "", "", "", ""}));
     EXPECT_EQ(tooFar.getSolution(), "Enter numbers from 0 to 1000000");
-    lang_file->ChangeToPolish();
+    testsupport::usePolish();
     EXPECT_EQ(text<Program2>(1, 10), "Ilosc liczb pierwszych: 4;     2, 3, 5, 7, ");
     EXPECT_EQ(text<Program2>(5, 9999999999), "Wpisz liczby od 0 do 1000000");
 }
@@ -171,7 +168,7 @@ TEST_F(Chapter1, GoldbachTexts) {
     }
     EXPECT_EQ(linesOf(solved<Program7>(11)), (FiveLines{"There are no solutions", "", "", "", ""}));
     EXPECT_EQ(text<Program7>(11), "11 = ");
-    lang_file->ChangeToPolish();
+    testsupport::usePolish();
     EXPECT_EQ(solved<Program7>(11).getSolutionLine1(), "Nie ma rozwiazan");
     EXPECT_EQ(solved<Program7>(3).getSolutionLine1(), "Wpisz liczbe n z przedzialu 4<=n<=2500");
 }
@@ -194,7 +191,7 @@ TEST_F(Chapter1, GoldbachPairsArePrimeSumsAndCutAt115) {
 TEST_F(Chapter1, FreshCalculatorsAreEmptyAndTextsKeepTheirLanguage) {
     EXPECT_EQ(Program7().getSolutionLine1() + Program2().getSolution() + Program4().getSolutionLine2(), "");
     Program5 gcd = solved<Program5>(12, 18);
-    lang_file->ChangeToPolish();
+    testsupport::usePolish();
     EXPECT_EQ(gcd.getSolution(), "Greatest common divisor of numbers 12 i 18 is: 6");
 }
 

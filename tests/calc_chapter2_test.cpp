@@ -14,21 +14,21 @@
 #include "calc/Program8.h"
 #include "calc/Program9.h"
 
+using namespace calc;
+
 namespace {
 
 using Lines = std::vector<std::string>;
 
 class Chapter2 : public ::testing::Test {
 protected:
-    void SetUp() override { setUpLanguage(); }
-    void TearDown() override { setUpLanguage(); }
+    void SetUp() override { testsupport::useEnglish(); }
+    void TearDown() override { testsupport::useEnglish(); }
 };
 
 template <class Calculator>
 Lines fourLines(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
-    Calculator p;
-    p.setSolution("");
-    p.calculate(a, b, c, d);
+    const Calculator p = testsupport::solved<Calculator>(a, b, c, d);
     return {p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3(), p.getSolutionLine4()};
 }
 
@@ -66,7 +66,7 @@ TEST_F(Chapter2, FourOperationsRefuseZeroDenominatorsAndDivisionByZero) {
     EXPECT_EQ(fourLines<Program8>(0, 5, 0, 7),
               (Lines{"0/5 + 0/7 = 0/35     ", "0/5 - 0/7 = 0/35     ", "0/5 * 0/7 = 0/35     ", lang_file->error_division_by_zero}));
     EXPECT_EQ(fourLines<Program10>(0, 5, 0, 3)[3], lang_file->error_division_by_zero);
-    switchLanguage();
+    testsupport::usePolish();
     EXPECT_EQ(fourLines<Program10>(1, 2, 0, 3)[3], "Nie mozna dzielic przez zero");
 }
 
@@ -105,16 +105,14 @@ TEST_F(Chapter2, EqualityIsExact) {
     EXPECT_EQ(answer<Program11>(9999999999, 9999999998, 9999999998, 9999999997), lang_file->program11_2);
     for (auto zero : {answer<Program11>(1, 0, 2, 0), answer<Program11>(0, 0, 0, 0), answer<Program11>(1, 1, 1, 0)})
         EXPECT_EQ(zero, lang_file->error_zero_denominator);
-    switchLanguage();
+    testsupport::usePolish();
     EXPECT_EQ(answer<Program11>(1, 2, 2, 4), "Dwa ulamki przedstawiaja te sama liczbe wymierna");
     EXPECT_EQ(answer<Program11>(2, 3, 3, 4), "Dwa ulamki nie przedstawiaja tej samej liczby wymiernej");
 }
 
 TEST_F(Chapter2, SixFractionsTwoToALine) {
     auto lines = [](std::vector<std::int64_t> v) {
-        Program12 p;
-        p.setSolution("");
-        p.calculate(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]);
+        const auto p = testsupport::solved<Program12>(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]);
         return Lines{p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3()};
     };
     EXPECT_EQ(lines({2, 4, 6, 9, 10, 5, 7, 7, 0, 3, 12, 8}),
@@ -124,7 +122,7 @@ TEST_F(Chapter2, SixFractionsTwoToALine) {
               "Fraction 1: The denominator cannot be 0     Fraction 2: 1/2     ");
     EXPECT_EQ(lines({1, 0, 3, 6, 5, 10, 0, 0, 1000003, 2000006, 9, 0})[2],
               "Fraction 5: 1/2     Fraction 6: The denominator cannot be 0     ");
-    switchLanguage();
+    testsupport::usePolish();
     EXPECT_EQ(lines({1, 2, 4, 6, 1, 1, 1, 1, 1, 1, 1, 1})[0], "Ulamek 1: 1/2     Ulamek 2: 2/3     ");
 }
 

@@ -14,12 +14,14 @@
 #include "calc/Program15.h"
 #include "calc/Program16.h"
 
+using namespace calc;
+
 namespace {
 
 class Chapter3 : public ::testing::Test {
 protected:
-    void SetUp() override { setUpLanguage(); }
-    void TearDown() override { setUpLanguage(); }
+    void SetUp() override { testsupport::useEnglish(); }
+    void TearDown() override { testsupport::useEnglish(); }
 };
 
 using testsupport::answer;
@@ -38,7 +40,7 @@ TEST_F(Chapter3, MixedFractions) {
     EXPECT_EQ(mixed(-7, 3), "Mixed fraction: -2 1/3");
     EXPECT_EQ(mixed(5, 0), lang_file->error_zero_denominator);
     EXPECT_EQ(mixed(0, 0), lang_file->error_zero_denominator);
-    switchLanguage();
+    testsupport::usePolish();
     EXPECT_EQ(mixed(10, 7), "Ulamek mieszany: 1 3/7");
 }
 
@@ -56,7 +58,7 @@ TEST_F(Chapter3, RecurringDecimalsOfOtherFormsAreRefused) {
     for (const char* typed : {"5", "0.5", "0.[]", "0.[3", "0.[3]]", "0.[3]4", "0..[3]", "0.1.[3]", "[3].0", "0[.3]",
                               "0.[[3]", "0.[3[4]]", ".[]", "[", "]", ".", "0.[3.]", ""})
         EXPECT_EQ(decimal(typed), "Write the decimal like 0.12[857]") << typed;
-    switchLanguage();
+    testsupport::usePolish();
     EXPECT_EQ(decimal("0.[]"), "Zapisz ulamek tak jak 0.12[857]");
 }
 
@@ -122,7 +124,7 @@ TEST_F(Chapter3, ComparisonIsExact) {
     EXPECT_EQ(answer<Program15>(-1, -2, 1, 3), "Fraction 1 is greater.");
     for (auto zero : {answer<Program15>(1, 0, 5, 1), answer<Program15>(0, 0, 1, 2), answer<Program15>(1, 2, 2, 0)})
         EXPECT_EQ(zero, lang_file->error_zero_denominator);
-    switchLanguage();
+    testsupport::usePolish();
     EXPECT_EQ(answer<Program15>(3, 4, 2, 3), "Ulamek 1 jest wiekszy.");
     EXPECT_EQ(answer<Program15>(1, 3, 1, 2), "Ulamek 2 jest wiekszy.");
     EXPECT_EQ(answer<Program15>(2, 4, 1, 2), "Ulamki 1 i 2 sa rowne.");
@@ -157,7 +159,7 @@ TEST_F(Chapter3, EgyptianAnswersLongerThanTheLineAreRefused) {
               " 32/143 = 1/5 + 1/43 + 1/1922 + 1/8441699 + 1/166278649573704 + 1/41472883956081813852742845720");
     EXPECT_EQ(egyptian(106, 142), "The answer is too long to show");  // would be 96
     EXPECT_EQ(egyptian(9999999997, 9999999999), "The answer is too long to show");  // would be 13954
-    switchLanguage();
+    testsupport::usePolish();
     EXPECT_EQ(egyptian(106, 142), "Odpowiedz jest za dluga, by ja pokazac");
 }
 

@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "app/CPU.h"
+#include "app/Screens.h"
 #include "input/Input2.h"
 
 namespace {
@@ -14,9 +15,9 @@ struct PlotScreen {
 };
 
 const PlotScreen PLOT_SCREENS[] = {
-    {"part4 program1", &CPU::getPart4Program1Item, &CPU::setPart4Program1Item, 7},
-    {"part4 program2", &CPU::getPart4Program2Item, &CPU::setPart4Program2Item, 5},
-    {"part4 program3", &CPU::getPart4Program3Item, &CPU::setPart4Program3Item, 7},
+    {screenName(Screen::part4_program1), &CPU::getPart4Program1Item, &CPU::setPart4Program1Item, 7},
+    {screenName(Screen::part4_program2), &CPU::getPart4Program2Item, &CPU::setPart4Program2Item, 5},
+    {screenName(Screen::part4_program3), &CPU::getPart4Program3Item, &CPU::setPart4Program3Item, 7},
 };
 
 class Chapter4Keys : public ::testing::Test {
@@ -47,16 +48,16 @@ TEST_F(Chapter4Keys, RingsOfItemsEscapeUpOneLevelBackToTheStart) {
         EXPECT_EQ(cpu.getCurrentMenu(), s.name);
         cpu.setPart4Item("2");
         press({SDLK_ESCAPE});
-        EXPECT_EQ(cpu.getCurrentMenu(), "part4");
+        EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::part4));
         EXPECT_EQ(cpu.getPart4Item(), "2");
         show(s, s.items);
         press({SDLK_RETURN});
-        EXPECT_EQ(cpu.getCurrentMenu(), "start screen");
+        EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
         EXPECT_EQ((cpu.*s.item)(), std::to_string(s.items));  // kept for the next visit
     }
-    cpu.setCurrentMenu("part4");
+    cpu.setCurrentMenu(screenName(Screen::part4));
     press({SDLK_1, SDLK_DELETE, SDLK_UP, SDLK_RETURN});  // the menu types nothing
-    EXPECT_EQ(cpu.getCurrentMenu(), "part4 program1");
+    EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::part4_program1));
     EXPECT_EQ(cpu.getPart4Program3_multiply_by1(), "1");
 }
 

@@ -10,7 +10,9 @@
 
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
+#include "app/Screens.h"
 #include "input/Input2.h"
+#include "input/KeyTables.h"
 
 namespace {
 
@@ -138,7 +140,7 @@ const std::vector<Move> CHAPTER3 = {
     {"back",         "calculate3",   STAY,           STAY,           STAY},
 };
 
-struct Screen {
+struct ScreenUnderTest {
     const char* name;
     std::string (CPU::*getItem)() const;
     void (CPU::*setItem)(std::string);
@@ -151,36 +153,36 @@ const char* const DIGITS = "0123456789";
 const char* const SIGNED_DECIMAL = "0123456789.-";
 
 // Every screen with a highlight.
-const std::vector<Screen>& screens() {
-    static const std::vector<Screen> all = {
-        {"start screen", &CPU::getMenuItem, &CPU::setMenuItem, &START_SCREEN, "", {}},
-        {"options menu", &CPU::getOptionsItem, &CPU::setOptionsItem, &OPTIONS, "", {}},
-        {"part4", &CPU::getPart4Item, &CPU::setPart4Item, &CHAPTER4_MENU, "", {}},
-        {"part1", &CPU::getPart1Item, &CPU::setPart1Item, &CHAPTER1, DIGITS, {}},
-        {"part2", &CPU::getPart2Item, &CPU::setPart2Item, &CHAPTER2, DIGITS, {}},
-        {"part3", &CPU::getPart3Item, &CPU::setPart3Item, &CHAPTER3, DIGITS, {}},
-        {"part4 program1", &CPU::getPart4Program1Item, &CPU::setPart4Program1Item, &SEVEN_ROW_PLOT, SIGNED_DECIMAL,
+const std::vector<ScreenUnderTest>& screens() {
+    static const std::vector<ScreenUnderTest> all = {
+        {screenName(Screen::start_screen), &CPU::getMenuItem, &CPU::setMenuItem, &START_SCREEN, "", {}},
+        {screenName(Screen::options_menu), &CPU::getOptionsItem, &CPU::setOptionsItem, &OPTIONS, "", {}},
+        {screenName(Screen::part4), &CPU::getPart4Item, &CPU::setPart4Item, &CHAPTER4_MENU, "", {}},
+        {screenName(Screen::part1), &CPU::getPart1Item, &CPU::setPart1Item, &CHAPTER1, DIGITS, {}},
+        {screenName(Screen::part2), &CPU::getPart2Item, &CPU::setPart2Item, &CHAPTER2, DIGITS, {}},
+        {screenName(Screen::part3), &CPU::getPart3Item, &CPU::setPart3Item, &CHAPTER3, DIGITS, {}},
+        {screenName(Screen::part4_program1), &CPU::getPart4Program1Item, &CPU::setPart4Program1Item, &SEVEN_ROW_PLOT, SIGNED_DECIMAL,
          {Field::part4_program1_a1, Field::part4_program1_b1, Field::part4_program1_a2, Field::part4_program1_b2,
           Field::part4_program1_a3, Field::part4_program1_b3}},
-        {"part4 program2", &CPU::getPart4Program2Item, &CPU::setPart4Program2Item, &FIVE_ROW_PLOT, SIGNED_DECIMAL,
+        {screenName(Screen::part4_program2), &CPU::getPart4Program2Item, &CPU::setPart4Program2Item, &FIVE_ROW_PLOT, SIGNED_DECIMAL,
          {Field::part4_program2_x1, Field::part4_program2_y1, Field::part4_program2_x2, Field::part4_program2_y2}},
-        {"part4 program3", &CPU::getPart4Program3Item, &CPU::setPart4Program3Item, &SEVEN_ROW_PLOT, SIGNED_DECIMAL,
+        {screenName(Screen::part4_program3), &CPU::getPart4Program3Item, &CPU::setPart4Program3Item, &SEVEN_ROW_PLOT, SIGNED_DECIMAL,
          {Field::part4_program3_x1, Field::part4_program3_y1, Field::part4_program3_x2, Field::part4_program3_y2,
           Field::part4_program3_multiply_by1, Field::part4_program3_multiply_by2}},
     };
     return all;
 }
 
-const Screen& screenNamed(const std::string& name) {
-    for (const Screen& s : screens())
+const ScreenUnderTest& underTest(const std::string& name) {
+    for (const ScreenUnderTest& s : screens())
         if (name == s.name) return s;
     throw std::invalid_argument(name);
 }
 
-bool isChapter(const Screen& s) { return s.numberedFields.empty() && *s.accepts; }
+bool isChapter(const ScreenUnderTest& s) { return s.numberedFields.empty() && *s.accepts; }
 
 // The field an item of a screen names, if any.
-std::optional<Field> fieldOf(const Screen& s, const std::string& item) {
+std::optional<Field> fieldOf(const ScreenUnderTest& s, const std::string& item) {
     if (isChapter(s)) return fieldNamed(std::string(s.name) + "_" + item);
     for (std::size_t i = 0; i < s.numberedFields.size(); ++i)
         if (item == std::to_string(i + 1)) return s.numberedFields[i];
@@ -188,8 +190,8 @@ std::optional<Field> fieldOf(const Screen& s, const std::string& item) {
 }
 
 // Whether a character typed on that item goes into its field.
-bool accepted(const Screen& s, const std::string& item, char c) {
-    if (std::string(s.name) == "part3" && item == "program2_n" && std::string(".[]").find(c) != std::string::npos)
+bool accepted(const ScreenUnderTest& s, const std::string& item, char c) {
+    if (std::string(s.name) == screenName(Screen::part3) && item == "program2_n" && std::string(".[]").find(c) != std::string::npos)
         return true;
     return std::string(s.accepts).find(c) != std::string::npos;
 }
@@ -254,11 +256,11 @@ void change(Snapshot& s, const std::string& name, const std::string& value) {
     ADD_FAILURE() << "no " << name << " in the snapshot";
 }
 
-std::string itemName(const Screen& s) {
+std::string itemName(const ScreenUnderTest& s) {
     const std::string name = s.name;
-    if (name == "start screen") return "menu_item";
-    if (name == "options menu") return "options_item";
-    if (name == "part4") return "part4_item";
+    if (name == screenName(Screen::start_screen)) return "menu_item";
+    if (name == screenName(Screen::options_menu)) return "options_item";
+    if (name == screenName(Screen::part4)) return "part4_item";
     if (name.rfind("part4 ", 0) == 0) return "part4_" + name.substr(6) + "_item";
     return name + "_item";
 }
@@ -291,7 +293,7 @@ protected:
     void press(std::initializer_list<SDLKey> keys) {
         for (SDLKey key : keys) press(key);
     }
-    void show(const Screen& s, const std::string& item) {
+    void show(const ScreenUnderTest& s, const std::string& item) {
         cpu.setCurrentMenu(s.name);
         (cpu.*s.setItem)(item);
     }
@@ -310,26 +312,32 @@ protected:
 
 // --- Moving the highlight ---------------------------------------------------
 
+// The program's own tables: each item once, every move to an item of the
+// same screen, the start-up highlight among them.
 TEST_F(Dispatcher, EachTableNamesEveryItemOfItsScreenOnce) {
-    const std::pair<const char*, std::size_t> counts[] = {
-        {"start screen", 8}, {"options menu", 3}, {"part4", 4},          {"part1", 17},          {"part2", 32},
-        {"part3", 14},       {"part4 program1", 7}, {"part4 program2", 5}, {"part4 program3", 7},
+    const std::pair<Screen, std::size_t> counts[] = {
+        {Screen::start_screen, 8}, {Screen::options_menu, 3}, {Screen::part4, 4}, {Screen::part1, 17},
+        {Screen::part2, 32}, {Screen::part3, 14}, {Screen::part4_program1, 7}, {Screen::part4_program2, 5},
+        {Screen::part4_program3, 7}, {Screen::about_menu, 0},
     };
-    for (const auto& [name, count] : counts) {
-        const Screen& s = screenNamed(name);
+    for (const auto& [screen, count] : counts) {
+        const ScreenKeys& keys = screenKeysFor(screen);
+        const char* name = screenName(screen);
         std::set<std::string> items;
-        for (const Move& m : *s.moves) EXPECT_TRUE(items.insert(m.item).second) << name << " " << m.item;
+        for (const NavRow& m : keys.moves) EXPECT_TRUE(items.insert(m.item).second) << name << " " << m.item;
         EXPECT_EQ(items.size(), count) << name;
-        for (const Move& m : *s.moves)
+        for (const NavRow& m : keys.moves)
             for (const char* to : {m.up, m.down, m.left, m.right})
                 EXPECT_TRUE(!to || items.count(to)) << name << ": " << m.item << " leads to unknown " << to;
-        EXPECT_TRUE(items.count((CPU().*s.getItem)())) << name << " starts on an item it does not have";
+        if (keys.get_item) {
+            EXPECT_TRUE(items.count((CPU().*keys.get_item)())) << name << " starts on an item it does not have";
+        }
     }
 }
 
 TEST_F(Dispatcher, EveryArrowKeyFromEveryItemLeadsWhereTheLayoutSays) {
     const SDLKey arrows[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
-    for (const Screen& s : screens())
+    for (const ScreenUnderTest& s : screens())
         for (const Move& m : *s.moves) {
             const char* targets[] = {m.up, m.down, m.left, m.right};
             for (int k = 0; k < 4; ++k) {
@@ -346,7 +354,7 @@ TEST_F(Dispatcher, EveryArrowKeyFromEveryItemLeadsWhereTheLayoutSays) {
 
 TEST_F(Dispatcher, ArrowKeysChangeNothingOnTheAboutScreen) {
     fillStore();
-    cpu.setCurrentMenu("about menu");
+    cpu.setCurrentMenu(screenName(Screen::about_menu));
     const Snapshot before = snapshot(cpu);
     press({SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT});
     EXPECT_EQ(differences(snapshot(cpu), before), "");
@@ -364,11 +372,11 @@ TEST_F(Dispatcher, LongWalksFollowTheRings) {
     press(SDLK_LEFT);
     EXPECT_EQ(cpu.getMenuItem(), "1");  // not back to "5"
 
-    cpu.setCurrentMenu("part4 program2");
+    cpu.setCurrentMenu(screenName(Screen::part4_program2));
     for (int i = 0; i < 5; ++i) press(SDLK_DOWN);
     EXPECT_EQ(cpu.getPart4Program2Item(), "1");
 
-    cpu.setCurrentMenu("part1");
+    cpu.setCurrentMenu(screenName(Screen::part1));
     press({SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT});
     EXPECT_EQ(cpu.getPart1Item(), "program2_to");
     press(SDLK_RIGHT);
@@ -377,26 +385,26 @@ TEST_F(Dispatcher, LongWalksFollowTheRings) {
 
 TEST_F(Dispatcher, HighlightsAndValuesSurviveLeavingAScreen) {
     press({SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN});  // chapter 4
-    ASSERT_EQ(cpu.getCurrentMenu(), "part4");
+    ASSERT_EQ(cpu.getCurrentMenu(), screenName(Screen::part4));
     press({SDLK_DOWN, SDLK_RETURN});
-    ASSERT_EQ(cpu.getCurrentMenu(), "part4 program2");
+    ASSERT_EQ(cpu.getCurrentMenu(), screenName(Screen::part4_program2));
     press({SDLK_DOWN, SDLK_3});
     press(SDLK_ESCAPE);
-    EXPECT_EQ(cpu.getCurrentMenu(), "part4");
+    EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::part4));
     EXPECT_EQ(cpu.getPart4Item(), "2");
     press(SDLK_ESCAPE);
-    EXPECT_EQ(cpu.getCurrentMenu(), "start screen");
+    EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
     EXPECT_EQ(cpu.getMenuItem(), "4");
     press({SDLK_RETURN, SDLK_RETURN});
-    EXPECT_EQ(cpu.getCurrentMenu(), "part4 program2");
+    EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::part4_program2));
     EXPECT_EQ(cpu.getPart4Program2Item(), "2");
     EXPECT_EQ(cpu.getPart4Program2_y1(), "3");
 
-    cpu.setCurrentMenu("part1");
+    cpu.setCurrentMenu(screenName(Screen::part1));
     cpu.setPart1Item("back");
     press(SDLK_RETURN);
-    EXPECT_EQ(cpu.getCurrentMenu(), "start screen");
-    cpu.setCurrentMenu("part1");
+    EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
+    cpu.setCurrentMenu(screenName(Screen::part1));
     EXPECT_EQ(cpu.getPart1Item(), "back");
 }
 
@@ -404,10 +412,10 @@ TEST_F(Dispatcher, HighlightsAndValuesSurviveLeavingAScreen) {
 
 TEST_F(Dispatcher, EscapeGoesUpOneLevel) {
     const std::pair<const char*, const char*> escapes[] = {
-        {"start screen", "start screen"}, {"options menu", "start screen"}, {"about menu", "start screen"},
-        {"part1", "start screen"},        {"part2", "start screen"},        {"part3", "start screen"},
-        {"part4", "start screen"},        {"part4 program1", "part4"},      {"part4 program2", "part4"},
-        {"part4 program3", "part4"},      {"no such screen", "no such screen"},
+        {screenName(Screen::start_screen), screenName(Screen::start_screen)}, {screenName(Screen::options_menu), screenName(Screen::start_screen)}, {screenName(Screen::about_menu), screenName(Screen::start_screen)},
+        {screenName(Screen::part1), screenName(Screen::start_screen)},        {screenName(Screen::part2), screenName(Screen::start_screen)},        {screenName(Screen::part3), screenName(Screen::start_screen)},
+        {screenName(Screen::part4), screenName(Screen::start_screen)},        {screenName(Screen::part4_program1), screenName(Screen::part4)},      {screenName(Screen::part4_program2), screenName(Screen::part4)},
+        {screenName(Screen::part4_program3), screenName(Screen::part4)},      {"no such screen", "no such screen"},
     };
     for (const auto& [from, to] : escapes) {
         cpu = CPU();
@@ -422,8 +430,8 @@ TEST_F(Dispatcher, EscapeGoesUpOneLevel) {
 }
 
 TEST_F(Dispatcher, SpaceSwitchesTheLanguageOnEveryScreenAndNothingElse) {
-    const char* const names[] = {"start screen", "options menu", "about menu", "part1", "part2", "part3", "part4",
-                                 "part4 program1", "part4 program2", "part4 program3", "no such screen"};
+    const char* const names[] = {screenName(Screen::start_screen), screenName(Screen::options_menu), screenName(Screen::about_menu), screenName(Screen::part1), screenName(Screen::part2), screenName(Screen::part3), screenName(Screen::part4),
+                                 screenName(Screen::part4_program1), screenName(Screen::part4_program2), screenName(Screen::part4_program3), "no such screen"};
     for (const char* name : names) {
         cpu = CPU();
         fillStore();
@@ -443,7 +451,7 @@ TEST_F(Dispatcher, SpaceSwitchesTheLanguageOnEveryScreenAndNothingElse) {
 
 TEST_F(Dispatcher, EnterOnTheStartScreenOpensTheChosenScreen) {
     const std::pair<const char*, const char*> entries[] = {
-        {"1", "part1"}, {"2", "part2"}, {"3", "part3"}, {"4", "part4"}, {"5", "options menu"}, {"6", "about menu"},
+        {"1", screenName(Screen::part1)}, {"2", screenName(Screen::part2)}, {"3", screenName(Screen::part3)}, {"4", screenName(Screen::part4)}, {"5", screenName(Screen::options_menu)}, {"6", screenName(Screen::about_menu)},
     };
     for (const auto& [item, screen] : entries) {
         cpu = CPU();
@@ -468,7 +476,7 @@ TEST_F(Dispatcher, EnterOnTheLanguageItemSwitchesLikeSpace) {
     press(SDLK_RETURN);
     EXPECT_EQ(language, "Polish");
     EXPECT_EQ(lang_file->start_screen_line7, "Wyjscie");
-    EXPECT_EQ(cpu.getCurrentMenu(), "start screen");
+    EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
     EXPECT_EQ(cpu.getMenuItem(), "8");
     press({SDLK_UP, SDLK_DOWN});
     EXPECT_EQ(cpu.getMenuItem(), "8");
@@ -478,7 +486,7 @@ TEST_F(Dispatcher, EnterOnTheLanguageItemSwitchesLikeSpace) {
 }
 
 TEST_F(Dispatcher, OptionsToggleTheirOwnFlags) {
-    cpu.setCurrentMenu("options menu");
+    cpu.setCurrentMenu(screenName(Screen::options_menu));
     press(SDLK_RETURN);
     EXPECT_TRUE(cpu.getFullscreen());
     EXPECT_TRUE(cpu.getChangedDisplayMode());
@@ -499,25 +507,25 @@ TEST_F(Dispatcher, OptionsToggleTheirOwnFlags) {
 
     press(SDLK_DOWN);
     press(SDLK_RETURN);
-    EXPECT_EQ(cpu.getCurrentMenu(), "start screen");
+    EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
 }
 
 TEST_F(Dispatcher, EnterOnAboutReturnsToTheStartScreen) {
     fillStore();
-    cpu.setCurrentMenu("about menu");
+    cpu.setCurrentMenu(screenName(Screen::about_menu));
     Snapshot expected = snapshot(cpu);
-    change(expected, "current_menu", "start screen");
+    change(expected, "current_menu", screenName(Screen::start_screen));
     press(SDLK_RETURN);
     EXPECT_EQ(differences(snapshot(cpu), expected), "");
 }
 
 TEST_F(Dispatcher, EnterOnTheChapterFourMenuOpensAPlotOrGoesBack) {
     const std::pair<const char*, const char*> entries[] = {
-        {"1", "part4 program1"}, {"2", "part4 program2"}, {"3", "part4 program3"}, {"4", "start screen"},
+        {"1", screenName(Screen::part4_program1)}, {"2", screenName(Screen::part4_program2)}, {"3", screenName(Screen::part4_program3)}, {"4", screenName(Screen::start_screen)},
     };
     for (const auto& [item, screen] : entries) {
         cpu = CPU();
-        cpu.setCurrentMenu("part4");
+        cpu.setCurrentMenu(screenName(Screen::part4));
         cpu.setPart4Item(item);
         press(SDLK_RETURN);
         EXPECT_EQ(cpu.getCurrentMenu(), screen) << item;
@@ -527,20 +535,20 @@ TEST_F(Dispatcher, EnterOnTheChapterFourMenuOpensAPlotOrGoesBack) {
 // Chapters 1 to 3: a button requests its exercise, "back" leaves, a field does
 // nothing; plot screens: the last item leaves for the start screen.
 TEST_F(Dispatcher, EnterOnEveryItemOfTheExerciseScreens) {
-    const std::pair<const char*, int> buttons[] = {{"part1", 7}, {"part2", 5}, {"part3", 4}};
+    const std::pair<const char*, int> buttons[] = {{screenName(Screen::part1), 7}, {screenName(Screen::part2), 5}, {screenName(Screen::part3), 4}};
     for (const auto& [name, count] : buttons) {
         int seen = 0;
-        for (const Move& m : *screenNamed(name).moves) {
+        for (const Move& m : *underTest(name).moves) {
             cpu = CPU();
             fillStore();
-            show(screenNamed(name), m.item);
+            show(underTest(name), m.item);
             Snapshot expected = snapshot(cpu);
             const std::string item = m.item;
             if (item.rfind("calculate", 0) == 0) {
                 change(expected, "solve_this_program", std::string(name) + "_program" + item.substr(9));
                 ++seen;
             } else if (item == "back") {
-                change(expected, "current_menu", "start screen");
+                change(expected, "current_menu", screenName(Screen::start_screen));
             }
             press(SDLK_RETURN);
             EXPECT_EQ(differences(snapshot(cpu), expected), "") << name << " " << item;
@@ -548,14 +556,14 @@ TEST_F(Dispatcher, EnterOnEveryItemOfTheExerciseScreens) {
         EXPECT_EQ(seen, count) << name;
     }
     const std::pair<const char*, const char*> backItems[] = {
-        {"part4 program1", "7"}, {"part4 program2", "5"}, {"part4 program3", "7"}};
+        {screenName(Screen::part4_program1), "7"}, {screenName(Screen::part4_program2), "5"}, {screenName(Screen::part4_program3), "7"}};
     for (const auto& [name, back] : backItems)
-        for (const Move& m : *screenNamed(name).moves) {
+        for (const Move& m : *underTest(name).moves) {
             cpu = CPU();
             fillStore();
-            show(screenNamed(name), m.item);
+            show(underTest(name), m.item);
             Snapshot expected = snapshot(cpu);
-            if (std::string(m.item) == back) change(expected, "current_menu", "start screen");
+            if (std::string(m.item) == back) change(expected, "current_menu", screenName(Screen::start_screen));
             press(SDLK_RETURN);
             EXPECT_EQ(differences(snapshot(cpu), expected), "") << name << " " << m.item;
         }
@@ -564,7 +572,7 @@ TEST_F(Dispatcher, EnterOnEveryItemOfTheExerciseScreens) {
 // --- Typing and Delete ----------------------------------------------------------
 
 TEST_F(Dispatcher, EachFieldTakesOnlyItsOwnCharacters) {
-    for (const Screen& s : screens())
+    for (const ScreenUnderTest& s : screens())
         for (const Move& m : *s.moves)
             for (const TypingKey& t : TYPING_KEYS) {
                 cpu = CPU();
@@ -579,14 +587,14 @@ TEST_F(Dispatcher, EachFieldTakesOnlyItsOwnCharacters) {
 }
 
 TEST_F(Dispatcher, KeysOutsideTheKeyListDoNothingAnywhere) {
-    std::vector<std::pair<const char*, std::string>> places = {{"about menu", ""}, {"no such screen", ""}};
-    for (const Screen& s : screens())
+    std::vector<std::pair<const char*, std::string>> places = {{screenName(Screen::about_menu), ""}, {"no such screen", ""}};
+    for (const ScreenUnderTest& s : screens())
         for (const Move& m : *s.moves) places.emplace_back(s.name, m.item);
     for (const auto& [name, item] : places) {
         cpu = CPU();
         fillStore();
         cpu.setCurrentMenu(name);
-        if (!item.empty()) (cpu.*screenNamed(name).setItem)(item);
+        if (!item.empty()) (cpu.*underTest(name).setItem)(item);
         const Snapshot before = snapshot(cpu);
         for (int k = 0; k < SDLK_LAST; ++k) {
             const SDLKey key = static_cast<SDLKey>(k);
@@ -607,21 +615,21 @@ TEST_F(Dispatcher, RecognisedKeysDoNothingOnAnUnknownScreenButSpace) {
 }
 
 TEST_F(Dispatcher, TypedTextsKeepTheirOrder) {
-    show(screenNamed("part3"), "program2_n");
+    show(underTest(screenName(Screen::part3)), "program2_n");
     press({SDLK_0, SDLK_COMMA, SDLK_3, SDLK_LEFTBRACKET, SDLK_6, SDLK_RIGHTBRACKET});
     EXPECT_EQ(cpu.getPart3Program2_n(), "0.3[6]");
     press(SDLK_DELETE);
     press({SDLK_0, SDLK_PERIOD, SDLK_1, SDLK_2, SDLK_LEFTBRACKET, SDLK_8, SDLK_5, SDLK_7, SDLK_RIGHTBRACKET});
     EXPECT_EQ(cpu.getPart3Program2_n(), "0.12[857]");
 
-    show(screenNamed("part4 program1"), "1");
+    show(underTest(screenName(Screen::part4_program1)), "1");
     press({SDLK_MINUS, SDLK_0, SDLK_COMMA, SDLK_5});
     EXPECT_EQ(cpu.getPart4Program1_a1(), "-0.5");
-    show(screenNamed("part4 program2"), "4");
+    show(underTest(screenName(Screen::part4_program2)), "4");
     press({SDLK_3, SDLK_MINUS});
     EXPECT_EQ(cpu.getPart4Program2_y2(), "3-");
 
-    show(screenNamed("part4 program3"), "5");
+    show(underTest(screenName(Screen::part4_program3)), "5");
     press(SDLK_2);
     EXPECT_EQ(cpu.getPart4Program3_multiply_by1(), "12");
     press({SDLK_DELETE, SDLK_2});
@@ -629,17 +637,17 @@ TEST_F(Dispatcher, TypedTextsKeepTheirOrder) {
 }
 
 TEST_F(Dispatcher, TheEleventhCharacterIsDropped) {
-    show(screenNamed("part1"), "program1_n");
+    show(underTest(screenName(Screen::part1)), "program1_n");
     press({SDLK_1, SDLK_2, SDLK_3, SDLK_4, SDLK_5, SDLK_6, SDLK_7, SDLK_8, SDLK_9, SDLK_0, SDLK_5});
     EXPECT_EQ(cpu.getPart1Program1_n(), "1234567890");
-    show(screenNamed("part4 program2"), "1");
+    show(underTest(screenName(Screen::part4_program2)), "1");
     for (int i = 0; i < 12; ++i) press(SDLK_MINUS);
     EXPECT_EQ(cpu.getPart4Program2_x1(), "----------");
 }
 
 TEST_F(Dispatcher, DeleteEmptiesOnlyTheHighlightedField) {
-    std::vector<std::pair<const char*, std::string>> places = {{"about menu", ""}, {"no such screen", ""}};
-    for (const Screen& s : screens())
+    std::vector<std::pair<const char*, std::string>> places = {{screenName(Screen::about_menu), ""}, {"no such screen", ""}};
+    for (const ScreenUnderTest& s : screens())
         for (const Move& m : *s.moves) places.emplace_back(s.name, m.item);
     for (const auto& [name, item] : places) {
         cpu = CPU();
@@ -647,7 +655,7 @@ TEST_F(Dispatcher, DeleteEmptiesOnlyTheHighlightedField) {
         cpu.setCurrentMenu(name);
         Snapshot expected = snapshot(cpu);
         if (!item.empty()) {
-            const Screen& s = screenNamed(name);
+            const ScreenUnderTest& s = underTest(name);
             (cpu.*s.setItem)(item);
             expected = snapshot(cpu);
             if (auto field = fieldOf(s, item)) change(expected, fieldName(*field), "");
@@ -662,15 +670,15 @@ TEST_F(Dispatcher, DeleteEmptiesOnlyTheHighlightedField) {
 TEST_F(Dispatcher, ValueEntryOperationsAppendToTheNamedField) {
     using Operation = void (Input2::*)(CPU*, std::string);
     const std::pair<const char*, Operation> operations[] = {
-        {"part1", &Input2::part1_enter_value},
-        {"part2", &Input2::part2_enter_value},
-        {"part3", &Input2::part3_enter_value},
-        {"part4 program1", &Input2::part4_program1_enter_value},
-        {"part4 program2", &Input2::part4_program2_enter_value},
-        {"part4 program3", &Input2::part4_program3_enter_value},
+        {screenName(Screen::part1), &Input2::part1_enter_value},
+        {screenName(Screen::part2), &Input2::part2_enter_value},
+        {screenName(Screen::part3), &Input2::part3_enter_value},
+        {screenName(Screen::part4_program1), &Input2::part4_program1_enter_value},
+        {screenName(Screen::part4_program2), &Input2::part4_program2_enter_value},
+        {screenName(Screen::part4_program3), &Input2::part4_program3_enter_value},
     };
     for (const auto& [name, operation] : operations) {
-        const Screen& s = screenNamed(name);
+        const ScreenUnderTest& s = underTest(name);
         for (const Move& m : *s.moves) {
             cpu = CPU();
             (cpu.*s.setItem)(m.item);  // the start screen stays shown

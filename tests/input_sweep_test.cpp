@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "app/ItemFields.h"
+#include "app/OutputToTextFile.h"
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
 #include "calc/Exact.h"
@@ -19,6 +21,8 @@
 #include <boost/multiprecision/miller_rabin.hpp>
 #include "calc/PrimeSieve.h"
 #include "screens/ExerciseScreen.h"
+
+using namespace calc;
 
 using namespace testsupport;
 
@@ -325,7 +329,7 @@ void egyptianFractions(const Typed& t, const Answer& a) {
 
 struct Exercise {
     const char* request;
-    const std::vector<SolveStep>& (*steps)();
+    Screen chapter;
     std::vector<Field> fields;
     const char* alphabet;
     void (*check)(const Typed&, const Answer&);
@@ -336,35 +340,35 @@ void PrintTo(const Exercise& exercise, std::ostream* out) { *out << exercise.req
 
 using F = Field;
 const Exercise EXERCISES[] = {
-    {"part1_program1", chapter1Steps, {F::part1_program1_n, F::part1_program1_k}, DIGITS, remainder},
-    {"part1_program2", chapter1Steps, {F::part1_program2_from, F::part1_program2_to}, DIGITS, primeListing},
-    {"part1_program3", chapter1Steps, {F::part1_program3_n}, DIGITS, factorisation},
-    {"part1_program4", chapter1Steps, {F::part1_program4_n}, DIGITS, divisibility},
-    {"part1_program5", chapter1Steps, {F::part1_program5and6_n1, F::part1_program5and6_n2}, DIGITS,
+    {"part1_program1", Screen::part1, {F::part1_program1_n, F::part1_program1_k}, DIGITS, remainder},
+    {"part1_program2", Screen::part1, {F::part1_program2_from, F::part1_program2_to}, DIGITS, primeListing},
+    {"part1_program3", Screen::part1, {F::part1_program3_n}, DIGITS, factorisation},
+    {"part1_program4", Screen::part1, {F::part1_program4_n}, DIGITS, divisibility},
+    {"part1_program5", Screen::part1, {F::part1_program5and6_n1, F::part1_program5and6_n2}, DIGITS,
      greatestCommonDivisor},
-    {"part1_program6", chapter1Steps, {F::part1_program5and6_n1, F::part1_program5and6_n2}, DIGITS,
+    {"part1_program6", Screen::part1, {F::part1_program5and6_n1, F::part1_program5and6_n2}, DIGITS,
      lowestCommonMultiple},
-    {"part1_program7", chapter1Steps, {F::part1_program7_n}, DIGITS, goldbach},
-    {"part2_program1", chapter2Steps,
+    {"part1_program7", Screen::part1, {F::part1_program7_n}, DIGITS, goldbach},
+    {"part2_program1", Screen::part2,
      {F::part2_program1_n1a, F::part2_program1_n1b, F::part2_program1_n2a, F::part2_program1_n2b}, DIGITS,
      operationsUnreduced},
-    {"part2_program2", chapter2Steps, {F::part2_program2_n_a, F::part2_program2_n_b}, DIGITS, reduce},
-    {"part2_program3", chapter2Steps,
+    {"part2_program2", Screen::part2, {F::part2_program2_n_a, F::part2_program2_n_b}, DIGITS, reduce},
+    {"part2_program3", Screen::part2,
      {F::part2_program3_n1a, F::part2_program3_n1b, F::part2_program3_n2a, F::part2_program3_n2b}, DIGITS,
      operationsReduced},
-    {"part2_program4", chapter2Steps,
+    {"part2_program4", Screen::part2,
      {F::part2_program4_n1a, F::part2_program4_n1b, F::part2_program4_n2a, F::part2_program4_n2b}, DIGITS, equality},
-    {"part2_program5", chapter2Steps,
+    {"part2_program5", Screen::part2,
      {F::part2_program5_n1a, F::part2_program5_n1b, F::part2_program5_n2a, F::part2_program5_n2b,
       F::part2_program5_n3a, F::part2_program5_n3b, F::part2_program5_n4a, F::part2_program5_n4b,
       F::part2_program5_n5a, F::part2_program5_n5b, F::part2_program5_n6a, F::part2_program5_n6b},
      DIGITS, sixFractions},
-    {"part3_program1", chapter3Steps, {F::part3_program1_n_a, F::part3_program1_n_b}, DIGITS, mixedFraction},
-    {"part3_program2", chapter3Steps, {F::part3_program2_n}, RECURRING_DECIMAL, recurringDecimal},
-    {"part3_program3", chapter3Steps,
+    {"part3_program1", Screen::part3, {F::part3_program1_n_a, F::part3_program1_n_b}, DIGITS, mixedFraction},
+    {"part3_program2", Screen::part3, {F::part3_program2_n}, RECURRING_DECIMAL, recurringDecimal},
+    {"part3_program3", Screen::part3,
      {F::part3_program3_n1a, F::part3_program3_n1b, F::part3_program3_n2a, F::part3_program3_n2b}, DIGITS,
      comparison},
-    {"part3_program4", chapter3Steps, {F::part3_program4_n_a, F::part3_program4_n_b}, DIGITS, egyptianFractions,
+    {"part3_program4", Screen::part3, {F::part3_program4_n_a, F::part3_program4_n_b}, DIGITS, egyptianFractions,
      wholeNumber},
 };
 
@@ -455,7 +459,7 @@ protected:
         }
         const auto ask = [&] { cpu.setSolveThisProgram(exercise.request); };
         ask();
-        ms = processorMillisecondsOf([&] { runSolveStep(cpu, exercise.steps()); }, SLOWEST_ALLOWED_MS, ask);
+        ms = processorMillisecondsOf([&] { runSolveStep(cpu, exercise.chapter, results); }, SLOWEST_ALLOWED_MS, ask);
         EXPECT_EQ(cpu.getSolveThisProgram(), "solved");
         Answer answer{cpu.getSolution(), {}};
         for (int line = 1; line <= 5; ++line) answer.lines.push_back(cpu.getSolutionLine(line));
@@ -468,8 +472,8 @@ protected:
     }
 
     static bool savesResults(const Exercise& exercise) {
-        for (const SolveStep& step : exercise.steps())
-            if (exercise.request == std::string(step.request)) return step.savesResults;
+        for (const SolveStep& step : solveSteps())
+            if (exercise.request == requestName(*chapterOn(step.chapter), step.exercise)) return step.saves_results;
         return false;
     }
 
@@ -479,6 +483,7 @@ protected:
 
     PrivateRunFolder folder{"sweep"};  // the prime listing and Goldbach write results.txt
     CPU cpu;
+    OutputToTextFile results;
 };
 
 std::string shown(const Typed& typed) {

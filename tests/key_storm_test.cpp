@@ -14,14 +14,13 @@
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
 #include "calc/PrimeSieve.h"
+#include "app/ItemFields.h"
 #include "input/KeyTables.h"
 
 using namespace testsupport;
 
 namespace {
 
-const std::set<std::string> SCREENS = {"start screen", "part1", "part2", "part3", "part4", "part4 program1",
-                                       "part4 program2", "part4 program3", "options menu", "about menu"};
 constexpr int REQUEST_COUNT = 16;
 constexpr double SLOWEST_ALLOWED_MS = 50;
 
@@ -71,7 +70,7 @@ public:
         elsewhere_ = std::discrete_distribution<int>(elsewhere.begin(), elsewhere.end());
     }
     SDLKey next(const std::string& screen) {
-        const KeyRange& range = KEYS[screen == "start screen" ? onStart_(random_) : elsewhere_(random_)];
+        const KeyRange& range = KEYS[screen == screenName(Screen::start_screen) ? onStart_(random_) : elsewhere_(random_)];
         return SDLKey(std::uniform_int_distribution<int>(range.first, range.last)(random_));
     }
     bool alsoRelease() { return std::uniform_int_distribution<int>(0, 19)(random_) == 0; }
@@ -96,11 +95,11 @@ void push(Uint8 type, SDLKey key) {
 }
 
 // The request Enter asks for on this screen and item, when it asks for one:
-// "calculate<N>" on "part<C>" requests "part<C>_program<N>".
-std::string requestOf(const std::string& screen, const std::string& item) {
-    const bool exerciseScreen = screen == "part1" || screen == "part2" || screen == "part3";
-    if (!exerciseScreen || item.rfind("calculate", 0) != 0) return "";
-    return screen + "_program" + item.substr(9);
+// "calculate<N>" of a chapter requests that chapter's exercise N.
+std::string requestOf(Screen screen, const std::string& item) {
+    const Chapter* chapter = chapterOn(screen);
+    if (!chapter || item.rfind("calculate", 0) != 0) return "";
+    return requestName(*chapter, std::stoi(item.substr(9)));
 }
 
 bool panelShowsText(const CPU& cpu) {
@@ -135,8 +134,8 @@ protected:
     void runFrames(bool enter) {
         do {
             const std::string screen = g_cpu->getCurrentMenu();
-            const auto& keys = *screenKeysFor(screen);
-            const std::string request = enter && keys.getItem ? requestOf(screen, (g_cpu->*keys.getItem)()) : "";
+            const auto& keys = screenKeysFor(*screenNamed(screen));
+            const std::string request = enter && keys.get_item ? requestOf(keys.screen, (g_cpu->*keys.get_item)()) : "";
             enter = false;
             const auto wallStart = std::chrono::steady_clock::now();
             const double ms = timedFrame();
@@ -167,13 +166,13 @@ protected:
     void expectSoundStore() {
         for (int f = 0; f < FIELD_COUNT; ++f)
             ASSERT_LE(g_cpu->getField(Field(f)).size(), FIELD_MAX_LENGTH) << fieldName(Field(f));
-        ASSERT_EQ(SCREENS.count(g_cpu->getCurrentMenu()), 1u) << g_cpu->getCurrentMenu();
+        ASSERT_TRUE(screenNamed(g_cpu->getCurrentMenu())) << g_cpu->getCurrentMenu();
         for (const ScreenKeys& keys : allScreenKeys()) {
-            if (!keys.getItem) continue;
-            const std::string item = (g_cpu->*keys.getItem)();
+            if (!keys.get_item) continue;
+            const std::string item = (g_cpu->*keys.get_item)();
             const bool known = std::any_of(keys.moves.begin(), keys.moves.end(),
                                            [&](const NavRow& row) { return item == row.item; });
-            ASSERT_TRUE(known) << "highlight \"" << item << "\" on " << keys.screen;
+            ASSERT_TRUE(known) << "highlight \"" << item << "\" on " << screenName(keys.screen);
         }
         // A request is run by the frame that asked for it: none is ever left waiting.
         const std::string pending = g_cpu->getSolveThisProgram();
@@ -230,7 +229,8 @@ constexpr int KEYS_PER_STORM = 40000;
 TEST_P(KeyStorm, EveryScreenSurvivesAndEveryExerciseIsSolved) {
     storm(GetParam(), KEYS_PER_STORM);
     report(GetParam());
-    for (const std::string& screen : SCREENS) EXPECT_GT(figures.framesPerScreen[screen], 0) << screen;
+    for (int s = 0; s < SCREEN_COUNT; ++s)
+        EXPECT_GT(figures.framesPerScreen[screenName(screenAt(s))], 0) << screenName(screenAt(s));
     EXPECT_EQ(figures.solved.size(), std::size_t(REQUEST_COUNT));
     EXPECT_EQ(figures.answered.size(), std::size_t(REQUEST_COUNT));
 }

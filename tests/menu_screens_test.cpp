@@ -26,25 +26,7 @@ struct Box {
     int x0, y0, x1, y1;  // [x0, x1) by [y0, y1)
 };
 
-// The pixels of a box, row by row, read under one lock of the surface.
-std::vector<Rgb> capture(const Box& b) {
-    SDL_Surface* screen = SDL_GetVideoSurface();
-    std::vector<Rgb> pixels;
-    pixels.reserve(static_cast<std::size_t>(b.x1 - b.x0) * (b.y1 - b.y0));
-    SDL_LockSurface(screen);
-    const int bpp = screen->format->BytesPerPixel;
-    for (int y = b.y0; y < b.y1; ++y)
-        for (int x = b.x0; x < b.x1; ++x) {
-            const Uint8* p = static_cast<const Uint8*>(screen->pixels) + y * screen->pitch + x * bpp;
-            Uint32 value = 0;
-            std::memcpy(&value, p, std::min(bpp, 4));
-            Uint8 r, g, bl;
-            SDL_GetRGB(value, screen->format, &r, &g, &bl);
-            pixels.push_back({r, g, bl});
-        }
-    SDL_UnlockSurface(screen);
-    return pixels;
-}
+std::vector<Rgb> capture(const Box& b) { return testsupport::capture(SDL_GetVideoSurface(), b.x0, b.y0, b.x1, b.y1); }
 
 int count(const Box& b, Rgb color) {
     const std::vector<Rgb> pixels = capture(b);
@@ -271,18 +253,15 @@ TEST_F(MenuScreens, AMissingImageIsReportedOnceAndSkipped) {
 }
 
 TEST_F(MenuScreens, AMissingFontIsReportedOnceAndTextSkipped) {
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    char folder[] = "/tmp/calcora-nofont-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    ASSERT_EQ(chdir(folder), 0);
-    clearFrame();
-    testing::internal::CaptureStderr();
-    g->drawText("no font here", 37, 10, 10, "black");  // a size no screen uses, so not opened yet
-    g->drawText("nor here", 37, 10, 50, "black");
-    const std::string report = testing::internal::GetCapturedStderr();
-    ASSERT_EQ(chdir(previous), 0);
-    rmdir(folder);
+    std::string report;
+    {
+        TemporaryFolder noFont("nofont");
+        clearFrame();
+        testing::internal::CaptureStderr();
+        g->drawText("no font here", 37, 10, 10, "black");  // a size no screen uses, so not opened yet
+        g->drawText("nor here", 37, 10, 50, "black");
+        report = testing::internal::GetCapturedStderr();
+    }
 
     EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;
     EXPECT_NE(report.find("ARIAL.TTF"), std::string::npos) << report;

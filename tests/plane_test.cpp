@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "PlotPixels.h"
+#include "TestSupport.h"
 #include "app/CPU.h"
 #include "gfx/LineClip.h"
 #include "screens/DifferentScreens.h"
@@ -12,7 +12,7 @@
 using namespace testsupport;
 
 TEST(LineClip, KeepsInsideEndsCutsOutsideOnesDropsMisses) {
-    const RectD area{0, 0, 99, 99};
+    const Rect area{0, 0, 99, 99};
     struct Case {
         SegmentD in;
         std::optional<SegmentD> out;
@@ -52,15 +52,15 @@ TEST(LineClip, DrawsLibraryPixelsInsideAndNeverWraps) {
     for (SegmentD l : {SegmentD{{360, 650}, {960, 50}}, SegmentD{{660, 350}, {750, 230}}, SegmentD{{0, 699}, {999, 0}}}) {
         clearFrame();
         lineRGBA(s, Sint16(l.from.x), Sint16(l.from.y), Sint16(l.to.x), Sint16(l.to.y), 255, 0, 0, 255);
-        const int expected = countFast(0, 0, 1000, 700, RED);
+        const int expected = countPixels(0, 0, 1000, 700, RED);
         drawClippedLine(s, l.from, l.to, {0, 0, 255, 255});
-        EXPECT_EQ(countFast(0, 0, 1000, 700, BLUE), expected);
+        EXPECT_EQ(countPixels(0, 0, 1000, 700, BLUE), expected);
     }
     clearFrame();
     drawClippedLine(s, {100, 100}, {65546 + 100, 100}, {255, 0, 0, 255});  // 16 bits would end it at 110
-    EXPECT_EQ(countFast(0, 100, 1000, 101, RED), 900);
+    EXPECT_EQ(countPixels(0, 100, 1000, 101, RED), 900);
     drawClippedBox(s, {65546, 300}, {65550, 304}, {0, 0, 255, 255});
-    EXPECT_EQ(countFast(0, 0, 1000, 700, BLUE), 0);
+    EXPECT_EQ(countPixels(0, 0, 1000, 700, BLUE), 0);
 }
 
 class Plane : public ::testing::Test {
@@ -80,8 +80,8 @@ TEST_F(Plane, WithoutGridHasThinAxesArrowheadsTicksAndLabels) {
     draw(false);
     EXPECT_EQ(screens.moveX, 360);
     EXPECT_EQ(screens.moveY, 50);
-    EXPECT_EQ(countFast(658, 215, 663, 216, BLACK), 1);  // y axis
-    EXPECT_EQ(countFast(515, 348, 516, 353, BLACK), 1);  // x axis
+    EXPECT_EQ(countPixels(658, 215, 663, 216, BLACK), 1);  // y axis
+    EXPECT_EQ(countPixels(515, 348, 516, 353, BLACK), 1);  // x axis
     for (auto [x, y] : {std::pair{655, 55}, {955, 345}, {365, 355}, {656, 320}, {690, 346}})
         EXPECT_EQ(pixel(x, y), BLACK) << x << "," << y;  // arrowheads top, right, left; ticks y = 1, x = 1
     EXPECT_EQ(pixel(390, 215), WHITE);
@@ -94,9 +94,9 @@ TEST_F(Plane, WithoutGridHasThinAxesArrowheadsTicksAndLabels) {
 
 TEST_F(Plane, GridAddsGreyColumnsBlackRowsAndThickAxes) {
     draw(true);
-    EXPECT_EQ(countFast(658, 215, 663, 216, BLACK), 3);
-    EXPECT_EQ(countFast(515, 348, 516, 353, BLACK), 3);
-    EXPECT_EQ(countFast(360, 605, 961, 606, GRAY), 20);   // 21 columns, one under the y axis
-    EXPECT_EQ(countFast(500, 40, 501, 661, BLACK), 23);   // 21 rows 30 apart, the x axis among them
-    EXPECT_EQ(countFast(500, 40, 501, 661, GRAY), 0);
+    EXPECT_EQ(countPixels(658, 215, 663, 216, BLACK), 3);
+    EXPECT_EQ(countPixels(515, 348, 516, 353, BLACK), 3);
+    EXPECT_EQ(countPixels(360, 605, 961, 606, GRAY), 20);   // 21 columns, one under the y axis
+    EXPECT_EQ(countPixels(500, 40, 501, 661, BLACK), 23);   // 21 rows 30 apart, the x axis among them
+    EXPECT_EQ(countPixels(500, 40, 501, 661, GRAY), 0);
 }

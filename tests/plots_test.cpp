@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PlotPixels.h"
+#include "TestSupport.h"
 #include "app/CPU.h"
 #include "screens/DifferentScreens.h"
 #include "screens/PlotPicture.h"
@@ -14,7 +14,7 @@ using Texts = std::vector<std::string>;
 Texts textsOf(const PlotPicture& picture) {
     Texts texts;
     for (const PlotShape& s : picture)
-        if (s.kind == PlotShape::Kind::Text) texts.push_back(s.text);
+        if (s.kind == PlotShape::Kind::text) texts.push_back(s.text);
     return texts;
 }
 
@@ -32,7 +32,7 @@ protected:
     }
     // Red right of the panel (its "Delete" is red), below the plot texts, outside columns [left, right].
     int redOutsideColumns(int left, int right) {
-        return countFast(320, 160, left, 700, RED) + countFast(std::max(320, right + 1), 160, 1000, 700, RED);
+        return countPixels(320, 160, left, 700, RED) + countPixels(std::max(320, right + 1), 160, 1000, 700, RED);
     }
     SDLGraphics& g = graphics();
     CPU cpu;
@@ -57,8 +57,8 @@ TEST_F(Plots, StraightLinesRunFromEdgeToEdgeOfThePlane) {
     EXPECT_TRUE(anyPixelOtherThan(370, 80, 440, 96, WHITE));
     type({{Field::part4_program1_a1, "3"}});  // beyond the plane's top and bottom to the window's edge
     draw(&DifferentScreens::part4_program1);
-    EXPECT_GT(countFast(768, 20, 773, 21, RED), 0);
-    EXPECT_GT(countFast(548, 680, 553, 681, RED), 0);
+    EXPECT_GT(countPixels(768, 20, 773, 21, RED), 0);
+    EXPECT_GT(countPixels(548, 680, 553, 681, RED), 0);
 }
 
 TEST_F(Plots, SteepOrHugeValuesStayOnTheTrueLineAndNeverWrap) {
@@ -67,7 +67,7 @@ TEST_F(Plots, SteepOrHugeValuesStayOnTheTrueLineAndNeverWrap) {
         type({{Field::part4_program1_a1, a}});
         draw(&DifferentScreens::part4_program1);
         EXPECT_EQ(redOutsideColumns(655, 665), 0) << a;
-        EXPECT_GT(countFast(655, 600, 666, 601, RED), 0) << a;
+        EXPECT_GT(countPixels(655, 600, 666, 601, RED), 0) << a;
     }
     type({{Field::part4_program1_a1, "0"}, {Field::part4_program1_b1, "9999999999"}});  // far above
     draw(&DifferentScreens::part4_program1);
@@ -80,14 +80,14 @@ TEST_F(Plots, LineThroughTwoPoints) {
     draw(&DifferentScreens::part4_program2);
     EXPECT_EQ(pixel(720, 200), RED);  // (2, 5)
     EXPECT_EQ(pixel(600, 440), RED);  // (-2, -3)
-    EXPECT_EQ(countFast(658, 318, 663, 323, BLUE) + countFast(688, 258, 693, 263, BLUE), 50);
+    EXPECT_EQ(countPixels(658, 318, 663, 323, BLUE) + countPixels(688, 258, 693, 263, BLUE), 50);
     EXPECT_TRUE(anyPixelOtherThan(370, 70, 440, 86, WHITE));
 
     type({{Field::part4_program2_x1, "2"}, {Field::part4_program2_x2, "2"}, {Field::part4_program2_y2, "5"}});
     draw(&DifferentScreens::part4_program2);
     for (int y : {50, 100, 400, 650}) EXPECT_EQ(pixel(720, y), RED) << y;
     EXPECT_EQ(redOutsideColumns(720, 720), 0);
-    EXPECT_EQ(countFast(718, 318, 723, 323, BLUE) + countFast(718, 198, 723, 203, BLUE), 50);
+    EXPECT_EQ(countPixels(718, 318, 723, 323, BLUE) + countPixels(718, 198, 723, 203, BLUE), 50);
     EXPECT_FALSE(anyPixelOtherThan(370, 70, 440, 86, WHITE));
 
     for (Field f : {Field::part4_program2_x1, Field::part4_program2_y1, Field::part4_program2_x2,
@@ -96,7 +96,7 @@ TEST_F(Plots, LineThroughTwoPoints) {
     draw(&DifferentScreens::part4_program2);  // the y axis and one marker at the origin
     EXPECT_EQ(pixel(660, 100), RED);
     EXPECT_EQ(redOutsideColumns(660, 660), 0);
-    EXPECT_EQ(countFast(640, 330, 680, 370, BLUE), 25);
+    EXPECT_EQ(countPixels(640, 330, 680, 370, BLUE), 25);
 }
 
 TEST_F(Plots, VectorTextsAndWhenTheSecondVectorShows) {
@@ -136,7 +136,7 @@ TEST_F(Plots, VectorsOnThePlane) {
     draw(&DifferentScreens::part4_program3);
     for (auto [x, y] : {std::pair{660, 350}, {705, 290}, {750, 230}, {740, 230}, {750, 240}})
         EXPECT_EQ(pixel(x, y), RED) << x << "," << y;
-    EXPECT_EQ(countFast(320, 0, 1000, 700, BLUE) + countFast(320, 0, 1000, 700, GREEN), 0);
+    EXPECT_EQ(countPixels(320, 0, 1000, 700, BLUE) + countPixels(320, 0, 1000, 700, GREEN), 0);
 
     type({{Field::part4_program3_x2, "2"}, {Field::part4_program3_y2, "-5"}});
     draw(&DifferentScreens::part4_program3);
@@ -145,7 +145,7 @@ TEST_F(Plots, VectorsOnThePlane) {
     EXPECT_EQ(pixel(735, 365), GREEN);  // the sum, halfway
     cpu.clearField(Field::part4_program3_multiply_by2);
     draw(&DifferentScreens::part4_program3);
-    EXPECT_EQ(countFast(320, 160, 1000, 700, BLUE), 0);
+    EXPECT_EQ(countPixels(320, 160, 1000, 700, BLUE), 0);
 
     type({{Field::part4_program3_x1, "2"}, {Field::part4_program3_y1, "0"},
           {Field::part4_program3_multiply_by1, "-1"}});  // flipped: points left, straight-left head
@@ -155,28 +155,28 @@ TEST_F(Plots, VectorsOnThePlane) {
     type({{Field::part4_program3_x1, "9999999999"}, {Field::part4_program3_multiply_by1, "9999999999"}});
     draw(&DifferentScreens::part4_program3);
     EXPECT_EQ(pixel(990, 350), RED);
-    EXPECT_EQ(countFast(320, 160, 1000, 350, RED) + countFast(320, 351, 1000, 700, RED), 0);
+    EXPECT_EQ(countPixels(320, 160, 1000, 350, RED) + countPixels(320, 351, 1000, 700, RED), 0);
 }
 
 TEST_F(Plots, HighlightMarkerSitsOnTheItemsRow) {
-    struct Screen {
+    struct PlotScreen {
         void (DifferentScreens::*draw)(SDLGraphics*, CPU*);
         void (CPU::*setItem)(std::string);
         std::vector<int> rows;  // of items "1", "2", ...
     };
-    const Screen screensToCheck[] = {
+    const PlotScreen screensToCheck[] = {
         {&DifferentScreens::part4_program1, &CPU::setPart4Program1Item, {190, 220, 280, 310, 370, 400, 460}},
         {&DifferentScreens::part4_program2, &CPU::setPart4Program2Item, {220, 250, 310, 340, 400}},
         {&DifferentScreens::part4_program3, &CPU::setPart4Program3Item, {220, 250, 310, 340, 430, 490, 550}},
     };
-    for (const Screen& screen : screensToCheck)
+    for (const PlotScreen& screen : screensToCheck)
         for (std::size_t i = 0; i < screen.rows.size(); ++i) {
             const int y = screen.rows[i];
             (cpu.*screen.setItem)(std::to_string(i + 1));
             draw(screen.draw);
             // The marker is at most 22 pixels tall; nothing else stands in its column.
             EXPECT_TRUE(anyPixelOtherThan(27, y, 57, y + 20, SILVER)) << i + 1 << " at " << y;
-            EXPECT_EQ(countFast(27, 0, 57, 700, SILVER), countFast(27, y, 57, y + 22, SILVER) + 30 * 678);
+            EXPECT_EQ(countPixels(27, 0, 57, 700, SILVER), countPixels(27, y, 57, y + 22, SILVER) + 30 * 678);
         }
     EXPECT_TRUE(anyPixelOtherThan(106, 431, 205, 450, GRAY));   // factor 1 shows its "1"
     EXPECT_FALSE(anyPixelOtherThan(106, 221, 205, 240, GRAY));  // x1 is empty

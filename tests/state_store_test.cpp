@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/CPU.h"
+#include "app/Screens.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ TEST(StateStore, FreshStoreHoldsTheStartValues) {
     EXPECT_FALSE(cpu.getFullscreen());
     EXPECT_FALSE(cpu.getGridlines());
     EXPECT_FALSE(cpu.getChangedDisplayMode());
-    EXPECT_EQ(cpu.getCurrentMenu(), "start screen");
+    EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
     EXPECT_EQ(cpu.getSolveThisProgram(), "");
     EXPECT_EQ(cpu.getSolution(), "");
     for (int n = 1; n <= 5; ++n) EXPECT_EQ(cpu.getSolutionLine(n), "") << n;

@@ -39,54 +39,54 @@ void type(CPU& cpu, std::initializer_list<Typed> values) {
 }
 
 const Shot SHOTS[] = {
-    {"start-en", "English", "start screen", [](CPU&) {}},
-    {"start-pl", "Polish", "start screen", [](CPU&) {}},
-    {"options", "English", "options menu",
+    {"start-en", "English", screenName(Screen::start_screen), [](CPU&) {}},
+    {"start-pl", "Polish", screenName(Screen::start_screen), [](CPU&) {}},
+    {"options", "English", screenName(Screen::options_menu),
      [](CPU& cpu) {
          cpu.setFullscreen(true);  // the flag only: the video mode stays as it is
          cpu.setGridlines(true);
          cpu.setOptionsItem("2");
      }},
-    {"about", "English", "about menu", [](CPU&) {}},
-    {"chapter1-remainder", "English", "part1",
+    {"about", "English", screenName(Screen::about_menu), [](CPU&) {}},
+    {"chapter1-remainder", "English", screenName(Screen::part1),
      [](CPU& cpu) {
          type(cpu, {{Field::part1_program1_n, "17"}, {Field::part1_program1_k, "5"}});
          cpu.setPart1Item("calculate1");
          cpu.setSolveThisProgram("part1_program1");
      }},
-    {"chapter1-primes", "English", "part1",
+    {"chapter1-primes", "English", screenName(Screen::part1),
      [](CPU& cpu) {
          type(cpu, {{Field::part1_program2_from, "1"}, {Field::part1_program2_to, "100"}});
          cpu.setPart1Item("calculate2");
          cpu.setSolveThisProgram("part1_program2");
      }},
-    {"chapter2-operations", "English", "part2",
+    {"chapter2-operations", "English", screenName(Screen::part2),
      [](CPU& cpu) {
          type(cpu, {{Field::part2_program1_n1a, "1"}, {Field::part2_program1_n1b, "2"},
                     {Field::part2_program1_n2a, "1"}, {Field::part2_program1_n2b, "3"}});
          cpu.setPart2Item("calculate1");
          cpu.setSolveThisProgram("part2_program1");
      }},
-    {"chapter3-recurring", "English", "part3",
+    {"chapter3-recurring", "English", screenName(Screen::part3),
      [](CPU& cpu) {
          type(cpu, {{Field::part3_program2_n, "0.12[857]"}});
          cpu.setPart3Item("calculate2");
          cpu.setSolveThisProgram("part3_program2");
      }},
-    {"chapter4-menu", "English", "part4", [](CPU&) {}},
-    {"plot-lines", "English", "part4 program1",
+    {"chapter4-menu", "English", screenName(Screen::part4), [](CPU&) {}},
+    {"plot-lines", "English", screenName(Screen::part4_program1),
      [](CPU& cpu) {
          type(cpu, {{Field::part4_program1_a1, "2"}, {Field::part4_program1_b1, "-1"},
                     {Field::part4_program1_a2, "-0.5"}, {Field::part4_program1_b2, "3"},
                     {Field::part4_program1_a3, "1"}, {Field::part4_program1_b3, "0"}});
          cpu.setGridlines(true);
      }},
-    {"plot-two-points", "English", "part4 program2",
+    {"plot-two-points", "English", screenName(Screen::part4_program2),
      [](CPU& cpu) {
          type(cpu, {{Field::part4_program2_x1, "0"}, {Field::part4_program2_y1, "1"},
                     {Field::part4_program2_x2, "1"}, {Field::part4_program2_y2, "3"}});
      }},
-    {"plot-vectors", "English", "part4 program3",
+    {"plot-vectors", "English", screenName(Screen::part4_program3),
      [](CPU& cpu) {
          // both factors keep their start-up value 1
          type(cpu, {{Field::part4_program3_x1, "3"}, {Field::part4_program3_y1, "4"},

@@ -1,0 +1,28 @@
+#pragma once
+// Which input field each highlight item names, screen by screen, and the
+// chapters' own names. The key dispatcher (typing, Delete) and the screens
+// (drawing a field's value) both read these, so an item and its field are
+// paired in one place only.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CPU.h"
+#include "Screens.h"
+
+// A chapter of exercises solved on request (chapters 1 to 3).
+struct Chapter {
+    Screen screen;
+    const char* prefix;  // of its fields and requests: item "program1_n" names field "part1_program1_n"
+    int exercises;       // its calculate buttons "calculate1" onward
+};
+
+// The three exercise chapters, in order.
+const std::vector<Chapter>& exerciseChapters();
+// The chapter drawn on `screen`, if it is one.
+const Chapter* chapterOn(Screen screen);
+// The solve request of a chapter's exercise: "part1_program3" for chapter 1, exercise 3.
+std::string requestName(const Chapter& chapter, int exercise);
+
+// The input field that `item` names on `screen`, if any.
+std::optional<Field> fieldOfItem(Screen screen, const std::string& item);

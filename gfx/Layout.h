@@ -1,0 +1,28 @@
+#pragma once
+// The numbers every screen is laid out by, named once, and the one rectangle type.
+
+// Corners of a filled box or frame, both included, as SDL_gfx takes them.
+struct Rect {
+    int x1, y1, x2, y2;
+};
+
+namespace layout {
+
+// Screens are laid out on 1024 by 768, the full-screen size, whatever the window's size.
+constexpr int WIDTH = 1024;
+constexpr int HEIGHT = 768;
+
+// The highlight marker of the menus and plot panels, and of the exercise screens.
+constexpr const char* MENU_MARKER = "images/select.png";
+constexpr const char* EXERCISE_MARKER = "images/select2.png";
+constexpr int MARKER_X = 27;  // menus and plot panels draw it at this x
+
+// Menus and plot panels start their texts here.
+constexpr int TEXT_X = WIDTH / 2 - 450;  // 62
+
+// Menu rows: the first at y = 264, each next one 30 pixels lower.
+constexpr int MENU_FIRST_ROW = HEIGHT / 2 - 120;
+constexpr int MENU_ROW_STEP = 30;
+constexpr int menuRow(int row) { return MENU_FIRST_ROW + MENU_ROW_STEP * (row - 1); }
+
+}  // namespace layout

@@ -1,0 +1,115 @@
+// The sixteen calculations of chapters 1 to 3 as rows of one table: which
+// fields each reads and which calculator it runs. One generic function turns
+// the typed texts into the calculator's arguments and its texts into a result.
+#include <type_traits>
+#include <utility>
+
+#include "ExerciseScreen.h"
+#include "calc/Exact.h"
+#include "calc/Program1.h"
+#include "calc/Program10.h"
+#include "calc/Program11.h"
+#include "calc/Program12.h"
+#include "calc/Program13.h"
+#include "calc/Program14.h"
+#include "calc/Program15.h"
+#include "calc/Program16.h"
+#include "calc/Program2.h"
+#include "calc/Program3.h"
+#include "calc/Program4.h"
+#include "calc/Program5.h"
+#include "calc/Program6.h"
+#include "calc/Program7.h"
+#include "calc/Program8.h"
+#include "calc/Program9.h"
+
+using namespace calc;
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// How many values a calculator's `calculate` takes.
+template <class C, class... Args>
+constexpr std::size_t arity(void (C::*)(Args...)) {
+    return sizeof...(Args);
+}
+
+// The recurring decimal is read from its text; every other field is a
+// whole number, read exactly.
+template <class Calculator, std::size_t... I>
+void calculateWith(Calculator& p, const Texts& typed, std::index_sequence<I...>) {
+    if constexpr (std::is_invocable_v<decltype(&Calculator::calculate), Calculator&, std::string>)
+        p.calculate(typed[0]);
+    else
+        p.calculate(fieldValue(typed[I])...);
+}
+
+// The further lines a calculator has: getSolutionLine1 onward, up to five.
+#define CALCORA_HAS_LINE(n)                                                                     \
+    template <class C, class = void>                                                            \
+    struct HasLine##n : std::false_type {};                                                     \
+    template <class C>                                                                          \
+    struct HasLine##n<C, std::void_t<decltype(&C::getSolutionLine##n)>> : std::true_type {};
+CALCORA_HAS_LINE(1)
+CALCORA_HAS_LINE(2)
+CALCORA_HAS_LINE(3)
+CALCORA_HAS_LINE(4)
+CALCORA_HAS_LINE(5)
+#undef CALCORA_HAS_LINE
+
+template <class C>
+std::vector<std::string> linesOf(const C& p) {
+    std::vector<std::string> lines;
+    if constexpr (HasLine1<C>::value) lines.push_back(p.getSolutionLine1());
+    if constexpr (HasLine2<C>::value) lines.push_back(p.getSolutionLine2());
+    if constexpr (HasLine3<C>::value) lines.push_back(p.getSolutionLine3());
+    if constexpr (HasLine4<C>::value) lines.push_back(p.getSolutionLine4());
+    if constexpr (HasLine5<C>::value) lines.push_back(p.getSolutionLine5());
+    return lines;
+}
+
+// A fresh calculator with an empty solution, run only when every field holds text.
+template <class Calculator>
+SolveResult solveWith(const std::optional<Texts>& typed) {
+    Calculator p;
+    p.setSolution("");
+    if (typed) calculateWith(p, *typed, std::make_index_sequence<arity(&Calculator::calculate)>{});
+    return {p.getSolution(), linesOf(p)};
+}
+
+using F = Field;
+using S = Screen;
+
+// The prime listing and the Goldbach check also save their whole text.
+const std::vector<SolveStep> SOLVE_STEPS = {
+    // chapter, exercise, the fields it reads, calculator, saves to results.txt
+    {S::part1, 1, {F::part1_program1_n, F::part1_program1_k}, solveWith<Program1>},
+    {S::part1, 2, {F::part1_program2_from, F::part1_program2_to}, solveWith<Program2>, true},
+    {S::part1, 3, {F::part1_program3_n}, solveWith<Program3>},
+    {S::part1, 4, {F::part1_program4_n}, solveWith<Program4>},
+    {S::part1, 5, {F::part1_program5and6_n1, F::part1_program5and6_n2}, solveWith<Program5>},
+    {S::part1, 6, {F::part1_program5and6_n1, F::part1_program5and6_n2}, solveWith<Program6>},
+    {S::part1, 7, {F::part1_program7_n}, solveWith<Program7>, true},
+    {S::part2, 1, {F::part2_program1_n1a, F::part2_program1_n1b, F::part2_program1_n2a, F::part2_program1_n2b},
+     solveWith<Program8>},
+    {S::part2, 2, {F::part2_program2_n_a, F::part2_program2_n_b}, solveWith<Program9>},
+    {S::part2, 3, {F::part2_program3_n1a, F::part2_program3_n1b, F::part2_program3_n2a, F::part2_program3_n2b},
+     solveWith<Program10>},
+    {S::part2, 4, {F::part2_program4_n1a, F::part2_program4_n1b, F::part2_program4_n2a, F::part2_program4_n2b},
+     solveWith<Program11>},
+    {S::part2, 5,
+     {F::part2_program5_n1a, F::part2_program5_n1b, F::part2_program5_n2a, F::part2_program5_n2b,
+      F::part2_program5_n3a, F::part2_program5_n3b, F::part2_program5_n4a, F::part2_program5_n4b,
+      F::part2_program5_n5a, F::part2_program5_n5b, F::part2_program5_n6a, F::part2_program5_n6b},
+     solveWith<Program12>},
+    {S::part3, 1, {F::part3_program1_n_a, F::part3_program1_n_b}, solveWith<Program13>},
+    {S::part3, 2, {F::part3_program2_n}, solveWith<Program14>},
+    {S::part3, 3, {F::part3_program3_n1a, F::part3_program3_n1b, F::part3_program3_n2a, F::part3_program3_n2b},
+     solveWith<Program15>},
+    {S::part3, 4, {F::part3_program4_n_a, F::part3_program4_n_b}, solveWith<Program16>},
+};
+
+}  // namespace
+
+const std::vector<SolveStep>& solveSteps() { return SOLVE_STEPS; }
