@@ -9,6 +9,15 @@ const Uint8 UNUSED_EVENTS[] = {
     SDL_VIDEORESIZE,
 };
 
+// Chromium reports "-" by its key code 189, which the browser's SDL layer
+// passes on unchanged.
+SDLKey sameOnEveryPlatform(SDLKey key) {
+#ifdef __EMSCRIPTEN__
+    if (key == 189) return SDLK_MINUS;
+#endif
+    return key;
+}
+
 }  // namespace
 
 Input::Input() {
@@ -25,7 +34,7 @@ bool Input::readInput() {
         break;
     case SDL_KEYDOWN:
         if (m_event.key.keysym.sym < KEY_COUNT) m_keysHeld[m_event.key.keysym.sym] = true;
-        keyPressed = m_event.key.keysym.sym;
+        keyPressed = sameOnEveryPlatform(m_event.key.keysym.sym);
         wasKeyPressed = true;
         m_lastEventShows = true;
         break;

@@ -33,13 +33,7 @@ std::optional<RecurringDecimal> parse(const std::string& typed) {
     return parts;
 }
 
-Integer digitsValue(const std::string& digits) { return digits.empty() ? Integer(0) : Integer(digits, 10); }
-
-Integer powerOfTen(std::size_t exponent) {
-    Integer power;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
-    return power;
-}
+Integer digitsValue(const std::string& digits) { return digits.empty() ? Integer(0) : fromDecimal(digits); }
 
 // W.B(A) = W + (B*(10^p - 1) + A) / ((10^p - 1) * 10^k), where the period A
 // has p digits and B has k.

@@ -34,8 +34,11 @@ void Program16::calculate(std::int64_t number1, std::int64_t number2) {
     const int sign = number2 < 0 ? -1 : 1;
     const Fraction reduced = lowestTerms(sign * Integer(number1), sign * Integer(number2));
     Integer whole, numerator;
-    mpz_fdiv_qr(whole.get_mpz_t(), numerator.get_mpz_t(), reduced.numerator.get_mpz_t(),
-                reduced.denominator.get_mpz_t());
+    boost::multiprecision::divide_qr(reduced.numerator, reduced.denominator, whole, numerator);
+    if (numerator < 0) {  // division rounds toward zero; round down instead
+        whole -= 1;
+        numerator += reduced.denominator;
+    }
     if (numerator == 0) return;
 
     std::string answer = " " + text(number1) + "/" + text(number2) + " = ";

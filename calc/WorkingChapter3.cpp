@@ -18,13 +18,7 @@ std::vector<std::string> zeroDenominator(std::int64_t numerator, std::int64_t de
     return {filled(lang_file->working_zero_denominator, {over(numerator, denominator)})};
 }
 
-Integer powerOfTen(std::size_t exponent) {
-    Integer power;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
-    return power;
-}
-
-Integer digitsValue(const std::string& digits) { return digits.empty() ? Integer(0) : Integer(digits, 10); }
+Integer digitsValue(const std::string& digits) { return digits.empty() ? Integer(0) : fromDecimal(digits); }
 
 // "100000x" (the factor 1 is left out: "x").
 std::string timesX(const Integer& factor) { return factor == 1 ? "x" : text(factor) + "x"; }
@@ -113,8 +107,13 @@ Working egyptianWorking(std::int64_t a, std::int64_t b) {
     const int sign = b < 0 ? -1 : 1;
     const Fraction reduced = lowestTerms(sign * Integer(a), sign * Integer(b));
     if (reduced.numerator != sign * Integer(a)) w.steps.push_back(over(a, b) + " = " + text(reduced));
-    Integer whole, numerator;
-    mpz_fdiv_qr(whole.get_mpz_t(), numerator.get_mpz_t(), reduced.numerator.get_mpz_t(), reduced.denominator.get_mpz_t());
+    // The whole part rounded down (the denominator is positive here).
+    Integer whole = reduced.numerator / reduced.denominator;
+    Integer numerator = reduced.numerator % reduced.denominator;
+    if (numerator < 0) {
+        whole -= 1;
+        numerator += reduced.denominator;
+    }
     if (numerator == 0) {
         w.steps.push_back(filled(lang_file->working_egyptian_whole, {text(reduced)}));
         return w;

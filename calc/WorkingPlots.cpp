@@ -36,11 +36,13 @@ std::string rightSide(const Fraction& a, const Fraction& b) {
 // "[6, 8]"
 std::string vectorText(const Fraction& x, const Fraction& y) { return "[" + valueText(x) + ", " + valueText(y) + "]"; }
 
+bool isSquare(const Integer& n) { return n >= 0 && sqrt(n) * sqrt(n) == n; }
+
 // "|[3, 4]| = sqrt(25) = 5": the root is written out when it is a fraction.
 std::string lengthLine(const Fraction& x, const Fraction& y) {
     const Fraction square = plus(times(x, x), times(y, y));
     std::string line = "|" + vectorText(x, y) + "| = sqrt(" + valueText(square) + ")";
-    if (mpz_perfect_square_p(square.numerator.get_mpz_t()) && mpz_perfect_square_p(square.denominator.get_mpz_t()))
+    if (isSquare(square.numerator) && isSquare(square.denominator))
         line += " = " + valueText({sqrt(square.numerator), sqrt(square.denominator)});
     return line;
 }

@@ -81,7 +81,7 @@ TEST_F(Chapter1, GcdAndLcmTexts) {
 TEST_F(Chapter1, GcdTimesLcmIsTheProductAndBothDivide) {
     for (int i = 0; i < 200; ++i) {
         I scale = 1 + upTo(i % 2 ? 99999 : 9), n = scale * (1 + upTo(99999)), k = scale * (1 + upTo(99999));
-        Integer gcd(after(text<Program5>(n, k), "is: ")), lcm(after(text<Program6>(n, k), "is: "));
+        const Integer gcd = fromDecimal(after(text<Program5>(n, k), "is: ")), lcm = fromDecimal(after(text<Program6>(n, k), "is: "));
         EXPECT_TRUE(n % gcd == 0 && k % gcd == 0 && lcm % n == 0 && lcm % k == 0) << n << ", " << k;
         EXPECT_EQ(gcd * lcm, Integer(n) * Integer(k)) << n << ", " << k;
     }

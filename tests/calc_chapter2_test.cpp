@@ -90,7 +90,7 @@ TEST_F(Chapter2, ReducedFractionsKeepTheirValue) {
         const std::int64_t d = (field(random) % (9999999999 / common) + 1) * common;
         const std::string reduced = answer<Program9>(n, d);
         const std::size_t slash = reduced.find('/');
-        const Integer rn(reduced.substr(0, slash), 10), rd(reduced.substr(slash + 1), 10);
+        const Integer rn = fromDecimal(reduced.substr(0, slash)), rd = fromDecimal(reduced.substr(slash + 1));
         EXPECT_EQ(rn * d, rd * n) << reduced;
         EXPECT_EQ(gcd(rn, rd), 1) << reduced;
     }

@@ -72,14 +72,12 @@ void checkRecurringDecimal(const std::string& typed) {
         ASSERT_EQ(result, lang_file->error_recurring_decimal) << typed;
         return;
     }
-    auto number = [](const std::string& digits) { return Integer("0" + digits, 10); };
+    auto number = [](const std::string& digits) { return fromDecimal("0" + digits); };
     const std::string w = parts[1], b = parts[2], a = parts[3];
-    Integer shift, period;
-    mpz_ui_pow_ui(shift.get_mpz_t(), 10, b.size());
-    mpz_ui_pow_ui(period.get_mpz_t(), 10, a.size());
+    const Integer shift = powerOfTen(b.size()), period = powerOfTen(a.size());
     const std::size_t slash = result.find('/');
     ASSERT_NE(slash, std::string::npos) << typed << " gave " << result;
-    const Integer n(result.substr(0, slash), 10), d(result.substr(slash + 1), 10);
+    const Integer n = fromDecimal(result.substr(0, slash)), d = fromDecimal(result.substr(slash + 1));
     ASSERT_EQ(n * shift * (period - 1), d * (number(w + b + a) - number(w + b))) << typed << " gave " << result;
     ASSERT_EQ(gcd(n, d), 1) << typed << " gave " << result;
 }
@@ -174,9 +172,9 @@ Fraction sumOfAnswer(const std::string& expansion) {
     while (terms >> term) {
         const std::size_t slash = term.find('/');
         if (slash == std::string::npos) {
-            numerator += Integer(term, 10) * denominator;
+            numerator += fromDecimal(term) * denominator;
         } else {
-            const Integer unit(term.substr(slash + 1), 10);
+            const Integer unit = fromDecimal(term.substr(slash + 1));
             EXPECT_EQ(term.substr(0, slash), "1") << expansion;
             EXPECT_GT(unit, previousDenominator) << expansion;  // distinct and falling
             previousDenominator = unit;

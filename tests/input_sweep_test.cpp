@@ -20,6 +20,8 @@
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
 #include "calc/Exact.h"
+
+#include <boost/multiprecision/miller_rabin.hpp>
 #include "calc/PrimeSieve.h"
 #include "screens/ExerciseScreen.h"
 
@@ -47,7 +49,7 @@ constexpr double SLOWEST_ALLOWED_MS = 10;
 
 // ---- reading answers -----------------------------------------------------
 
-Integer value(const std::string& digits) { return Integer(digits, 10); }
+Integer value(const std::string& digits) { return fromDecimal(digits); }
 
 bool startsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
 
@@ -64,23 +66,26 @@ std::pair<Integer, Integer> fractionParts(const std::string& text) {
         ADD_FAILURE() << "no fraction in \"" << text << "\"";
         return {0, 1};
     }
-    return {Integer(text.substr(0, slash)), Integer(text.substr(slash + 1))};
+    return {fromDecimal(text.substr(0, slash)), fromDecimal(text.substr(slash + 1))};
 }
 
-mpq_class rational(const Integer& numerator, const Integer& denominator) {
-    mpq_class q(numerator, denominator);
-    q.canonicalize();
-    return q;
-}
+// Exact rationals over the same back end as Integer.
+#ifdef CALCORA_CPP_INT
+using Rational = boost::multiprecision::cpp_rational;
+#else
+using Rational = boost::multiprecision::mpq_rational;
+#endif
 
-void expectLowestTerms(const std::string& written, const mpq_class& expected) {
+Rational rational(const Integer& numerator, const Integer& denominator) { return Rational(numerator) / Rational(denominator); }
+
+void expectLowestTerms(const std::string& written, const Rational& expected) {
     const auto [numerator, denominator] = fractionParts(written);
     ASSERT_NE(denominator, 0) << written;
     EXPECT_EQ(rational(numerator, denominator), expected) << written;
     EXPECT_EQ(gcd(numerator, denominator), 1) << written << " is not in lowest terms";
 }
 
-bool isPrime(const Integer& n) { return mpz_probab_prime_p(n.get_mpz_t(), 30) > 0; }
+bool isPrime(const Integer& n) { return boost::multiprecision::miller_rabin_test(n, 30); }
 
 // A plain sieve of 0..1000000, kept for the whole run.
 const std::vector<bool>& plainSieve() {
@@ -112,11 +117,11 @@ void remainder(const Typed& t, const Answer& a) {
 }
 
 void primeListing(const Typed& t, const Answer& a) {
-    const long from = value(t[0]).get_si();
+    const long from = value(t[0]).convert_to<long>();
     const Integer to = value(t[1]);
     if (to > 1000000) { EXPECT_EQ(a.text, lang_file->error_primes_range); return; }
     std::vector<long> expected;
-    for (long p = from; p <= to.get_si(); ++p)
+    for (long p = from; p <= to.convert_to<long>(); ++p)
         if (plainSieve()[p]) expected.push_back(p);
     std::istringstream in(after(a.text, lang_file->program2));
     std::size_t count = 0;
@@ -132,8 +137,8 @@ void factorisation(const Typed& t, const Answer& a) {
     const Integer n = value(t[0]);
     if (n < 2) { EXPECT_EQ(a.text, lang_file->program3_3); return; }
     Integer product = 1, previous = 0;
-    for (const std::string& written : split(after(a.text, lang_file->program3_1 + n.get_str() + lang_file->program3_2), " x ")) {
-        const Integer factor(written);
+    for (const std::string& written : split(after(a.text, lang_file->program3_1 + n.str() + lang_file->program3_2), " x ")) {
+        const Integer factor = fromDecimal(written);
         EXPECT_TRUE(isPrime(factor)) << a.text;
         EXPECT_LE(previous, factor) << a.text;
         product *= previous = factor;
@@ -152,7 +157,7 @@ void divisibility(const Typed& t, const Answer& a) {
 
 // "<label>n i k<is>result" with the typed values as numbers.
 Integer pairResult(const Typed& t, const Answer& a, const std::string& label, const std::string& is) {
-    return Integer(after(a.text, label + value(t[0]).get_str() + " i " + value(t[1]).get_str() + is));
+    return fromDecimal(after(a.text, label + value(t[0]).str() + " i " + value(t[1]).str() + is));
 }
 
 void greatestCommonDivisor(const Typed& t, const Answer& a) {
@@ -173,11 +178,11 @@ void lowestCommonMultiple(const Typed& t, const Answer& a) {
 
 void goldbach(const Typed& t, const Answer& a) {
     const Integer n = value(t[0]);
-    const std::string pairs = after(a.text, n.get_str() + " = ");
+    const std::string pairs = after(a.text, n.str() + " = ");
     if (n < 4 || n > 2500) { EXPECT_EQ(a.lines[0], lang_file->program7_1); return; }
     std::vector<long> expected, written;
-    for (long p = 2; p <= n.get_si() / 2; ++p)
-        if (plainSieve()[p] && plainSieve()[n.get_si() - p]) expected.push_back(p);
+    for (long p = 2; p <= n.convert_to<long>() / 2; ++p)
+        if (plainSieve()[p] && plainSieve()[n.convert_to<long>() - p]) expected.push_back(p);
     if (expected.empty()) { EXPECT_EQ(a.lines[0], lang_file->program7_2); return; }
     std::istringstream in(pairs);
     long p, q;
@@ -188,7 +193,7 @@ void goldbach(const Typed& t, const Answer& a) {
     EXPECT_EQ(written, expected);
 }
 
-// Lines "a/b op c/d = N/D     " for +, -, *, /, checked against GMP's rationals.
+// Lines "a/b op c/d = N/D     " for +, -, *, /, checked against exact rationals.
 void fourOperations(const Typed& t, const Answer& a, bool reduced) {
     const Integer n1 = value(t[0]), d1 = value(t[1]), n2 = value(t[2]), d2 = value(t[3]);
     if (d1 == 0 || d2 == 0) {
@@ -196,8 +201,8 @@ void fourOperations(const Typed& t, const Answer& a, bool reduced) {
         EXPECT_EQ(a.lines[1] + a.lines[2] + a.lines[3], "");
         return;
     }
-    const mpq_class x = rational(n1, d1), y = rational(n2, d2);
-    const std::string operands = n1.get_str() + "/" + d1.get_str() + " ? " + n2.get_str() + "/" + d2.get_str() + " = ";
+    const Rational x = rational(n1, d1), y = rational(n2, d2);
+    const std::string operands = n1.str() + "/" + d1.str() + " ? " + n2.str() + "/" + d2.str() + " = ";
     const char signs[] = "+-*/";
     for (int k = 0; k < 4; ++k) {
         if (k == 3 && n2 == 0) {
@@ -208,8 +213,8 @@ void fourOperations(const Typed& t, const Answer& a, bool reduced) {
         prefix[prefix.find('?')] = signs[k];
         const std::string result = after(a.lines[k], prefix);
         const auto [numerator, denominator] = fractionParts(result.substr(0, result.find(' ')));
-        const mpq_class expected = k == 0 ? mpq_class(x + y) : k == 1 ? mpq_class(x - y)
-                                  : k == 2 ? mpq_class(x * y) : mpq_class(x / y);
+        const Rational expected = k == 0 ? Rational(x + y) : k == 1 ? Rational(x - y)
+                                  : k == 2 ? Rational(x * y) : Rational(x / y);
         ASSERT_NE(denominator, 0) << a.lines[k];
         EXPECT_EQ(rational(numerator, denominator), expected) << a.lines[k];
         if (reduced) {
@@ -255,7 +260,7 @@ void mixedFraction(const Typed& t, const Answer& a) {
     if (m == 0) { EXPECT_EQ(a.text, lang_file->error_zero_denominator); return; }
     const std::string rest = after(a.text, lang_file->program13);
     const std::size_t blank = rest.find(' ');
-    const Integer whole = blank == std::string::npos ? Integer(0) : Integer(rest.substr(0, blank));
+    const Integer whole = blank == std::string::npos ? Integer(0) : fromDecimal(rest.substr(0, blank));
     const std::string proper = blank == std::string::npos ? rest : rest.substr(blank + 1);
     Integer r = 0, d = m;
     if (!proper.empty()) std::tie(r, d) = fractionParts(proper);
@@ -277,11 +282,8 @@ void recurringDecimal(const Typed& t, const Answer& a) {
     if (!accepted) { EXPECT_EQ(a.text, lang_file->error_recurring_decimal) << s; return; }
     const std::string whole = s.substr(0, point), before = s.substr(point + 1, open - point - 1),
                       period = s.substr(open + 1, close - open - 1);
-    Integer shift, nines;
-    mpz_ui_pow_ui(shift.get_mpz_t(), 10, before.size());
-    mpz_ui_pow_ui(nines.get_mpz_t(), 10, period.size());
-    nines -= 1;
-    const mpq_class expected = rational(whole.empty() ? Integer(0) : value(whole), 1) +
+    const Integer shift = powerOfTen(before.size()), nines = powerOfTen(period.size()) - 1;
+    const Rational expected = rational(whole.empty() ? Integer(0) : value(whole), 1) +
                                rational(before.empty() ? Integer(0) : value(before), shift) +
                                rational(value(period), nines * shift);
     SCOPED_TRACE(s);
@@ -302,10 +304,10 @@ void egyptianFractions(const Typed& t, const Answer& a) {
     const Integer n = value(t[0]), d = value(t[1]);
     if (d == 0) { EXPECT_EQ(a.text, lang_file->error_zero_denominator); return; }
     if (wholeNumber(t) || a.text == lang_file->error_too_long) return;
-    std::vector<std::string> terms = split(after(a.text, " " + n.get_str() + "/" + d.get_str() + " = "), " + ");
-    mpq_class sum = 0;
+    std::vector<std::string> terms = split(after(a.text, " " + n.str() + "/" + d.str() + " = "), " + ");
+    Rational sum = 0;
     if (terms.front().find('/') == std::string::npos) {
-        sum = Integer(terms.front());
+        sum = Rational(fromDecimal(terms.front()));
         terms.erase(terms.begin());
     }
     Integer previous = 0;
