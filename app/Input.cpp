@@ -3,7 +3,7 @@
 namespace {
 
 // Events SDL is told to drop before they reach its queue.
-const Uint8 UNUSED_EVENTS[] = {
+[[maybe_unused]] const SDL_EventType UNUSED_EVENTS[] = {
     SDL_ACTIVEEVENT,     SDL_MOUSEMOTION,     SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_JOYAXISMOTION,
     SDL_JOYBALLMOTION,   SDL_JOYHATMOTION,    SDL_JOYBUTTONDOWN,   SDL_JOYBUTTONUP,   SDL_SYSWMEVENT,
     SDL_VIDEORESIZE,
@@ -20,8 +20,12 @@ SDLKey sameOnEveryPlatform(SDLKey key) {
 
 }  // namespace
 
+// The browser's SDL layer has no SDL_EventState; its queue has no fixed size,
+// and the events the program does not use are taken and dropped there.
 Input::Input() {
-    for (Uint8 type : UNUSED_EVENTS) SDL_EventState(type, SDL_IGNORE);
+#ifndef __EMSCRIPTEN__
+    for (SDL_EventType type : UNUSED_EVENTS) SDL_EventState(type, SDL_IGNORE);
+#endif
 }
 
 bool Input::readInput() {
