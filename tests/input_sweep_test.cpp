@@ -45,7 +45,10 @@ const char* const DIGITS = "0123456789";
 const char* const RECURRING_DECIMAL = "0123456789.[]";
 constexpr unsigned SEED = 20240611;
 constexpr int RANDOM_CASES = 300;
-constexpr double SLOWEST_ALLOWED_MS = 10;
+// A guard against a request that runs away, not a speed target: those are
+// measured in bench/. The prime listing's save now waits for the disk
+// (fsync), whose kernel time counts here too.
+constexpr double SLOWEST_ALLOWED_MS = 100;
 
 // ---- reading answers -----------------------------------------------------
 
