@@ -1,0 +1,118 @@
+// What the web page's live region says: the screen read as a sighted pupil
+// reads it, and only what changed after each key.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "TestSupport.h"
+#include "app/GlobalVariables.h"
+#include "app/OutputToTextFile.h"
+#include "app/Screens.h"
+#include "input/Input2.h"
+#include "screens/ExerciseScreen.h"
+#include "screens/ScreenReading.h"
+
+namespace {
+
+using testsupport::useLanguage;
+
+struct Highlight {
+    Screen screen;
+    std::string (CPU::*get)() const;
+};
+
+const Highlight HIGHLIGHTS[] = {
+    {Screen::start_screen, &CPU::getMenuItem},           {Screen::options_menu, &CPU::getOptionsItem},
+    {Screen::part1, &CPU::getPart1Item},                 {Screen::part2, &CPU::getPart2Item},
+    {Screen::part3, &CPU::getPart3Item},                 {Screen::part4, &CPU::getPart4Item},
+    {Screen::part4_program1, &CPU::getPart4Program1Item}, {Screen::part4_program2, &CPU::getPart4Program2Item},
+    {Screen::part4_program3, &CPU::getPart4Program3Item},
+};
+
+std::string heard(const ScreenReading& r) { return r.group + " / " + r.item; }
+
+class Reading : public ::testing::Test {
+protected:
+    void TearDown() override { useLanguage("English"); }
+
+    // Presses the keys and returns what the page would say after them.
+    std::vector<std::string> after(std::initializer_list<SDLKey> keys) {
+        for (SDLKey key : keys) input.readInputForPressingAKey(key, &cpu, nullptr);
+        const ScreenReading now = readScreen(cpu);
+        std::vector<std::string> said = newlyRead(last, now);
+        last = now;
+        return said;
+    }
+    bool says(const std::vector<std::string>& said, const std::string& text) {
+        return std::find(said.begin(), said.end(), text) != said.end();
+    }
+
+    CPU cpu;
+    Input2 input;
+    ScreenReading last;
+};
+
+}  // namespace
+
+// Every item the arrows reach has a name, and no two items of a screen sound
+// the same (a label taken from the wrong box would), in both languages.
+TEST_F(Reading, EveryItemTheArrowsReachIsNamedAndTellsItselfApart) {
+    for (const char* name : {"English", "Polish"}) {
+        useLanguage(name);
+        for (const Highlight& h : HIGHLIGHTS) {
+            CPU start;
+            start.setCurrentMenu(screenName(h.screen));
+            std::map<std::string, std::string> items;  // item -> what is heard
+            std::vector<CPU> todo{start};
+            while (!todo.empty()) {
+                CPU at = todo.back();
+                todo.pop_back();
+                if (items.count((at.*h.get)())) continue;
+                const ScreenReading r = readScreen(at);
+                items[(at.*h.get)()] = heard(r);
+                EXPECT_FALSE(r.item.empty()) << name << ", " << screenName(h.screen) << ": " << (at.*h.get)();
+                for (SDLKey key : {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT}) {
+                    CPU next = at;
+                    input.readInputForPressingAKey(key, &next, nullptr);
+                    if (next.getCurrentMenu() == start.getCurrentMenu()) todo.push_back(next);
+                }
+            }
+            std::set<std::string> distinct;
+            for (const auto& item : items) distinct.insert(item.second);
+            EXPECT_EQ(distinct.size(), items.size()) << name << ", " << screenName(h.screen);
+        }
+    }
+}
+
+// A pupil's way through one exercise, as heard.
+TEST_F(Reading, SaysTheScreenTheItemTheTypedValueTheAnswerAndTheWorking) {
+    testsupport::PrivateRunFolder folder("reading");
+    useLanguage("English");
+    after({});
+    const auto chapter = after({SDLK_RETURN});
+    EXPECT_TRUE(says(chapter, "1. Natural numbers and integers"));
+    EXPECT_TRUE(says(chapter, "1. Calculate the rest r by dividing n by k"));
+    EXPECT_TRUE(says(chapter, "n ="));
+
+    EXPECT_EQ(after({SDLK_1}), std::vector<std::string>{"1"});
+    EXPECT_EQ(after({SDLK_7}), std::vector<std::string>{"17"});
+    EXPECT_EQ(after({SDLK_RIGHT}), (std::vector<std::string>{"k ="}));
+    EXPECT_EQ(after({SDLK_DELETE, SDLK_5}), std::vector<std::string>{"5"});
+    EXPECT_EQ(after({SDLK_DOWN}), std::vector<std::string>{"calculate1"});
+
+    input.readInputForPressingAKey(SDLK_RETURN, &cpu, nullptr);
+    OutputToTextFile results;
+    runSolveStep(cpu, Screen::part1, results);
+    EXPECT_EQ(after({}), std::vector<std::string>{"17 = 5 * 3 + 2"});
+    EXPECT_TRUE(after({}).empty()) << "nothing changed, nothing said";
+
+    const auto working = after({SDLK_w});
+    ASSERT_GE(working.size(), 2u);
+    EXPECT_EQ(working[0], "Remainder of 17 by 5");
+    EXPECT_EQ(working[1], "17 : 5 = 3 remainder 2");
+
+    const auto polish = after({SDLK_SPACE});
+    ASSERT_FALSE(polish.empty());
+    EXPECT_EQ(polish[0], "Reszta z dzielenia 17 przez 5");
+}
