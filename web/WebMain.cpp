@@ -1,13 +1,19 @@
 // The program in the browser: the same start-up, frames and shut-down as on
-// the desktop, but the browser's animation callback runs the frames, and the
-// page hears of saved files, full screen and the end through Module hooks.
+// the desktop, but the browser's animation callback runs the frames (and
+// stops while nothing changes), the page hands in its keys by name, and
+// hears of saved files, full screen, the language, what to say to a screen
+// reader and the end through Module hooks.
 #include <emscripten.h>
 #include <sys/stat.h>
 
+#include <cctype>
+#include <cstring>
 #include <optional>
 #include <string>
 
 #include "app/FrameLoop.h"
+#include "app/GlobalVariables.h"
+#include "screens/ScreenReading.h"
 
 namespace {
 
@@ -21,6 +27,42 @@ struct OfferedFile {
 
 OfferedFile g_offered[] = {{"results.txt"}, {"working.txt"}};
 bool g_pageFullscreen = false;
+std::string g_pageLanguage;
+ScreenReading g_read;  // what the live region said last
+bool g_asleep = false;
+
+// The keys the page names by the browser's own names; a printable character
+// ("5", "[", "-", "w") names the key that types it.
+struct NamedKey {
+    const char* name;
+    SDLKey key;
+};
+
+// The numpad types as the main keyboard does: a decimal point is never lost.
+const NamedKey NAMED_KEYS[] = {
+    {"ArrowUp", SDLK_UP},       {"ArrowDown", SDLK_DOWN},     {"ArrowLeft", SDLK_LEFT},
+    {"ArrowRight", SDLK_RIGHT}, {"Enter", SDLK_RETURN},       {"Escape", SDLK_ESCAPE},
+    {"Delete", SDLK_DELETE},    {"PageUp", SDLK_PAGEUP},      {"PageDown", SDLK_PAGEDOWN},
+    {"Home", SDLK_HOME},        {"End", SDLK_END},            {"NumpadEnter", SDLK_RETURN},
+    {"NumpadDecimal", SDLK_PERIOD}, {"NumpadComma", SDLK_COMMA}, {"NumpadSubtract", SDLK_MINUS},
+    {"Numpad0", SDLK_0}, {"Numpad1", SDLK_1}, {"Numpad2", SDLK_2}, {"Numpad3", SDLK_3}, {"Numpad4", SDLK_4},
+    {"Numpad5", SDLK_5}, {"Numpad6", SDLK_6}, {"Numpad7", SDLK_7}, {"Numpad8", SDLK_8}, {"Numpad9", SDLK_9},
+};
+
+SDLKey keyNamed(const char* name) {
+    for (const NamedKey& k : NAMED_KEYS)
+        if (std::strcmp(name, k.name) == 0) return k.key;
+    const unsigned char c = static_cast<unsigned char>(name[0]);
+    if (c >= ' ' && c <= '~' && name[1] == '\0') return static_cast<SDLKey>(std::tolower(c));
+    return SDLK_UNKNOWN;
+}
+
+// Frames run again after the page handed in something that may change them.
+void wake() {
+    if (!g_asleep) return;
+    g_asleep = false;
+    emscripten_resume_main_loop();
+}
 
 // Tells the page about every offered file that was saved since the last frame.
 void offerSavedFiles() {
@@ -41,11 +83,34 @@ void followFullscreen() {
     EM_ASM({ if (Module.calcoraFullscreen) Module.calcoraFullscreen($0); }, g_pageFullscreen);
 }
 
+void followLanguage() {
+    const std::string code = language == "Polish" ? "pl" : "en";
+    if (code == g_pageLanguage) return;
+    g_pageLanguage = code;
+    EM_ASM({ if (Module.calcoraLanguage) Module.calcoraLanguage(UTF8ToString($0)); }, code.c_str());
+}
+
+// Hands the page what changed on screen, one line each, for its live region.
+void speak() {
+    const ScreenReading now = readScreen(*g_cpu);
+    std::string said;
+    for (const std::string& line : newlyRead(g_read, now)) said += line + "\n";
+    g_read = now;
+    if (!said.empty()) EM_ASM({ if (Module.calcoraSay) Module.calcoraSay(UTF8ToString($0)); }, said.c_str());
+}
+
 void browserFrame() {
-    runFrame();
+    const bool drawn = runFrame();
     offerSavedFiles();
     if (g_cpu->isGameRunning()) {
         followFullscreen();
+        followLanguage();
+        if (drawn) speak();
+        // Nothing changed and nothing waits: no frames until the page hands in more.
+        if (!drawn && !SDL_PollEvent(nullptr)) {
+            g_asleep = true;
+            emscripten_pause_main_loop();
+        }
         return;
     }
     emscripten_cancel_main_loop();
@@ -57,6 +122,23 @@ void browserFrame() {
 
 extern "C" {
 
+// The page hands in one key press by the browser's name for it
+// (KeyboardEvent.key, or KeyboardEvent.code for the numpad): the program
+// reads it as the desktop reads a key press and its release.
+EMSCRIPTEN_KEEPALIVE void calcora_key(const char* name) {
+    const SDLKey key = keyNamed(name);
+    if (!g_cpu || key == SDLK_UNKNOWN) return;
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+    event.type = SDL_KEYUP;
+    event.key.state = SDL_RELEASED;
+    SDL_PushEvent(&event);
+    wake();
+}
+
 // The page calls this when full screen was left by the browser's own means
 // (Escape, F11): the program follows, as if it had been switched off in Options.
 EMSCRIPTEN_KEEPALIVE void calcora_left_fullscreen() {
@@ -64,6 +146,7 @@ EMSCRIPTEN_KEEPALIVE void calcora_left_fullscreen() {
     if (!g_cpu || !g_cpu->getFullscreen()) return;
     g_cpu->setFullscreen(false);
     g_cpu->setChangedDisplayMode(true);
+    wake();
 }
 
 // The store's answer (the whole answer, then its first line), for the browser tests.

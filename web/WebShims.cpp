@@ -3,6 +3,7 @@
 // on the desktop's pixels. Definitions here take the place of the layer's.
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
+#include <emscripten.h>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,45 @@ void fillBox(SDL_Surface* s, Sint16 x1, Sint16 y1, Sint16 x2, Sint16 y2, Uint32 
 }
 
 }  // namespace
+
+// A text line laid out as the desktop lays it out: each character at a
+// whole pixel, advanced by its width rounded to whole pixels, with the
+// font's kerning between two characters rounded the same way. The browser's
+// own layout keeps fractions of a pixel and makes long lines 2-4% wider than
+// the desktop's, so they would run out of their panels. Returns the layer's
+// surface, one font size high, the baseline as its own text surfaces have it.
+EM_JS(SDL_Surface*, pageTextLine, (TTF_Font * font, const char* text, int r, int g, int b), {
+    var fontData = SDL.fonts[font];
+    var size = fontData.size;
+    var line = UTF8ToString(text) || ' ';
+    var style = SDL.makeFontString(size, fontData.name);
+    var widths = Module.calcoraTextWidths || (Module.calcoraTextWidths = new Map());
+    var measure = Module.calcoraMeasure || (Module.calcoraMeasure = document.createElement('canvas').getContext('2d'));
+    measure.font = style;
+    var width = function(s) {
+        var key = style + '|' + s;
+        var known = widths.get(key);
+        if (known === undefined) widths.set(key, known = measure.measureText(s).width);
+        return known;
+    };
+    var whole = function(x) { return Math.floor(x + 0.5); };
+    var pens = [];
+    var pen = 0;
+    for (var i = 0; i < line.length; ++i) {
+        if (i > 0) pen += whole(width(line[i - 1] + line[i]) - width(line[i - 1]) - width(line[i]));
+        pens.push(pen);
+        pen += whole(width(line[i]));
+    }
+    var surface = SDL.makeSurface(Math.max(1, pen + Math.ceil(size / 4)), size, 0, false, 'text:' + line);
+    var context = SDL.surfaces[surface].ctx;
+    context.save();
+    context.fillStyle = 'rgb(' + r + ',' + g + ',' + b + ')';
+    context.font = style;
+    context.textBaseline = 'bottom';
+    for (var j = 0; j < line.length; ++j) context.fillText(line[j], pens[j], size);
+    context.restore();
+    return surface;
+});
 
 extern "C" {
 
@@ -50,7 +90,7 @@ const SDL_VideoInfo* SDL_GetVideoInfo() {
     return &info;
 }
 
-// The page renders a text line into a surface one font size high, with the
+// The page draws a text line into a surface one font size high, with the
 // baseline where the font's em box ends above its descent; SDL_ttf makes it
 // as tall as ascent plus descent, the baseline at the ascent. Moving the
 // line down by the difference puts every text where the desktop puts it, so
@@ -58,7 +98,7 @@ const SDL_VideoInfo* SDL_GetVideoInfo() {
 // (Liberation Sans: ascent 0.905, descent 0.212 of the size).
 SDL_Surface* TTF_RenderText_Blended(TTF_Font* font, const char* text, SDL_Color color) {
     constexpr double ASCENT = 1854.0 / 2048, DESCENT = 434.0 / 2048;
-    SDL_Surface* line = TTF_RenderText_Solid(font, text, color);
+    SDL_Surface* line = pageTextLine(font, text, color.r, color.g, color.b);
     if (!line) return nullptr;
     const int size = line->h;
     const int ascent = static_cast<int>(std::ceil(ASCENT * size));

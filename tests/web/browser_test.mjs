@@ -1,25 +1,38 @@
 // The web page in Debian's headless Chromium: the page served from the built
-// folder on 127.0.0.1, driven by keys as a pupil would, its canvas compared
-// with the desktop's frames. Usage: node browser_test.mjs <site folder> <desktop frames folder>
+// folder on 127.0.0.1 the way a plain static server serves it, driven by keys
+// and taps as a pupil would, its canvas compared with the desktop's frames.
+// Usage: node browser_test.mjs <site folder> <desktop frames folder> [screenshot folder]
 import {createServer} from "node:http";
-import {mkdtempSync, readFileSync, rmSync} from "node:fs";
+import {execFileSync} from "node:child_process";
+import {appendFileSync, cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, statSync, utimesSync,
+        writeFileSync} from "node:fs";
 import {tmpdir} from "node:os";
-import {extname, join, normalize} from "node:path";
+import {dirname, extname, join, normalize, resolve} from "node:path";
+import {fileURLToPath} from "node:url";
+import {gzipSync} from "node:zlib";
 import puppeteer from "puppeteer-core";
 
-const [site, desktopFrames] = process.argv.slice(2);
+const [site, desktopFrames, screenshots] = process.argv.slice(2).map(path => resolve(path));
+const source = join(dirname(fileURLToPath(import.meta.url)), "..", "..");
 const TYPES = {".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm",
-               ".webmanifest": "application/manifest+json", ".png": "image/png", ".TTF": "font/ttf"};
+               ".webmanifest": "application/manifest+json", ".png": "image/png", ".woff2": "font/woff2"};
+const BUDGET = 350 * 1000;  // bytes of all files after gzip
 
-// The page's folder at /, the desktop's frames at /desktop/.
-function serve() {
+// Serves `root.folder` at / and the desktop's frames at /desktop/ as
+// `python3 -m http.server` does: the file's time as Last-Modified, an answer
+// 304 to an If-Modified-Since not older than it, and no Cache-Control.
+function serve(root) {
   const server = createServer((request, response) => {
     let path = decodeURIComponent(new URL(request.url, "http://x").pathname);
     if (path.endsWith("/")) path += "index.html";
-    const file = path.startsWith("/desktop/") ? join(desktopFrames, path.slice(9)) : join(site, normalize(path));
+    const file = path.startsWith("/desktop/") ? join(desktopFrames, path.slice(9)) : join(root.folder, normalize(path));
     try {
       const body = readFileSync(file);
-      response.writeHead(200, {"Content-Type": TYPES[extname(file)] || "application/octet-stream"});
+      const modified = new Date(Math.floor(statSync(file).mtimeMs / 1000) * 1000);
+      const since = request.headers["if-modified-since"];
+      if (since && new Date(since) >= modified) return response.writeHead(304).end();
+      response.writeHead(200, {"Content-Type": TYPES[extname(file)] || "application/octet-stream",
+                               "Last-Modified": modified.toUTCString()});
       response.end(body);
     } catch {
       response.writeHead(404).end();
@@ -41,12 +54,13 @@ async function keys(page, ...names) {
   }
 }
 
-// Keys typing a text; "-" is the main keyboard's minus (189), as a pupil types it.
+// Keys typing a text; "-" is the main keyboard's minus, as a pupil types it.
 const typed = text => [...text].map(c => c === "-" ? "Minus" : c);
 const call = (page, name, ...args) =>
   page.evaluate((name, args) => Module.ccall(name, "string", args.map(() => "string"), args), name, args);
 const answer = page => call(page, "calcora_answer");
 const screen = page => call(page, "calcora_screen");
+const field = (page, name) => call(page, "calcora_field", name);
 
 async function open(page, url) {
   await page.goto(url);
@@ -55,9 +69,24 @@ async function open(page, url) {
   await frames(page);
 }
 
+// A key as the browser reports it, for keys puppeteer's US layout lacks
+// (AltGr characters; the numpad with Num Lock on).
+async function dispatch(page, key, code, keyCode, modifiers = 0) {
+  const location = code.startsWith("Numpad") ? 3 : 0;
+  const text = key.length === 1 ? key : key === "Enter" ? "\r" : undefined;
+  for (const type of ["keyDown", "keyUp"])
+    await page._client().send("Input.dispatchKeyEvent",
+      {type, key, code, windowsVirtualKeyCode: keyCode, modifiers, location, ...(type === "keyDown" && text ? {text} : {})});
+  await frames(page);
+}
+const numpad = (page, ...names) => names.reduce((done, name) => done.then(() => {
+  const [key, keyCode] = {Decimal: [".", 110], Subtract: ["-", 109], Enter: ["Enter", 13]}[name] || [name, 96 + Number(name)];
+  return dispatch(page, key, "Numpad" + name, keyCode);
+}), Promise.resolve());
+
 // ---- reading pixels --------------------------------------------------------
 
-// [r, g, b] per pixel of a rectangle of the canvas, or of a desktop frame.
+// [r, g, b, a] per pixel of a rectangle of the canvas, or of a desktop frame.
 async function pixels(page, x, y, w, h, desktopFrame) {
   return page.evaluate(async (x, y, w, h, desktopFrame) => {
     let source = document.getElementById("canvas");
@@ -75,11 +104,19 @@ async function pixels(page, x, y, w, h, desktopFrame) {
   }, x, y, w, h, desktopFrame);
 }
 
+// A hash of every pixel of the canvas.
+const frameHash = page => page.evaluate(() => {
+  const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+  let hash = 2166136261;
+  for (let i = 0; i < data.length; ++i) hash = Math.imul(hash ^ data[i], 16777619);
+  return hash;
+});
+
 // The smallest box around the pixels other than white of a rectangle.
-function inkBox(data, w) {
+function inkBox(data, w, ink = (r, g, b) => !(r > 200 && g > 200 && b > 200)) {
   const box = {left: Infinity, top: Infinity, right: -1, bottom: -1};
   for (let i = 0; i < data.length; i += 4) {
-    if (data[i] > 200 && data[i + 1] > 200 && data[i + 2] > 200) continue;
+    if (!ink(data[i], data[i + 1], data[i + 2])) continue;
     const x = (i / 4) % w, y = Math.floor(i / 4 / w);
     Object.assign(box, {left: Math.min(box.left, x), top: Math.min(box.top, y),
                         right: Math.max(box.right, x), bottom: Math.max(box.bottom, y)});
@@ -123,27 +160,50 @@ function edgeDifferences(web, desktop, w, skip) {
   return differences;
 }
 
+// Where the canvas lies in the viewport, and whether the middle of the
+// answer panel (canvas pixels 500, 95) shows the canvas itself.
+const placement = page => page.evaluate(() => {
+  const r = canvas.getBoundingClientRect();
+  const x = r.left + 500 * r.width / canvas.width, y = r.top + 95 * r.height / canvas.height;
+  return {left: r.left, top: r.top, right: r.right, bottom: r.bottom, width: r.width, height: r.height,
+          viewportWidth: innerWidth, viewportHeight: innerHeight, answerSeen: document.elementFromPoint(x, y) === canvas,
+          scrolls: document.scrollingElement.scrollHeight > innerHeight || document.scrollingElement.scrollWidth > innerWidth};
+});
+
+async function fitsWhole(page, name) {
+  const p = await placement(page);
+  expect(p.left >= 0 && p.top >= 0 && p.right <= p.viewportWidth && p.bottom <= p.viewportHeight,
+         `${name}: the canvas ${JSON.stringify(p)} leaves the viewport`);
+  expect(Math.abs(p.width / p.height - 1000 / 700) < 0.01, `${name}: the canvas is ${p.width}x${p.height}`);
+  expect(p.answerSeen, `${name}: the answer row is covered`);
+  expect(!p.scrolls, `${name}: the page scrolls`);
+  if (screenshots) await page.screenshot({path: join(screenshots, `web-${name}.png`)});
+}
+
 // ---- the cases -------------------------------------------------------------
 
 const results = [];
+let page;
 // One case; `leave` are the keys that bring the program back to the start
 // screen afterwards, whether the case passed or not.
 async function check(name, body, leave = []) {
+  const started = Date.now();
   try {
     await body();
     results.push([name, null]);
-    console.log(`ok   ${name}`);
+    console.log(`ok   ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
   } catch (error) {
     results.push([name, error]);
     console.log(`FAIL ${name}\n     ${error.stack || error}`);
   }
-  await keys(page, ...leave).catch(() => {});
+  if (page && !page.isClosed()) await keys(page, ...leave).catch(() => {});
 }
 function expect(condition, message) {
   if (!condition) throw new Error(message);
 }
 
-const server = await serve();
+const root = {folder: site};
+const server = await serve(root);
 const url = `http://127.0.0.1:${server.address().port}/`;
 const profile = mkdtempSync(join(tmpdir(), "calcora-chromium-"));
 const browser = await puppeteer.launch({
@@ -153,22 +213,35 @@ const browser = await puppeteer.launch({
          "--disable-background-networking", "--disable-component-update", "--disable-sync",
          `--user-data-dir=${profile}`],
 });
-const page = await browser.newPage();
-await page.setViewport({width: 900, height: 600});  // smaller than the page: keys could scroll it
 const consoleErrors = [];
-page.on("console", message => { if (message.type() === "error") consoleErrors.push(message.text()); });
-page.on("pageerror", error => consoleErrors.push(error.message));
+function watchConsole(p) {
+  p.on("console", message => { if (message.type() === "error") consoleErrors.push(message.text()); });
+  p.on("pageerror", error => consoleErrors.push(error.message));
+  return p;
+}
+page = watchConsole(await browser.newPage());
+await page.setViewport({width: 1100, height: 800});
 
-await check("the page loads with its font, title and focus", async () => {
+await check("the files fit the budget: at most 350 kB after gzip", async () => {
+  const sizes = readdirSync(site).filter(f => statSync(join(site, f)).isFile())
+    .map(f => [f, gzipSync(readFileSync(join(site, f)), {level: 9}).length]);
+  const total = sizes.reduce((sum, [, n]) => sum + n, 0);
+  expect(total <= BUDGET, `${total} bytes: ${sizes.map(([f, n]) => `${f} ${n}`).join(", ")}`);
+});
+
+await check("the page loads with its font, title, focus and a named application", async () => {
   await open(page, url);
   const state = await page.evaluate(() => ({
     font: document.fonts.check('16px "ARIAL.TTF"') && [...document.fonts].some(f => f.family.includes("ARIAL.TTF") && f.status === "loaded"),
-    title: document.title, focused: document.activeElement === document.getElementById("canvas"),
+    title: document.title, focused: document.activeElement === canvas, ring: getComputedStyle(canvas).outlineStyle,
+    role: canvas.getAttribute("role"), label: canvas.getAttribute("aria-label"), lang: document.documentElement.lang,
     width: canvas.width, height: canvas.height,
   }));
   expect(state.font, "the shipped font is not loaded");
   expect(state.title === "Calcora", `title ${state.title}`);
-  expect(state.focused, "the canvas does not have the focus");
+  expect(state.focused && state.ring === "solid", `focus on the canvas ${state.focused}, its ring ${state.ring}`);
+  expect(state.role === "application" && state.label.startsWith("Calcora"), `role ${state.role}, label ${state.label}`);
+  expect(state.lang === "en", `lang ${state.lang}`);
   expect(state.width === 1000 && state.height === 700, `canvas ${state.width}x${state.height}`);
 });
 
@@ -180,25 +253,27 @@ await check("the start screen's marker and first line are where the desktop draw
          `marker ${JSON.stringify(webMarker)}, desktop ${JSON.stringify(desktopMarker)}`);
   const line = [60, 255, 400, 40];
   const webInk = inkBox(await pixels(page, ...line), 400), desktopInk = inkBox(await pixels(page, ...line, "start-en.png"), 400);
-  expect(Math.abs(webInk.left - desktopInk.left) <= 2 && Math.abs(webInk.top - desktopInk.top) <= 4 &&
-         Math.abs(webInk.bottom - desktopInk.bottom) <= 4 && Math.abs(webInk.right - desktopInk.right) <= 20,
+  expect(Math.abs(webInk.left - desktopInk.left) <= 1 && Math.abs(webInk.top - desktopInk.top) <= 4 &&
+         Math.abs(webInk.bottom - desktopInk.bottom) <= 4 && Math.abs(webInk.right - desktopInk.right) <= 1,
          `first line's ink ${JSON.stringify(webInk)}, desktop ${JSON.stringify(desktopInk)}`);
 });
 
-await check("the language switches to Polish and back", async () => {
-  const english = await pixels(page, 0, 0, 1000, 700);
+await check("the language switches to Polish and back; the page's language and keypad follow", async () => {
+  const english = await frameHash(page);
   await keys(page, "ArrowRight", "Enter");
-  const polish = await pixels(page, 0, 0, 1000, 700);
-  expect(polish.some((v, i) => v !== english[i]), "Enter on the language item changed nothing");
+  expect(await frameHash(page) !== english, "Enter on the language item changed nothing");
   const desktopPolish = inkBox(await pixels(page, 60, 255, 400, 40, "start-pl.png"), 400);
   const webPolish = inkBox(await pixels(page, 60, 255, 400, 40), 400);
-  expect(Math.abs(webPolish.right - desktopPolish.right) <= 20, "the first line is not the Polish one");
-  await keys(page, "Enter", "ArrowLeft");
-  const back = await pixels(page, 0, 0, 1000, 700);
-  expect(back.every((v, i) => v === english[i]), "switching back did not restore the English screen");
+  expect(Math.abs(webPolish.right - desktopPolish.right) <= 1, "the first line is not the Polish one");
+  const page_ = await page.evaluate(() => ({lang: document.documentElement.lang,
+    up: document.querySelector('#keypad [data-key="ArrowUp"]').getAttribute("aria-label")}));
+  expect(page_.lang === "pl" && page_.up === "W gore", `lang ${page_.lang}, keypad's Up ${page_.up}`);
+  await keys(page, "Space", "ArrowLeft");
+  expect(await frameHash(page) === english, "switching back did not restore the English screen");
+  expect(await page.evaluate(() => document.documentElement.lang) === "en", "lang did not return to en");
 });
 
-await check("chapter 1: primes 1 to 10, saved and offered as results.txt", async () => {
+await check("chapter 1: primes 1 to 10 saved as results.txt; Tab reaches its link and Shift+Tab comes back", async () => {
   await keys(page, "Enter", "ArrowRight", "ArrowRight", "1", "ArrowRight", "1", "0", "ArrowDown", "Enter");
   await frames(page);
   const expected = "Number of prime numbers: 4;     2, 3, 5, 7, \n";  // the desktop's results.txt
@@ -208,7 +283,22 @@ await check("chapter 1: primes 1 to 10, saved and offered as results.txt", async
   });
   expect(!link.hidden && link.download === "results.txt", "no results.txt link");
   expect(link.bytes === expected, `results.txt holds ${JSON.stringify(link.bytes)}`);
-}, ["Escape"]);
+  const focused = () => page.evaluate(() => document.activeElement.id || document.activeElement.tagName);
+  const seen = [];
+  for (let i = 0; i < 3 && seen.at(-1) !== "results.txt"; ++i) {
+    await page.keyboard.press("Tab");
+    seen.push(await focused());
+  }
+  expect(seen.at(-1) === "results.txt", `Tab went to ${seen.join(", ")}`);
+  const ring = await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
+  expect(ring === "solid", `the link's focus ring is ${ring}`);
+  await page.keyboard.down("Shift");
+  for (let i = 0; i < seen.length; ++i) await page.keyboard.press("Tab");
+  await page.keyboard.up("Shift");
+  expect(await focused() === "canvas", `Shift+Tab went to ${await focused()}`);
+  await keys(page, "Escape");
+  expect(await screen(page) === "start screen", "the keys do not reach the program after Shift+Tab");
+});
 
 await check("chapter 2: 12/18 reduces to 2/3, and the keys never scroll the page", async () => {
   await keys(page, "ArrowDown", "Enter", "ArrowRight", "ArrowRight", "1", "2", "ArrowDown", "1", "8", "ArrowDown", "Enter");
@@ -218,19 +308,57 @@ await check("chapter 2: 12/18 reduces to 2/3, and the keys never scroll the page
   expect(scrolled[0] === 0 && scrolled[1] === 0, `the keys scrolled the page to ${scrolled}`);
 }, ["Escape"]);
 
-await check("chapter 3: 0.12[857] is 2569/19980", async () => {
-  await keys(page, "ArrowDown", "Enter", "ArrowRight", ...typed("0.12[857]"), "ArrowDown", "Enter");
+await check("chapter 3: AltGr brackets and a held key: 0.12[857] typed so is 2569/19980", async () => {
+  await keys(page, "ArrowDown", "Enter", "ArrowRight");
+  await keys(page, ...typed("0.12"));
+  await dispatch(page, "[", "Digit8", 56, 3);  // AltGr+8 on a German keyboard: Ctrl and Alt held, "[" typed
+  for (let i = 0; i < 3; ++i) {  // held: the browser repeats the key
+    await page.keyboard.down("8");
+    await frames(page);
+  }
+  await page.keyboard.up("8");
+  await keys(page, "5", "7");
+  await dispatch(page, "]", "Digit9", 57, 3);
+  await frames(page);
+  const typedText = await field(page, "part3_program2_n");
+  expect(typedText === "0.12[857]", `the field holds ${typedText}`);
+  await keys(page, "ArrowDown", "Enter");
   await frames(page);
   expect((await answer(page)).startsWith("2569/19980"), `answer ${await answer(page)}`);
 }, ["Escape"]);
 
-await check("chapter 4: the minus key types a minus; boxes, grid and lines land on the desktop's pixels", async () => {
-  await keys(page, "ArrowDown", "ArrowDown", "Enter", "ArrowDown", "Enter", "Escape");  // grid lines on in Options
-  await keys(page, "ArrowUp", "Enter", "Enter");
+await check("the live region says the answer after a solve and the working's first line after W", async () => {
+  await open(page, url);
+  await keys(page, "Enter", "1", "7", "ArrowRight", "5", "ArrowDown", "Enter");
+  await frames(page);
+  const said = () => page.evaluate(() => document.getElementById("said").textContent);
+  expect((await said()).includes("17 = 5 * 3 + 2"), `the live region says ${await said()}`);
+  const region = await page.evaluate(() => {
+    const said = document.getElementById("said");
+    return [said.getAttribute("role"), said.getBoundingClientRect().right];
+  });
+  expect(region[0] === "status" && region[1] <= 0, `the live region is ${region}`);
+  await keys(page, "w");
+  await frames(page);
+  expect((await said()).includes("Remainder of 17 by 5") && (await said()).includes("17 : 5 = 3 remainder 2"),
+         `after W the live region says ${await said()}`);
+}, ["Escape", "Escape"]);
+
+await check("chapter 4: numpad digits, point, minus and Enter; the minus key; boxes, grid and lines on the desktop's pixels", async () => {
+  await open(page, url);
+  await keys(page, "ArrowDown", "ArrowDown", "ArrowDown", "ArrowDown", "Enter", "ArrowDown", "Enter", "Escape");  // grid lines on
+  await keys(page, "ArrowUp", "Enter");
+  await numpad(page, "Enter");
   expect(await screen(page) === "part4 program1", `screen ${await screen(page)}`);
+  await numpad(page, "1", "Decimal", "5");
+  expect(await field(page, "part4_program1_a1") === "1.5", `numpad typed ${await field(page, "part4_program1_a1")}`);
+  await keys(page, "Delete", "ArrowDown");
+  await numpad(page, "Subtract", "2");
+  expect(await field(page, "part4_program1_b1") === "-2", `numpad typed ${await field(page, "part4_program1_b1")}`);
+  await keys(page, "Delete", "ArrowUp");
   const values = ["2", "-1", "-0.5", "3", "1", "0"];
   for (const [i, value] of values.entries()) await keys(page, ...typed(value), ...(i < 5 ? ["ArrowDown"] : []));
-  expect(await call(page, "calcora_field", "part4_program1_b1") === "-1", "the minus key did not type \"-\"");
+  expect(await field(page, "part4_program1_b1") === "-1", "the minus key did not type \"-\"");
   await keys(page, "ArrowDown", "ArrowDown", "ArrowDown");  // the marker on the second item, as in the desktop frame
   const frame = "lines-values-grid.png";
   const web = await pixels(page, 0, 0, 1000, 700), desktop = await pixels(page, 0, 0, 1000, 700, frame);
@@ -242,8 +370,23 @@ await check("chapter 4: the minus key types a minus; boxes, grid and lines land 
   expect(edges.length === 0, `${edges.length} edges of boxes or lines differ: ${edges.slice(0, 8).join("; ")}`);
 }, ["Escape", "Escape"]);
 
+await check("texts as wide as the desktop's: Goldbach's 2500 fills the panel without running out", async () => {
+  await open(page, url);
+  await keys(page, "Enter", ..."ArrowDown ArrowDown ArrowDown ArrowDown ArrowRight".split(" "), ..."2500", "ArrowDown", "Enter");
+  await frames(page);
+  const black = (r, g, b) => r < 100 && g < 100 && b < 100;
+  const web = await pixels(page, 100, 10, 900, 170), desktop = await pixels(page, 100, 10, 900, 170, "part1-goldbach.png");
+  for (let row = 0; row < 5; ++row) {
+    const w = inkBox(web.slice(row * 30 * 900 * 4, (row + 1) * 30 * 900 * 4), 900, black);
+    const d = inkBox(desktop.slice(row * 30 * 900 * 4, (row + 1) * 30 * 900 * 4), 900, black);
+    expect(Math.abs(w.left - d.left) <= 1 && Math.abs(w.right - d.right) <= 1,
+           `answer row ${row + 1}: ink from ${w.left} to ${w.right}, on the desktop from ${d.left} to ${d.right}`);
+  }
+}, ["Escape"]);
+
 await check("full screen from Options, and followed when the browser leaves it", async () => {
-  await keys(page, "ArrowDown", "Enter", "ArrowUp", "Enter");
+  await open(page, url);
+  await keys(page, "ArrowDown", "ArrowDown", "ArrowDown", "ArrowDown", "Enter", "Enter");
   await page.waitForFunction(() => document.fullscreenElement === canvas && canvas.width === 1024, {timeout: 10000});
   await page.evaluate(() => document.exitFullscreen());
   await frames(page);
@@ -253,10 +396,44 @@ await check("full screen from Options, and followed when the browser leaves it",
   await page.waitForFunction(() => !document.fullscreenElement, {timeout: 10000});
 }, ["Escape"]);
 
+for (const [name, viewport] of [["1366x657", {width: 1366, height: 657}], ["800x600", {width: 800, height: 600}],
+                                ["150-percent", {width: 911, height: 438, deviceScaleFactor: 1.5}]])
+  await check(`the whole program fits a ${name} window`, async () => {
+    await page.setViewport(viewport);
+    await open(page, url);  // a fresh start: the canvas 1000 by 700 again
+    await keys(page, "Enter", "1", "7", "ArrowRight", "5", "ArrowDown", "Enter");
+    await fitsWhole(page, name);
+  }, ["Escape"]);
+
+// A phone: the keypad shows by itself, and taps alone solve an exercise.
+const phone = watchConsole(await browser.newPage());
+for (const [name, viewport] of [["390x844", {width: 390, height: 844}], ["844x390", {width: 844, height: 390}]])
+  await check(`a ${name} phone: the program and its keypad fit, and taps alone solve an exercise`, async () => {
+    await phone.setViewport({...viewport, deviceScaleFactor: 2, isMobile: true, hasTouch: true});
+    await open(phone, url);
+    const keypad = await phone.evaluate(() => [...document.querySelectorAll("#keypad button")].map(b => {
+      const r = b.getBoundingClientRect();
+      return {key: b.dataset.key, w: r.width, h: r.height, inside: r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight};
+    }));
+    expect(keypad.length === 27, `${keypad.length} keypad buttons`);
+    const small = keypad.filter(b => b.w < 44 || b.h < 44 || !b.inside);
+    expect(small.length === 0, `buttons too small or outside: ${JSON.stringify(small)}`);
+    for (const key of ["Enter", "1", "7", "ArrowRight", "5", "ArrowDown", "Enter"]) {
+      await phone.tap(`#keypad [data-key="${key}"]`);
+      await frames(phone);
+    }
+    await frames(phone);
+    expect((await answer(phone)).startsWith("17 = 5 * 3 + 2"), `answer ${await answer(phone)}`);
+    expect(await phone.evaluate(() => document.activeElement === canvas), "a tap took the focus");
+    await fitsWhole(phone, name);
+  });
+await phone.close();
+
 await check("after going offline the page reloads from its cache", async () => {
+  await page.setViewport({width: 1100, height: 800});
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.waitForFunction(async () => (await caches.keys()).length === 1 &&
-                                         (await (await caches.open((await caches.keys())[0])).keys()).length >= 9);
+                                         (await (await caches.open((await caches.keys())[0])).keys()).length >= 8);
   server.closeAllConnections();
   await new Promise(closed => server.close(closed));
   await open(page, url);
@@ -264,11 +441,135 @@ await check("after going offline the page reloads from its cache", async () => {
   expect((await answer(page)).length > 0, "no answer offline");
 }, ["Escape"]);
 
-await check("Exit ends the program and says so", async () => {
-  await keys(page, ..."123456".split("").map(() => "ArrowDown"), "Enter");
-  await page.waitForFunction(() => getComputedStyle(document.getElementById("ended")).display !== "none", {timeout: 10000});
-  const text = await page.evaluate(() => document.getElementById("ended").textContent);
-  expect(text === "Calcora has ended; reload to start again", text);
+await check("Exit leaves the program for a message in its language, and \"Start again\" starts it again", async () => {
+  await keys(page, "Space", ..."123456".split("").map(() => "ArrowDown"), "Enter");
+  await page.waitForFunction(() => !document.getElementById("ended").hidden, {timeout: 10000});
+  const ended = await page.evaluate(() => ({text: document.getElementById("ended").innerText,
+    canvas: getComputedStyle(canvas).display, focused: document.activeElement.id}));
+  expect(ended.text.includes("Calcora zakonczyla prace.") && ended.text.includes("Uruchom ponownie"), ended.text);
+  expect(ended.canvas === "none" && ended.focused === "again", JSON.stringify(ended));
+  await Promise.all([page.waitForNavigation(), page.keyboard.press("Enter")]);
+  await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun &&
+                                   Module.ccall("calcora_screen", "string", [], []) === "start screen");
+});
+await page.close();
+
+// ---- the page in other situations -------------------------------------------------
+
+// A build of the page with a mark in each of its main files, and its service
+// worker written for them as the build writes it.
+function markedBuild(mark, daysOld) {
+  const folder = mkdtempSync(join(tmpdir(), `calcora-build-${mark}-`));
+  cpSync(site, folder, {recursive: true});
+  const html = join(folder, "index.html");
+  writeFileSync(html, readFileSync(html, "utf8").replace("<head>", `<head>\n<meta name="build" content="${mark}">`));
+  appendFileSync(join(folder, "calcora.js"), `\nvar calcoraScriptBuild = "${mark}";\n`);
+  const name = Buffer.from("build");  // a custom section: id 0, size, name size, name, contents
+  appendFileSync(join(folder, "calcora.wasm"), Buffer.concat([Buffer.from([0, name.length + 2, name.length]), name, Buffer.from(mark)]));
+  appendFileSync(join(folder, "calcora.data"), mark);
+  execFileSync("cmake", [`-DSITE=${folder}`, `-DTEMPLATE=${join(source, "web", "sw.js.in")}`, "-P",
+                         join(source, "web", "ServiceWorker.cmake")]);
+  const time = new Date(Date.now() - daysOld * 24 * 3600 * 1000);
+  for (const file of readdirSync(folder)) utimesSync(join(folder, file), time, time);
+  return folder;
+}
+
+// Which build each of the main files that ran came from.
+const BUILD_MARKS = () => {
+  window.marks = {};
+  const instantiated = result => {
+    const module = result.module || result;
+    const section = WebAssembly.Module.customSections(module, "build")[0];
+    if (section) window.marks.wasm = new TextDecoder().decode(section);
+    return result;
+  };
+  for (const name of ["instantiate", "instantiateStreaming"]) {
+    const original = WebAssembly[name];
+    WebAssembly[name] = (...args) => original(...args).then(instantiated);
+  }
+  const open = XMLHttpRequest.prototype.open;
+  XMLHttpRequest.prototype.open = function (method, url, ...rest) {
+    if (String(url).endsWith("calcora.data"))
+      this.addEventListener("load", () => { window.marks.data = String.fromCharCode(new Uint8Array(this.response).at(-1)); });
+    return open.call(this, method, url, ...rest);
+  };
+};
+
+await check("an update arrives whole: B runs whole or is offered, never mixed with A", async () => {
+  const a = markedBuild("A", 5), b = markedBuild("B", 2);
+  const plain = {folder: a};
+  const plainServer = await serve(plain);
+  const home = `http://127.0.0.1:${plainServer.address().port}/`;
+  const context = await browser.createBrowserContext();
+  const visitor = await context.newPage();
+  await visitor.evaluateOnNewDocument(BUILD_MARKS);
+  const visits = [];
+  const visit = async load => {
+    await load();
+    await visitor.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun && window.marks.wasm &&
+                                        window.marks.data);
+    const seen = await visitor.evaluate(() => ({html: document.querySelector('meta[name="build"]').content,
+      js: window.calcoraScriptBuild, wasm: window.marks.wasm, data: window.marks.data}));
+    visits.push(Object.values(seen).join(""));
+    expect(new Set(Object.values(seen)).size === 1, `a page ran mixed builds: ${JSON.stringify(seen)}`);
+    return seen.js;
+  };
+  const offered = () => visitor.evaluate(() => !document.getElementById("update").hidden);
+  try {
+    await visit(() => visitor.goto(home));
+    await visitor.evaluate(() => navigator.serviceWorker.ready);
+    await visit(() => visitor.reload());
+    plain.folder = b;
+    let build = "A";
+    for (let i = 0; i < 2 && build === "A"; ++i) {
+      build = await visit(() => visitor.reload());
+      if (build === "A") await visitor.waitForFunction(() => !document.getElementById("update").hidden, {timeout: 10000})
+        .catch(() => {});
+      if (build === "A" && await offered()) break;
+    }
+    expect(build === "B" || await offered(), `after two reloads: ${visits.join(", ")}, and no offer`);
+    if (build === "A") {
+      const text = await visitor.evaluate(() => document.getElementById("update").innerText);
+      expect(text.replace(/\s+/g, " ").trim() === "A new version is ready: reload", `the offer reads "${text}"`);
+      build = await visit(() => Promise.all([visitor.waitForNavigation(), visitor.click("#reload")]));
+    }
+    expect(build === "B", `after taking the update: ${visits.join(", ")}`);
+  } finally {
+    await context.close();
+    plainServer.closeAllConnections();
+    plainServer.close();
+    rmSync(a, {recursive: true, force: true});
+    rmSync(b, {recursive: true, force: true});
+  }
+});
+
+await check("opened from the disk, with JavaScript off, or with a file missing, the page says what to do", async () => {
+  const context = await browser.createBrowserContext();
+  try {
+    const disk = await context.newPage();
+    await disk.goto("file://" + join(site, "index.html"));
+    const fromDisk = await disk.evaluate(() => document.getElementById("status").textContent);
+    expect(fromDisk.includes("python3 -m http.server") && fromDisk.includes("W tym folderze"), fromDisk);
+    const noScript = await context.newPage();
+    await noScript.setJavaScriptEnabled(false);
+    await noScript.goto("file://" + join(site, "index.html"));
+    const text = await noScript.evaluate(() => document.body.innerText);
+    expect(text.includes("Calcora needs JavaScript") && text.includes("Calcora potrzebuje JavaScriptu"), text);
+    const broken = {folder: mkdtempSync(join(tmpdir(), "calcora-broken-"))};
+    cpSync(site, broken.folder, {recursive: true});
+    rmSync(join(broken.folder, "calcora.wasm"));
+    const brokenServer = await serve(broken);
+    const missing = await context.newPage();
+    await missing.goto(`http://127.0.0.1:${brokenServer.address().port}/`);
+    await missing.waitForFunction(() => document.getElementById("status").className === "failed", {timeout: 10000});
+    const failure = await missing.evaluate(() => document.getElementById("status").textContent);
+    expect(failure.includes("could not be loaded") && failure.includes("Nie udalo sie"), failure);
+    brokenServer.closeAllConnections();
+    brokenServer.close();
+    rmSync(broken.folder, {recursive: true, force: true});
+  } finally {
+    await context.close();
+  }
 });
 
 await check("no console errors", async () => {

@@ -1,0 +1,25 @@
+# Writes the service worker into the page folder SITE from TEMPLATE: every
+# file of the folder with its SHA-256, and the build's version, a hash of
+# them all. Run after every build (and by the browser tests, on a changed
+# copy of a build): `cmake -DSITE=<folder> -DTEMPLATE=web/sw.js.in -P web/ServiceWorker.cmake`.
+get_filename_component(SITE ${SITE} ABSOLUTE)
+file(GLOB files RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(entries "")
+set(all "")
+foreach(f ${files})
+  if(IS_DIRECTORY ${SITE}/${f})
+    continue()
+  endif()
+  file(SHA256 ${SITE}/${f} hash)
+  string(APPEND entries "  \"${f}\": \"${hash}\",\n")
+  string(APPEND all "${f} ${hash}\n")
+endforeach()
+string(SHA256 version "${all}")
+string(SUBSTRING ${version} 0 16 version)
+file(READ ${TEMPLATE} template)
+string(REPLACE "@CALCORA_BUILD@" "const VERSION = \"${version}\";\nconst FILES = {\n${entries}};" worker "${template}")
+file(WRITE ${SITE}/sw.js.new "${worker}")
+file(COPY_FILE ${SITE}/sw.js.new ${SITE}/sw.js ONLY_IF_DIFFERENT)
+file(REMOVE ${SITE}/sw.js.new)
