@@ -46,12 +46,12 @@ add_dependencies(calcora calcora_web_images)
 set_property(TARGET calcora APPEND PROPERTY LINK_DEPENDS ${small_images})
 set_target_properties(calcora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CALCORA_WEB_DIR})
 
-# The page and its manifest, the icons, the font cut down to the characters
-# the program draws (printable ASCII) as WOFF2, and last, on every build, the
-# service worker, which lists every file of the folder with its hash.
-file(GLOB CALCORA_PAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/page/*.html ${CMAKE_SOURCE_DIR}/web/page/*.webmanifest)
+# The manifest, the icons, the font cut down to the characters the program
+# draws (printable ASCII) as WOFF2, and last, on every build, the page with
+# the program's version and the service worker with every file's hash.
+file(GLOB CALCORA_PAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/page/*.webmanifest)
 file(GLOB CALCORA_ICONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/page/*.png)
-calcora_small_pngs(${CALCORA_WEB_DIR} small_icons ${CALCORA_ICONS})
+calcora_small_pngs(${CMAKE_BINARY_DIR}/web-icons small_icons ${CALCORA_ICONS})
 set(CALCORA_WEB_FONT ${CALCORA_WEB_DIR}/calcora.woff2)
 add_custom_command(OUTPUT ${CALCORA_WEB_FONT}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CALCORA_WEB_DIR}
@@ -59,11 +59,11 @@ add_custom_command(OUTPUT ${CALCORA_WEB_FONT}
           --output-file=${CALCORA_WEB_FONT}
   DEPENDS ${CALCORA_FONT_SOURCE} VERBATIM)
 add_custom_target(calcora_page ALL
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CALCORA_PAGE_FILES} ${CALCORA_WEB_DIR}/
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CALCORA_PAGE_FILES} ${small_icons} ${CALCORA_WEB_DIR}/
   COMMAND ${CMAKE_COMMAND} -E rm -f ${CALCORA_WEB_DIR}/ARIAL.TTF ${CALCORA_WEB_DIR}/sw-files.js
   COMMAND ${CMAKE_COMMAND} -DSITE=${CALCORA_WEB_DIR} -DTEMPLATE=${CMAKE_SOURCE_DIR}/web/sw.js.in
-          -P ${CMAKE_SOURCE_DIR}/web/ServiceWorker.cmake
-  DEPENDS ${small_icons} ${CALCORA_WEB_FONT}
+          -DPAGE=${CMAKE_SOURCE_DIR}/web/page/index.html -P ${CMAKE_SOURCE_DIR}/web/Version.cmake
+  DEPENDS ${small_icons} ${CALCORA_WEB_FONT} ${CMAKE_SOURCE_DIR}/web/page/index.html
   COMMENT "Laying out the web page" VERBATIM)
 add_dependencies(calcora_page calcora)
 

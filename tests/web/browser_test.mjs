@@ -86,7 +86,7 @@ const numpad = (page, ...names) => names.reduce((done, name) => done.then(() => 
 
 // ---- reading pixels --------------------------------------------------------
 
-// [r, g, b, a] per pixel of a rectangle of the canvas, or of a desktop frame.
+// [r, g, b, a] per pixel of a rectangle of the canvas, or of a desktop frame, as bytes.
 async function pixels(page, x, y, w, h, desktopFrame) {
   return page.evaluate(async (x, y, w, h, desktopFrame) => {
     let source = document.getElementById("canvas");
@@ -100,8 +100,11 @@ async function pixels(page, x, y, w, h, desktopFrame) {
     copy.height = h;
     const context = copy.getContext("2d");
     context.drawImage(source, x, y, w, h, 0, 0, w, h);
-    return Array.from(context.getImageData(0, 0, w, h).data);
-  }, x, y, w, h, desktopFrame);
+    const data = context.getImageData(0, 0, w, h).data;
+    let text = "";
+    for (let i = 0; i < data.length; i += 0x8000) text += String.fromCharCode(...data.subarray(i, i + 0x8000));
+    return btoa(text);
+  }, x, y, w, h, desktopFrame).then(text => Buffer.from(text, "base64"));
 }
 
 // A hash of every pixel of the canvas.
@@ -133,7 +136,7 @@ function colourDifferences(a, b, colours, skip = () => false, w = 0) {
   const differences = [];
   for (let i = 0; i < a.length; i += 4)
     if (!skip((i / 4) % w, Math.floor(i / 4 / w)) && isOne(a, i) !== isOne(b, i))
-      differences.push(`(${(i / 4) % w}, ${Math.floor(i / 4 / w)}): ${a.slice(i, i + 3)} vs ${b.slice(i, i + 3)}`);
+      differences.push(`(${(i / 4) % w}, ${Math.floor(i / 4 / w)}): ${[...a.slice(i, i + 3)]} vs ${[...b.slice(i, i + 3)]}`);
   return differences;
 }
 
@@ -468,7 +471,7 @@ function markedBuild(mark, daysOld) {
   appendFileSync(join(folder, "calcora.wasm"), Buffer.concat([Buffer.from([0, name.length + 2, name.length]), name, Buffer.from(mark)]));
   appendFileSync(join(folder, "calcora.data"), mark);
   execFileSync("cmake", [`-DSITE=${folder}`, `-DTEMPLATE=${join(source, "web", "sw.js.in")}`, "-P",
-                         join(source, "web", "ServiceWorker.cmake")]);
+                         join(source, "web", "Version.cmake")]);
   const time = new Date(Date.now() - daysOld * 24 * 3600 * 1000);
   for (const file of readdirSync(folder)) utimesSync(join(folder, file), time, time);
   return folder;
@@ -489,7 +492,7 @@ const BUILD_MARKS = () => {
   }
   const open = XMLHttpRequest.prototype.open;
   XMLHttpRequest.prototype.open = function (method, url, ...rest) {
-    if (String(url).endsWith("calcora.data"))
+    if (String(url).includes("calcora.data"))
       this.addEventListener("load", () => { window.marks.data = String.fromCharCode(new Uint8Array(this.response).at(-1)); });
     return open.call(this, method, url, ...rest);
   };

@@ -1,17 +1,29 @@
-// Figures of the web page, printed, never asserted: time from opening the
-// page to its first drawn frame (median of 5 fresh loads from 127.0.0.1),
-// processor time of the idle page on the start screen, and the longest frame
-// of the slowest request (primes from 1 to 1000000).
-// Usage: node measure.mjs <site folder>   (Chromium in its default
-// background-throttled headless mode: the idle figure is per drawn frame.)
+// Figures of the web page, printed, never asserted: the bytes of each file,
+// raw and after gzip; the time from opening the page to its first drawn
+// frame (median of 5 loads, fresh and repeated); the processor time of the
+// idle page against a blank one; and the longest frame of three requests.
+// Usage: node measure.mjs <site folder>
 import {createServer} from "node:http";
-import {mkdtempSync, readFileSync, rmSync} from "node:fs";
+import {mkdtempSync, readFileSync, readdirSync, rmSync, statSync} from "node:fs";
 import {tmpdir} from "node:os";
 import {extname, join, normalize} from "node:path";
+import {gzipSync} from "node:zlib";
 import puppeteer from "puppeteer-core";
 
 const site = process.argv[2];
-const TYPES = {".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm"};
+const TYPES = {".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm", ".woff2": "font/woff2"};
+const median = values => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const ms = values => `${values.map(t => t.toFixed(0)).join(", ")} ms; median ${median(values).toFixed(0)} ms`;
+
+let total = [0, 0];
+for (const file of readdirSync(site).filter(f => statSync(join(site, f)).isFile()).sort()) {
+  const bytes = readFileSync(join(site, file));
+  const packed = gzipSync(bytes, {level: 9}).length;
+  total = [total[0] + bytes.length, total[1] + packed];
+  console.log(`${file.padEnd(22)} ${String(bytes.length).padStart(8)} ${String(packed).padStart(8)}`);
+}
+console.log(`${"all files".padEnd(22)} ${String(total[0]).padStart(8)} ${String(total[1]).padStart(8)} bytes raw / gzip`);
+
 const server = createServer((request, response) => {
   let path = new URL(request.url, "http://x").pathname;
   if (path.endsWith("/")) path += "index.html";
@@ -28,58 +40,102 @@ const profile = mkdtempSync(join(tmpdir(), "calcora-measure-"));
 const browser = await puppeteer.launch({executablePath: "/usr/bin/chromium", headless: true,
   args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
          "--disable-component-update", "--disable-sync", `--user-data-dir=${profile}`]});
-const median = values => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-// The first frame: the main loop's first pass, timed from navigation start.
-const loads = [];
+// Every animation frame's callback timed, and the first frame the program drew.
+const TIMING = () => {
+  window.frameTimes = [];
+  const raf = window.requestAnimationFrame.bind(window);
+  window.requestAnimationFrame = callback => raf(time => {
+    const start = performance.now();
+    callback(time);
+    frameTimes.push(performance.now() - start);
+  });
+  const poll = () => (typeof Browser !== "undefined" && Browser.mainLoop.currentFrameNumber > 0)
+    ? (window.firstFrame = performance.now()) : raf(poll);
+  raf(poll);
+};
+const firstFrame = async page => {
+  await page.waitForFunction(() => window.firstFrame !== undefined);
+  return page.evaluate(() => window.firstFrame);
+};
+
+const fresh = [], repeated = [];
 for (let i = 0; i < 5; ++i) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
-  await page.evaluateOnNewDocument(() => {
-    const poll = () => (typeof Browser !== "undefined" && Browser.mainLoop.currentFrameNumber > 0)
-      ? (window.firstFrame = performance.now()) : requestAnimationFrame(poll);
-    requestAnimationFrame(poll);
-  });
+  await page.evaluateOnNewDocument(TIMING);
   await page.goto(url);
-  await page.waitForFunction(() => window.firstFrame !== undefined);
-  loads.push(await page.evaluate(() => window.firstFrame));
+  fresh.push(await firstFrame(page));
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  repeated.push(await firstFrame(page));
   await context.close();
 }
-console.log(`first frame after opening: ${loads.map(t => t.toFixed(0)).join(", ")} ms; median ${median(loads).toFixed(0)} ms`);
+console.log(`first frame, fresh profile: ${ms(fresh)}`);
+console.log(`first frame, visited before: ${ms(repeated)}`);
 
-// Processor time of the main loop per idle frame, and of the request's frames.
+// Processor time of every process of the browser (user and system, from /proc).
+const TICKS_PER_SECOND = 100;
+function browserTicks() {
+  const parents = new Map();
+  for (const pid of readdirSync("/proc").filter(name => /^\d+$/.test(name))) {
+    try {
+      const fields = readFileSync(`/proc/${pid}/stat`, "utf8").split(") ")[1].split(" ");
+      parents.set(Number(pid), {parent: Number(fields[1]), ticks: Number(fields[11]) + Number(fields[12])});
+    } catch {}
+  }
+  const root = browser.process().pid;
+  const inBrowser = pid => pid === root || (parents.has(pid) && pid > 1 && inBrowser(parents.get(pid).parent));
+  let ticks = 0;
+  for (const [pid, {ticks: t}] of parents) if (inBrowser(pid)) ticks += t;
+  return ticks;
+}
+async function idleShare(page, seconds = 10) {
+  await new Promise(wait => setTimeout(wait, 2000));
+  const before = browserTicks(), start = Date.now();
+  await new Promise(wait => setTimeout(wait, seconds * 1000));
+  return (browserTicks() - before) / TICKS_PER_SECOND / ((Date.now() - start) / 1000) * 100;
+}
+
 const page = await browser.newPage();
+await page.goto("about:blank");
+const blank = await idleShare(page);
+await page.evaluateOnNewDocument(TIMING);
 await page.goto(url);
-await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun && Browser.mainLoop.runner);
-await page.evaluate(() => {
-  const run = Browser.mainLoop.runner;
-  window.frameTimes = [];
-  Browser.mainLoop.runner = function () {
-    const start = performance.now();
-    run.apply(this, arguments);
-    frameTimes.push(performance.now() - start);
-  };
-});
+await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun);
+const idle = await idleShare(page);
+console.log(`idle: the whole browser with the page on its start screen ${idle.toFixed(1)}% of a core; ` +
+            `with a blank page ${blank.toFixed(1)}%`);
+
+// The longest frame after Enter on a calculate button: the request, its
+// answer stored, results.txt and its link, and the next frames' drawing.
 const frames = n => page.evaluate(n => new Promise(done => {
   const step = () => (--n ? requestAnimationFrame(step) : done());
   requestAnimationFrame(step);
 }), n);
-await frames(300);
-const idle = await page.evaluate(() => frameTimes.splice(0));
-const idleMs = idle.reduce((a, b) => a + b, 0) / idle.length;
-console.log(`idle frame: ${(idleMs * 1000).toFixed(1)} µs of processor time; at 60 frames a second ${(idleMs * 60 / 10).toFixed(2)}% of a core`);
-for (const key of ["Enter", "ArrowRight", "ArrowRight", "1", "ArrowRight", ..."1000000", "ArrowDown"]) {
-  await page.keyboard.press(key);
-  await frames(2);
+async function keys(...names) {
+  for (const name of names) {
+    await page.keyboard.press(name);
+    await frames(2);
+  }
 }
-await page.evaluate(() => frameTimes.splice(0));
-for (const time of ["first", "second"]) {
-  await page.keyboard.press("Enter");
-  await frames(5);
-  const request = await page.evaluate(() => frameTimes.splice(0));
-  console.log(`primes 1 to 1000000, ${time} time: longest frame ${Math.max(...request).toFixed(1)} ms ` +
-              `(request, results.txt and its link, drawing)`);
+async function request(name, times = 1) {
+  for (let i = 1; i <= times; ++i) {
+    await page.evaluate(() => frameTimes.splice(0));
+    await keys("Enter");
+    await frames(5);
+    const longest = Math.max(...await page.evaluate(() => frameTimes.splice(0)));
+    console.log(`${name}${times > 1 ? `, time ${i}` : ""}: longest frame ${longest.toFixed(1)} ms`);
+  }
 }
+await keys("Enter", "ArrowRight", "ArrowRight", "1", "ArrowRight", ..."1000000", "ArrowDown");
+await request("primes 1 to 1000000", 2);
+await keys("ArrowDown", "ArrowLeft", "ArrowDown", "ArrowDown", ..."9876543210", "ArrowDown", ..."1234567890", "ArrowDown");
+await request("GCD of 9876543210 and 1234567890", 2);
+await keys("Escape", "ArrowDown", "ArrowDown", "Enter", "ArrowRight", "ArrowDown", "ArrowDown", "5", "ArrowDown",
+           ..."121", "ArrowDown");
+await request("Egyptian fractions of 5/121", 2);
+
 await browser.close();
 rmSync(profile, {recursive: true, force: true});
 server.close();
