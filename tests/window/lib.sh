@@ -36,6 +36,10 @@ start_display() {
   [ -s "$number" ] || fail "Xvfb did not start: $(cat "$WINDOW_TEST_DIR/xvfb.log")"
   export DISPLAY=":$(head -n 1 "$number")"
   unset SDL_VIDEODRIVER SDL_AUDIODRIVER
+  # As on a new machine: no remembered settings, a locale that names no
+  # language (so the program starts in English), and nothing kept afterwards.
+  export XDG_CONFIG_HOME="$WINDOW_TEST_DIR/config" LANG=C.UTF-8
+  unset LC_ALL LC_MESSAGES LANGUAGE
   # Under the sanitizers: libX11 keeps a few strings to the end of the process.
   printf 'leak:libX11.so\n' >"$WINDOW_TEST_DIR/lsan.supp"
   export LSAN_OPTIONS="suppressions=$WINDOW_TEST_DIR/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
