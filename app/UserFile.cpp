@@ -135,13 +135,12 @@ UserFile::Found UserFile::read(std::string& text, std::string& why, std::size_t 
     } else if (std::size_t(status.st_size) > limit) {
         why = "it is larger than expected";
     } else {
-        text.assign(limit + 1, '\0');
-        std::size_t size = 0;
+        text.clear();
+        char chunk[4096];
         ssize_t got = 0;
-        while (size <= limit && (got = ::read(fd, &text[size], limit + 1 - size)) > 0) size += std::size_t(got);
-        text.resize(size);
+        while (text.size() <= limit && (got = ::read(fd, chunk, sizeof chunk)) > 0) text.append(chunk, std::size_t(got));
         if (got < 0) why = std::strerror(errno);
-        else if (size > limit) why = "it is larger than expected";  // it grew while being read
+        else if (text.size() > limit) why = "it is larger than expected";  // it grew while being read
         else found = Found::read;
     }
     close(fd);
