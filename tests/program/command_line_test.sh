@@ -54,6 +54,6 @@ grep -qx 'calcora: the graphical display :9631 refused or dropped the connection
 # A driver asked for by name is used even without a display: the program runs
 # until it is told to end.
 status=0
-env -u DISPLAY SDL_VIDEODRIVER=dummy timeout 2 "$program" >"$out" 2>"$err" </dev/null || status=$?
+env -u DISPLAY SDL_VIDEODRIVER=dummy timeout 1 "$program" >"$out" 2>"$err" </dev/null || status=$?
 [ "$status" = 124 ] && [ ! -s "$err" ] || fail "the dummy driver: status $status, stderr $(cat "$err")"
 echo "ok"
