@@ -42,7 +42,7 @@ start_display() {
   unset LC_ALL LC_MESSAGES LANGUAGE
   # Under the sanitizers: libX11 keeps a few strings to the end of the process.
   printf 'leak:libX11.so\n' >"$WINDOW_TEST_DIR/lsan.supp"
-  export LSAN_OPTIONS="suppressions=$WINDOW_TEST_DIR/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+  export LSAN_OPTIONS="suppressions=$WINDOW_TEST_DIR/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 }
 
 # The program's stderr so far.
