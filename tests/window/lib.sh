@@ -13,10 +13,10 @@ WINDOW=""
 
 cleanup() {
   if [ -n "$PROGRAM_PID" ]; then kill "$PROGRAM_PID" 2>/dev/null || true; fi
-  if [ -n "$XVFB_PID" ]; then
-    kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true  # lets it remove its lock file
-  fi
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+  # Lets Xvfb remove its lock file, and the shell that started the program
+  # write its status before the folder goes.
+  wait 2>/dev/null || true
   rm -rf "$WINDOW_TEST_DIR"
 }
 trap cleanup EXIT
