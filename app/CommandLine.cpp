@@ -1,5 +1,10 @@
 #include "CommandLine.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
 namespace {
 
 const char* const USAGE =
@@ -28,7 +33,14 @@ const char* const USAGE =
     "to results.txt in the working folder.\n";
 
 void printUsage(std::ostream& out) { out << USAGE; }
-void printVersion(std::ostream& out) { out << "calcora " << CALCORA_VERSION << "\n"; }
+
+void printVersion(std::ostream& out) {
+    out << "calcora " << CALCORA_VERSION << "\n"
+        << "Copyright (C) " << CALCORA_COPYRIGHT << "\n"
+        << "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
+}
 
 struct Option {
     const char* name;
@@ -56,4 +68,12 @@ std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, 
     // Each option stands alone: after one, any further argument is unknown.
     err << "calcora: unknown option '" << arguments[known ? 1 : 0] << "'\n" << USAGE;
     return 2;
+}
+
+int finishStandardOutput(int status, std::ostream& err) {
+    errno = 0;
+    const bool failed = !std::cout.flush() || std::fflush(stdout) != 0 || std::ferror(stdout);
+    if (!failed) return status;
+    err << "calcora: write error" << (errno ? std::string(": ") + std::strerror(errno) : "") << "\n";
+    return 1;
 }

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "GlobalVariables.h"
+#include "Settings.h"
 
 const char* WINDOW_TITLE = "Calcora";
 CPU* g_cpu = nullptr;
@@ -76,6 +77,7 @@ void drawCurrentScreen() {
 bool FrameLoop::runFrame() {
     if (applyDisplayMode()) m_redrawNeeded = true;
     if (handleInput() && g_input->lastEventShows()) m_redrawNeeded = true;
+    keepSettings(*g_cpu);
     const bool draw = m_redrawNeeded && g_graphics->getScreen() != nullptr;
     if (draw) {
         const std::string request = g_cpu->getSolveThisProgram();
@@ -116,6 +118,7 @@ int SDL_main(int, char*[]) {
         Shutdown();
         return 1;
     }
+    rememberSettings(*g_cpu);
     Start_game();
     Shutdown();
     return 0;

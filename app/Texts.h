@@ -55,7 +55,7 @@
     X(part1_program3_line1, "3. Distribution of a natural number to prime divisors", "3. Rozklad liczby naturalnej na dzielniki pierwsze") \
     X(part1_program3_line2, "Enter number", "Wpisz liczbe") \
     X(part1_program3_line3, "calculate3", "oblicz3") \
-    X(part1_program4_line1, "4. Can a given number be devided by:", "4. Czy dana liczba jest podzielna przez:") \
+    X(part1_program4_line1, "4. Can a given number be divided by:", "4. Czy dana liczba jest podzielna przez:") \
     X(part1_program4_line2, "2, 3, 4, 5, 8, 9, 11, 12, 15, 18", "2, 3, 4, 5, 8, 9, 11, 12, 15, 18") \
     X(part1_program4_line3, "Enter number", "Wpisz liczbe") \
     X(part1_program4_line4, "calculate4", "oblicz4") \

@@ -7,6 +7,7 @@
 
 #include "DisplayCheck.h"
 #include "Palette.h"
+#include "WindowIdentity.h"
 
 namespace {
 
@@ -53,14 +54,14 @@ SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int 
     // sound device must still run the program.
     const char* requestedDriver = std::getenv("SDL_VIDEODRIVER");
     quietenTextModeFallback(requestedDriver);
+    nameWindowClass();
+    const DisplayHold hold(requestedDriver);  // until the window is open
     const bool videoStarted = SDL_Init(SDL_INIT_VIDEO) == 0;
     m_started = videoStarted;
     char driver[32] = "";
     if (videoStarted) SDL_VideoDriverName(driver, sizeof driver);
-    if (lacksGraphicalDisplay(driver, requestedDriver)) {
-        m_startupError = NO_GRAPHICAL_DISPLAY;
-        return;
-    }
+    m_startupError = displayProblem(driver, requestedDriver, std::getenv("DISPLAY"), SDL_GetError());
+    if (!m_startupError.empty()) return;
     if (!videoStarted) {
         m_startupError = std::string("SDL video could not start: ") + SDL_GetError();
         return;
@@ -69,6 +70,7 @@ SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int 
         m_startupError = std::string("SDL_ttf could not start: ") + TTF_GetError();
         return;
     }
+    setWindowIcon();
     if (!openVideoMode(width, height, WINDOWED_FLAGS)) return;
     SDL_WM_SetCaption(title, nullptr);
     setBackgroundColor(red, green, blue);

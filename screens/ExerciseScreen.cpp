@@ -98,9 +98,10 @@ void runSolveStep(CPU& cpu, Screen chapter, OutputToTextFile& results) {
     const std::string request = cpu.getSolveThisProgram();
     for (const SolveStep& step : solveSteps()) {
         if (step.chapter != chapter || request != requestName(*chapterOn(chapter), step.exercise)) continue;
-        store(cpu, step.solve(typedTexts(cpu, step.fields)));
+        const SolveResult result = step.solve(typedTexts(cpu, step.fields));
+        store(cpu, result);
         if (step.saves_results) {
-            results.save_to_text_file(&cpu);
+            if (result.answered) results.save_to_text_file(&cpu);
             cpu.setSolution("");  // the whole text went to the file; the panel shows the lines
         }
         cpu.setSolveThisProgram("solved");

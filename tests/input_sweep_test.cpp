@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <random>
 #include <sstream>
@@ -28,6 +29,7 @@
 using namespace calc;
 
 using namespace testsupport;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -122,7 +124,7 @@ void remainder(const Typed& t, const Answer& a) {
 void primeListing(const Typed& t, const Answer& a) {
     const long from = value(t[0]).convert_to<long>();
     const Integer to = value(t[1]);
-    if (to > 1000000) { EXPECT_EQ(a.text, lang_file->error_primes_range); return; }
+    if (to > 1000000) { EXPECT_EQ(a.lines[0] + a.text, lang_file->error_primes_range); return; }
     std::vector<long> expected;
     for (long p = from; p <= to.convert_to<long>(); ++p)
         if (plainSieve()[p]) expected.push_back(p);
@@ -181,8 +183,8 @@ void lowestCommonMultiple(const Typed& t, const Answer& a) {
 
 void goldbach(const Typed& t, const Answer& a) {
     const Integer n = value(t[0]);
+    if (n < 4 || n > 2500) { EXPECT_EQ(a.lines[0] + a.text, lang_file->program7_1); return; }
     const std::string pairs = after(a.text, n.str() + " = ");
-    if (n < 4 || n > 2500) { EXPECT_EQ(a.lines[0], lang_file->program7_1); return; }
     std::vector<long> expected, written;
     for (long p = 2; p <= n.convert_to<long>() / 2; ++p)
         if (plainSieve()[p] && plainSieve()[n.convert_to<long>() - p]) expected.push_back(p);
@@ -457,12 +459,14 @@ protected:
         }
         const auto ask = [&] { cpu.setSolveThisProgram(exercise.request); };
         ask();
+        fs::remove("results.txt");
         ms = processorMillisecondsOf([&] { runSolveStep(cpu, exercise.chapter, results); }, SLOWEST_ALLOWED_MS, ask);
         EXPECT_EQ(cpu.getSolveThisProgram(), "solved");
         Answer answer{cpu.getSolution(), {}, {cpu.getSolution()}};
         for (int line = 1; line <= 5; ++line) answer.lines.push_back(cpu.getSolutionLine(line));
         answer.panel.insert(answer.panel.end(), answer.lines.begin(), answer.lines.end());
-        if (savesResults(exercise)) {
+        // A request without an answer (only a message, or nothing) writes no results.txt.
+        if (savesResults(exercise) && fs::exists("results.txt")) {
             answer.text = folder.results();
             if (answer.text.empty() || answer.text.back() != '\n') ADD_FAILURE() << "results.txt: " << answer.text;
             else answer.text.pop_back();

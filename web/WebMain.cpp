@@ -14,6 +14,7 @@
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
 #include "screens/ScreenReading.h"
+#include "app/Settings.h"
 
 namespace {
 
@@ -178,6 +179,7 @@ int main() {
         Shutdown();
         return 1;
     }
+    rememberSettings(*g_cpu);
     emscripten_set_main_loop(browserFrame, 0, 0);
     return 0;
 }
