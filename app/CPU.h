@@ -151,8 +151,8 @@ public:
     std::string getPart4Program3Item() const { return part4_program3_item; }
     void setPart4Program3Item(std::string s) { part4_program3_item = std::move(s); }
 
-    // Input fields by value of `Field`: get a copy; set appends its argument
-    // while the field holds at most 9 characters; clear empties the field.
+    // Input fields by value of `Field`: get a copy; set appends as much of its
+    // argument as fits in FIELD_MAX_LENGTH characters; clear empties the field.
     std::string getField(Field f) const { return fields[index(f)]; }
     void setField(Field f, const std::string& s);
     void clearField(Field f) { fields[index(f)].clear(); }
