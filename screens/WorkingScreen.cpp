@@ -109,25 +109,25 @@ std::optional<Working> shownWorking(const CPU& cpu) {
     return workingOf(cpu.getWorkingExercise(), cpu.getWorkingInputs());
 }
 
-void drawWorkingHint(SDLGraphics* g, int x, int y) { g->drawText(lang_file->working_hint, SMALL_SIZE, x, y, "gray"); }
+void drawWorkingHint(SDLGraphics* g, int x, int y) { g->drawText(lang_file->working_hint, SMALL_SIZE, x, y, "hint"); }
 
 void DifferentScreens::working(SDLGraphics* g, CPU* cpu) {
     saveWorkingIfAsked(*cpu);
     SDL_Surface* s = g->getScreen();
-    draw::fill(s, {0, 0, layout::WIDTH, layout::HEIGHT}, palette::GRAY);
-    draw::fill(s, PAGE, palette::WHITE);
-    g->drawText(lang_file->working_keys, SMALL_SIZE, KEYS_X, KEYS_Y, "white");
+    draw::fill(s, {0, 0, layout::WIDTH, layout::HEIGHT}, palette::current().frame);
+    draw::fill(s, PAGE, palette::current().answer_panel);
+    g->drawText(lang_file->working_keys, SMALL_SIZE, KEYS_X, KEYS_Y, "on_frame");
     const std::optional<Working> w = shownWorking(*cpu);
     if (!w) return;
-    g->drawText(w->title, TITLE_SIZE, TITLE_X, TITLE_Y, "blue");
+    g->drawText(w->title, TITLE_SIZE, TITLE_X, TITLE_Y, "title");
     const std::vector<Row> shown = rows(*w);
     const int first = std::clamp(cpu->getWorkingScroll(), 0, lastScroll(*w));
     for (int i = first; i < int(shown.size()) && i < first + WORKING_PAGE_LINES; ++i)
         g->drawText(shown[i].text, ROW_SIZE, ROW_X, FIRST_ROW_Y + (i - first) * ROW_HEIGHT,
-                    shown[i].answer ? "blue" : "black");
-    if (first > 0) g->drawText(lang_file->working_more_above, SMALL_SIZE, MARK_X, MORE_ABOVE_Y, "red");
-    if (first < lastScroll(*w)) g->drawText(lang_file->working_more_below, SMALL_SIZE, MARK_X, MORE_BELOW_Y, "red");
+                    shown[i].answer ? "answer_text" : "text");
+    if (first > 0) g->drawText(lang_file->working_more_above, SMALL_SIZE, MARK_X, MORE_ABOVE_Y, "message");
+    if (first < lastScroll(*w)) g->drawText(lang_file->working_more_below, SMALL_SIZE, MARK_X, MORE_BELOW_Y, "message");
     const CPU::WorkingSave save = cpu->getWorkingSave();
-    if (save == CPU::WorkingSave::saved) g->drawText(lang_file->working_saved, ROW_SIZE, ROW_X, MESSAGE_Y, "green");
-    if (save == CPU::WorkingSave::failed) g->drawText(lang_file->working_save_failed, ROW_SIZE, ROW_X, MESSAGE_Y, "red");
+    if (save == CPU::WorkingSave::saved) g->drawText(lang_file->working_saved, ROW_SIZE, ROW_X, MESSAGE_Y, "success");
+    if (save == CPU::WorkingSave::failed) g->drawText(lang_file->working_save_failed, ROW_SIZE, ROW_X, MESSAGE_Y, "message");
 }

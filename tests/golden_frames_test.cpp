@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -164,10 +165,12 @@ SDL_Surface* drawShot(const Shot& shot, CPU& cpu) {
     g_cpu = &cpu;
     g_graphics = &g;
     g_different_screens = &screens;
+    const std::set<std::string> unknownColors = g.unknownColorNames();
     for (int frame = 0; frame < 2; ++frame) {
         g.beginScene();
         drawCurrentScreen();
     }
+    EXPECT_EQ(g.unknownColorNames(), unknownColors) << "a text names no colour of the palette";
     g_cpu = nullptr;
     g_graphics = nullptr;
     g_different_screens = nullptr;

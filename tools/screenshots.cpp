@@ -164,7 +164,9 @@ int main(int argc, char* argv[]) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
 
     g_cpu = new CPU();
-    g_graphics = new SDLGraphics(g_cpu->getWindowWidth(), g_cpu->getWindowHeight(), WINDOW_TITLE, 255, 255, 255);
+    const Color background = palette::current().background;
+    g_graphics = new SDLGraphics(g_cpu->getWindowWidth(), g_cpu->getWindowHeight(), WINDOW_TITLE, background.r,
+                                 background.g, background.b);
     if (!g_graphics->isReady()) {
         std::cerr << "calcora_screenshots: " << g_graphics->startupError() << "\n";
         return 1;
