@@ -53,11 +53,8 @@ void drawSolution(SDLGraphics* g, const CPU& cpu) {
 
 // The texts of the step's fields, or none when any of them is empty.
 std::optional<std::vector<std::string>> typedTexts(const CPU& cpu, const std::vector<Field>& fields) {
-    std::vector<std::string> texts;
-    for (Field f : fields) {
-        texts.push_back(cpu.getField(f));
-        if (texts.back().empty()) return std::nullopt;
-    }
+    std::vector<std::string> texts = fieldTexts(cpu, fields);
+    if (std::any_of(texts.begin(), texts.end(), [](const std::string& t) { return t.empty(); })) return std::nullopt;
     return texts;
 }
 
@@ -105,7 +102,7 @@ void runSolveStep(CPU& cpu, Screen chapter, OutputToTextFile& results) {
             cpu.setSolution("");  // the whole text went to the file; the panel shows the lines
         }
         cpu.setSolveThisProgram("solved");
-        rememberSolved(cpu, step, request);
+        cpu.setLastSolved(request, fieldTexts(cpu, step.fields));  // for its working
         return;
     }
 }
