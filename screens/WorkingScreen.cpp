@@ -1,6 +1,7 @@
 #include "WorkingScreen.h"
 
 #include <algorithm>
+#include <iostream>
 
 #include "DifferentScreens.h"
 #include "app/GlobalVariables.h"
@@ -38,8 +39,13 @@ std::vector<Row> rows(const CPU::WorkingText& w) {
     return all;
 }
 
-CPU::WorkingText textOf(const CPU&, const Working& w) {
+// The working's lines, with the results.txt line telling the truth: when the
+// solve could not write results.txt, the working says so instead.
+CPU::WorkingText textOf(const CPU& cpu, const Working& w) {
     CPU::WorkingText text{w.lines(), int(w.answer.size()), 0, language};
+    if (cpu.getResultsNotSaved())
+        std::replace(text.lines.begin(), text.lines.end(), lang_file->working_saved_results,
+                     lang_file->working_results_not_saved);
     text.rows = int(rows(text).size());
     return text;
 }
@@ -64,7 +70,9 @@ void saveWorkingIfAsked(CPU& cpu) {
     if (w.lines.empty()) return;
     std::string text, why;
     for (const std::string& line : w.lines) text += line + "\n";
-    cpu.setWorkingSave(saveTextFile(WORKING_FILE, text, why) ? CPU::WorkingSave::saved : CPU::WorkingSave::failed);
+    const bool saved = saveTextFile(WORKING_FILE, text, why);
+    if (!saved) std::cerr << "calcora: cannot save " << WORKING_FILE << ": " << why << "\n";
+    cpu.setWorkingSave(saved ? CPU::WorkingSave::saved : CPU::WorkingSave::failed);
 }
 
 void drawWorkingHint(SDLGraphics* g, int x, int y) { g->drawText(lang_file->working_hint, SMALL_SIZE, x, y, "hint"); }

@@ -15,7 +15,7 @@ constexpr const char* WORKING_FILE = "working.txt";
 void makeWorkingText(CPU& cpu);
 
 // Runs a pending save of the working's text to working.txt and keeps what it
-// did for the message.
+// did for the message; a failed save is also said on stderr.
 void saveWorkingIfAsked(CPU& cpu);
 
 // Draws the small grey "W: show the working" with its top-left corner at (x, y).
