@@ -80,8 +80,6 @@ void DifferentScreens::drawGridlines(SDLGraphics* g, CPU* cpu) {
 }
 
 void DifferentScreens::drawStartingLines(SDLGraphics* g, CPU* cpu) {
-    moveX = LEFT;
-    moveY = TOP;
     SDL_Surface* s = g->getScreen();
     const Color axis = palette::current().axis;
     if (cpu->getGridlines()) {  // three pixels thick, to stand out from the grid

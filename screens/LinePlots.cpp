@@ -83,22 +83,18 @@ void DifferentScreens::part4_program1(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, straightLinesPanel(), cpu->getPart4Program1Item());
-    a1 = cpu->string_to_double(cpu->getPart4Program1_a1());
-    b1 = cpu->string_to_double(cpu->getPart4Program1_b1());
-    a2 = cpu->string_to_double(cpu->getPart4Program1_a2());
-    b2 = cpu->string_to_double(cpu->getPart4Program1_b2());
-    a3 = cpu->string_to_double(cpu->getPart4Program1_a3());
-    b3 = cpu->string_to_double(cpu->getPart4Program1_b3());
-    drawPicture(g, straightLinesPicture(*cpu, {{{a1, b1}, {a2, b2}, {a3, b3}}}));
+    const auto value = [cpu](const std::string& typed) { return cpu->string_to_double(typed); };
+    drawPicture(g, straightLinesPicture(*cpu, {{{value(cpu->getPart4Program1_a1()), value(cpu->getPart4Program1_b1())},
+                                                {value(cpu->getPart4Program1_a2()), value(cpu->getPart4Program1_b2())},
+                                                {value(cpu->getPart4Program1_a3()), value(cpu->getPart4Program1_b3())}}}));
 }
 
 void DifferentScreens::part4_program2(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, twoPointsPanel(), cpu->getPart4Program2Item());
-    x1 = cpu->string_to_double(cpu->getPart4Program2_x1());
-    y1 = cpu->string_to_double(cpu->getPart4Program2_y1());
-    x2 = cpu->string_to_double(cpu->getPart4Program2_x2());
-    y2 = cpu->string_to_double(cpu->getPart4Program2_y2());
-    drawPicture(g, twoPointsPicture(*cpu, x1, y1, x2, y2));
+    drawPicture(g, twoPointsPicture(*cpu, cpu->string_to_double(cpu->getPart4Program2_x1()),
+                                    cpu->string_to_double(cpu->getPart4Program2_y1()),
+                                    cpu->string_to_double(cpu->getPart4Program2_x2()),
+                                    cpu->string_to_double(cpu->getPart4Program2_y2())));
 }

@@ -103,12 +103,10 @@ void DifferentScreens::part4_program3(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, vectorsPanel(), cpu->getPart4Program3Item());
-    x1 = cpu->string_to_double(cpu->getPart4Program3_x1());
-    y1 = cpu->string_to_double(cpu->getPart4Program3_y1());
-    x2 = cpu->string_to_double(cpu->getPart4Program3_x2());
-    y2 = cpu->string_to_double(cpu->getPart4Program3_y2());
-    const VectorValues v{x1, y1, cpu->string_to_double(cpu->getPart4Program3_multiply_by1()),
-                         x2, y2, cpu->string_to_double(cpu->getPart4Program3_multiply_by2())};
+    const auto value = [cpu](const std::string& typed) { return cpu->string_to_double(typed); };
+    const VectorValues v{value(cpu->getPart4Program3_x1()), value(cpu->getPart4Program3_y1()),
+                         value(cpu->getPart4Program3_multiply_by1()), value(cpu->getPart4Program3_x2()),
+                         value(cpu->getPart4Program3_y2()), value(cpu->getPart4Program3_multiply_by2())};
     drawPicture(g, vectorsPicture(*cpu, v));
     const VectorEnds e = vectorEnds(v);
     if (secondVectorShown(v)) drawVectorArrows(g, cpu, v.x2, v.y2, v.m2, tipOffset(e.x2), tipOffset(e.y2), "plot_line2");
