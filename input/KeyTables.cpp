@@ -11,9 +11,10 @@ const char* const DIGITS = "0123456789";
 const char* const SIGNED_DECIMAL = "0123456789.-";
 const char* const RECURRING_DECIMAL = "0123456789.[]";
 
+const char* const NUMBERS[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+
 // Items "1" to "count"; Up and Down step through them and wrap at both ends.
 std::vector<NavRow> ring(int count) {
-    static const char* const NUMBERS[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
     std::vector<NavRow> rows;
     for (int i = 0; i < count; ++i)
         rows.push_back({NUMBERS[i], NUMBERS[(i + count - 1) % count], NUMBERS[(i + 1) % count], nullptr, nullptr});
@@ -128,6 +129,14 @@ ScreenKeys chapterKeys(Screen screen, std::string (CPU::*get)() const, void (CPU
     return {screen, get, set, Screen::start_screen, std::move(moves), chapterEnter(screen), std::move(typing)};
 }
 
+// A plot screen: a ring of its fields' items "1" onward and a last item that
+// goes back to the start screen; every field takes signed decimals.
+ScreenKeys plotKeys(Screen screen, std::string (CPU::*get)() const, void (CPU::*set)(std::string)) {
+    const int items = int(plotFields(screen).size()) + 1;
+    return {screen, get, set, Screen::part4, ring(items), {{NUMBERS[items - 1], EnterAction::go_to, Screen::start_screen}},
+            {{nullptr, SIGNED_DECIMAL}}};
+}
+
 // One row per screen, in the order of the screen list.
 std::vector<ScreenKeys> buildScreenKeys() {
     using S = Screen;
@@ -153,12 +162,9 @@ std::vector<ScreenKeys> buildScreenKeys() {
           {"3", A::go_to, S::part4_program3},
           {"4", A::go_to, S::start_screen}},
          {}},
-        {S::part4_program1, &CPU::getPart4Program1Item, &CPU::setPart4Program1Item, S::part4, ring(7),
-         {{"7", A::go_to, S::start_screen}}, {{nullptr, SIGNED_DECIMAL}}},
-        {S::part4_program2, &CPU::getPart4Program2Item, &CPU::setPart4Program2Item, S::part4, ring(5),
-         {{"5", A::go_to, S::start_screen}}, {{nullptr, SIGNED_DECIMAL}}},
-        {S::part4_program3, &CPU::getPart4Program3Item, &CPU::setPart4Program3Item, S::part4, ring(7),
-         {{"7", A::go_to, S::start_screen}}, {{nullptr, SIGNED_DECIMAL}}},
+        plotKeys(S::part4_program1, &CPU::getPart4Program1Item, &CPU::setPart4Program1Item),
+        plotKeys(S::part4_program2, &CPU::getPart4Program2Item, &CPU::setPart4Program2Item),
+        plotKeys(S::part4_program3, &CPU::getPart4Program3Item, &CPU::setPart4Program3Item),
         {S::options_menu, &CPU::getOptionsItem, &CPU::setOptionsItem, S::start_screen, ring(3),
          {{"1", A::toggle_fullscreen}, {"2", A::toggle_gridlines}, {"3", A::go_to, S::start_screen}}, {}},
         {S::about_menu, nullptr, nullptr, S::start_screen, {}, {{nullptr, A::go_to, S::start_screen}}, {}},
