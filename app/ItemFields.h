@@ -1,8 +1,8 @@
 #pragma once
 // Which input field each highlight item names, screen by screen, the
-// chapters' own names, and which screens offer a working. The key dispatcher (typing, Delete) and the screens
-// (drawing a field's value) both read these, so an item and its field are
-// paired in one place only.
+// chapters' own names, and where W offers a working. The key dispatcher
+// (typing, Delete, W) and the screens (drawing a field's value, the W hint)
+// both read these, so an item and its field are paired in one place only.
 #include <optional>
 #include <string>
 #include <vector>

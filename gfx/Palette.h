@@ -13,6 +13,7 @@ struct Color {
     Uint8 a = 255;
 };
 
+// The colours the palettes are made of; screens ask for roles, never for these.
 namespace palette {
 
 constexpr Color BLACK{0, 0, 0};
