@@ -45,7 +45,9 @@ ScreenRoutine screenRoutine(Screen screen) { return SCREEN_ROUTINES[static_cast<
 
 bool Init() {
     g_cpu = new CPU();
-    g_graphics = new SDLGraphics(g_cpu->getWindowWidth(), g_cpu->getWindowHeight(), WINDOW_TITLE, 255, 255, 255);
+    const Color background = palette::current().background;
+    g_graphics = new SDLGraphics(g_cpu->getWindowWidth(), g_cpu->getWindowHeight(), WINDOW_TITLE, background.r,
+                                 background.g, background.b);
     if (!g_graphics->isReady()) {
         std::cerr << "calcora: " << g_graphics->startupError() << "\n";
         return false;

@@ -184,6 +184,7 @@
     X(working_gcd_both_zero, "GCD(0, 0) = 0 by agreement: every number divides 0", "NWD(0, 0) = 0 umownie: kazda liczba dzieli 0") \
     X(working_zero_denominator, "{1} has the denominator 0: such a fraction has no value", "{1} ma mianownik 0: taki ulamek nie ma wartosci") \
     X(working_saved_results, "The whole answer is saved in results.txt", "Cala odpowiedz jest zapisana w pliku results.txt") \
+    X(working_results_not_saved, "The whole answer could not be saved in results.txt", "Nie mozna bylo zapisac calej odpowiedzi w pliku results.txt") \
     X(working_remainder_title, "Remainder of {1} by {2}", "Reszta z dzielenia {1} przez {2}") \
     X(working_remainder_divide, "{1} : {2} = {3} remainder {4}", "{1} : {2} = {3} reszta {4}") \
     X(working_remainder_check, "Check: {1} * {2} + {3} = {4}", "Sprawdzenie: {1} * {2} + {3} = {4}") \
