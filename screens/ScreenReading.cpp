@@ -5,9 +5,9 @@
 
 #include "ExerciseScreen.h"
 #include "PlotPanel.h"
-#include "WorkingScreen.h"
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
+#include "gfx/Layout.h"
 
 namespace {
 
@@ -115,10 +115,10 @@ std::string boxLabel(const ExerciseLayout& exercise, const ItemBox& box) {
 }
 
 std::string exerciseHeading(const ExerciseLayout& exercise) {
-    std::vector<std::string> blue;
+    std::vector<std::string> titles;
     for (const CellText& t : exercise.texts)
-        if (std::string(t.color) == "blue") blue.push_back(lang_file->*t.text);
-    return joined(blue);
+        if (std::string(t.color) == "title") titles.push_back(lang_file->*t.text);
+    return joined(titles);
 }
 
 void readChapterItem(const ChapterLayout& layout, const std::string& item, ScreenReading& r) {
@@ -156,14 +156,14 @@ void readPlotPanel(const PlotPanel& panel, const std::string& item, ScreenReadin
     }
 }
 
+// The working's title and its lines from the first one shown (a line the
+// page wraps counts as one).
 void readWorking(const CPU& cpu, ScreenReading& r) {
-    const std::optional<Working> w = shownWorking(cpu);
-    if (!w) return;
-    r.page.push_back(w->title);
-    std::vector<std::string> lines = w->steps;
-    lines.insert(lines.end(), w->answer.begin(), w->answer.end());
-    const int first = std::clamp(cpu.getWorkingScroll(), 0, int(lines.size()));
-    for (int i = first; i < int(lines.size()) && i < first + WORKING_PAGE_LINES; ++i) r.page.push_back(lines[i]);
+    const std::vector<std::string> lines = cpu.getWorkingText().lines;
+    if (lines.empty()) return;
+    r.page.push_back(lines.front());
+    const int first = 1 + std::clamp(cpu.getWorkingScroll(), 0, int(lines.size()) - 1);
+    for (int i = first; i < int(lines.size()) && i < first + layout::WORKING_PAGE_LINES; ++i) r.page.push_back(lines[i]);
     if (cpu.getWorkingSave() == CPU::WorkingSave::saved) r.messages.push_back(lang_file->working_saved);
     if (cpu.getWorkingSave() == CPU::WorkingSave::failed) r.messages.push_back(lang_file->working_save_failed);
 }

@@ -39,15 +39,17 @@ struct NamedKey {
     SDLKey key;
 };
 
-// The numpad types as the main keyboard does: a decimal point is never lost.
+// The numpad's keys are the desktop's numpad keys (they type and confirm as
+// the main keys do); a numpad comma is the comma.
 const NamedKey NAMED_KEYS[] = {
-    {"ArrowUp", SDLK_UP},       {"ArrowDown", SDLK_DOWN},     {"ArrowLeft", SDLK_LEFT},
-    {"ArrowRight", SDLK_RIGHT}, {"Enter", SDLK_RETURN},       {"Escape", SDLK_ESCAPE},
-    {"Delete", SDLK_DELETE},    {"PageUp", SDLK_PAGEUP},      {"PageDown", SDLK_PAGEDOWN},
-    {"Home", SDLK_HOME},        {"End", SDLK_END},            {"NumpadEnter", SDLK_RETURN},
-    {"NumpadDecimal", SDLK_PERIOD}, {"NumpadComma", SDLK_COMMA}, {"NumpadSubtract", SDLK_MINUS},
-    {"Numpad0", SDLK_0}, {"Numpad1", SDLK_1}, {"Numpad2", SDLK_2}, {"Numpad3", SDLK_3}, {"Numpad4", SDLK_4},
-    {"Numpad5", SDLK_5}, {"Numpad6", SDLK_6}, {"Numpad7", SDLK_7}, {"Numpad8", SDLK_8}, {"Numpad9", SDLK_9},
+    {"ArrowUp", SDLK_UP},       {"ArrowDown", SDLK_DOWN},      {"ArrowLeft", SDLK_LEFT},
+    {"ArrowRight", SDLK_RIGHT}, {"Enter", SDLK_RETURN},        {"Escape", SDLK_ESCAPE},
+    {"Delete", SDLK_DELETE},    {"PageUp", SDLK_PAGEUP},       {"PageDown", SDLK_PAGEDOWN},
+    {"Home", SDLK_HOME},        {"End", SDLK_END},             {"NumpadEnter", SDLK_KP_ENTER},
+    {"NumpadDecimal", SDLK_KP_PERIOD}, {"NumpadComma", SDLK_COMMA}, {"NumpadSubtract", SDLK_KP_MINUS},
+    {"Numpad0", SDLK_KP0}, {"Numpad1", SDLK_KP1}, {"Numpad2", SDLK_KP2}, {"Numpad3", SDLK_KP3},
+    {"Numpad4", SDLK_KP4}, {"Numpad5", SDLK_KP5}, {"Numpad6", SDLK_KP6}, {"Numpad7", SDLK_KP7},
+    {"Numpad8", SDLK_KP8}, {"Numpad9", SDLK_KP9},
 };
 
 SDLKey keyNamed(const char* name) {
