@@ -365,6 +365,49 @@ void checkWorking(const std::string& exercise, const std::vector<std::string>& t
 
 namespace {
 
+// Runs of letters, lower case.
+std::vector<std::string> wordsIn(const std::string& line) {
+    std::vector<std::string> words(1);
+    for (char c : line) {
+        if (std::isalpha(static_cast<unsigned char>(c))) words.back() += char(std::tolower(static_cast<unsigned char>(c)));
+        else if (!words.back().empty()) words.emplace_back();
+    }
+    if (words.back().empty()) words.pop_back();
+    return words;
+}
+
+// Symbols are single letters (x, y, a, w1) and "sqrt"; anything longer is a word.
+bool hasWords(const std::string& line) {
+    const std::vector<std::string> words = wordsIn(line);
+    return std::any_of(words.begin(), words.end(), [](const std::string& w) { return w.size() > 1 && w != "sqrt"; });
+}
+
+}  // namespace
+
+void checkPolishWording(const std::string& exercise, const std::vector<std::string>& typed) {
+    static const std::set<std::string> ENGLISH = {
+        "remainder", "lcm", "gcd", "sum", "prime", "primes", "line", "lines", "is", "of", "and", "the", "divisible",
+        "yes", "no", "fraction", "fractions", "check", "greater", "equal", "pairs", "digit", "digits", "number",
+        "numbers", "so", "strike", "axis", "lengths", "unit", "whole", "largest", "not", "has", "every", "vertical",
+    };
+    const std::optional<Working> english = workingOf(exercise, typed);
+    usePolish();
+    const std::optional<Working> polish = workingOf(exercise, typed);
+    useEnglish();
+    ASSERT_TRUE(english && polish) << exercise;
+    const std::vector<std::string> &en = english->steps, &pl = polish->steps;
+    ASSERT_EQ(en.size(), pl.size()) << english->title;
+    for (std::size_t i = 0; i < en.size(); ++i) {
+        if (!hasWords(en[i])) {
+            EXPECT_EQ(pl[i], en[i]) << "numbers and signs read the same in both languages";
+        }
+    }
+    for (const std::string& line : polish->lines())
+        for (const std::string& word : wordsIn(line)) EXPECT_EQ(ENGLISH.count(word), 0u) << line;
+}
+
+namespace {
+
 // ---- the plots' sweep ------------------------------------------------------
 
 const char* const DECIMAL_CHARACTERS = "0123456789.-";
@@ -398,6 +441,9 @@ TEST_F(Workings, EveryPlotStepIsTrue) {
             EXPECT_EQ(Q(mpz_class(calc::text(f.numerator)), mpz_class(calc::text(f.denominator))), v[i]) << typed[i];
             EXPECT_NEAR(v[i].get_d(), CPU().string_to_double(typed[i]), 1e-9 * (1 + std::abs(v[i].get_d()))) << typed[i];
         }
+        checkPolishWording("part4 program1", typed);
+        checkPolishWording("part4 program2", {typed[0], typed[1], typed[2], typed[3]});
+        checkPolishWording("part4 program3", typed);
         const Working lines = *workingOf("part4 program1", typed);
         for (const std::string& step : lines.steps) {
             if (contains(step, "crosses the y axis")) { EXPECT_EQ(pointAtEnd(step).second, v[2 * ((&step - &lines.steps[0]) / 3) + 1]) << step; }
