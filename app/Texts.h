@@ -139,6 +139,7 @@
     X(part4_program3_y, "y:", "y:") \
     X(part4_program3_m_vector1_by, "multiply vector 1 by:", "pomnoz wektor 1 przez:") \
     X(part4_program3_m_vector2_by, "multiply vector 2 by:", "pomnoz wektor 2 przez:") \
+    X(part4_program3_sum, "sum = ", "suma = ") \
     X(program2, "Number of prime numbers: ", "Ilosc liczb pierwszych: ") \
     X(program3_1, "Prime divisors ", "Dzielniki pierwsze ") \
     X(program3_2, " amount to: ", " wynosza: ") \

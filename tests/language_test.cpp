@@ -51,7 +51,7 @@ const std::vector<Text> ALL_TEXTS = {
     TEXT(part4_program1_a), TEXT(part4_program1_b), TEXT(part4_program2_line1), TEXT(part4_program2_line2),
     TEXT(part4_program2_point1), TEXT(part4_program2_point2), TEXT(part4_program2_x), TEXT(part4_program2_y),
     TEXT(part4_program3_line1), TEXT(part4_program3_line2), TEXT(part4_program3_vector1), TEXT(part4_program3_vector2),
-    TEXT(part4_program3_x), TEXT(part4_program3_y), TEXT(part4_program3_m_vector1_by), TEXT(part4_program3_m_vector2_by),
+    TEXT(part4_program3_x), TEXT(part4_program3_y), TEXT(part4_program3_m_vector1_by), TEXT(part4_program3_m_vector2_by), TEXT(part4_program3_sum),
     TEXT(program2), TEXT(program3_1), TEXT(program3_2), TEXT(program3_3),
     TEXT(program4_1), TEXT(program4_2), TEXT(program4_3), TEXT(program5_1),
     TEXT(program5_2), TEXT(program6_1), TEXT(program6_2), TEXT(program5and6_and), TEXT(program7_1),
