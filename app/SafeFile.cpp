@@ -244,8 +244,8 @@ std::string stateFolder(bool create) {
     return lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid() ? folder : "";
 }
 
-std::uint64_t checksum(const std::string& text) {
-    std::uint64_t hash = 14695981039346656037u;  // FNV-1a
+// FNV-1a, continued from `hash` when given.
+std::uint64_t checksum(const std::string& text, std::uint64_t hash = 14695981039346656037u) {
     for (unsigned char c : text) hash = (hash ^ c) * 1099511628211u;
     return hash;
 }
@@ -271,7 +271,7 @@ struct Rewrite {
 std::string recordOf(const Rewrite& rewrite) {
     std::ostringstream header;
     header << REDO_HEADER << ' ' << rewrite.device << ' ' << rewrite.inode << ' ' << rewrite.target.size() << ' '
-           << rewrite.text.size() << ' ' << checksum(rewrite.target + rewrite.text) << '\n';
+           << rewrite.text.size() << ' ' << checksum(rewrite.text, checksum(rewrite.target)) << '\n';
     return header.str() + rewrite.target + rewrite.text;
 }
 
@@ -287,7 +287,7 @@ std::optional<Rewrite> rewriteRecorded(const std::string& record) {
     if (!header || tag != REDO_HEADER || record.size() - end - 1 != nameSize + textSize) return std::nullopt;
     rewrite.target = record.substr(end + 1, nameSize);
     rewrite.text = record.substr(end + 1 + nameSize);
-    if (checksum(rewrite.target + rewrite.text) != sum) return std::nullopt;
+    if (checksum(rewrite.text, checksum(rewrite.target)) != sum) return std::nullopt;
     return rewrite;
 }
 
