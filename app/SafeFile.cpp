@@ -11,7 +11,6 @@
 #include <sys/xattr.h>
 #endif
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -423,11 +422,12 @@ void finishRewrite(const std::string& record, std::ostream& report) {
         file.isOpen() && readOpenFile(file.fd(), contents, SIZE_MAX, why) ? rewriteRecorded(contents) : std::nullopt;
     if (!rewrite) return removeLeftover(record, "an unfinished record of a save that was interrupted", report);
     OpenFile target(open(rewrite->target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    const bool gone = !target.isOpen() && (errno == ENOENT || errno == ELOOP);
     struct stat now {};
-    if (!target.isOpen() || fstat(target.fd(), &now) != 0 || !S_ISREG(now.st_mode) || now.st_dev != rewrite->device ||
-        now.st_ino != rewrite->inode)
+    if (gone || (target.isOpen() && (fstat(target.fd(), &now) != 0 || !S_ISREG(now.st_mode) ||
+                                     now.st_dev != rewrite->device || now.st_ino != rewrite->inode)))
         return removeLeftover(record, "left by a save of " + rewrite->target + ", which is no longer there", report);
-    if (!overwrite(target.fd(), rewrite->text)) {
+    if (!target.isOpen() || !overwrite(target.fd(), rewrite->text)) {
         report << "calcora: could not finish the interrupted save of " << rewrite->target << ": " << lastError()
                << "; " << record << " keeps its text\n";
         return;

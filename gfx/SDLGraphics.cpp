@@ -70,24 +70,28 @@ TTF_Font* openFont(const std::string& path, int size, std::string& why) {
 // each way: a 250 kB file can claim 16000 by 16000, a gigabyte decoded.
 const Uint32 MAX_PICTURE_SIDE = 4096;
 
+SDL_RWops* refuse(std::string& why, const std::string& what) {
+    why = what;
+    return nullptr;
+}
+
 // A stream over `path` only when it is a regular file: opening a FIFO would
 // wait for a writer, and a device could be anything. Null, with `why`, otherwise.
 SDL_RWops* openRegularFile(const std::string& path, std::string& why) {
     struct stat info {};
-    if (stat(path.c_str(), &info) != 0) {
-        why = std::strerror(errno);
-        return nullptr;
+    if (stat(path.c_str(), &info) != 0) return refuse(why, std::strerror(errno));
+    if (!S_ISREG(info.st_mode)) return refuse(why, "not a regular file");
+    // O_NONBLOCK: should a FIFO take the file's place since, opening it still does not wait.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return refuse(why, std::strerror(errno));
+    FILE* file = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? fdopen(fd, "rb") : nullptr;
+    if (!file) {
+        close(fd);
+        return refuse(why, "not a regular file");
     }
-    // O_NONBLOCK: should a FIFO take the file's place after the look, opening it still does not wait.
-    const int fd = S_ISREG(info.st_mode) ? open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1;
-    if (fd < 0 || fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        why = fd < 0 && S_ISREG(info.st_mode) ? std::strerror(errno) : "not a regular file";
-        if (fd >= 0) close(fd);
-        return nullptr;
-    }
-    FILE* file = fdopen(fd, "rb");
-    if (!file) close(fd);
-    return file ? SDL_RWFromFP(file, 1) : nullptr;
+    SDL_RWops* stream = SDL_RWFromFP(file, 1);
+    if (!stream) std::fclose(file);
+    return stream ? stream : refuse(why, SDL_GetError());
 }
 
 Uint32 bigEndian(const Uint8* bytes) {

@@ -17,6 +17,7 @@
 #include "TestSupport.h"
 #include "app/CPU.h"
 #include "app/OutputToTextFile.h"
+#include "app/SafeFile.h"
 
 namespace {
 
@@ -157,4 +158,29 @@ TEST_F(ResultsFile, AFileTheUserMayNotWriteIsLeftAlone) {
     EXPECT_TRUE(cpu.getResultsNotSaved());
     EXPECT_EQ(contentsOf("results.txt"), "protected\n");
     EXPECT_EQ(entriesOf("."), std::vector<std::string>{"results.txt"});
+}
+
+// The helpers other files are saved with: a CSV file grows by rows under one
+// header, a settings file unchanged is not written again, and reading never
+// opens a FIFO.
+TEST_F(ResultsFile, AppendingSavingUnchangedAndReadingStaySafe) {
+    std::string why, text;
+    ASSERT_TRUE(appendToTextFile("practice.csv", "row 1\n", "time,answer\n", why)) << why;
+    ASSERT_TRUE(appendToTextFile("practice.csv", "row 2\n", "time,answer\n", why)) << why;
+    EXPECT_EQ(contentsOf("practice.csv"), "time,answer\nrow 1\nrow 2\n");
+
+    ASSERT_TRUE(saveTextFile("settings", "language=Polish\n", why)) << why;
+    struct stat before {}, after {};
+    ASSERT_EQ(stat("settings", &before), 0);
+    ASSERT_TRUE(saveTextFileIfChanged("settings", "language=Polish\n", why)) << why;
+    ASSERT_EQ(stat("settings", &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);  // a save would have made a new file
+    ASSERT_TRUE(saveTextFileIfChanged("settings", "language=English\n", why)) << why;
+    ASSERT_TRUE(readTextFile("settings", text, why)) << why;
+    EXPECT_EQ(text, "language=English\n");
+
+    ASSERT_EQ(mkfifo("fifo", 0644), 0);
+    EXPECT_FALSE(readTextFile("fifo", text, why));
+    EXPECT_EQ(why, "not a regular file");
+    EXPECT_FALSE(readTextFile("settings", text, why, 4));
 }
