@@ -91,11 +91,15 @@ std::string listing(char seed, std::size_t size = 617'000) {
     return text;
 }
 
-// Forks `body` as `user`, with the user's own state folder; its exit status is the result.
-pid_t startAs(uid_t user, const std::string& stateFolder, const std::function<int()>& body) {
+// Each user's state folder, on the test's disk (the working folder).
+std::string stateFolder(uid_t user) { return (fs::current_path() / ("state-" + std::to_string(user))).string(); }
+
+// Forks `body` as `user`, with the user's state folder; its exit status is the result.
+pid_t startAs(uid_t user, const std::function<int()>& body) {
+    const std::string state = stateFolder(user);
     const pid_t child = fork();
     if (child != 0) return child;
-    setenv("XDG_STATE_HOME", stateFolder.c_str(), 1);
+    setenv("XDG_STATE_HOME", state.c_str(), 1);
     if (user != geteuid() && (setgroups(0, nullptr) != 0 || setresgid(user, user, user) != 0 ||
                               setresuid(user, user, user) != 0))
         _exit(99);
@@ -116,10 +120,10 @@ int save(const std::string& file, const std::string& text) {
 }
 
 // The report of the next start's sweep, run as `user`.
-std::string nextStart(uid_t user, const std::string& stateFolder, const std::string& file) {
+std::string nextStart(uid_t user, const std::string& file) {
     int ends[2];
     if (pipe(ends) != 0) return "no pipe";
-    const pid_t child = startAs(user, stateFolder, [&] {
+    const pid_t child = startAs(user, [&] {
         std::ostringstream report;
         finishInterruptedSaves({file}, report);
         const std::string text = report.str();
@@ -173,7 +177,6 @@ protected:
         umount2("disk", MNT_DETACH);
     }
 
-    std::string stateFolder(uid_t user) const { return folder.path().string() + "/disk/state-" + std::to_string(user); }
     // Lays out `c` with `text` in it; returns the file's name.
     std::string layOut(const InPlace& c, const std::string& text) {
         makeFolder(c.folder, c.folderOwner, 0755);
@@ -195,7 +198,7 @@ protected:
         }
     }
     int saveAs(uid_t user, const std::string& file, const std::string& text) {
-        return statusOf(startAs(user, stateFolder(user), [&] { return save(file, text); }));
+        return statusOf(startAs(user, [&] { return save(file, text); }));
     }
     // Fills the disk to leave `room` bytes free.
     void leaveRoom(std::size_t room) {
@@ -257,12 +260,12 @@ TEST_F(SafeSave, SavesKilledAtAnyByteLeaveTheOldTextOrTheNew) {
             const std::string& fresh = old == texts[0] ? texts[1] : texts[0];
             // Up to every byte the save writes: its record and its text (a little more than twice the text).
             const long long killAt = std::uniform_int_distribution<long long>(0, 2 * fresh.size() + 300)(random);
-            const int status = statusOf(startAs(c.saver, stateFolder(c.saver), [&] {
+            const int status = statusOf(startAs(c.saver, [&] {
                 bytesWritten = 0;
                 bytesBeforeKill = killAt;
                 return save(file, fresh);
             }));
-            const std::string report = nextStart(c.saver, stateFolder(c.saver), file);
+            const std::string report = nextStart(c.saver, file);
             const std::string now = contentsOf(file);
             ASSERT_TRUE(now == old || now == fresh) << c.why << ", killed at byte " << killAt << ": " << now.size();
             (now == old ? kept : status == 0 ? done : finished)++;
@@ -294,7 +297,7 @@ TEST_F(SafeSave, ALinkInASharedFolderIsFollowedOnlyForItsOwnerOrTheFolders) {
         makeFolder("tmp", ROOT, c.folderMode);
         ASSERT_EQ(symlink("../victim", "tmp/results.txt"), 0);
         ASSERT_EQ(lchown("tmp/results.txt", c.linkOwner, c.linkOwner), 0);
-        const int status = statusOf(startAs(c.saver, stateFolder(c.saver), [] {
+        const int status = statusOf(startAs(c.saver, [] {
             std::string why;
             if (saveTextFile("tmp/results.txt", "primes\n", why)) return 0;
             return why.find("link of another user") != std::string::npos ? 2 : 1;
@@ -337,7 +340,7 @@ TEST_F(SafeSave, AFileSizeLimitOrAClosedStderrFailsTheSaveNotTheProgram) {
     const InPlace plain{"a plain file", ROOT, "plain", ROOT, ROOT, 0644, false};
     for (const InPlace& c : {plain, IN_PLACE[1]}) {
         const std::string file = layOut(c, "old\n");
-        const int status = statusOf(startAs(c.saver, stateFolder(c.saver), [&] {
+        const int status = statusOf(startAs(c.saver, [&] {
             keepRunningWhenWritesFail();
             const rlimit limit{100'000, 100'000};
             setrlimit(RLIMIT_FSIZE, &limit);
@@ -348,7 +351,7 @@ TEST_F(SafeSave, AFileSizeLimitOrAClosedStderrFailsTheSaveNotTheProgram) {
         expectNoLeftovers(c);
     }
     mkdir("results.txt", 0755);  // the save fails and says so on stderr
-    const int status = statusOf(startAs(ROOT, stateFolder(ROOT), [] {
+    const int status = statusOf(startAs(ROOT, [] {
         int ends[2];
         if (pipe(ends) != 0 || dup2(ends[1], 2) < 0) return 3;
         close(ends[0]);
