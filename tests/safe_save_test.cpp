@@ -169,6 +169,8 @@ protected:
                          << "): the full-disk and kill cases need a small disk of their own";
         mounted = true;
         fs::current_path("disk");
+        for (uid_t user : {STRANGER, NOBODY, ROOT})
+            if (chown(".", user, user) != 0) GTEST_SKIP() << "files cannot be given to other users here";
         for (uid_t user : {ROOT, NOBODY}) makeFolder(stateFolder(user), user, 0700);
     }
     void TearDown() override {
