@@ -16,6 +16,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -97,6 +98,7 @@ std::string stateFolder(uid_t user) { return (fs::current_path() / ("state-" + s
 // Forks `body` as `user`, with the user's state folder; its exit status is the result.
 pid_t startAs(uid_t user, const std::function<int()>& body) {
     const std::string state = stateFolder(user);
+    std::fflush(nullptr);  // else a child that writes to stderr flushes the parent's output again
     const pid_t child = fork();
     if (child != 0) return child;
     setenv("XDG_STATE_HOME", state.c_str(), 1);
