@@ -1,5 +1,7 @@
 #include "Input.h"
 
+#include "KeyRepeat.h"
+
 namespace {
 
 // Events SDL is told to drop before they reach its queue.
@@ -18,6 +20,15 @@ SDLKey sameOnEveryPlatform(SDLKey key) {
     return key;
 }
 
+// Set when a close request comes, before it has to find room in SDL's
+// queue: a full queue drops what comes after, a key storm fills it.
+bool closeRequested = false;
+
+[[maybe_unused]] int noticeCloseRequests(const SDL_Event* event) {
+    if (event->type == SDL_QUIT) closeRequested = true;
+    return 1;  // the request is queued too, where there is room
+}
+
 }  // namespace
 
 // The browser's SDL layer has no SDL_EventState; its queue has no fixed size,
@@ -25,12 +36,17 @@ SDLKey sameOnEveryPlatform(SDLKey key) {
 Input::Input() {
 #ifndef __EMSCRIPTEN__
     for (SDL_EventType type : UNUSED_EVENTS) SDL_EventState(type, SDL_IGNORE);
+    closeRequested = false;
+    SDL_SetEventFilter(noticeCloseRequests);
+    keepFastRepeatedKeys();
 #endif
 }
 
 bool Input::readInput() {
     m_lastEventShows = false;
-    if (!SDL_PollEvent(&m_event)) return false;
+    const bool taken = SDL_PollEvent(&m_event) != 0;
+    if (closeRequested && !m_windowClosed) m_windowClosed = m_lastEventShows = true;
+    if (!taken) return false;
     switch (m_event.type) {
     case SDL_QUIT:
         m_windowClosed = true;

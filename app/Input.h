@@ -9,6 +9,8 @@ public:
     // Keeps the events the program has no use for (the mouse above all) out
     // of SDL's queue, which holds 128 events and drops what comes after:
     // a fast mouse would otherwise push out typed keys and close requests.
+    // A close request is noticed as it comes, even when the queue is full,
+    // and keys typed at machine speed are not taken for auto-repeat.
     // SDL's video start-up resets this, so make the reader after it.
     Input();
 

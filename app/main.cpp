@@ -3,9 +3,18 @@
 
 #include "CommandLine.h"
 #include "FrameLoop.h"
+#include "OutputToTextFile.h"
+#include "SafeFile.h"
+#include "UserFile.h"
+#include "screens/WorkingScreen.h"
 
 int main(int argc, char* argv[]) {
     if (auto status = answerCommandLine({argv + 1, argv + argc}, std::cout, std::cerr))
         return finishStandardOutput(*status, std::cerr);
+    // A failed write (a full disk, a file-size limit, a closed stderr) is a
+    // failed save, shown as such, never the end of the program.
+    keepRunningWhenWritesFail();
+    finishInterruptedSaves({OutputToTextFile::FILE_NAME, WORKING_FILE, UserFile(UserFolder::config, "settings").where()},
+                           std::cerr);
     return SDL_main(argc, argv);
 }

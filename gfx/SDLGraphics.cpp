@@ -1,8 +1,14 @@
 #include "SDLGraphics.h"
 
 #include <SDL/SDL_image.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "DisplayCheck.h"
@@ -32,6 +38,95 @@ bool hasInk(SDL_Surface* line) {
     SDL_UnlockSurface(line);
     return ink;
 }
+
+#ifdef __EMSCRIPTEN__
+// The page's pictures and font are files it brought itself.
+SDL_Surface* loadPicture(const std::string& path, std::string& why) {
+    SDL_Surface* loaded = IMG_Load(path.c_str());
+    if (!loaded) why = IMG_GetError();
+    return loaded;
+}
+
+TTF_Font* openFont(const std::string& path, int size, std::string& why) {
+    TTF_Font* opened = TTF_OpenFont(path.c_str(), size);
+    if (!opened) why = TTF_GetError();
+    return opened;
+}
+#else
+// A picture is decoded only when its header claims at most this many pixels
+// each way: a 250 kB file can claim 16000 by 16000, a gigabyte decoded.
+const Uint32 MAX_PICTURE_SIDE = 4096;
+
+SDL_RWops* refuse(std::string& why, const std::string& what) {
+    why = what;
+    return nullptr;
+}
+
+// A stream over `path` only when it is a regular file: opening a FIFO would
+// wait for a writer, and a device could be anything. Null, with `why`, otherwise.
+SDL_RWops* openRegularFile(const std::string& path, std::string& why) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) return refuse(why, std::strerror(errno));
+    if (!S_ISREG(info.st_mode)) return refuse(why, "not a regular file");
+    // O_NONBLOCK: should a FIFO take the file's place since, opening it still does not wait.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return refuse(why, std::strerror(errno));
+    FILE* file = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? fdopen(fd, "rb") : nullptr;
+    if (!file) {
+        close(fd);
+        return refuse(why, "not a regular file");
+    }
+    SDL_RWops* stream = SDL_RWFromFP(file, 1);
+    if (!stream) std::fclose(file);
+    return stream ? stream : refuse(why, SDL_GetError());
+}
+
+Uint32 bigEndian(const Uint8* bytes) {
+    return Uint32(bytes[0]) << 24 | Uint32(bytes[1]) << 16 | Uint32(bytes[2]) << 8 | bytes[3];
+}
+
+// The size a PNG's header claims, read without decoding; the stream is put
+// back where it was. False when the stream does not start as a PNG does.
+bool claimedPngSize(SDL_RWops* stream, Uint32& width, Uint32& height) {
+    static const Uint8 SIGNATURE[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    Uint8 head[24];  // the signature, then the first chunk: length, "IHDR", width, height
+    const int start = SDL_RWtell(stream);
+    const bool read = SDL_RWread(stream, head, sizeof head, 1) == 1;
+    SDL_RWseek(stream, start, RW_SEEK_SET);
+    if (!read || std::memcmp(head, SIGNATURE, sizeof SIGNATURE) != 0 || std::memcmp(head + 12, "IHDR", 4) != 0)
+        return false;
+    width = bigEndian(head + 16);
+    height = bigEndian(head + 20);
+    return true;
+}
+
+// The program's pictures are PNG files; any other file, or one too large, is
+// refused before it is decoded.
+SDL_Surface* loadPicture(const std::string& path, std::string& why) {
+    SDL_RWops* stream = openRegularFile(path, why);
+    if (!stream) return nullptr;
+    Uint32 width = 0, height = 0;
+    SDL_Surface* loaded = nullptr;
+    if (!claimedPngSize(stream, width, height))
+        why = "not a PNG picture";
+    else if (width > MAX_PICTURE_SIDE || height > MAX_PICTURE_SIDE)
+        why = "its header claims " + std::to_string(width) + " by " + std::to_string(height) +
+              " pixels, more than the " + std::to_string(MAX_PICTURE_SIDE) + " by " +
+              std::to_string(MAX_PICTURE_SIDE) + " allowed";
+    else if (!(loaded = IMG_LoadPNG_RW(stream)))
+        why = IMG_GetError();
+    SDL_RWclose(stream);
+    return loaded;
+}
+
+TTF_Font* openFont(const std::string& path, int size, std::string& why) {
+    SDL_RWops* stream = openRegularFile(path, why);
+    if (!stream) return nullptr;
+    TTF_Font* opened = TTF_OpenFontRW(stream, 1, size);  // the font closes the stream, even when it fails
+    if (!opened) why = TTF_GetError();
+    return opened;
+}
+#endif
 
 }  // namespace
 
@@ -133,8 +228,9 @@ TTF_Font* SDLGraphics::font(int size) {
     auto found = m_fonts.find(size);
     if (found != m_fonts.end()) return found->second;
     const std::string file = m_assets.path(FONT_FILE);
-    TTF_Font* opened = TTF_OpenFont(file.c_str(), size);
-    if (!opened) reportOnce("cannot open the font", file, TTF_GetError());
+    std::string why;
+    TTF_Font* opened = openFont(file, size, why);
+    if (!opened) reportOnce("cannot open the font", file, why);
     m_fonts[size] = opened;
     return opened;
 }
@@ -153,8 +249,9 @@ SDL_Surface* SDLGraphics::image(const std::string& fileName) {
     auto found = m_images.find(fileName);
     if (found != m_images.end()) return found->second;
     const std::string file = m_assets.path(fileName);
-    SDL_Surface* loaded = IMG_Load(file.c_str());
-    if (!loaded) reportOnce("cannot load the image", file, IMG_GetError());
+    std::string why;
+    SDL_Surface* loaded = loadPicture(file, why);
+    if (!loaded) reportOnce("cannot load the image", file, why);
     m_images[fileName] = inDisplayFormat(loaded);
     return m_images[fileName];
 }

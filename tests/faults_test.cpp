@@ -2,6 +2,7 @@
 // shows: an unwritable results file, a damaged picture.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -114,4 +115,49 @@ TEST(Faults, AFontThatOpensButCannotDrawIsReportedOnce) {
     const std::string report = testing::internal::GetCapturedStderr();
     EXPECT_EQ(ownLines(report), 1) << report;
     EXPECT_NE(report.find("cannot draw text with the font ARIAL.TTF"), std::string::npos) << report;
+}
+
+namespace {
+
+// The start of a PNG file: its signature and a header claiming width by height.
+void writePngHeader(const std::string& path, Uint32 width, Uint32 height) {
+    std::string png = "\x89PNG\r\n\x1a\n";
+    png += std::string("\0\0\0\x0d", 4) + "IHDR";
+    for (Uint32 side : {width, height})
+        for (int shift = 24; shift >= 0; shift -= 8) png += static_cast<char>(side >> shift & 0xff);
+    png += std::string("\x08\x06\0\0\0", 5) + "crc!";
+    std::ofstream(path, std::ios::binary) << png;
+}
+
+}  // namespace
+
+// A FIFO in place of the font or a picture would block the program in its
+// open for good, and a small picture's header can claim a gigabyte of pixels:
+// each is refused before it is read, said once on stderr, and drawing goes on.
+TEST(Faults, OnlyRegularFilesAndPicturesOfSensibleSizeAreRead) {
+    closeGraphics();  // a window of its own, with no font kept open yet
+    PrivateRunFolder folder("faults-fifo");
+    fs::remove("ARIAL.TTF");
+    ASSERT_EQ(mkfifo("ARIAL.TTF", 0644), 0);
+    ASSERT_EQ(mkfifo("fifo.png", 0644), 0);
+    writePngHeader("huge.png", 16000, 16000);
+    writePngHeader("wide.png", 4097, 1);
+    writePngHeader("largest.png", 4096, 4096);  // allowed: its missing pixels fail the decoding
+    alarm(30);                                   // a blocked open fails the test instead of hanging it
+    testing::internal::CaptureStderr();
+    {
+        SDLGraphics g(1000, 700, "Calcora", 255, 255, 255);
+        ASSERT_TRUE(g.isReady());
+        for (int frame = 0; frame < 2; ++frame) {
+            g.drawText("Number of prime numbers", 16, 20, 20, "text");
+            for (const char* picture : {"fifo.png", "huge.png", "wide.png", "largest.png"}) g.drawImage(picture, 0, 0);
+        }
+    }
+    alarm(0);
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ownLines(report), 5) << report;
+    for (const char* refusal : {"ARIAL.TTF: not a regular file", "fifo.png: not a regular file",
+                                "huge.png: its header claims 16000 by 16000 pixels", "wide.png: its header claims"})
+        EXPECT_NE(report.find(refusal), std::string::npos) << refusal << " in " << report;
+    EXPECT_EQ(report.find("largest.png: its header claims"), std::string::npos) << report;
 }
