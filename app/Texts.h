@@ -139,6 +139,7 @@
     X(part4_program3_y, "y:", "y:") \
     X(part4_program3_m_vector1_by, "multiply vector 1 by:", "pomnoz wektor 1 przez:") \
     X(part4_program3_m_vector2_by, "multiply vector 2 by:", "pomnoz wektor 2 przez:") \
+    X(part4_program3_sum, "sum = ", "suma = ") \
     X(program2, "Number of prime numbers: ", "Ilosc liczb pierwszych: ") \
     X(program3_1, "Prime divisors ", "Dzielniki pierwsze ") \
     X(program3_2, " amount to: ", " wynosza: ") \
@@ -150,6 +151,7 @@
     X(program5_2, " is: ", " wynosi: ") \
     X(program6_1, "Lowest common multiple of numers ", "Najmniejsza wspolna wielokrotnosc liczb ") \
     X(program6_2, " is: ", " wynosi: ") \
+    X(program5and6_and, " i ", " i ") \
     X(program7_1, "Enter number n of interval 4<=n<=2500", "Wpisz liczbe n z przedzialu 4<=n<=2500") \
     X(program7_2, "There are no solutions", "Nie ma rozwiazan") \
     X(program11_1, "Two fractions present the same rational number", "Dwa ulamki przedstawiaja te sama liczbe wymierna") \
@@ -210,6 +212,7 @@
     X(working_gcd_title, "GCD of {1} and {2}", "NWD liczb {1} i {2}") \
     X(working_gcd_last, "GCD = {1}, the last non-zero remainder", "NWD = {1}, ostatnia niezerowa reszta") \
     X(working_lcm_title, "LCM of {1} and {2}", "NWW liczb {1} i {2}") \
+    X(working_lcm_is, "LCM = {1} * {2} / {3} = {4}", "NWW = {1} * {2} / {3} = {4}") \
     X(working_lcm_zero, "The only multiple of 0 is 0, so the LCM is 0", "Jedyna wielokrotnoscia 0 jest 0, wiec NWW = 0") \
     X(working_goldbach_title, "Goldbach for {1}", "Hipoteza Goldbacha dla {1}") \
     X(working_goldbach_range, "The program checks the numbers from 4 to 2500 only", "Program sprawdza tylko liczby od 4 do 2500") \

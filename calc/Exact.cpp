@@ -8,8 +8,6 @@ namespace calc {
 
 std::string text(const Integer& n) { return n.str(); }
 
-std::string text(std::int64_t n) { return std::to_string(n); }
-
 Integer fromDecimal(const std::string& written) {
     const std::size_t first = !written.empty() && written[0] == '-' ? 1 : 0;
     const bool digits = written.size() > first &&
@@ -25,15 +23,5 @@ Integer fromDecimal(const std::string& written) {
 int sgn(const Integer& n) { return n.sign(); }
 
 Integer powerOfTen(std::size_t exponent) { return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent)); }
-
-std::int64_t fieldValue(const std::string& typed) {
-    std::int64_t value = 0;
-    for (char c : typed) {
-        if (!std::isdigit(static_cast<unsigned char>(c))) break;
-        if (value > (INT64_MAX - 9) / 10) break;  // longer than any field; stop before overflow
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
 
 }  // namespace calc

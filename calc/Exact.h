@@ -1,10 +1,11 @@
 #pragma once
-// The one exact integer type of the calculators, its text form, and the
-// exact conversion of a typed field. The calculators are written once over
-// Boost.Multiprecision's front end: GMP does the arithmetic on the desktop,
-// Boost's own cpp_int in the browser (GMP has no WebAssembly build);
-// CALCORA_CPP_INT selects the latter. Expression templates are off in both,
-// so `auto` and overloads see the same plain type.
+// The one exact integer type of the calculators and its text form. Only
+// files that compute with it include this header (it costs seconds of
+// compiling); machine-word numbers need only WholeNumber.h. The calculators
+// are written once over Boost.Multiprecision's front end: GMP does the
+// arithmetic on the desktop, Boost's own cpp_int in the browser (GMP has no
+// WebAssembly build); CALCORA_CPP_INT selects the latter. Expression
+// templates are off in both, so `auto` and overloads see the same plain type.
 #ifdef CALCORA_CPP_INT
 #include <boost/multiprecision/cpp_int.hpp>
 #else
@@ -13,6 +14,8 @@
 
 #include <cstdint>
 #include <string>
+
+#include "WholeNumber.h"
 
 namespace calc {
 
@@ -27,7 +30,6 @@ using Integer = boost::multiprecision::number<IntegerBackend, boost::multiprecis
 
 // Plain decimal: a leading "-" when negative, no blanks, no grouping.
 std::string text(const Integer& n);
-std::string text(std::int64_t n);
 
 // The value of a decimal text: an optional "-", then one or more digits;
 // leading zeros are decimal, never octal. Anything else, "" included, throws
@@ -39,10 +41,5 @@ int sgn(const Integer& n);
 
 // 10 to the power `exponent`.
 Integer powerOfTen(std::size_t exponent);
-
-// The value of the digits at the start of a typed field ("" and a text
-// without leading digits read as 0), exactly: a field holds at most
-// 10 digits, so the value always fits 64 bits.
-std::int64_t fieldValue(const std::string& typed);
 
 }  // namespace calc

@@ -1,5 +1,7 @@
 #include "Fraction.h"
 
+#include "FractionSteps.h"
+
 namespace calc {
 
 Fraction lowestTerms(const Integer& numerator, const Integer& denominator) {
@@ -10,11 +12,17 @@ Fraction lowestTerms(const Integer& numerator, const Integer& denominator) {
 
 std::string text(const Fraction& f) { return text(f.numerator) + "/" + text(f.denominator); }
 
-int compare(const Fraction& x, const Fraction& y) {
-    // x - y = (xn*yd - yn*xd) / (xd*yd): the sign of the cross difference,
-    // turned over when exactly one denominator is negative.
-    int cross = sgn(Integer(x.numerator * y.denominator - y.numerator * x.denominator));
-    return cross * sgn(x.denominator) * sgn(y.denominator);
-}
+int compare(const Fraction& x, const Fraction& y) { return crossProducts(x, y).order; }
+
+namespace {
+
+Fraction reduced(const Fraction& f) { return lowestTerms(f.numerator, f.denominator); }
+
+}  // namespace
+
+Fraction plus(const Fraction& x, const Fraction& y) { return reduced(unreduced(Operation::sum, x, y)); }
+Fraction minus(const Fraction& x, const Fraction& y) { return reduced(unreduced(Operation::difference, x, y)); }
+Fraction times(const Fraction& x, const Fraction& y) { return reduced(unreduced(Operation::product, x, y)); }
+Fraction dividedBy(const Fraction& x, const Fraction& y) { return reduced(unreduced(Operation::quotient, x, y)); }
 
 }  // namespace calc

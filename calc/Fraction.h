@@ -1,5 +1,7 @@
 #pragma once
 // Fractions in lowest terms, shared by every calculator that reduces.
+#include <string>
+
 #include "Exact.h"
 
 namespace calc {
@@ -17,6 +19,12 @@ Fraction lowestTerms(const Integer& numerator, const Integer& denominator);
 // The sign of x - y (-1, 0 or 1), exactly; both denominators must be
 // non-zero and may have either sign.
 int compare(const Fraction& x, const Fraction& y);
+
+// Exact arithmetic, each result in lowest terms; dividedBy needs y != 0.
+Fraction plus(const Fraction& x, const Fraction& y);
+Fraction minus(const Fraction& x, const Fraction& y);
+Fraction times(const Fraction& x, const Fraction& y);
+Fraction dividedBy(const Fraction& x, const Fraction& y);
 
 // "numerator/denominator" in plain decimal.
 std::string text(const Fraction& f);

@@ -1,5 +1,6 @@
 #include "PrimeSieve.h"
 
+#include <algorithm>
 #include <cstddef>
 
 const PrimeSieve& PrimeSieve::shared() {
@@ -8,14 +9,21 @@ const PrimeSieve& PrimeSieve::shared() {
 }
 
 PrimeSieve::PrimeSieve(std::int64_t limit)
-    : limit_(limit < 1 ? 1 : limit), prime_(static_cast<std::size_t>(limit_) + 1, 1) {
-    prime_[0] = prime_[1] = 0;
+    : limit_(limit < 1 ? 1 : limit), odd_prime_(static_cast<std::size_t>((limit_ - 1) / 2 + 1), 1) {
+    odd_prime_[0] = 0;  // 1
+    const std::int64_t last = static_cast<std::int64_t>(odd_prime_.size()) - 1;
     // Smaller multiples of i were struck by i's smaller prime factors
-    // already, so striking from i*i marks the same numbers as from 2i.
-    for (std::int64_t i = 2; i * i <= limit_; ++i) {
-        if (!prime_[i]) continue;
-        for (std::int64_t j = i * i; j <= limit_; j += i) prime_[j] = 0;
+    // already, so striking from i*i marks the same numbers as from 2i; the
+    // odd multiples i*i, i*i + 2i, ... lie i entries apart.
+    std::uint8_t* const table = odd_prime_.data();
+    for (std::size_t i = 3; std::int64_t(i * i) <= limit_; i += 2) {
+        if (!table[i / 2]) continue;
+        for (std::size_t k = i * i / 2; k <= std::size_t(last); k += i) table[k] = 0;
     }
-    for (std::int64_t i = 2; i <= limit_; ++i)
-        if (prime_[i]) primes_.push_back(static_cast<std::uint32_t>(i));
+    // Counted first, so the list is filled without growing.
+    primes_.resize((limit_ >= 2) + static_cast<std::size_t>(std::count(odd_prime_.begin(), odd_prime_.end(), 1)));
+    std::uint32_t* out = primes_.data();
+    if (limit_ >= 2) *out++ = 2;
+    for (std::int64_t k = 1; k <= last; ++k)
+        if (odd_prime_[k]) *out++ = static_cast<std::uint32_t>(2 * k + 1);
 }

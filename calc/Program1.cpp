@@ -1,18 +1,16 @@
 #include "Program1.h"
 
-#include "Exact.h"
+#include "Euclid.h"
+#include "WholeNumber.h"
 #include "app/GlobalVariables.h"
 
 using namespace calc;
 
-void Program1::calculate(std::int64_t number_n, std::int64_t number_k) {
-    n = number_n;
-    k = number_k;
+void Program1::calculate(std::int64_t n, std::int64_t k) {
     if (k == 0) {
         solution = lang_file->error_division_by_zero;
         return;
     }
-    m = n / k;
-    r = n % k;
-    solution = text(n) + " = " + text(k) + " * " + text(m) + " + " + text(r);
+    const Division<std::int64_t> d = divide(n, k);
+    solution = text(d.dividend) + " = " + text(d.divisor) + " * " + text(d.quotient) + " + " + text(d.remainder);
 }

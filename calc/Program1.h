@@ -13,9 +13,5 @@ public:
     void setSolution(std::string s) { solution = std::move(s); }
 
 private:
-    std::int64_t n = 0;
-    std::int64_t k = 0;
-    std::int64_t m = 0;  // quotient
-    std::int64_t r = 0;  // remainder
     std::string solution;
 };

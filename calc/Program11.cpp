@@ -1,6 +1,6 @@
 #include "Program11.h"
 
-#include "Fraction.h"
+#include "FractionSteps.h"
 #include "app/GlobalVariables.h"
 
 using namespace calc;
@@ -11,6 +11,6 @@ void Program11::calculate(std::int64_t a, std::int64_t b, std::int64_t c, std::i
         return;
     }
     // Exact: a*d against c*b, which no rounding can make coincide.
-    bool same = compare({Integer(a), Integer(b)}, {Integer(c), Integer(d)}) == 0;
+    const bool same = crossProducts({a, b}, {c, d}).order == 0;
     solution = same ? lang_file->program11_1 : lang_file->program11_2;
 }

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "Fraction.h"
+#include "FractionSteps.h"
 #include "app/GlobalVariables.h"
 
 using namespace calc;
@@ -17,7 +17,7 @@ std::string Language::*const LABELS[] = {
 // The reduced fraction, or the message in its place when it has no value.
 std::string reducedText(std::int64_t numerator, std::int64_t denominator) {
     if (denominator == 0) return lang_file->error_zero_denominator;
-    return text(lowestTerms(Integer(numerator), Integer(denominator)));
+    return text(reduction(numerator, denominator).reduced);
 }
 
 }  // namespace

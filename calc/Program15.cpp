@@ -1,6 +1,6 @@
 #include "Program15.h"
 
-#include "Fraction.h"
+#include "FractionSteps.h"
 #include "app/GlobalVariables.h"
 
 using namespace calc;
@@ -21,6 +21,6 @@ void Program15::calculate(std::int64_t a, std::int64_t b, std::int64_t c, std::i
         solution = lang_file->error_zero_denominator;
         return;
     }
-    const int order = compare({Integer(a), Integer(b)}, {Integer(c), Integer(d)});
+    const int order = crossProducts({a, b}, {c, d}).order;
     solution = (*lang_file).*ANSWERS[order + 1];
 }

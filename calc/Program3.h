@@ -12,9 +12,5 @@ public:
     void setSolution(std::string s) { solution = std::move(s); }
 
 private:
-    void appendFactor(std::int64_t factor);
-
-    std::int64_t n = 0;  // divided down by every factor found
-    bool first_factor = true;
     std::string solution;
 };

@@ -15,9 +15,6 @@ public:
     std::string getSolutionLine2() const { return solution2; }
 
 private:
-    void appendAnswer(std::int64_t divisor);
-
-    std::int64_t n = 0;
     std::string solution;
     std::string solution1;
     std::string solution2;

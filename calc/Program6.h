@@ -12,7 +12,5 @@ public:
     void setSolution(std::string s) { solution = std::move(s); }
 
 private:
-    std::int64_t n = 0;
-    std::int64_t k = 0;
     std::string solution;
 };

@@ -1,28 +1,23 @@
 #include "Program7.h"
 
-#include "Exact.h"
-#include "PrimeSieve.h"
+#include "Primes.h"
+#include "WholeNumber.h"
 #include "app/GlobalVariables.h"
 
 using namespace calc;
 
-void Program7::calculate(std::int64_t number_n) {
-    n = number_n;
+void Program7::calculate(std::int64_t n) {
     solution = text(n) + " = ";
     lines = FiveLines{};
-    if (n < SMALLEST || n > LARGEST) {
+    const GoldbachPairs pairs = goldbachPairs(n);
+    if (!pairs.in_range) {
         lines[0] = lang_file->program7_1;
         return;
     }
-    const PrimeSieve& sieve = PrimeSieve::shared();
-    const std::size_t bare = solution.size();
-    // p <= n/2 lists each pair once, smaller prime first.
-    for (std::int64_t p = 2; p <= n / 2; ++p)
-        if (sieve.isPrime(p) && sieve.isPrime(n - p))
-            solution += text(p) + " + " + text(n - p) + "    ";
-    if (solution.size() == bare) {
+    if (pairs.smaller_primes.empty()) {
         lines[0] = lang_file->program7_2;
         return;
     }
+    for (std::int64_t p : pairs.smaller_primes) solution += text(p) + " + " + text(n - p) + "    ";
     lines = cutIntoLines(solution, LINE_LENGTH);
 }

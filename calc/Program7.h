@@ -21,11 +21,8 @@ public:
     std::string getSolutionLine5() const { return lines[4]; }
 
 private:
-    static constexpr std::int64_t SMALLEST = 4;
-    static constexpr std::int64_t LARGEST = 2500;
     static constexpr std::size_t LINE_LENGTH = 115;
 
-    std::int64_t n = 0;
     std::string solution;
     calc::FiveLines lines;
 };

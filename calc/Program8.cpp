@@ -2,36 +2,14 @@
 
 #include <cstddef>
 
-#include "Fraction.h"
+#include "FractionSteps.h"
 #include "app/GlobalVariables.h"
 
 using namespace calc;
 
 namespace {
 
-using Result = Fraction (*)(const Integer& a, const Integer& b, const Integer& c, const Integer& d);
-
-struct Operation {
-    const char* sign;
-    Result result;
-};
-
-// Cross multiplication over the common denominator b*d; the quotient
-// multiplies by the second fraction turned over.
-const Operation OPERATIONS[] = {
-    {" + ", [](const Integer& a, const Integer& b, const Integer& c, const Integer& d) {
-         return Fraction{a * d + b * c, b * d};
-     }},
-    {" - ", [](const Integer& a, const Integer& b, const Integer& c, const Integer& d) {
-         return Fraction{a * d - b * c, b * d};
-     }},
-    {" * ", [](const Integer& a, const Integer& b, const Integer& c, const Integer& d) {
-         return Fraction{a * c, b * d};
-     }},
-    {" / ", [](const Integer& a, const Integer& b, const Integer& c, const Integer& d) {
-         return Fraction{a * d, b * c};
-     }},
-};
+const char* const SIGNS[] = {" + ", " - ", " * ", " / "};  // in the order of the operations
 
 }  // namespace
 
@@ -44,14 +22,15 @@ std::array<std::string, 4> fourOperationLines(const std::string& prefix, std::in
     }
     const std::string first = text(a) + "/" + text(b);
     const std::string second = text(c) + "/" + text(d);
+    const std::array<OperationResult, 4> results = fourOperations({a, b}, {c, d});
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        Fraction result = OPERATIONS[k].result(Integer(a), Integer(b), Integer(c), Integer(d));
+        Fraction result = results[k].result;
         if (result.denominator == 0) {  // only the quotient, by a zero fraction
             lines[k] = lang_file->error_division_by_zero;
             continue;
         }
-        if (form == ResultForm::lowest_terms) result = lowestTerms(result.numerator, result.denominator);
-        lines[k] = (k == 0 ? "" : prefix) + first + OPERATIONS[k].sign + second + " = " + text(result) + "     ";
+        if (form == ResultForm::lowest_terms) result = reduction(result.numerator, result.denominator).reduced;
+        lines[k] = (k == 0 ? "" : prefix) + first + SIGNS[k] + second + " = " + text(result) + "     ";
     }
     return lines;
 }

@@ -1,6 +1,6 @@
 #include "Program9.h"
 
-#include "Fraction.h"
+#include "FractionSteps.h"
 #include "app/GlobalVariables.h"
 
 using namespace calc;
@@ -10,5 +10,5 @@ void Program9::calculate(std::int64_t number_n1, std::int64_t number_n2) {
         solution = lang_file->error_zero_denominator;
         return;
     }
-    solution = text(lowestTerms(Integer(number_n1), Integer(number_n2)));
+    solution = text(reduction(number_n1, number_n2).reduced);
 }

@@ -105,26 +105,6 @@ std::optional<Working> workingOf(const std::string& exercise, const TypedInputs&
     return row->build(typed);
 }
 
-Fraction decimalValue(const std::string& typed) {
-    std::size_t at = typed.size() > 0 && typed[0] == '-' ? 1 : 0;
-    const bool negative = at == 1;
-    Integer numerator = 0, denominator = 1;
-    bool anyDigit = false, point = false;
-    for (; at < typed.size(); ++at) {
-        const char c = typed[at];
-        if (c == '.' && !point) {
-            point = true;
-            continue;
-        }
-        if (c < '0' || c > '9') break;
-        numerator = numerator * 10 + (c - '0');
-        if (point) denominator *= 10;
-        anyDigit = true;
-    }
-    if (!anyDigit) return {0, 1};
-    return lowestTerms(negative ? Integer(-numerator) : numerator, denominator);
-}
-
 namespace working {
 
 std::string over(const Integer& numerator, const Integer& denominator) {
@@ -152,25 +132,11 @@ std::vector<std::string> panelLines(std::initializer_list<std::string> lines) {
     return shown;
 }
 
-Euclid euclid(const Integer& a, const Integer& b) {
-    Integer larger = a >= b ? a : b, smaller = a >= b ? b : a;
-    if (larger == 0) return {{lang_file->working_gcd_both_zero}, 0};
-    if (smaller == 0) return {{filled(lang_file->working_gcd_zero, {text(larger)})}, larger};
-    Euclid e{{lang_file->working_euclid}, 0};
-    while (smaller != 0) {
-        const Integer quotient = larger / smaller, rest = larger % smaller;
-        e.lines.push_back(text(larger) + " = " + text(quotient) + " * " + text(smaller) + " + " + text(rest));
-        larger = smaller;
-        smaller = rest;
-    }
-    e.gcd = larger;
-    return e;
-}
-
-std::string reductionLine(const Integer& numerator, const Integer& denominator, const Integer& gcd) {
-    const Fraction reduced = lowestTerms(numerator, denominator);
-    return over(numerator, denominator) + " = (" + text(numerator) + " : " + text(gcd) + ")/(" + text(denominator) +
-           " : " + text(gcd) + ") = " + text(reduced);
+std::string reductionLine(const Reduction& r) {
+    const Fraction& f = r.fraction;
+    const std::string gcd = text(r.euclid.gcd);
+    return over(f.numerator, f.denominator) + " = (" + text(f.numerator) + " : " + gcd + ")/(" + text(f.denominator) +
+           " : " + gcd + ") = " + text(r.reduced);
 }
 
 void append(std::vector<std::string>& lines, const std::vector<std::string>& more) {

@@ -1,7 +1,6 @@
 // The workings of chapter 1: natural numbers and integers.
-#include <numeric>
-
-#include "PrimeSieve.h"
+#include "Divisibility.h"
+#include "Primes.h"
 #include "Program1.h"
 #include "Program2.h"
 #include "Program3.h"
@@ -44,10 +43,11 @@ Working remainderWorking(std::int64_t n, std::int64_t k) {
         w.steps = {lang_file->working_by_zero};
         return w;
     }
-    const std::int64_t m = n / k, r = n % k;
-    w.steps = {filled(lang_file->working_remainder_divide, {text(n), text(k), text(m), text(r)}),
-               filled(lang_file->working_remainder_check, {text(k), text(m), text(r), text(n)}),
-               filled(lang_file->working_remainder_smaller, {text(r), text(k)})};
+    const Division<std::int64_t> d = divide(n, k);
+    const std::string q = text(d.quotient), r = text(d.remainder);
+    w.steps = {filled(lang_file->working_remainder_divide, {text(n), text(k), q, r}),
+               filled(lang_file->working_remainder_check, {text(k), q, r, text(n)}),
+               filled(lang_file->working_remainder_smaller, {r, text(k)})};
     return w;
 }
 
@@ -55,21 +55,17 @@ Working primesWorking(std::int64_t from, std::int64_t to) {
     Program2 p;
     p.calculate(from, to);
     Working w{filled(lang_file->working_primes_title, {text(from), text(to)}), {}, fiveLines(p)};
-    const PrimeSieve& sieve = PrimeSieve::shared();
-    if (to > sieve.limit()) {
+    const PrimeRange range = primesBetween(from, to);
+    if (range.beyond_table) {
         w.steps = {filled(lang_file->working_primes_too_far, {text(to)})};
         return w;
     }
     w.steps = {filled(lang_file->working_primes_sieve, {text(to)}), filled(lang_file->working_primes_strike_each, {text(to)})};
-    std::int64_t count = 0;
-    for (std::uint32_t prime : sieve.primes()) {
-        const std::int64_t p64 = prime;
-        if (p64 * p64 <= to) w.steps.push_back(filled(lang_file->working_primes_strike, {text(p64), struckMultiples(p64, to)}));
-        if (p64 >= from && p64 <= to) ++count;
-        if (p64 > to) break;
-    }
-    if (w.steps.size() == 2) w.steps.push_back(filled(lang_file->working_primes_nothing, {text(to)}));
-    w.steps.push_back(filled(lang_file->working_primes_count, {text(std::max<std::int64_t>(from, 2)), text(to), text(count)}));
+    for (std::int64_t prime : range.striking)
+        w.steps.push_back(filled(lang_file->working_primes_strike, {text(prime), struckMultiples(prime, to)}));
+    if (range.striking.size() == 0) w.steps.push_back(filled(lang_file->working_primes_nothing, {text(to)}));
+    w.steps.push_back(filled(lang_file->working_primes_count,
+                             {text(std::max<std::int64_t>(from, 2)), text(to), text(std::int64_t(range.found.size()))}));
     w.steps.push_back(lang_file->working_saved_results);
     return w;
 }
@@ -78,71 +74,35 @@ Working factorsWorking(std::int64_t n) {
     Program3 p;
     p.calculate(n);
     Working w{filled(lang_file->working_factors_title, {text(n)}), {}, panelLines({p.getSolution()})};
-    if (n < 2) {
+    const std::vector<LadderStep> ladder = factorLadder(n);
+    if (ladder.empty()) {
         w.steps = {lang_file->working_factors_too_small};
         return w;
     }
-    // The ladder tries the primes of the shared table, then odd numbers, as the calculator does.
-    std::vector<std::string> ladder;
-    std::int64_t rest = n, divisor = 2;
-    const auto divideOut = [&](std::int64_t d) {
-        while (rest % d == 0) {
-            ladder.push_back(text(rest) + " : " + text(d) + " = " + text(rest / d));
-            rest /= d;
-        }
-    };
-    for (std::uint32_t prime : PrimeSieve::shared().primes()) {
-        divisor = prime;
-        if (divisor > rest / divisor) break;
-        divideOut(divisor);
-    }
-    for (divisor |= 1; divisor <= rest / divisor; divisor += 2) divideOut(divisor);
-    if (rest > 1) divideOut(rest);
     if (ladder.size() == 1) {
         w.steps = {filled(lang_file->working_factors_prime, {text(n)})};
         return w;
     }
     w.steps = {lang_file->working_factors_ladder};
-    append(w.steps, ladder);
+    for (const LadderStep& rung : ladder)
+        w.steps.push_back(text(rung.rest) + " : " + text(rung.prime) + " = " + text(rung.rest / rung.prime));
     return w;
 }
 
 namespace {
 
-enum class Rule { LastDigits, DigitSum, AlternatingSum, Both };
-
-struct DivisibilityRule {
-    std::int64_t divisor;
-    Rule rule;
-    std::int64_t first, second;  // LastDigits: how many; Both: the two divisors
-};
-
-const DivisibilityRule RULES[] = {
-    {2, Rule::LastDigits, 1, 0},  {3, Rule::DigitSum, 0, 0},  {4, Rule::LastDigits, 2, 0},
-    {5, Rule::LastDigits, 1, 0},  {8, Rule::LastDigits, 3, 0}, {9, Rule::DigitSum, 0, 0},
-    {11, Rule::AlternatingSum, 0, 0}, {12, Rule::Both, 3, 4},   {15, Rule::Both, 3, 5},
-    {18, Rule::Both, 2, 9},
-};
-
-std::int64_t digitSum(std::int64_t n, bool alternating) {
-    std::int64_t sum = 0, sign = 1;
-    for (; n > 0; n /= 10, sign = alternating ? -sign : 1) sum += sign * (n % 10);
-    return sum;
-}
-
-std::string ruleLine(const DivisibilityRule& r, std::int64_t n) {
-    const Language& t = *lang_file;
-    const std::string answer = n % r.divisor == 0 ? t.working_yes : t.working_no;
-    const std::string d = text(r.divisor);
-    switch (r.rule) {
-    case Rule::LastDigits: {
-        const std::int64_t power = r.first == 1 ? 10 : r.first == 2 ? 100 : 1000;
-        if (r.first == 1) return filled(t.working_rule_last_digit, {d, text(n % power), answer});
-        return filled(t.working_rule_last_digits, {d, text(r.first), text(n % power), answer});
-    }
-    case Rule::DigitSum: return filled(t.working_rule_digit_sum, {d, text(digitSum(n, false)), answer});
-    case Rule::AlternatingSum: return filled(t.working_rule_alternating, {d, text(digitSum(n, true)), answer});
-    case Rule::Both: return filled(t.working_rule_both, {d, text(r.first), text(r.second), answer});
+std::string ruleLine(const DivisibilityTest& t) {
+    const Language& l = *lang_file;
+    const std::string answer = t.divisible ? l.working_yes : l.working_no;
+    const std::string d = text(t.divisor), evidence = text(t.evidence);
+    switch (t.rule) {
+    case DivisibilityRule::last_digits:
+        if (t.digits == 1) return filled(l.working_rule_last_digit, {d, evidence, answer});
+        return filled(l.working_rule_last_digits, {d, text(std::int64_t(t.digits)), evidence, answer});
+    case DivisibilityRule::digit_sum: return filled(l.working_rule_digit_sum, {d, evidence, answer});
+    case DivisibilityRule::alternating_sum: return filled(l.working_rule_alternating, {d, evidence, answer});
+    case DivisibilityRule::both_factors:
+        return filled(l.working_rule_both, {d, text(t.factors[0]), text(t.factors[1]), answer});
     }
     return {};
 }
@@ -154,7 +114,7 @@ Working divisibilityWorking(std::int64_t n) {
     p.calculate(n);
     Working w{filled(lang_file->working_divisibility_title, {text(n)}), {},
               panelLines({p.getSolutionLine1(), p.getSolutionLine2()})};
-    for (const DivisibilityRule& r : RULES) w.steps.push_back(ruleLine(r, n));
+    for (const DivisibilityTest& t : divisibilityTests(n)) w.steps.push_back(ruleLine(t));
     return w;
 }
 
@@ -162,9 +122,9 @@ Working gcdWorking(std::int64_t a, std::int64_t b) {
     Program5 p;
     p.calculate(a, b);
     Working w{filled(lang_file->working_gcd_title, {text(a), text(b)}), {}, panelLines({p.getSolution()})};
-    const Euclid e = euclid(a, b);
-    w.steps = e.lines;
-    if (a != 0 && b != 0) w.steps.push_back(filled(lang_file->working_gcd_last, {text(e.gcd)}));
+    const Euclid<std::int64_t> e = euclid(a, b);
+    w.steps = euclidLines(e);
+    if (!e.divisions.empty()) w.steps.push_back(filled(lang_file->working_gcd_last, {text(e.gcd)}));
     return w;
 }
 
@@ -176,11 +136,11 @@ Working lcmWorking(std::int64_t a, std::int64_t b) {
         w.steps = {lang_file->working_lcm_zero};
         return w;
     }
-    const Euclid e = euclid(a, b);
-    w.steps = e.lines;
+    const Euclid<std::int64_t> e = euclid(a, b);
+    w.steps = euclidLines(e);
     w.steps.push_back(filled(lang_file->working_gcd_is, {text(a), text(b), text(e.gcd)}));
-    w.steps.push_back("LCM = " + text(a) + " * " + text(b) + " / " + text(e.gcd) + " = " +
-                      text(Integer(a) * Integer(b) / e.gcd));
+    w.steps.push_back(filled(lang_file->working_lcm_is,
+                             {text(a), text(b), text(e.gcd), text(lowestCommonMultiple<Integer>(a, b, e.gcd))}));
     return w;
 }
 
@@ -188,29 +148,24 @@ Working goldbachWorking(std::int64_t n) {
     Program7 p;
     p.calculate(n);
     Working w{filled(lang_file->working_goldbach_title, {text(n)}), {}, fiveLines(p)};
-    if (n < 4 || n > 2500) {
+    const GoldbachPairs pairs = goldbachPairs(n);
+    if (!pairs.in_range) {
         w.steps = {lang_file->working_goldbach_range};
         return w;
     }
-    const PrimeSieve& sieve = PrimeSieve::shared();
-    int pairs = 0;
     if (n % 2 == 1) {
         // Two odd primes make an even sum, so only 2 + (n - 2) can work.
-        w.steps = {filled(lang_file->working_goldbach_odd, {text(n)})};
-        const bool prime = sieve.isPrime(n - 2);
-        w.steps.push_back(filled(prime ? lang_file->working_goldbach_pair : lang_file->working_goldbach_not_prime,
-                                 {text(n), "2", text(n - 2)}));
-        pairs = prime;
+        const bool found = !pairs.smaller_primes.empty();
+        w.steps = {filled(lang_file->working_goldbach_odd, {text(n)}),
+                   filled(found ? lang_file->working_goldbach_pair : lang_file->working_goldbach_not_prime,
+                          {text(n), "2", text(n - 2)})};
     } else {
         w.steps = {filled(lang_file->working_goldbach_search, {text(n / 2), text(n)})};
-        for (std::int64_t q = 2; q <= n / 2; ++q)
-            if (sieve.isPrime(q) && sieve.isPrime(n - q)) {
-                w.steps.push_back(filled(lang_file->working_goldbach_pair, {text(n), text(q), text(n - q)}));
-                ++pairs;
-            }
+        for (std::int64_t q : pairs.smaller_primes)
+            w.steps.push_back(filled(lang_file->working_goldbach_pair, {text(n), text(q), text(n - q)}));
     }
-    if (pairs == 0) w.steps.push_back(filled(lang_file->working_goldbach_none, {text(n)}));
-    w.steps.push_back(filled(lang_file->working_goldbach_count, {text(pairs)}));
+    if (pairs.smaller_primes.empty()) w.steps.push_back(filled(lang_file->working_goldbach_none, {text(n)}));
+    w.steps.push_back(filled(lang_file->working_goldbach_count, {text(std::int64_t(pairs.smaller_primes.size()))}));
     w.steps.push_back(lang_file->working_saved_results);
     return w;
 }

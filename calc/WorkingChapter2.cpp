@@ -13,28 +13,23 @@ using namespace working;
 
 namespace {
 
-struct OperationResult {
-    std::string line;   // the schoolbook step ending with the unreduced result
-    Fraction result;    // denominator 0: no result (division by a zero fraction)
-};
-
-// The four steps of the cross multiplication over b*d, as the calculator
-// does them; the quotient multiplies by the second fraction turned over.
-std::array<OperationResult, 4> crossMultiplied(const Integer& a, const Integer& b, const Integer& c, const Integer& d) {
-    const std::string x = over(a, b), y = over(c, d);
-    const std::string ta = text(a), tb = text(b), tc = text(c), td = text(d);
-    const Fraction sum{a * d + c * b, b * d}, difference{a * d - c * b, b * d}, product{a * c, b * d},
-        quotient{a * d, b * c};
-    std::array<OperationResult, 4> steps{{
-        {x + " + " + y + " = (" + ta + " * " + td + " + " + tc + " * " + tb + ")/(" + tb + " * " + td + ") = " + text(sum), sum},
-        {x + " - " + y + " = (" + ta + " * " + td + " - " + tc + " * " + tb + ")/(" + tb + " * " + td + ") = " +
-             text(difference), difference},
-        {x + " * " + y + " = (" + ta + " * " + tc + ")/(" + tb + " * " + td + ") = " + text(product), product},
-        {x + " / " + y + " = " + x + " * " + over(d, c) + " = (" + ta + " * " + td + ")/(" + tb + " * " + tc + ") = " +
-             text(quotient), quotient},
-    }};
-    if (c == 0) steps[3] = {filled(lang_file->working_no_reciprocal, {y}), {0, 0}};
-    return steps;
+// The schoolbook line of one operation, ending with its unreduced result.
+std::string operationLine(const OperationResult& o, const Fraction& x, const Fraction& y) {
+    const std::string first = over(x.numerator, x.denominator), second = over(y.numerator, y.denominator);
+    const std::string a = text(x.numerator), b = text(x.denominator), c = text(y.numerator), d = text(y.denominator);
+    const std::string result = text(o.result);
+    switch (o.operation) {
+    case Operation::sum:
+        return first + " + " + second + " = (" + a + " * " + d + " + " + c + " * " + b + ")/(" + b + " * " + d + ") = " + result;
+    case Operation::difference:
+        return first + " - " + second + " = (" + a + " * " + d + " - " + c + " * " + b + ")/(" + b + " * " + d + ") = " + result;
+    case Operation::product: return first + " * " + second + " = (" + a + " * " + c + ")/(" + b + " * " + d + ") = " + result;
+    case Operation::quotient:
+        if (o.result.denominator == 0) return filled(lang_file->working_no_reciprocal, {second});
+        return first + " / " + second + " = " + first + " * " + over(y.denominator, y.numerator) + " = (" + a + " * " + d +
+               ")/(" + b + " * " + c + ") = " + result;
+    }
+    return {};
 }
 
 // The lines of the zero-denominator explanation, one per such fraction.
@@ -47,10 +42,10 @@ std::vector<std::string> zeroDenominators(std::initializer_list<std::pair<std::i
 
 // The reduction of a/b as in exercise 2: Euclid's lines, the GCD, the division.
 std::vector<std::string> reductionSteps(const Integer& a, const Integer& b) {
-    const Euclid e = euclid(abs(a), abs(b));
-    std::vector<std::string> lines = e.lines;
-    lines.push_back(filled(lang_file->working_gcd_is, {text(a), text(b), text(e.gcd)}));
-    lines.push_back(reductionLine(a, b, e.gcd));
+    const Reduction r = reduction(a, b);
+    std::vector<std::string> lines = euclidLines(r.euclid);
+    lines.push_back(filled(lang_file->working_gcd_is, {text(a), text(b), text(r.euclid.gcd)}));
+    lines.push_back(reductionLine(r));
     return lines;
 }
 
@@ -63,12 +58,13 @@ Working operations(const std::string& titlePattern, std::int64_t a, std::int64_t
     Working w{filled(titlePattern, {over(a, b), over(c, d)}), zeroDenominators({{a, b}, {c, d}}),
               panelLines({p.getSolutionLine1(), p.getSolutionLine2(), p.getSolutionLine3(), p.getSolutionLine4()})};
     if (!w.steps.empty()) return w;
-    const std::array<OperationResult, 4> steps = crossMultiplied(a, b, c, d);
-    for (const OperationResult& step : steps) w.steps.push_back(step.line);
+    const Fraction x{a, b}, y{c, d};
+    const std::array<OperationResult, 4> results = fourOperations(x, y);
+    for (const OperationResult& o : results) w.steps.push_back(operationLine(o, x, y));
     if (!reduce) return w;
     w.steps.push_back(lang_file->working_reduce_each);
-    for (const OperationResult& step : steps)
-        if (step.result.denominator != 0) append(w.steps, reductionSteps(step.result.numerator, step.result.denominator));
+    for (const OperationResult& o : results)
+        if (o.result.denominator != 0) append(w.steps, reductionSteps(o.result.numerator, o.result.denominator));
     return w;
 }
 
@@ -96,10 +92,11 @@ Working equalityWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int
     Working w{filled(lang_file->working_equality_title, {over(a, b), over(c, d)}), zeroDenominators({{a, b}, {c, d}}),
               panelLines({p.getSolution()})};
     if (!w.steps.empty()) return w;
-    const Integer left = Integer(a) * d, right = Integer(b) * c;
-    w.steps = {lang_file->working_cross_products, text(a) + " * " + text(d) + " = " + text(left),
-               text(b) + " * " + text(c) + " = " + text(right),
-               filled(left == right ? lang_file->working_cross_equal : lang_file->working_cross_differ, {text(left), text(right)})};
+    const CrossProducts cross = crossProducts({a, b}, {c, d});
+    const std::string left = text(cross.left), right = text(cross.right);
+    w.steps = {lang_file->working_cross_products, text(a) + " * " + text(d) + " = " + left,
+               text(b) + " * " + text(c) + " = " + right,
+               filled(cross.order == 0 ? lang_file->working_cross_equal : lang_file->working_cross_differ, {left, right})};
     return w;
 }
 
@@ -115,9 +112,9 @@ Working sixFractionsWorking(const std::vector<std::int64_t>& v) {
             w.steps.push_back(number + ") " + filled(lang_file->working_zero_denominator, {over(a, b)}));
             continue;
         }
-        const Integer divisor = gcd(a, b);
+        const Reduction r = reduction(a, b);
         w.steps.push_back(
-            filled(lang_file->working_six_line, {number, text(a), text(b), text(divisor), text(lowestTerms(a, b))}));
+            filled(lang_file->working_six_line, {number, text(a), text(b), text(r.euclid.gcd), text(r.reduced)}));
     }
     return w;
 }

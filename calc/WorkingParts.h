@@ -1,14 +1,40 @@
 #pragma once
-// Pieces the workings of every chapter share: filling a text with numbers,
-// how numbers and fractions are written, Euclid's algorithm line by line,
-// the panel's lines as an answer.
+// What the workings of every chapter share: one builder per exercise, filling
+// a text with numbers, how numbers and fractions are written, Euclid's
+// divisions and a reduction line by line, the panel's lines as an answer.
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "Fraction.h"
+#include "FractionSteps.h"
+#include "Plane.h"
 #include "Working.h"
 #include "app/GlobalVariables.h"
+
+// Chapter 1.
+Working remainderWorking(std::int64_t n, std::int64_t k);
+Working primesWorking(std::int64_t from, std::int64_t to);
+Working factorsWorking(std::int64_t n);
+Working divisibilityWorking(std::int64_t n);
+Working gcdWorking(std::int64_t a, std::int64_t b);
+Working lcmWorking(std::int64_t a, std::int64_t b);
+Working goldbachWorking(std::int64_t n);
+// Chapter 2.
+Working operationsWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d);
+Working reduceWorking(std::int64_t a, std::int64_t b);
+Working reducedOperationsWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d);
+Working equalityWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d);
+Working sixFractionsWorking(const std::vector<std::int64_t>& numeratorsAndDenominators);
+// Chapter 3.
+Working mixedWorking(std::int64_t a, std::int64_t b);
+Working recurringWorking(const std::string& typed);
+Working comparisonWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d);
+Working egyptianWorking(std::int64_t a, std::int64_t b);
+// Chapter 4: the typed values as exact fractions (see `calc::decimalValue`).
+Working straightLinesWorking(const std::vector<calc::Fraction>& slopesAndIntercepts);  // a1, b1, a2, b2, a3, b3
+Working twoPointsWorking(const calc::Fraction& x1, const calc::Fraction& y1, const calc::Fraction& x2, const calc::Fraction& y2);
+Working vectorsWorking(const std::vector<calc::Fraction>& coordinatesAndFactors);  // x1, y1, x2, y2, m1, m2
 
 namespace working {
 
@@ -26,18 +52,21 @@ std::string factorText(const calc::Fraction& f);
 // The panel's lines as the answer: empty ones left out, trailing blanks dropped.
 std::vector<std::string> panelLines(std::initializer_list<std::string> lines);
 
-// Euclid's algorithm from the larger number, one line per division in the
-// form "18 = 1 * 12 + 6", and the greatest common divisor; a zero operand
-// gives the rule used instead of divisions. Both operands are at least 0.
-struct Euclid {
-    std::vector<std::string> lines;
-    calc::Integer gcd;
-};
-Euclid euclid(const calc::Integer& a, const calc::Integer& b);
+// Euclid's algorithm as the working writes it: the heading and one line per
+// division ("18 = 1 * 12 + 6"), or, with a zero operand, the rule used instead.
+template <class Number>
+std::vector<std::string> euclidLines(const calc::Euclid<Number>& e) {
+    using calc::text;
+    if (e.gcd == 0) return {lang_file->working_gcd_both_zero};
+    if (e.divisions.empty()) return {filled(lang_file->working_gcd_zero, {text(e.gcd)})};
+    std::vector<std::string> lines{lang_file->working_euclid};
+    for (const calc::Division<Number>& d : e.divisions)
+        lines.push_back(text(d.dividend) + " = " + text(d.quotient) + " * " + text(d.divisor) + " + " + text(d.remainder));
+    return lines;
+}
 
-// "12/18 = (12 : 6)/(18 : 6) = 2/3": the reduction by `gcd` (a positive
-// divisor of both).
-std::string reductionLine(const calc::Integer& numerator, const calc::Integer& denominator, const calc::Integer& gcd);
+// "12/18 = (12 : 6)/(18 : 6) = 2/3": the division by the GCD.
+std::string reductionLine(const calc::Reduction& r);
 
 // Appends `more` to `lines`.
 void append(std::vector<std::string>& lines, const std::vector<std::string>& more);

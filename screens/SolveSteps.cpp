@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "ExerciseScreen.h"
-#include "calc/Exact.h"
+#include "calc/WholeNumber.h"
 #include "calc/Program1.h"
 #include "calc/Program10.h"
 #include "calc/Program11.h"

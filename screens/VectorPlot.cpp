@@ -9,6 +9,7 @@
 #include "PlotPanel.h"
 #include "PlotPicture.h"
 #include "app/CPU.h"
+#include "app/GlobalVariables.h"
 #include "gfx/SDLGraphics.h"
 
 namespace {
@@ -69,7 +70,7 @@ PlotPicture vectorsPicture(const CPU& cpu, const VectorValues& v) {
     PlotPicture picture;
     if (second) {
         picture.push_back(line(ORIGIN, end2, colors.plot_line3));
-        picture.push_back(textLine(cpu.StringDoubleStringDoubleString("suma = ", v.m1, "w1 + ", v.m2, "w2"), TOP + 90, "plot_line3"));
+        picture.push_back(textLine(cpu.StringDoubleStringDoubleString(lang_file->part4_program3_sum, v.m1, "w1 + ", v.m2, "w2"), TOP + 90, "plot_line3"));
     }
     picture.push_back(line(ORIGIN, end1, colors.plot_line1));
     picture.push_back(textLine(cpu.DoubleStringDoubleStringDoubleString(v.m1, "w1 = [", v.x1 * v.m1, " , ", v.y1 * v.m1, "]"),

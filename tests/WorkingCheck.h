@@ -13,4 +13,8 @@ namespace testsupport {
 void checkWorking(const std::string& exercise, const std::vector<std::string>& typed,
                   const std::vector<std::string>& panel);
 
+// The same working in Polish: no line has a word of a short list of English
+// ones, and a step of numbers and signs only reads as in English. Called with the English texts; leaves them in place.
+void checkPolishWording(const std::string& exercise, const std::vector<std::string>& typed);
+
 }  // namespace testsupport

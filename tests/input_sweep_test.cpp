@@ -2,8 +2,8 @@
 // step: seeded random and boundary contents of every field, each answer
 // checked by a property of its own (a remainder must multiply back, a reduced
 // fraction must equal the typed one). The working of every answer is checked
-// too: it ends with what the panel shows, and each of its steps is true. How
-// quick the requests are is measured in bench/.
+// too: it ends with what the panel shows, each of its steps is true, and in
+// Polish it speaks Polish. How quick the requests are is measured in bench/.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -507,6 +507,7 @@ TEST_P(InputSweep, EveryTypableInputGivesASoundAnswer) {
         ASSERT_TRUE(showsText(answer));
         exercise.check(typed, answer);
         checkWorking(exercise.request, typed, answer.panel);
+        checkPolishWording(exercise.request, typed);
         if (HasFatalFailure()) return;
     }
     std::cout << exercise.request << ", seed " << seed << ": " << cases.size() << " requests\n";

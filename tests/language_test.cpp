@@ -51,10 +51,10 @@ const std::vector<Text> ALL_TEXTS = {
     TEXT(part4_program1_a), TEXT(part4_program1_b), TEXT(part4_program2_line1), TEXT(part4_program2_line2),
     TEXT(part4_program2_point1), TEXT(part4_program2_point2), TEXT(part4_program2_x), TEXT(part4_program2_y),
     TEXT(part4_program3_line1), TEXT(part4_program3_line2), TEXT(part4_program3_vector1), TEXT(part4_program3_vector2),
-    TEXT(part4_program3_x), TEXT(part4_program3_y), TEXT(part4_program3_m_vector1_by), TEXT(part4_program3_m_vector2_by),
+    TEXT(part4_program3_x), TEXT(part4_program3_y), TEXT(part4_program3_m_vector1_by), TEXT(part4_program3_m_vector2_by), TEXT(part4_program3_sum),
     TEXT(program2), TEXT(program3_1), TEXT(program3_2), TEXT(program3_3),
     TEXT(program4_1), TEXT(program4_2), TEXT(program4_3), TEXT(program5_1),
-    TEXT(program5_2), TEXT(program6_1), TEXT(program6_2), TEXT(program7_1),
+    TEXT(program5_2), TEXT(program6_1), TEXT(program6_2), TEXT(program5and6_and), TEXT(program7_1),
     TEXT(program7_2), TEXT(program11_1), TEXT(program11_2), TEXT(program12_1),
     TEXT(program12_2), TEXT(program12_3), TEXT(program12_4), TEXT(program12_5),
     TEXT(program12_6), TEXT(program13), TEXT(program15_1), TEXT(program15_2),
@@ -70,7 +70,7 @@ const std::vector<Text> ALL_TEXTS = {
     TEXT(working_primes_nothing), TEXT(working_primes_count), TEXT(working_factors_title), TEXT(working_factors_too_small),
     TEXT(working_factors_ladder), TEXT(working_factors_prime), TEXT(working_divisibility_title), TEXT(working_rule_last_digit),
     TEXT(working_rule_last_digits), TEXT(working_rule_digit_sum), TEXT(working_rule_alternating), TEXT(working_rule_both),
-    TEXT(working_gcd_title), TEXT(working_gcd_last), TEXT(working_lcm_title), TEXT(working_lcm_zero),
+    TEXT(working_gcd_title), TEXT(working_gcd_last), TEXT(working_lcm_title), TEXT(working_lcm_is), TEXT(working_lcm_zero),
     TEXT(working_goldbach_title), TEXT(working_goldbach_range), TEXT(working_goldbach_odd), TEXT(working_goldbach_search),
     TEXT(working_goldbach_pair), TEXT(working_goldbach_not_prime), TEXT(working_goldbach_none), TEXT(working_goldbach_count),
     TEXT(working_operations_title), TEXT(working_operations_reduced_title), TEXT(working_no_reciprocal), TEXT(working_reduce_each),
@@ -186,7 +186,7 @@ TEST(TextTable, OnlyTheLanguageNeutralTextsReadTheSameInBoth) {
     const std::vector<std::string> expected = {
         "about_line3",          "about_line4",      "_delete",          "part1_program1_line2", "part1_program1_line3",
         "part1_program1_line4", "part1_program4_line2", "part4_program1_a", "part4_program1_b", "part4_program2_x",
-        "part4_program2_y",     "part4_program3_x", "part4_program3_y",
+        "part4_program2_y",     "part4_program3_x", "part4_program3_y", "program5and6_and",
     };
     const std::vector<std::string> different = differences(english(), polish());
     std::set<std::string> same;

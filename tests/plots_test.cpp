@@ -104,7 +104,7 @@ TEST_F(Plots, VectorTextsAndWhenTheSecondVectorShows) {
     EXPECT_EQ(textsOf(vectorsPicture(cpu, {3, 4, 2, 3, 0, 1})), Texts{"2w1 = [6 , 8]"});
     EXPECT_EQ(textsOf(vectorsPicture(cpu, {3, 4, 1, 0, -2, 1})), Texts{"1w1 = [3 , 4]"});
     const PlotPicture zeroFactor = vectorsPicture(cpu, {3, 4, 1, 1, 1, 0});
-    EXPECT_EQ(textsOf(zeroFactor), (Texts{"suma = 1w1 + 0w2", "1w1 = [3 , 4]", "0w2 = [0 , 0]"}));
+    EXPECT_EQ(textsOf(zeroFactor), (Texts{"sum = 1w1 + 0w2", "1w1 = [3 , 4]", "0w2 = [0 , 0]"}));
     EXPECT_EQ(zeroFactor.front().b.x, 750);  // the sum ends where vector 1 does
     EXPECT_EQ(zeroFactor.front().b.y, 230);
 }

@@ -22,6 +22,7 @@
 #include "app/CPU.h"
 #include "app/OutputToTextFile.h"
 #include "app/GlobalVariables.h"
+#include "calc/Plane.h"
 #include "calc/Working.h"
 #include "screens/DifferentScreens.h"
 #include "screens/ExerciseScreen.h"
@@ -364,6 +365,49 @@ void checkWorking(const std::string& exercise, const std::vector<std::string>& t
 
 namespace {
 
+// Runs of letters, lower case.
+std::vector<std::string> wordsIn(const std::string& line) {
+    std::vector<std::string> words(1);
+    for (char c : line) {
+        if (std::isalpha(static_cast<unsigned char>(c))) words.back() += char(std::tolower(static_cast<unsigned char>(c)));
+        else if (!words.back().empty()) words.emplace_back();
+    }
+    if (words.back().empty()) words.pop_back();
+    return words;
+}
+
+// Symbols are single letters (x, y, a, w1) and "sqrt"; anything longer is a word.
+bool hasWords(const std::string& line) {
+    const std::vector<std::string> words = wordsIn(line);
+    return std::any_of(words.begin(), words.end(), [](const std::string& w) { return w.size() > 1 && w != "sqrt"; });
+}
+
+}  // namespace
+
+void checkPolishWording(const std::string& exercise, const std::vector<std::string>& typed) {
+    static const std::set<std::string> ENGLISH = {
+        "remainder", "lcm", "gcd", "sum", "prime", "primes", "line", "lines", "is", "of", "and", "the", "divisible",
+        "yes", "no", "fraction", "fractions", "check", "greater", "equal", "pairs", "digit", "digits", "number",
+        "numbers", "so", "strike", "axis", "lengths", "unit", "whole", "largest", "not", "has", "every", "vertical",
+    };
+    const std::optional<Working> english = workingOf(exercise, typed);
+    usePolish();
+    const std::optional<Working> polish = workingOf(exercise, typed);
+    useEnglish();
+    ASSERT_TRUE(english && polish) << exercise;
+    const std::vector<std::string> &en = english->steps, &pl = polish->steps;
+    ASSERT_EQ(en.size(), pl.size()) << english->title;
+    for (std::size_t i = 0; i < en.size(); ++i) {
+        if (!hasWords(en[i])) {
+            EXPECT_EQ(pl[i], en[i]) << "numbers and signs read the same in both languages";
+        }
+    }
+    for (const std::string& line : polish->lines())
+        for (const std::string& word : wordsIn(line)) EXPECT_EQ(ENGLISH.count(word), 0u) << line;
+}
+
+namespace {
+
 // ---- the plots' sweep ------------------------------------------------------
 
 const char* const DECIMAL_CHARACTERS = "0123456789.-";
@@ -393,10 +437,13 @@ TEST_F(Workings, EveryPlotStepIsTrue) {
         SCOPED_TRACE(::testing::PrintToString(typed));
         // The exact reading agrees with the plot screens': 0.5 is 1/2, "1.5.2" is 3/2.
         for (std::size_t i = 0; i < typed.size(); ++i) {
-            const calc::Fraction f = decimalValue(typed[i]);
+            const calc::Fraction f = calc::decimalValue(typed[i]);
             EXPECT_EQ(Q(mpz_class(calc::text(f.numerator)), mpz_class(calc::text(f.denominator))), v[i]) << typed[i];
             EXPECT_NEAR(v[i].get_d(), CPU().string_to_double(typed[i]), 1e-9 * (1 + std::abs(v[i].get_d()))) << typed[i];
         }
+        checkPolishWording("part4 program1", typed);
+        checkPolishWording("part4 program2", {typed[0], typed[1], typed[2], typed[3]});
+        checkPolishWording("part4 program3", typed);
         const Working lines = *workingOf("part4 program1", typed);
         for (const std::string& step : lines.steps) {
             if (contains(step, "crosses the y axis")) { EXPECT_EQ(pointAtEnd(step).second, v[2 * ((&step - &lines.steps[0]) / 3) + 1]) << step; }
@@ -453,22 +500,24 @@ TEST_F(Workings, BothWordingsTakeTheSameNumbersInPlainAscii) {
 #undef CHECK_TEXT
 }
 
-// The lines given by name, in both languages, for the inputs they were given with.
+// The lines given by name, in both languages, for the inputs they were given with;
+// a line with words has its Polish wording.
 TEST_F(Workings, NamedLinesAppearInBothLanguages) {
     struct Named {
         const char* exercise;
         TypedInputs typed;
         std::vector<std::string> lines;
+        std::vector<std::string> polish = {};  // when the lines have words
     };
     const Named NAMED[] = {
         {"part1_program1", {"17", "5"}, {"17 = 5 * 3 + 2"}},
         {"part1_program3", {"360"}, {"360 : 2 = 180", "180 : 2 = 90", "5 : 5 = 1"}},
         {"part1_program5", {"12", "18"}, {"18 = 1 * 12 + 6", "12 = 2 * 6 + 0"}},
-        {"part1_program6", {"4", "6"}, {"LCM = 4 * 6 / 2 = 12"}},
+        {"part1_program6", {"4", "6"}, {"LCM = 4 * 6 / 2 = 12"}, {"NWW = 4 * 6 / 2 = 12"}},
         {"part2_program1", {"1", "2", "1", "3"}, {"1/2 + 1/3 = (1 * 3 + 1 * 2)/(2 * 3) = 5/6"}},
         {"part2_program2", {"12", "18"}, {"12/18 = (12 : 6)/(18 : 6) = 2/3"}},
         {"part2_program4", {"1", "2", "2", "4"}, {"1 * 4 = 4", "2 * 2 = 4"}},
-        {"part3_program1", {"7", "3"}, {"7 : 3 = 2 remainder 1"}},
+        {"part3_program1", {"7", "3"}, {"7 : 3 = 2 remainder 1"}, {"7 : 3 = 2 reszta 1"}},
         {"part3_program2", {"0.12[857]"},
          {"x = 0.12[857]", "100x = 12.[857]", "100000x = 12857.[857]", "99900x = 12845", "x = 12845/99900 = 2569/19980"}},
         {"part3_program4", {"7", "15"}, {"7/15 - 1/3 = 2/15", "2/15 - 1/8 = 1/120", "7/15 = 1/3 + 1/8 + 1/120"}},
@@ -477,7 +526,7 @@ TEST_F(Workings, NamedLinesAppearInBothLanguages) {
     for (int language = 0; language < 2; ++language) {
         for (const Named& named : NAMED) {
             const std::vector<std::string> lines = workingOf(named.exercise, named.typed)->lines();
-            for (const std::string& wanted : named.lines)
+            for (const std::string& wanted : language == 1 && !named.polish.empty() ? named.polish : named.lines)
                 EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return contains(l, wanted); }))
                     << named.exercise << " in " << language << ": no \"" << wanted << "\"";
         }
