@@ -45,12 +45,15 @@ constexpr int LOWEST_LEVEL = 1, HIGHEST_LEVEL = 3;
 // for it (the working and, in chapter 4, the plot are drawn from them);
 // `extra` holds what the practice form asks beyond them (the divisor of a
 // divisibility question, the pair of lines asked about).
+// `answer` is one correct answer as typed into the answer fields (there may
+// be others: answers are checked by verifying them).
 struct Problem {
     Exercise exercise = Exercise::remainder;
     int level = LOWEST_LEVEL;
     std::uint64_t seed = 0;
     std::vector<std::string> inputs;
     std::vector<std::int64_t> extra;
+    std::vector<std::string> answer;
 };
 // The same question (whatever the seeds).
 bool sameQuestion(const Problem& a, const Problem& b);
@@ -86,6 +89,7 @@ enum class Mistake {
     none,
     added_across,           // numerators added and denominators added (or subtracted across)
     product_not_lcm,        // the product given for the LCM
+    product_not_gcd,        // the product given for the GCD
     gcd_lcm_swapped,        // the LCM given for the GCD, or the GCD for the LCM
     not_greatest_divisor,   // a common divisor, not the greatest
     not_lowest_multiple,    // a common multiple, not the lowest
@@ -152,13 +156,17 @@ private:
         std::string recent;  // the last answers, oldest first: 'c' correct, 'm' missed
         bool mastered = false;
         std::vector<Comeback> due;
-        // This run only: the current problem and the next fresh one.
+        // This run only: the current problem, whether it has counted and
+        // whether it comes back, and how many fresh problems were drawn.
         std::optional<Problem> current;
         bool currentCounted = false;
+        bool currentComesBack = false;
         std::uint64_t drawn = 0;
     };
     Level& at(Exercise e, int level);
     const Level* find(Exercise e, int level) const;
+    void comeBack(Level& l);
+    bool readLine(const std::string& line);
 
     std::uint64_t sequenceSeed_;
     std::map<std::pair<Exercise, int>, Level> levels_;
