@@ -128,10 +128,14 @@ Verdict checkFactors(const Problem& p, const std::vector<std::string>& typed) {
         product *= boost::multiprecision::pow(*base, static_cast<unsigned>(*power));
         bases.push_back(*base);
     }
-    if (product != n)
-        return notQuite(Mistake::factors_product, filled(words().practice_factors_product, {text(product), text(n)}));
-    for (const Integer& base : bases)
-        if (!isPrime(base)) return rightValueWrongForm(Mistake::factor_not_prime, filled(words().practice_not_prime, {text(base)}));
+    // Primes are looked at only up to n: a larger factor is wrong anyway.
+    const auto notPrime = std::find_if(bases.begin(), bases.end(), [&](const Integer& b) { return b <= n && !isPrime(b); });
+    const std::string nonPrime = notPrime == bases.end() ? "" : filled(words().practice_not_prime, {text(*notPrime)});
+    if (product != n) {
+        const std::string why = filled(words().practice_factors_product, {text(product), text(n)});
+        return notQuite(Mistake::factors_product, nonPrime.empty() ? why : why + "; " + nonPrime);
+    }
+    if (!nonPrime.empty()) return rightValueWrongForm(Mistake::factor_not_prime, nonPrime);
     return correct();
 }
 

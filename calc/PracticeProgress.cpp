@@ -51,12 +51,13 @@ Problem Progress::next(Exercise e, int level) {
     for (Comeback& c : l.due) c.wait = std::max(c.wait - 1, 0);
     const auto differs = [&](const Problem& p) { return !l.current || !sameQuestion(p, *l.current); };
     std::optional<Problem> chosen;
-    for (auto c = l.due.begin(); c != l.due.end() && !chosen; ++c) {
+    for (auto c = l.due.begin(); c != l.due.end(); ++c) {
         if (c->wait > 0) continue;
         Problem back = generate(e, level, c->seed);
         if (!differs(back)) continue;
         chosen = std::move(back);
         l.due.erase(c);
+        break;
     }
     for (int tries = 0; !chosen; ++tries) {
         const std::uint64_t seed =

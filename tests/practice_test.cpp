@@ -321,6 +321,10 @@ TEST_F(Practice, EveryExerciseAndLevelOverAThousandSeeds) {
             for (std::uint64_t seed = 0; seed < SEEDS; ++seed) {
                 const Problem p = generate(c.exercise, level, seed);
                 ASSERT_TRUE(fits(p, p.answer)) << shown(p, p.answer);
+                for (const std::string& input : p.inputs) ASSERT_LE(input.size(), 10u) << shown(p, p.inputs);  // as the exercise's fields hold it
+                if (seed < 20) {
+                    ASSERT_FALSE(hint(p, 2).empty()) << shown(p, p.answer);
+                }
                 ASSERT_TRUE(judged(p, p.answer, VerdictKind::correct));
                 const Answer same = c.equivalent ? c.equivalent->answer(p) : std::nullopt;
                 if (same) {
@@ -341,6 +345,7 @@ TEST_F(Practice, VerdictsNameTheMistakeInBothLanguages) {
     const Problem factors{Exercise::factors, 2, 0, {"360"}, {}, {}};
     EXPECT_EQ(check(factors, {"2*2*3*3*5"}).text, "Not quite: your factors multiply to 180, not 360");
     EXPECT_EQ(check(factors, {"2^3*9*5"}).text, "Right value, wrong form: 9 is not prime");
+    EXPECT_EQ(check(factors, {"2*9*5"}).text, "Not quite: your factors multiply to 90, not 360; 9 is not prime");
     EXPECT_EQ(check(factors, {"5*3^2*2^3"}).text, "Correct");
     EXPECT_EQ(check(factors, {"2**3"}).text, "Cannot read that: write primes joined by *, like 2^3*5");
     const Problem gcd{Exercise::gcd, 2, 0, {"84", "126"}, {}, {}};
