@@ -273,6 +273,18 @@ Typed wrongAnswer(const Problem& p, std::uint64_t seed) {
     return {others};
 }
 
+// Whatever the fields take, typed at random.
+Typed anyTyping(const Problem& p, std::uint64_t seed) {
+    Typed typed;
+    for (const AnswerField& f : answerFields(p)) {
+        std::string text;
+        for (std::size_t n = (seed = seed * 6364136223846793005u + 1442695040888963407u) >> 60; n > 0; --n)
+            text += f.accepts[((seed = seed * 6364136223846793005u + 1442695040888963407u) >> 33) % f.accepts.size()];
+        typed.push_back(text.substr(0, f.longest));
+    }
+    return typed;
+}
+
 // Whether a typed answer fits its fields: no more characters than each holds, each one it takes.
 testing::AssertionResult fits(const Problem& p, const Typed& typed) {
     const std::vector<AnswerField> fields = answerFields(p);
@@ -338,6 +350,9 @@ TEST_F(Practice, EveryExerciseAndLevelOverAThousandSeeds) {
                 }
                 const Typed wrong = wrongAnswer(p, seed);
                 ASSERT_NE(check(p, wrong).kind, VerdictKind::correct) << shown(p, wrong);
+                const Typed typo = anyTyping(p, seed);
+                const Verdict v = check(p, typo);
+                ASSERT_EQ(v.text.rfind(FIRST_WORDS[0][int(v.kind)], 0), 0u) << shown(p, typo);
             }
 }
 
