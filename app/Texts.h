@@ -42,6 +42,106 @@
     X(to_remove_data_press, "To remove data press", "Aby usunac dane wcisnij") \
     X(_delete, "Delete", "Delete") \
     X(results_from, "Results from tasks 2 and 7 are saved to file results.txt", "Wyniki z zadan 2 oraz 7 sa zapisywane do pliku results.txt") \
+    X(practice_name_remainder, "Remainder", "Reszta z dzielenia") \
+    X(practice_name_primes, "Primes in a range", "Liczby pierwsze w przedziale") \
+    X(practice_name_factors, "Prime factors", "Rozklad na czynniki pierwsze") \
+    X(practice_name_divisibility, "Divisibility", "Podzielnosc") \
+    X(practice_name_gcd, "GCD - greatest common divisor", "NWD - najwiekszy wspolny dzielnik") \
+    X(practice_name_lcm, "LCM - lowest common multiple", "NWW - najmniejsza wspolna wielokrotnosc") \
+    X(practice_name_goldbach, "Goldbach's conjecture", "Hipoteza Goldbacha") \
+    X(practice_name_operations, "Operations on fractions", "Dzialania na ulamkach") \
+    X(practice_name_reduce, "Reducing a fraction", "Skracanie ulamka") \
+    X(practice_name_operations_reduced, "Operations on fractions, reduced", "Dzialania na ulamkach ze skracaniem") \
+    X(practice_name_equality, "Equal fractions", "Rowne ulamki") \
+    X(practice_name_six_fractions, "Fractions in lowest terms", "Ulamki w najprostszej postaci") \
+    X(practice_name_mixed, "Mixed numbers", "Liczby mieszane") \
+    X(practice_name_recurring, "Recurring decimals", "Ulamki okresowe") \
+    X(practice_name_comparison, "Comparing fractions", "Porownywanie ulamkow") \
+    X(practice_name_egyptian, "Egyptian fractions", "Ulamki egipskie") \
+    X(practice_name_lines, "Where lines cross", "Punkt przeciecia prostych") \
+    X(practice_name_two_points, "Line through two points", "Prosta przez dwa punkty") \
+    X(practice_name_vectors, "Vectors", "Wektory") \
+    X(practice_ask_remainder, "Find the remainder of {1} divided by {2}", "Oblicz reszte z dzielenia {1} przez {2}") \
+    X(practice_ask_primes, "How many primes are there from {1} to {2}?", "Ile jest liczb pierwszych od {1} do {2}?") \
+    X(practice_ask_factors, "Write {1} as a product of primes, e.g. 12 = 2^2*3", "Zapisz {1} jako iloczyn liczb pierwszych, np. 12 = 2^2*3") \
+    X(practice_ask_divisibility, "Is {1} divisible by {2}? Type Y or N", "Czy liczba {1} jest podzielna przez {2}? Wpisz T lub N") \
+    X(practice_ask_gcd, "Find the greatest common divisor of {1} and {2}", "Znajdz najwiekszy wspolny dzielnik liczb {1} i {2}") \
+    X(practice_ask_lcm, "Find the lowest common multiple of {1} and {2}", "Znajdz najmniejsza wspolna wielokrotnosc liczb {1} i {2}") \
+    X(practice_ask_goldbach, "Write {1} as the sum of two primes, e.g. 10 = 3+7", "Zapisz {1} jako sume dwoch liczb pierwszych, np. 10 = 3+7") \
+    X(practice_ask_operations, "Work out {1}", "Oblicz {1}") \
+    X(practice_ask_operations_reduced, "Work out {1} and reduce the result", "Oblicz {1} i skroc wynik") \
+    X(practice_ask_reduce, "Reduce {1} to lowest terms", "Skroc ulamek {1} do najprostszej postaci") \
+    X(practice_ask_equality, "Are {1} and {2} equal? Type Y or N", "Czy ulamki {1} i {2} sa rowne? Wpisz T lub N") \
+    X(practice_ask_six_fractions, "Reduce each fraction to lowest terms: {1}", "Skroc kazdy ulamek do najprostszej postaci: {1}") \
+    X(practice_ask_mixed, "Write {1} as a mixed number", "Zapisz {1} jako liczbe mieszana") \
+    X(practice_ask_recurring, "Write {1} as a fraction in lowest terms", "Zapisz {1} jako ulamek zwykly w najprostszej postaci") \
+    X(practice_ask_comparison, "Compare {1} and {2}: type <, > or =", "Porownaj ulamki {1} i {2}: wpisz <, > lub =") \
+    X(practice_ask_egyptian, "Write {1} as a sum of different unit fractions, e.g. 3/4 = 1/2+1/4", "Zapisz {1} jako sume roznych ulamkow o liczniku 1, np. 3/4 = 1/2+1/4") \
+    X(practice_ask_lines, "Lines 1: y = {1}, 2: y = {2}, 3: y = {3}. Where do lines {4} and {5} cross? (N: parallel)", "Proste 1: y = {1}, 2: y = {2}, 3: y = {3}. Gdzie przecinaja sie proste {4} i {5}? (N: rownolegle)") \
+    X(practice_ask_two_points, "Find a and b of the line y = ax + b through ({1}, {2}) and ({3}, {4})", "Znajdz a i b prostej y = ax + b przechodzacej przez ({1}, {2}) i ({3}, {4})") \
+    X(practice_ask_vectors, "w1 = [{1}, {2}], w2 = [{3}, {4}]: find the components of {5}w1 + {6}w2", "w1 = [{1}, {2}], w2 = [{3}, {4}]: podaj wspolrzedne wektora {5}w1 + {6}w2") \
+    X(practice_label_answer, "answer:", "odpowiedz:") \
+    X(practice_label_gcd, "GCD =", "NWD =") \
+    X(practice_label_lcm, "LCM =", "NWW =") \
+    X(practice_label_whole, "whole part:", "czesc calkowita:") \
+    X(practice_fraction, "fraction {1}", "ulamek {1}") \
+    X(practice_correct, "Correct", "Dobrze") \
+    X(practice_correct_because, "Correct: {1}", "Dobrze: {1}") \
+    X(practice_form, "Right value, wrong form: {1}", "Dobra wartosc, zla postac: {1}") \
+    X(practice_wrong, "Not quite: {1}", "Nie calkiem: {1}") \
+    X(practice_wrong_plain, "Not quite: try again, or press H for a hint", "Nie calkiem: sprobuj jeszcze raz albo wcisnij H, by dostac podpowiedz") \
+    X(practice_unreadable, "Cannot read that: {1}", "Nie rozumiem: {1}") \
+    X(practice_expect_whole, "write a whole number like 12", "wpisz liczbe calkowita, np. 12") \
+    X(practice_expect_fraction, "write a fraction like 3/4", "wpisz ulamek, np. 3/4") \
+    X(practice_expect_number, "write a number like -2, 3/4 or 0.5", "wpisz liczbe, np. -2, 3/4 lub 0.5") \
+    X(practice_expect_yes_no, "type Y for yes or N for no", "wpisz T (tak) lub N (nie)") \
+    X(practice_expect_comparison, "type <, > or =", "wpisz <, > lub =") \
+    X(practice_expect_product, "write primes joined by *, like 2^3*5", "wpisz liczby pierwsze polaczone znakiem *, np. 2^3*5") \
+    X(practice_expect_two_primes, "write two primes joined by +, like 3+7", "wpisz dwie liczby pierwsze polaczone znakiem +, np. 3+7") \
+    X(practice_expect_units, "write fractions joined by +, like 1/2+1/5", "wpisz ulamki polaczone znakiem +, np. 1/2+1/5") \
+    X(practice_expect_mixed, "write the whole part, then the numerator and the denominator of the rest", "wpisz czesc calkowita, a potem licznik i mianownik reszty") \
+    X(practice_expect_crossing, "write x and y of the crossing, or N if the lines are parallel", "wpisz x i y punktu przeciecia albo N, jesli proste sa rownolegle") \
+    X(practice_zero_denominator, "a denominator cannot be 0", "mianownik nie moze byc rowny 0") \
+    X(practice_not_lowest, "{1} can still be reduced", "{1} mozna jeszcze skrocic") \
+    X(practice_not_decimal, "write a fraction, not a decimal", "wpisz ulamek zwykly, nie dziesietny") \
+    X(practice_not_proper, "the fraction part {1} is not less than 1", "czesc ulamkowa {1} nie jest mniejsza od 1") \
+    X(practice_not_prime, "{1} is not prime", "{1} nie jest liczba pierwsza") \
+    X(practice_not_unit, "{1} is not a unit fraction (numerator 1)", "{1} nie ma licznika 1") \
+    X(practice_added_across, "numerators and denominators are not added or subtracted separately: use a common denominator", "licznikow i mianownikow nie dodaje sie ani nie odejmuje osobno: sprowadz do wspolnego mianownika") \
+    X(practice_product_not_lcm, "{1} is the product; the lowest common multiple is smaller", "{1} to iloczyn; najmniejsza wspolna wielokrotnosc jest mniejsza") \
+    X(practice_product_not_gcd, "{1} is the product of the two numbers; the greatest common divisor divides both of them", "{1} to iloczyn tych liczb; najwiekszy wspolny dzielnik dzieli obie z nich") \
+    X(practice_lcm_not_gcd, "{1} is the lowest common multiple, not the greatest common divisor", "{1} to najmniejsza wspolna wielokrotnosc, a nie najwiekszy wspolny dzielnik") \
+    X(practice_gcd_not_lcm, "{1} is the greatest common divisor, not the lowest common multiple", "{1} to najwiekszy wspolny dzielnik, a nie najmniejsza wspolna wielokrotnosc") \
+    X(practice_not_greatest, "{1} divides both, but there is a greater common divisor", "{1} dzieli obie liczby, ale jest wiekszy wspolny dzielnik") \
+    X(practice_not_lowest_multiple, "{1} is a common multiple, but not the lowest", "{1} jest wspolna wielokrotnoscia, ale nie najmniejsza") \
+    X(practice_quotient, "{1} is the quotient; the remainder is what is left over", "{1} to iloraz; reszta to to, co zostaje") \
+    X(practice_slope_upside_down, "the slope is (y2 - y1)/(x2 - x1), not (x2 - x1)/(y2 - y1)", "wspolczynnik kierunkowy to (y2 - y1)/(x2 - x1), a nie (x2 - x1)/(y2 - y1)") \
+    X(practice_sign_of_b, "a is right; check the sign of b", "a jest dobrze; sprawdz znak b") \
+    X(practice_not_turned_over, "to divide, multiply by the second fraction turned over", "aby podzielic, pomnoz przez odwrotnosc drugiego ulamka") \
+    X(practice_factors_product, "your factors multiply to {1}, not {2}", "twoje czynniki daja iloczyn {1}, a nie {2}") \
+    X(practice_sum_wrong, "{1} makes {2}, not {3}", "{1} daje {2}, a nie {3}") \
+    X(practice_unit_repeated, "{1} appears more than once: the unit fractions must all differ", "{1} wystepuje wiecej niz raz: ulamki musza byc rozne") \
+    X(practice_units_sum_wrong, "your fractions add up to {1}, not {2}", "twoje ulamki daja w sumie {1}, a nie {2}") \
+    X(practice_one_vector_scaled, "multiply both vectors by their factors before adding", "pomnoz oba wektory przez ich wspolczynniki, zanim je dodasz") \
+    X(practice_method_remainder, "Find the largest multiple of the divisor not above the number; the remainder is what is left", "Znajdz najwieksza wielokrotnosc dzielnika nie wieksza od liczby; reszta to to, co zostaje") \
+    X(practice_method_primes, "Strike the multiples of 2, 3, 5, 7, ... and count what is left in the range; 1 is not prime", "Skreslaj wielokrotnosci 2, 3, 5, 7, ... i policz, co zostalo w przedziale; 1 nie jest liczba pierwsza") \
+    X(practice_method_factors, "Divide by the smallest prime that divides, again and again, until 1 is left", "Dziel przez najmniejsza liczbe pierwsza, ktora dzieli, az zostanie 1") \
+    X(practice_method_divisibility, "Use the rule of the divisor: its last digits, the digit sum, or two divisors at once", "Uzyj cechy podzielnosci: ostatnie cyfry, suma cyfr albo dwa dzielniki naraz") \
+    X(practice_method_gcd, "Euclid: divide with remainder, then divide the divisor by the remainder, until the remainder is 0", "Euklides: dziel z reszta, potem dzielnik przez reszte, az reszta bedzie rowna 0") \
+    X(practice_method_lcm, "LCM(a, b) = a * b / GCD(a, b)", "NWW(a, b) = a * b / NWD(a, b)") \
+    X(practice_method_goldbach, "Try the primes p up to n/2: is n - p prime too?", "Sprawdzaj liczby pierwsze p do n/2: czy n - p tez jest pierwsza?") \
+    X(practice_method_operations, "+ and -: a common denominator; *: numerators times numerators, denominators times denominators; division: times the second turned over", "+ i -: wspolny mianownik; *: licznik razy licznik, mianownik razy mianownik; dzielenie: razy odwrotnosc drugiego") \
+    X(practice_method_reduce, "Divide the numerator and the denominator by their greatest common divisor", "Podziel licznik i mianownik przez ich najwiekszy wspolny dzielnik") \
+    X(practice_method_equality, "Multiply crosswise: a/b = c/d exactly when a * d = b * c", "Mnoz na krzyz: a/b = c/d dokladnie wtedy, gdy a * d = b * c") \
+    X(practice_method_mixed, "Divide the numerator by the denominator: the quotient is the whole part, the remainder the new numerator", "Podziel licznik przez mianownik: iloraz to czesc calkowita, reszta to nowy licznik") \
+    X(practice_method_recurring, "Multiply by powers of 10 so that the repeating digits line up, subtract, then reduce", "Pomnoz przez potegi 10 tak, by powtarzajace sie cyfry sie pokryly, odejmij i skroc") \
+    X(practice_method_comparison, "Multiply crosswise: compare a * d with c * b", "Mnoz na krzyz: porownaj a * d z c * b") \
+    X(practice_method_egyptian, "Take away the largest unit fraction below what is left, until a unit fraction is left", "Odejmuj najwiekszy ulamek o liczniku 1 mniejszy od reszty, az zostanie ulamek o liczniku 1") \
+    X(practice_method_lines, "Where lines cross both give the same y: solve a1x + b1 = a2x + b2; equal slopes never cross", "W punkcie przeciecia obie daja to samo y: rozwiaz a1x + b1 = a2x + b2; rowne a oznaczaja proste rownolegle") \
+    X(practice_method_two_points, "a = (y2 - y1)/(x2 - x1), then b = y1 - a * x1", "a = (y2 - y1)/(x2 - x1), potem b = y1 - a * x1") \
+    X(practice_method_vectors, "Multiply each vector by its factor, then add the x parts and the y parts", "Pomnoz kazdy wektor przez jego wspolczynnik, potem dodaj x do x i y do y") \
+    X(practice_first_remainder, "{1} * {2} = {3} is the largest multiple of {1} not above {4}", "{1} * {2} = {3} to najwieksza wielokrotnosc {1} nie wieksza od {4}") \
+    X(practice_first_lines, "Set {1} = {2} and find x", "Przyrownaj {1} = {2} i wyznacz x") \
     X(part1_program1_line1, "1. Calculate the rest r by dividing n by k", "1. Oblicz reszte r z dzielenia n przez k") \
     X(part1_program1_line2, "n = k * m + r", "n = k * m + r") \
     X(part1_program1_line3, "n =", "n =") \

@@ -1,0 +1,193 @@
+// The pupil's progress (mastery, the problems that come back, the saved
+// form) and the rows of practice.csv.
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <sstream>
+
+#include "Practice.h"
+#include "PracticeParts.h"
+
+namespace practice {
+
+namespace {
+
+constexpr std::size_t REMEMBERED = 6;  // answers the mastery rule looks back on
+constexpr int TO_MASTER = 5;           // of them correct without a hint
+// A missed or skipped problem is shown again as the second problem after it,
+// well within five even when two come due together.
+constexpr int COMEBACK_WAIT = 2;
+constexpr std::size_t MOST_DUE = 50;   // more in a saved file means it is damaged
+constexpr int FRESH_TRIES = 100;       // draws to find a problem unlike the last one
+const char* const SAVED_HEADER = "calcora practice progress 1";
+
+std::optional<std::uint64_t> readCount(const std::string& t) {
+    std::uint64_t v = 0;
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (error != std::errc() || end != t.data() + t.size() || t.empty()) return std::nullopt;
+    return v;
+}
+
+// The fields of one saved line: "gcd 2 1 ccmcc 123:2,456:1" (exercise, level,
+// mastered, the last answers or "-", the problems due back or "-").
+std::vector<std::string> fieldsOf(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> fields;
+    for (std::string f; in >> f;) fields.push_back(f);
+    return fields;
+}
+
+}  // namespace
+
+Progress::Level& Progress::at(Exercise e, int level) { return levels_[{e, level}]; }
+
+const Progress::Level* Progress::find(Exercise e, int level) const {
+    const auto it = levels_.find({e, level});
+    return it == levels_.end() ? nullptr : &it->second;
+}
+
+Problem Progress::next(Exercise e, int level) {
+    Level& l = at(e, level);
+    for (Comeback& c : l.due) c.wait = std::max(c.wait - 1, 0);
+    const auto differs = [&](const Problem& p) { return !l.current || !sameQuestion(p, *l.current); };
+    std::optional<Problem> chosen;
+    for (auto c = l.due.begin(); c != l.due.end(); ++c) {
+        if (c->wait > 0) continue;
+        Problem back = generate(e, level, c->seed);
+        if (!differs(back)) continue;
+        chosen = std::move(back);
+        l.due.erase(c);
+        break;
+    }
+    for (int tries = 0; !chosen; ++tries) {
+        const std::uint64_t seed =
+            mixSeed({sequenceSeed_, static_cast<std::uint64_t>(e), static_cast<std::uint64_t>(level), l.drawn++});
+        Problem fresh = generate(e, level, seed);
+        if (differs(fresh) || tries == FRESH_TRIES) chosen = std::move(fresh);
+    }
+    l.current = std::move(chosen);
+    l.currentCounted = false;
+    l.currentComesBack = false;
+    return *l.current;
+}
+
+void Progress::comeBack(Level& l) {
+    if (!l.current || l.currentComesBack) return;
+    l.currentComesBack = true;
+    if (l.due.size() < MOST_DUE) l.due.push_back({l.current->seed, COMEBACK_WAIT});
+}
+
+void Progress::answered(Exercise e, int level, VerdictKind kind, int hints) {
+    Level& l = at(e, level);
+    if (!l.current || kind == VerdictKind::unreadable || kind == VerdictKind::form) return;
+    if (kind == VerdictKind::wrong) comeBack(l);
+    if (l.currentCounted) return;
+    l.currentCounted = true;
+    if (hints > 0) return;
+    l.recent += kind == VerdictKind::correct ? 'c' : 'm';
+    if (l.recent.size() > REMEMBERED) l.recent.erase(0, l.recent.size() - REMEMBERED);
+    if (std::count(l.recent.begin(), l.recent.end(), 'c') >= TO_MASTER) l.mastered = true;
+}
+
+void Progress::skipped(Exercise e, int level) { comeBack(at(e, level)); }
+
+bool Progress::mastered(Exercise e, int level) const {
+    const Level* l = find(e, level);
+    return l && l->mastered;
+}
+
+std::string Progress::text() const {
+    std::string saved = std::string(SAVED_HEADER) + "\n";
+    for (const auto& [key, l] : levels_) {
+        if (!l.mastered && l.recent.empty() && l.due.empty()) continue;
+        std::string due;
+        for (const Comeback& c : l.due) due += (due.empty() ? "" : ",") + std::to_string(c.seed) + ":" + std::to_string(c.wait);
+        saved += id(key.first) + " " + std::to_string(key.second) + " " + (l.mastered ? "1" : "0") + " " +
+                 (l.recent.empty() ? "-" : l.recent) + " " + (due.empty() ? "-" : due) + "\n";
+    }
+    return saved;
+}
+
+bool Progress::readLine(const std::string& line) {
+    const std::vector<std::string> f = fieldsOf(line);
+    if (f.empty()) return true;
+    if (f.size() != 5) return false;
+    const std::optional<Exercise> e = exerciseWithId(f[0]);
+    const std::optional<std::uint64_t> level = readCount(f[1]);
+    if (!e || !level || *level < LOWEST_LEVEL || *level > HIGHEST_LEVEL || (f[2] != "0" && f[2] != "1")) return false;
+    if (find(*e, int(*level))) return false;
+    Level l;
+    l.mastered = f[2] == "1";
+    if (f[3] != "-") l.recent = f[3];
+    if (l.recent.size() > REMEMBERED || l.recent.find_first_not_of("cm") != std::string::npos) return false;
+    if (f[4] != "-") {
+        std::istringstream list(f[4]);
+        for (std::string item; std::getline(list, item, ',');) {
+            const std::size_t colon = item.find(':');
+            if (colon == std::string::npos) return false;
+            const std::optional<std::uint64_t> seed = readCount(item.substr(0, colon));
+            const std::optional<std::uint64_t> wait = readCount(item.substr(colon + 1));
+            if (!seed || !wait || *wait > COMEBACK_WAIT || l.due.size() == MOST_DUE) return false;
+            l.due.push_back({*seed, int(*wait)});
+        }
+    }
+    levels_[{*e, int(*level)}] = std::move(l);
+    return true;
+}
+
+Progress Progress::read(const std::string& saved, std::uint64_t sequenceSeed, bool* damaged) {
+    if (damaged) *damaged = false;
+    Progress fresh(sequenceSeed);
+    if (saved.empty()) return fresh;
+    Progress p(sequenceSeed);
+    std::istringstream in(saved);
+    std::string line;
+    bool sound = std::getline(in, line) && line == SAVED_HEADER;
+    while (sound && std::getline(in, line)) sound = p.readLine(line);
+    if (sound) return p;
+    if (damaged) *damaged = true;
+    return fresh;
+}
+
+// practice.csv
+
+namespace {
+
+// A field as a spreadsheet reads it back: quoted when it holds a comma, a
+// quote or a line break, with its quotes doubled.
+std::string csvField(const std::string& value) {
+    if (value.find_first_of(",\"\r\n") == std::string::npos) return value;
+    std::string quoted = "\"";
+    for (char c : value) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+const char* verdictWord(const std::optional<VerdictKind>& verdict) {
+    if (!verdict) return "skipped";
+    switch (*verdict) {
+    case VerdictKind::correct: return "correct";
+    case VerdictKind::form: return "form";
+    case VerdictKind::wrong: return "wrong";
+    case VerdictKind::unreadable: break;
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string csvHeader() { return "time,exercise,level,problem,answer,verdict,hints\n"; }
+
+std::string csvRow(const CsvRow& row) {
+    if (row.verdict == VerdictKind::unreadable) return "";
+    return csvField(row.time) + "," + id(row.exercise) + "," + std::to_string(row.level) + "," + csvField(row.problem) +
+           "," + csvField(row.answer) + "," + verdictWord(row.verdict) + "," + std::to_string(row.hints) + "\n";
+}
+
+std::string csvTime(const std::tm& local) {
+    char written[80];  // room for any int in every field
+    std::snprintf(written, sizeof written, "%04d-%02d-%02d %02d:%02d:%02d", local.tm_year + 1900, local.tm_mon + 1,
+                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+    return written;
+}
+
+}  // namespace practice
