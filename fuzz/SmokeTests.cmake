@@ -1,13 +1,12 @@
-# Short runs of the fuzz targets of a clang tree (fuzz/build.sh) as CTest
-# tests of this tree, when CALCORA_FUZZ_TREE names one.
-set(CALCORA_FUZZ_TREE "" CACHE PATH "Built fuzz tree whose targets CTest runs briefly; empty: none")
+# Short runs of this tree's fuzz targets as CTest tests, when it builds them
+# (CALCORA_FUZZ, clang).
 set(CALCORA_FUZZ_SECONDS 15 CACHE STRING "Seconds each fuzz target runs under CTest")
-if(CALCORA_FUZZ_TREE)
+if(CALCORA_FUZZ)
   foreach(target fuzz_fields fuzz_keys)
     add_test(NAME fuzz.${target}
-             COMMAND bash ${CMAKE_SOURCE_DIR}/fuzz/run_target.sh ${CALCORA_FUZZ_TREE}/fuzz/${target}
+             COMMAND bash ${CMAKE_SOURCE_DIR}/fuzz/run_target.sh $<TARGET_FILE:${target}>
                      ${CMAKE_SOURCE_DIR}/fuzz/corpus/${target} ${CALCORA_FUZZ_SECONDS}
                      ${CMAKE_BINARY_DIR}/fuzz/corpus/${target} ${CMAKE_BINARY_DIR}/fuzz/findings)
-    set_tests_properties(fuzz.${target} PROPERTIES LABELS fuzz TIMEOUT 300)
+    set_tests_properties(fuzz.${target} PROPERTIES LABELS fuzz TIMEOUT 300 COST 20)
   endforeach()
 endif()

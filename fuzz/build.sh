@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds the fuzz targets with clang in the tree given
-# (default build/fuzz), apart from the g++ trees.
+# (default build/fuzz), for long runs (scripts/fuzz); scripts/test builds
+# the same targets in its own clang tree.
 # Usage: fuzz/build.sh [tree]
 set -euo pipefail
 cd "$(dirname "$0")/.."
