@@ -55,7 +55,7 @@ void CPU::setWorkingExercise(std::string exercise, std::vector<std::string> type
 
 void CPU::setField(Field f, const std::string& s) {
     std::string& field = fields[index(f)];
-    if (field.size() < FIELD_MAX_LENGTH) field += s;  // the length is tested before appending
+    if (field.size() < FIELD_MAX_LENGTH) field += s.substr(0, FIELD_MAX_LENGTH - field.size());
 }
 
 double CPU::string_to_double(const std::string& s) const {

@@ -151,8 +151,8 @@ public:
     std::string getPart4Program3Item() const { return part4_program3_item; }
     void setPart4Program3Item(std::string s) { part4_program3_item = std::move(s); }
 
-    // Input fields by value of `Field`: get a copy; set appends its argument
-    // while the field holds at most 9 characters; clear empties the field.
+    // Input fields by value of `Field`: get a copy; set appends as much of its
+    // argument as fits in FIELD_MAX_LENGTH characters; clear empties the field.
     std::string getField(Field f) const { return fields[index(f)]; }
     void setField(Field f, const std::string& s);
     void clearField(Field f) { fields[index(f)].clear(); }
@@ -167,15 +167,27 @@ public:
     // The working screen. The exercise last solved on a chapter screen (its
     // request) and its typed texts at that moment; the exercise whose working
     // is shown (a request, or a plot screen's name) and its typed texts; the
-    // first line shown; the screen W or Escape returns to; a pending save
-    // (Enter) and what the last save did.
+    // working's text as the screen made it; the first row shown; the screen W
+    // or Escape returns to; a pending save (Enter) and what the last save did.
     enum class WorkingSave { none, saved, failed };
+    // Lines are the title, the steps and the answer (its last `answer_lines`);
+    // `rows` is how many rows of the page they fill (a long line takes
+    // several); `language` is the one they are written in. Opening a working
+    // empties it, and the working screen makes it again.
+    struct WorkingText {
+        std::vector<std::string> lines;
+        int answer_lines = 0;
+        int rows = 0;
+        std::string language;
+    };
     std::string getLastSolved() const { return last_solved; }
     std::vector<std::string> getLastSolvedInputs() const { return last_solved_inputs; }
     void setLastSolved(std::string exercise, std::vector<std::string> typed);
     std::string getWorkingExercise() const { return working_exercise; }
     std::vector<std::string> getWorkingInputs() const { return working_inputs; }
     void setWorkingExercise(std::string exercise, std::vector<std::string> typed);
+    WorkingText getWorkingText() const { return working_text; }
+    void setWorkingText(WorkingText text) { working_text = std::move(text); }
     int getWorkingScroll() const { return working_scroll; }
     void setWorkingScroll(int line) { working_scroll = line; }
     std::string getWorkingReturnTo() const { return working_return_to; }
@@ -226,6 +238,7 @@ private:
     std::vector<std::string> last_solved_inputs;
     std::string working_exercise;
     std::vector<std::string> working_inputs;
+    WorkingText working_text;
     int working_scroll = 0;
     std::string working_return_to;
     bool working_save_requested = false;

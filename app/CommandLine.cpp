@@ -1,5 +1,12 @@
 #include "CommandLine.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
+#include "input/KeyTables.h"
+
 namespace {
 
 const char* const USAGE =
@@ -12,23 +19,29 @@ const char* const USAGE =
     "Options:\n"
     "  -h, --help     print this help and exit\n"
     "      --version  print the version and exit\n"
-    "\n"
-    "Keys:\n"
-    "  arrow keys     move the highlight\n"
-    "  Enter          choose the highlighted entry; on a calculate button, compute\n"
-    "  digits         type into the highlighted field (at most 10 characters)\n"
-    "  . or ,         a decimal point\n"
-    "  -              a minus sign (plots of chapter 4)\n"
-    "  [ and ]        the repeating digits of a recurring decimal (chapter 3)\n"
-    "  Delete         empty the highlighted field\n"
-    "  Space          switch between English and Polish\n"
-    "  Escape         back to the previous screen\n"
+    "\n";
+
+// After the key list.
+const char* const USAGE_END =
     "\n"
     "The results of the prime listing and the Goldbach check are also written\n"
-    "to results.txt in the working folder.\n";
+    "to results.txt in the working folder, and a working saved with Enter to\n"
+    "working.txt there. The language, full screen and grid lines are remembered\n"
+    "in $XDG_CONFIG_HOME/calcora/settings (else ~/.config/calcora/settings).\n";
 
-void printUsage(std::ostream& out) { out << USAGE; }
-void printVersion(std::ostream& out) { out << "calcora " << CALCORA_VERSION << "\n"; }
+void printUsage(std::ostream& out) {
+    out << USAGE;
+    printKeyList(out);
+    out << USAGE_END;
+}
+
+void printVersion(std::ostream& out) {
+    out << "calcora " << CALCORA_VERSION << "\n"
+        << "Copyright (C) " << CALCORA_COPYRIGHT << "\n"
+        << "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
+}
 
 struct Option {
     const char* name;
@@ -54,6 +67,15 @@ std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, 
         return 0;
     }
     // Each option stands alone: after one, any further argument is unknown.
-    err << "calcora: unknown option '" << arguments[known ? 1 : 0] << "'\n" << USAGE;
+    err << "calcora: unknown option '" << arguments[known ? 1 : 0] << "'\n";
+    printUsage(err);
     return 2;
+}
+
+int finishStandardOutput(int status, std::ostream& err) {
+    errno = 0;
+    const bool failed = !std::cout.flush() || std::fflush(stdout) != 0 || std::ferror(stdout);
+    if (!failed) return status;
+    err << "calcora: write error" << (errno ? std::string(": ") + std::strerror(errno) : "") << "\n";
+    return 1;
 }

@@ -11,3 +11,7 @@
 // program starts as usual.
 std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                                      std::ostream& err);
+
+// The exit status once the answer has left: what standard output could not
+// take (a full disk, a closed pipe) is said on `err` and gives 1, else `status`.
+int finishStandardOutput(int status, std::ostream& err);

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "GlobalVariables.h"
+#include "Settings.h"
 
 const char* WINDOW_TITLE = "Calcora";
 CPU* g_cpu = nullptr;
@@ -44,7 +45,9 @@ ScreenRoutine screenRoutine(Screen screen) { return SCREEN_ROUTINES[static_cast<
 
 bool Init() {
     g_cpu = new CPU();
-    g_graphics = new SDLGraphics(g_cpu->getWindowWidth(), g_cpu->getWindowHeight(), WINDOW_TITLE, 255, 255, 255);
+    const Color background = palette::current().background;
+    g_graphics = new SDLGraphics(g_cpu->getWindowWidth(), g_cpu->getWindowHeight(), WINDOW_TITLE, background.r,
+                                 background.g, background.b);
     if (!g_graphics->isReady()) {
         std::cerr << "calcora: " << g_graphics->startupError() << "\n";
         return false;
@@ -76,6 +79,7 @@ void drawCurrentScreen() {
 bool FrameLoop::runFrame() {
     if (applyDisplayMode()) m_redrawNeeded = true;
     if (handleInput() && g_input->lastEventShows()) m_redrawNeeded = true;
+    keepSettings(*g_cpu);
     const bool draw = m_redrawNeeded && g_graphics->getScreen() != nullptr;
     if (draw) {
         const std::string request = g_cpu->getSolveThisProgram();
@@ -116,6 +120,7 @@ int SDL_main(int, char*[]) {
         Shutdown();
         return 1;
     }
+    rememberSettings(*g_cpu);
     Start_game();
     Shutdown();
     return 0;

@@ -25,6 +25,19 @@ const NumberedFields PLOT_FIELDS[] = {
       Field::part4_program3_multiply_by1, Field::part4_program3_multiply_by2}},
 };
 
+bool panelShowsAnswer(const CPU& cpu) {
+    if (!cpu.getSolution().empty()) return true;
+    for (int line = 1; line <= 5; ++line)
+        if (!cpu.getSolutionLine(line).empty()) return true;
+    return false;
+}
+
+bool isRequestOf(const Chapter& chapter, const std::string& request) {
+    for (int n = 1; n <= chapter.exercises; ++n)
+        if (request == requestName(chapter, n)) return true;
+    return false;
+}
+
 }  // namespace
 
 const std::vector<Chapter>& exerciseChapters() { return CHAPTERS; }
@@ -51,4 +64,16 @@ std::optional<Field> fieldOfItem(Screen screen, const std::string& item) {
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (item == std::to_string(i + 1)) return fields[i];
     return std::nullopt;
+}
+
+std::vector<std::string> fieldTexts(const CPU& cpu, const std::vector<Field>& fields) {
+    std::vector<std::string> texts;
+    for (Field f : fields) texts.push_back(cpu.getField(f));
+    return texts;
+}
+
+bool workingOffered(const CPU& cpu, Screen screen) {
+    if (!plotFields(screen).empty()) return true;
+    const Chapter* chapter = chapterOn(screen);
+    return chapter && isRequestOf(*chapter, cpu.getLastSolved()) && panelShowsAnswer(cpu);
 }

@@ -1,8 +1,8 @@
 #pragma once
-// Which input field each highlight item names, screen by screen, and the
-// chapters' own names. The key dispatcher (typing, Delete) and the screens
-// (drawing a field's value) both read these, so an item and its field are
-// paired in one place only.
+// Which input field each highlight item names, screen by screen, the
+// chapters' own names, and where W offers a working. The key dispatcher
+// (typing, Delete, W) and the screens (drawing a field's value, the W hint)
+// both read these, so an item and its field are paired in one place only.
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,3 +30,10 @@ std::vector<Field> plotFields(Screen screen);
 
 // The input field that `item` names on `screen`, if any.
 std::optional<Field> fieldOfItem(Screen screen, const std::string& item);
+
+// The texts typed into `fields`, in their order.
+std::vector<std::string> fieldTexts(const CPU& cpu, const std::vector<Field>& fields);
+
+// Whether W opens a working on `screen`: on a plot screen always, on a
+// chapter screen once an answer of one of its exercises is in the panel.
+bool workingOffered(const CPU& cpu, Screen screen);

@@ -55,7 +55,7 @@
     X(part1_program3_line1, "3. Distribution of a natural number to prime divisors", "3. Rozklad liczby naturalnej na dzielniki pierwsze") \
     X(part1_program3_line2, "Enter number", "Wpisz liczbe") \
     X(part1_program3_line3, "calculate3", "oblicz3") \
-    X(part1_program4_line1, "4. Can a given number be devided by:", "4. Czy dana liczba jest podzielna przez:") \
+    X(part1_program4_line1, "4. Can a given number be divided by:", "4. Czy dana liczba jest podzielna przez:") \
     X(part1_program4_line2, "2, 3, 4, 5, 8, 9, 11, 12, 15, 18", "2, 3, 4, 5, 8, 9, 11, 12, 15, 18") \
     X(part1_program4_line3, "Enter number", "Wpisz liczbe") \
     X(part1_program4_line4, "calculate4", "oblicz4") \
@@ -186,6 +186,7 @@
     X(working_gcd_both_zero, "GCD(0, 0) = 0 by agreement: every number divides 0", "NWD(0, 0) = 0 umownie: kazda liczba dzieli 0") \
     X(working_zero_denominator, "{1} has the denominator 0: such a fraction has no value", "{1} ma mianownik 0: taki ulamek nie ma wartosci") \
     X(working_saved_results, "The whole answer is saved in results.txt", "Cala odpowiedz jest zapisana w pliku results.txt") \
+    X(working_results_not_saved, "The whole answer could not be saved in results.txt", "Nie mozna bylo zapisac calej odpowiedzi w pliku results.txt") \
     X(working_remainder_title, "Remainder of {1} by {2}", "Reszta z dzielenia {1} przez {2}") \
     X(working_remainder_divide, "{1} : {2} = {3} remainder {4}", "{1} : {2} = {3} reszta {4}") \
     X(working_remainder_check, "Check: {1} * {2} + {3} = {4}", "Sprawdzenie: {1} * {2} + {3} = {4}") \

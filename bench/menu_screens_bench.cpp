@@ -47,7 +47,7 @@ void BM_OptionsFrame(benchmark::State& state) {
 }
 
 // The working of the primes from 1 to 1000000 scrolled to its middle: the
-// longest working, built again in every frame as the screen does.
+// longest working, made when the screen opens and cut into rows every frame.
 void BM_WorkingFrame(benchmark::State& state) {
     Scene& s = scene();
     s.cpu.setWorkingExercise("part1_program2", {"1", "1000000"});

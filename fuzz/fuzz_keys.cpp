@@ -78,8 +78,9 @@ void nextFrame(CPU& cpu) {
     const std::optional<Screen> screen = screenNamed(cpu.getCurrentMenu());
     if (screen && chapterOn(*screen)) runSolveStep(cpu, *screen, results);
     if (screen == Screen::working) {
+        makeWorkingText(cpu);
         saveWorkingIfAsked(cpu);
-        require(shownWorking(cpu).has_value(), "the working screen shows no working of", cpu.getWorkingExercise());
+        require(!cpu.getWorkingText().lines.empty(), "the working screen shows no working of", cpu.getWorkingExercise());
     }
 }
 

@@ -25,4 +25,9 @@ constexpr int MENU_FIRST_ROW = HEIGHT / 2 - 120;
 constexpr int MENU_ROW_STEP = 30;
 constexpr int menuRow(int row) { return MENU_FIRST_ROW + MENU_ROW_STEP * (row - 1); }
 
+// The working screen's page shows this many rows of steps and answer at once;
+// scrolled to its end, a working of `rows` rows shows this row first.
+constexpr int WORKING_PAGE_LINES = 22;
+constexpr int lastWorkingScroll(int rows) { return rows > WORKING_PAGE_LINES ? rows - WORKING_PAGE_LINES : 0; }
+
 }  // namespace layout

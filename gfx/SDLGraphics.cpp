@@ -7,22 +7,9 @@
 
 #include "DisplayCheck.h"
 #include "Palette.h"
+#include "WindowIdentity.h"
 
 namespace {
-
-// The string operation accepts all six names; the C-string and number
-// operations only the first four.
-const int ALL_COLORS = 6;
-const int BASIC_COLORS = 4;
-
-SDL_Color colorNamed(const std::string& name, int accepted) {
-    for (int i = 0; i < accepted; ++i)
-        if (name == palette::TEXT_COLORS[i].name) {
-            const Color& c = palette::TEXT_COLORS[i].color;
-            return SDL_Color{c.r, c.g, c.b, 0};
-        }
-    return SDL_Color{0, 0, 0, 0};  // a name outside the table draws black
-}
 
 const Uint32 WINDOWED_FLAGS = SDL_HWSURFACE | SDL_DOUBLEBUF;
 
@@ -53,14 +40,14 @@ SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int 
     // sound device must still run the program.
     const char* requestedDriver = std::getenv("SDL_VIDEODRIVER");
     quietenTextModeFallback(requestedDriver);
+    nameWindowClass();
+    const DisplayHold hold(requestedDriver);  // until the window is open
     const bool videoStarted = SDL_Init(SDL_INIT_VIDEO) == 0;
     m_started = videoStarted;
     char driver[32] = "";
     if (videoStarted) SDL_VideoDriverName(driver, sizeof driver);
-    if (lacksGraphicalDisplay(driver, requestedDriver)) {
-        m_startupError = NO_GRAPHICAL_DISPLAY;
-        return;
-    }
+    m_startupError = displayProblem(driver, requestedDriver, std::getenv("DISPLAY"), SDL_GetError());
+    if (!m_startupError.empty()) return;
     if (!videoStarted) {
         m_startupError = std::string("SDL video could not start: ") + SDL_GetError();
         return;
@@ -69,6 +56,7 @@ SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int 
         m_startupError = std::string("SDL_ttf could not start: ") + TTF_GetError();
         return;
     }
+    setWindowIcon();
     if (!openVideoMode(width, height, WINDOWED_FLAGS)) return;
     SDL_WM_SetCaption(title, nullptr);
     setBackgroundColor(red, green, blue);
@@ -210,48 +198,22 @@ void SDLGraphics::drawBlended(const std::string& text, int fontSize, int x, int 
     blit(renderedLine(text, fontSize, color), x, y);
 }
 
+Color SDLGraphics::color(const std::string& name) {
+    if (const std::optional<Color> c = palette::named(name)) return *c;
+    if (m_unknownColors.insert(name).second)
+        std::cerr << "calcora: no colour is named \"" << name << "\"; drawn in the text colour\n";
+    return palette::current().text;
+}
+
 void SDLGraphics::drawText(std::string text, int fontSize, int x, int y, std::string color) {
-    drawBlended(text, fontSize, x, y, colorNamed(color, ALL_COLORS));
+    const Color c = this->color(color);
+    drawBlended(text, fontSize, x, y, SDL_Color{c.r, c.g, c.b, 0});
 }
 
 void SDLGraphics::drawText(const char* text, int fontSize, int x, int y, std::string color) {
-    drawBlended(text ? text : "", fontSize, x, y, colorNamed(color, BASIC_COLORS));
+    drawText(std::string(text ? text : ""), fontSize, x, y, std::move(color));
 }
 
 void SDLGraphics::drawText(int number, int fontSize, int x, int y, std::string color) {
-    drawBlended(std::to_string(number), fontSize, x, y, colorNamed(color, BASIC_COLORS));
-}
-
-void SDLGraphics::drawText(const char* text, int fontSize, int x, int y, int red, int green, int blue,
-                           int bgRed, int bgGreen, int bgBlue) {
-    if (!text || !*text) return;
-    TTF_Font* f = font(fontSize);
-    if (!f) return;
-    SDL_Color fg{static_cast<Uint8>(red), static_cast<Uint8>(green), static_cast<Uint8>(blue), 0};
-    SDL_Color bg{static_cast<Uint8>(bgRed), static_cast<Uint8>(bgGreen), static_cast<Uint8>(bgBlue), 0};
-    SDL_Surface* rendered = TTF_RenderText_Shaded(f, text, fg, bg);
-    if (!rendered) reportUnrenderedText(TTF_GetError());
-    blit(rendered, x, y);
-    SDL_FreeSurface(rendered);
-}
-
-SDL_Surface* SDLGraphics::loadBitmap(const char* fileName, int red, int green, int blue) {
-    const std::string file = m_assets.path(fileName);
-    SDL_Surface* loaded = IMG_Load(file.c_str());
-    if (!loaded) {
-        reportOnce("cannot load the image", file, IMG_GetError());
-        return nullptr;
-    }
-    SDL_SetColorKey(loaded, SDL_SRCCOLORKEY, SDL_MapRGB(loaded->format, red, green, blue));
-    return loaded;
-}
-
-void SDLGraphics::closeBitmap(SDL_Surface* surface) { SDL_FreeSurface(surface); }
-
-void SDLGraphics::drawSprite(SDL_Surface* image, int srcX, int srcY, int dstX, int dstY, int width, int height) {
-    if (!image || !m_screen) return;
-    SDL_Rect source{static_cast<Sint16>(srcX), static_cast<Sint16>(srcY), static_cast<Uint16>(width),
-                    static_cast<Uint16>(height)};
-    SDL_Rect where{static_cast<Sint16>(dstX), static_cast<Sint16>(dstY), 0, 0};
-    SDL_BlitSurface(image, &source, m_screen, &where);
+    drawText(std::to_string(number), fontSize, x, y, std::move(color));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The thin drawing layer over SDL 1.2, SDL_image and SDL_ttf: owns the video
 // surface, clears and presents frames, draws images and text lines in the
-// program's font and named colours. Opened fonts (per size) and decoded
+// program's font and the palette's colours. Opened fonts (per size) and decoded
 // images (per file name) are kept for the whole run, and rendered text lines
 // are kept while they are few (a frame redraws the same lines again).
 #include <SDL/SDL.h>
@@ -13,6 +13,7 @@
 
 #include "AssetFolder.h"
 #include "Layout.h"
+#include "Palette.h"
 
 class SDLGraphics {
 public:
@@ -33,17 +34,17 @@ public:
     void toggleFullscreenMode(bool fullscreen);  // re-open the video mode at 1024 by 768
 
     void drawImage(std::string fileName, int x, int y);
-    // One text line, top-left corner at (x, y). Colour names: "black", "blue",
-    // "white", "red", "green", "gray"; any other name draws black.
+    // One text line, top-left corner at (x, y), in the colour of the palette
+    // role `color` names ("text", "title"; see gfx/Palette.h).
     void drawText(std::string text, int fontSize, int x, int y, std::string color);
     void drawText(const char* text, int fontSize, int x, int y, std::string color);
     void drawText(int number, int fontSize, int x, int y, std::string color);
-    void drawText(const char* text, int fontSize, int x, int y, int red, int green, int blue, int bgRed,
-                  int bgGreen, int bgBlue);
 
-    SDL_Surface* loadBitmap(const char* fileName, int red, int green, int blue);  // caller owns it
-    void closeBitmap(SDL_Surface* surface);
-    void drawSprite(SDL_Surface* image, int srcX, int srcY, int dstX, int dstY, int width, int height);
+    // The colour of the role `name` names in the palette in use. A name that
+    // is no role is a mistake in the program: it is said once on stderr,
+    // kept in `unknownColorNames()` and drawn in the text colour.
+    Color color(const std::string& name);
+    const std::set<std::string>& unknownColorNames() const { return m_unknownColors; }
 
     // The font file, looked up in the asset folder like the pictures.
     static constexpr const char* FONT_FILE = "ARIAL.TTF";
@@ -75,4 +76,5 @@ private:
     std::map<std::string, SDL_Surface*> m_images;  // null entries: the image could not be loaded
     std::map<std::string, SDL_Surface*> m_lines;   // rendered text lines by text, size and colour
     std::set<std::string> m_reported;
+    std::set<std::string> m_unknownColors;
 };

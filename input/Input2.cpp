@@ -1,70 +1,42 @@
 #include "Input2.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "KeyTables.h"
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
-#include "screens/WorkingScreen.h"
+#include "gfx/Layout.h"
 
 namespace {
 
-struct TypingKey {
-    SDLKey key;
-    char character;
+// One key press: the store, the shown screen's keys (null on a screen the
+// program does not have) and the value the key's binding carries.
+struct Press {
+    CPU& cpu;
+    const ScreenKeys* keys;
+    int value;
 };
-
-const TypingKey TYPING_KEYS[] = {
-    {SDLK_0, '0'}, {SDLK_1, '1'}, {SDLK_2, '2'}, {SDLK_3, '3'}, {SDLK_4, '4'},
-    {SDLK_5, '5'}, {SDLK_6, '6'}, {SDLK_7, '7'}, {SDLK_8, '8'}, {SDLK_9, '9'},
-    {SDLK_PERIOD, '.'}, {SDLK_COMMA, '.'},  // a comma never reaches a field
-    {SDLK_MINUS, '-'}, {SDLK_LEFTBRACKET, '['}, {SDLK_RIGHTBRACKET, ']'},
-};
-
-// How far each key moves the working screen's first line; Home and End go to the ends.
-struct ScrollKey {
-    SDLKey key;
-    int lines;
-};
-
-constexpr int TO_THE_END = 1 << 20;
-
-const ScrollKey SCROLL_KEYS[] = {
-    {SDLK_UP, -1}, {SDLK_DOWN, 1}, {SDLK_PAGEUP, -WORKING_PAGE_LINES}, {SDLK_PAGEDOWN, WORKING_PAGE_LINES},
-    {SDLK_HOME, -TO_THE_END}, {SDLK_END, TO_THE_END},
-};
-
-// The working screen's own keys; false for any other key.
-bool workingScreenKey(CPU& cpu, SDLKey key) {
-    if (key == SDLK_ESCAPE) {
-        closeWorking(cpu);
-        return true;
-    }
-    for (const ScrollKey& scroll : SCROLL_KEYS)
-        if (scroll.key == key) {
-            scrollWorking(cpu, scroll.lines);
-            return true;
-        }
-    return false;
-}
 
 std::string highlightOf(const ScreenKeys& keys, const CPU& cpu) {
     return keys.get_item ? (cpu.*keys.get_item)() : std::string();
 }
 
-void moveHighlight(const ScreenKeys& keys, CPU& cpu, SDLKey key) {
-    const std::string item = highlightOf(keys, cpu);
-    for (const NavRow& row : keys.moves) {
-        if (item != row.item) continue;
-        const char* to = key == SDLK_UP ? row.up : key == SDLK_DOWN ? row.down : key == SDLK_LEFT ? row.left : row.right;
-        if (to) (cpu.*keys.set_item)(to);
-        return;
-    }
+void moveHighlight(const Press& p, const char* NavRow::*direction) {
+    if (!p.keys) return;
+    const std::string item = highlightOf(*p.keys, p.cpu);
+    for (const NavRow& row : p.keys->moves)
+        if (item == row.item) {
+            if (const char* to = row.*direction) (p.cpu.*p.keys->set_item)(to);
+            return;
+        }
 }
 
-void enter(const ScreenKeys& keys, CPU& cpu) {
-    const std::string item = highlightOf(keys, cpu);
-    for (const EnterRow& row : keys.enter) {
+void enter(const Press& p) {
+    if (!p.keys) return;
+    CPU& cpu = p.cpu;
+    const std::string item = highlightOf(*p.keys, cpu);
+    for (const EnterRow& row : p.keys->enter) {
         if (row.item && item != row.item) continue;
         switch (row.action) {
         case EnterAction::go_to: cpu.setCurrentMenu(screenName(row.screen)); break;
@@ -76,10 +48,21 @@ void enter(const ScreenKeys& keys, CPU& cpu) {
             cpu.setFullscreen(!cpu.getFullscreen());
             break;
         case EnterAction::toggle_gridlines: cpu.setGridlines(!cpu.getGridlines()); break;
-        case EnterAction::save_working: cpu.setWorkingSaveRequested(true); break;
         }
         return;
     }
+}
+
+void back(const Press& p) {
+    if (p.keys && p.keys->escape_to) p.cpu.setCurrentMenu(screenName(*p.keys->escape_to));
+}
+
+std::optional<Field> highlightedField(const Press& p) {
+    return p.keys ? fieldOfItem(p.keys->screen, highlightOf(*p.keys, p.cpu)) : std::nullopt;
+}
+
+void clearField(const Press& p) {
+    if (auto field = highlightedField(p)) p.cpu.clearField(*field);
 }
 
 bool accepts(const ScreenKeys& keys, const std::string& item, char c) {
@@ -88,62 +71,64 @@ bool accepts(const ScreenKeys& keys, const std::string& item, char c) {
     return false;
 }
 
-void enterValue(Screen screen, CPU& cpu, const std::string& nr) {
-    const ScreenKeys& keys = screenKeysFor(screen);
-    if (auto field = fieldOfItem(screen, highlightOf(keys, cpu))) cpu.setField(*field, nr);
+void type(const Press& p) {
+    const char c = char(p.value);
+    if (auto field = highlightedField(p))
+        if (accepts(*p.keys, highlightOf(*p.keys, p.cpu), c)) p.cpu.setField(*field, std::string(1, c));
 }
 
-void deleteField(const ScreenKeys& keys, CPU& cpu) {
-    if (auto field = fieldOfItem(keys.screen, highlightOf(keys, cpu))) cpu.clearField(*field);
+// The working of the answer in a chapter screen's panel, or of a plot
+// screen's values as they are now; the screen makes its text.
+void openWorking(const Press& p) {
+    if (!p.keys || !workingOffered(p.cpu, p.keys->screen)) return;
+    CPU& cpu = p.cpu;
+    const std::vector<Field> plot = plotFields(p.keys->screen);
+    if (!plot.empty()) cpu.setWorkingExercise(screenName(p.keys->screen), fieldTexts(cpu, plot));
+    else cpu.setWorkingExercise(cpu.getLastSolved(), cpu.getLastSolvedInputs());
+    cpu.setWorkingText({});
+    cpu.setWorkingScroll(0);
+    cpu.setWorkingSave(CPU::WorkingSave::none);
+    cpu.setWorkingSaveRequested(false);
+    cpu.setWorkingReturnTo(screenName(p.keys->screen));
+    cpu.setCurrentMenu(screenName(Screen::working));
 }
+
+void scrollWorking(const Press& p) {
+    const long wanted = long(p.cpu.getWorkingScroll()) + p.value;
+    const int last = layout::lastWorkingScroll(p.cpu.getWorkingText().rows);
+    p.cpu.setWorkingScroll(int(std::clamp<long>(wanted, 0, last)));
+}
+
+void closeWorking(const Press& p) {
+    p.cpu.setWorkingSave(CPU::WorkingSave::none);
+    p.cpu.setCurrentMenu(p.cpu.getWorkingReturnTo());
+}
+
+using Action = void (*)(const Press&);
+
+// What each action of the key list does, in the order of `KeyAction`.
+const Action ACTIONS[] = {
+    /* move_up */ [](const Press& p) { moveHighlight(p, &NavRow::up); },
+    /* move_down */ [](const Press& p) { moveHighlight(p, &NavRow::down); },
+    /* move_left */ [](const Press& p) { moveHighlight(p, &NavRow::left); },
+    /* move_right */ [](const Press& p) { moveHighlight(p, &NavRow::right); },
+    /* enter */ enter,
+    /* back */ back,
+    /* clear_field */ clearField,
+    /* type */ type,
+    /* switch_language */ [](const Press&) { switchLanguage(); },
+    /* open_working */ openWorking,
+    /* scroll_working */ scrollWorking,
+    /* close_working */ closeWorking,
+    /* save_working */ [](const Press& p) { p.cpu.setWorkingSaveRequested(true); },
+};
+static_assert(sizeof(ACTIONS) / sizeof(ACTIONS[0]) == int(KeyAction::count), "one entry per action");
 
 }  // namespace
 
-char typedCharacter(SDLKey key) {
-    for (const TypingKey& t : TYPING_KEYS)
-        if (t.key == key) return t.character;
-    return 0;
-}
-
 void Input2::readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics*) {
-    if (keyPressed == SDLK_SPACE) {  // the one key that does not look at the screen
-        switchLanguage();
-        return;
-    }
     const std::optional<Screen> screen = screenNamed(cpu->getCurrentMenu());
-    if (!screen) return;
-    const ScreenKeys* keys = &screenKeysFor(*screen);
-    if (keyPressed == SDLK_w) {  // W for "working": opens it where offered, or goes back
-        keys->working ? closeWorking(*cpu) : openWorking(*cpu);
-        return;
-    }
-    if (keys->working && workingScreenKey(*cpu, keyPressed)) return;
-    switch (keyPressed) {
-    case SDLK_ESCAPE:
-        if (keys->escape_to) cpu->setCurrentMenu(screenName(*keys->escape_to));
-        return;
-    case SDLK_UP:
-    case SDLK_DOWN:
-    case SDLK_LEFT:
-    case SDLK_RIGHT:
-        moveHighlight(*keys, *cpu, keyPressed);
-        return;
-    case SDLK_RETURN:
-        enter(*keys, *cpu);
-        return;
-    case SDLK_DELETE:
-        deleteField(*keys, *cpu);
-        return;
-    default:
-        break;
-    }
-    const char c = typedCharacter(keyPressed);
-    if (c && accepts(*keys, highlightOf(*keys, *cpu), c)) enterValue(*screen, *cpu, std::string(1, c));
+    const KeyBinding* binding = keyBinding(keyPressed, screen);
+    if (!binding) return;
+    ACTIONS[int(binding->action)]({*cpu, screen ? &screenKeysFor(*screen) : nullptr, binding->value});
 }
-
-void Input2::part1_enter_value(CPU* cpu, std::string nr) { enterValue(Screen::part1, *cpu, nr); }
-void Input2::part2_enter_value(CPU* cpu, std::string nr) { enterValue(Screen::part2, *cpu, nr); }
-void Input2::part3_enter_value(CPU* cpu, std::string nr) { enterValue(Screen::part3, *cpu, nr); }
-void Input2::part4_program1_enter_value(CPU* cpu, std::string nr) { enterValue(Screen::part4_program1, *cpu, nr); }
-void Input2::part4_program2_enter_value(CPU* cpu, std::string nr) { enterValue(Screen::part4_program2, *cpu, nr); }
-void Input2::part4_program3_enter_value(CPU* cpu, std::string nr) { enterValue(Screen::part4_program3, *cpu, nr); }

@@ -1,6 +1,9 @@
 #include "KeyTables.h"
 
+#include <iomanip>
+
 #include "app/ItemFields.h"
+#include "gfx/Layout.h"
 
 namespace {
 
@@ -8,9 +11,10 @@ const char* const DIGITS = "0123456789";
 const char* const SIGNED_DECIMAL = "0123456789.-";
 const char* const RECURRING_DECIMAL = "0123456789.[]";
 
+const char* const NUMBERS[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+
 // Items "1" to "count"; Up and Down step through them and wrap at both ends.
 std::vector<NavRow> ring(int count) {
-    static const char* const NUMBERS[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
     std::vector<NavRow> rows;
     for (int i = 0; i < count; ++i)
         rows.push_back({NUMBERS[i], NUMBERS[(i + count - 1) % count], NUMBERS[(i + 1) % count], nullptr, nullptr});
@@ -125,6 +129,14 @@ ScreenKeys chapterKeys(Screen screen, std::string (CPU::*get)() const, void (CPU
     return {screen, get, set, Screen::start_screen, std::move(moves), chapterEnter(screen), std::move(typing)};
 }
 
+// A plot screen: a ring of its fields' items "1" onward and a last item that
+// goes back to the start screen; every field takes signed decimals.
+ScreenKeys plotKeys(Screen screen, std::string (CPU::*get)() const, void (CPU::*set)(std::string)) {
+    const int items = int(plotFields(screen).size()) + 1;
+    return {screen, get, set, Screen::part4, ring(items), {{NUMBERS[items - 1], EnterAction::go_to, Screen::start_screen}},
+            {{nullptr, SIGNED_DECIMAL}}};
+}
+
 // One row per screen, in the order of the screen list.
 std::vector<ScreenKeys> buildScreenKeys() {
     using S = Screen;
@@ -150,17 +162,71 @@ std::vector<ScreenKeys> buildScreenKeys() {
           {"3", A::go_to, S::part4_program3},
           {"4", A::go_to, S::start_screen}},
          {}},
-        {S::part4_program1, &CPU::getPart4Program1Item, &CPU::setPart4Program1Item, S::part4, ring(7),
-         {{"7", A::go_to, S::start_screen}}, {{nullptr, SIGNED_DECIMAL}}},
-        {S::part4_program2, &CPU::getPart4Program2Item, &CPU::setPart4Program2Item, S::part4, ring(5),
-         {{"5", A::go_to, S::start_screen}}, {{nullptr, SIGNED_DECIMAL}}},
-        {S::part4_program3, &CPU::getPart4Program3Item, &CPU::setPart4Program3Item, S::part4, ring(7),
-         {{"7", A::go_to, S::start_screen}}, {{nullptr, SIGNED_DECIMAL}}},
+        plotKeys(S::part4_program1, &CPU::getPart4Program1Item, &CPU::setPart4Program1Item),
+        plotKeys(S::part4_program2, &CPU::getPart4Program2Item, &CPU::setPart4Program2Item),
+        plotKeys(S::part4_program3, &CPU::getPart4Program3Item, &CPU::setPart4Program3Item),
         {S::options_menu, &CPU::getOptionsItem, &CPU::setOptionsItem, S::start_screen, ring(3),
          {{"1", A::toggle_fullscreen}, {"2", A::toggle_gridlines}, {"3", A::go_to, S::start_screen}}, {}},
         {S::about_menu, nullptr, nullptr, S::start_screen, {}, {{nullptr, A::go_to, S::start_screen}}, {}},
-        {S::working, nullptr, nullptr, std::nullopt, {}, {{nullptr, A::save_working}}, {}, true},
+        {S::working, nullptr, nullptr, std::nullopt, {}, {}, {}},  // its keys are its own section of the key list
     };
+}
+
+using K = KeyAction;
+
+// The digit keys of the main keyboard and of the numpad, each typing its digit.
+std::vector<KeyBinding> digitKeys() {
+    const SDLKey numpad[] = {SDLK_KP0, SDLK_KP1, SDLK_KP2, SDLK_KP3, SDLK_KP4,
+                             SDLK_KP5, SDLK_KP6, SDLK_KP7, SDLK_KP8, SDLK_KP9};
+    std::vector<KeyBinding> keys;
+    for (int d = 0; d < 10; ++d) {
+        keys.push_back({SDLKey(SDLK_0 + d), K::type, '0' + d});
+        keys.push_back({numpad[d], K::type, '0' + d});
+    }
+    return keys;
+}
+
+// Far enough to reach either end of any working.
+constexpr int TO_THE_END = 1 << 20;
+constexpr int PAGE = layout::WORKING_PAGE_LINES;
+
+std::vector<KeySection> buildKeyList() {
+    return {
+        {std::nullopt, "",
+         {{"arrow keys", "move the highlight",
+           {{SDLK_UP, K::move_up}, {SDLK_DOWN, K::move_down}, {SDLK_LEFT, K::move_left}, {SDLK_RIGHT, K::move_right}}},
+          {"Enter, numpad Enter", "choose the highlighted entry; a calculate button computes",
+           {{SDLK_RETURN, K::enter}, {SDLK_KP_ENTER, K::enter}}},
+          {"0-9, numpad 0-9", "type into the highlighted field (at most 10 characters)", digitKeys()},
+          {". or , or numpad .", "a decimal point (chapter 3's recurring decimal, plots)",
+           {{SDLK_PERIOD, K::type, '.'}, {SDLK_COMMA, K::type, '.'}, {SDLK_KP_PERIOD, K::type, '.'}}},
+          {"- or numpad -", "a minus sign (plots of chapter 4)",
+           {{SDLK_MINUS, K::type, '-'}, {SDLK_KP_MINUS, K::type, '-'}}},
+          {"[ and ]", "the repeating digits of a recurring decimal (chapter 3)",
+           {{SDLK_LEFTBRACKET, K::type, '['}, {SDLK_RIGHTBRACKET, K::type, ']'}}},
+          {"Delete", "empty the highlighted field", {{SDLK_DELETE, K::clear_field}}},
+          {"Space", "switch between English and Polish, on any screen", {{SDLK_SPACE, K::switch_language}}},
+          {"Escape", "back to the previous screen", {{SDLK_ESCAPE, K::back}}},
+          {"W", "show the working of the answer shown, or of the plot",
+           {{SDLK_w, K::open_working}}}}},
+        {Screen::working, "on the working screen",
+         {{"Up / Down", "scroll by a line", {{SDLK_UP, K::scroll_working, -1}, {SDLK_DOWN, K::scroll_working, 1}}},
+          {"Page Up / Page Down", "scroll by a page",
+           {{SDLK_PAGEUP, K::scroll_working, -PAGE}, {SDLK_PAGEDOWN, K::scroll_working, PAGE}}},
+          {"Home / End", "go to the first / last page",
+           {{SDLK_HOME, K::scroll_working, -TO_THE_END}, {SDLK_END, K::scroll_working, TO_THE_END}}},
+          {"Enter, numpad Enter", "save the working to working.txt in the working folder",
+           {{SDLK_RETURN, K::save_working}, {SDLK_KP_ENTER, K::save_working}}},
+          {"Escape or W", "back to the screen the working was opened on",
+           {{SDLK_ESCAPE, K::close_working}, {SDLK_w, K::close_working}}}}},
+    };
+}
+
+const KeyBinding* bindingIn(const KeySection& section, SDLKey key) {
+    for (const KeyRow& row : section.rows)
+        for (const KeyBinding& binding : row.bindings)
+            if (binding.key == key) return &binding;
+    return nullptr;
 }
 
 }  // namespace
@@ -171,3 +237,27 @@ const std::vector<ScreenKeys>& allScreenKeys() {
 }
 
 const ScreenKeys& screenKeysFor(Screen screen) { return allScreenKeys()[static_cast<int>(screen)]; }
+
+const std::vector<KeySection>& keyList() {
+    static const std::vector<KeySection> list = buildKeyList();
+    return list;
+}
+
+const KeyBinding* keyBinding(SDLKey key, std::optional<Screen> screen) {
+    if (screen)
+        for (const KeySection& section : keyList())
+            if (section.only_on == screen)
+                if (const KeyBinding* binding = bindingIn(section, key)) return binding;
+    for (const KeySection& section : keyList())
+        if (!section.only_on)
+            if (const KeyBinding* binding = bindingIn(section, key)) return binding;
+    return nullptr;
+}
+
+void printKeyList(std::ostream& out) {
+    for (const KeySection& section : keyList()) {
+        out << (section.only_on ? "\nKeys " + std::string(section.where) : std::string("Keys")) << ":\n";
+        for (const KeyRow& row : section.rows)
+            out << "  " << std::left << std::setw(21) << row.keys << row.what << "\n";
+    }
+}

@@ -1,7 +1,14 @@
 #pragma once
-// What each key does on each screen, as data: the arrow-key moves, what Enter
-// does on each item, which item names which input field, which characters a
-// field accepts and where Escape leads. The dispatcher (Input2) reads these.
+// What each key does on each screen, as data. The key list says which key
+// asks for which action, on every screen or on one screen before that; the
+// screen tables say what an action does there: the arrow-key moves, what
+// Enter does on each item, which characters a field accepts and where Escape
+// leads. The dispatcher (Input2) reads these; --help prints the key list, and
+// the manual page and the README are checked against it.
+#include <SDL/SDL.h>
+
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,7 +24,7 @@ struct NavRow {
     const char* right;
 };
 
-enum class EnterAction { go_to, solve, exit, switch_language, toggle_fullscreen, toggle_gridlines, save_working };
+enum class EnterAction { go_to, solve, exit, switch_language, toggle_fullscreen, toggle_gridlines };
 
 // Enter on `item` (null: on any item) does `action`: go_to shows `screen`,
 // solve sets the solve request `request`.
@@ -44,10 +51,54 @@ struct ScreenKeys {
     std::vector<NavRow> moves;
     std::vector<EnterRow> enter;
     std::vector<TypingRule> typing;           // none: nothing can be typed
-    bool working = false;                     // the working screen: the arrow and page keys scroll,
-                                              // Escape and W go back to where it was opened
 };
 
 // The keys of every screen, indexed by `Screen`.
 const std::vector<ScreenKeys>& allScreenKeys();
 const ScreenKeys& screenKeysFor(Screen screen);
+
+// What a key asks for. The screen tables above say what the first five do on
+// each screen; the others act alike wherever their key is listed.
+enum class KeyAction {
+    move_up, move_down, move_left, move_right,  // the highlight
+    enter,                                      // Enter on the highlighted item
+    back,                                       // Escape's way back
+    clear_field,                                // empty the highlighted field
+    type,                                       // append the character `value` to it
+    switch_language,                            // English to Polish and back
+    open_working,                               // the working of the answer shown or of the plot
+    scroll_working,                             // move the working's first row by `value` rows
+    close_working,                              // back to the screen the working was opened on
+    save_working,                               // write the working to working.txt
+    count
+};
+
+// One key symbol and what it asks for; `value` is the character typed or the rows scrolled.
+struct KeyBinding {
+    SDLKey key;
+    KeyAction action;
+    int value = 0;
+};
+
+// A row of the key list: keys doing one thing, named and explained as the
+// help, the manual page and the README show them.
+struct KeyRow {
+    const char* keys;  // "Page Up / Page Down"
+    const char* what;  // "scroll by a page"
+    std::vector<KeyBinding> bindings;
+};
+
+// The keys of every screen (`only_on` none, `where` empty), or of one screen,
+// which it looks up before those of every screen (`where`: "on the working screen").
+struct KeySection {
+    std::optional<Screen> only_on;
+    const char* where;
+    std::vector<KeyRow> rows;
+};
+
+// Every key the program knows, section by section.
+const std::vector<KeySection>& keyList();
+// What `key` asks for on `screen` (none: a screen the program does not have), or null.
+const KeyBinding* keyBinding(SDLKey key, std::optional<Screen> screen);
+// The key list as --help shows it: "Keys:", then "Keys on the working screen:".
+void printKeyList(std::ostream& out);

@@ -13,7 +13,6 @@
 namespace {
 
 using namespace plane;
-using palette::BLACK;
 
 const int LABEL_SIZE = 14;
 const int TICK_HALF = 5;
@@ -60,13 +59,13 @@ void drawHalfAxis(SDLGraphics* g, const HalfAxis& axis) {
     for (int k = 1; k <= REACH; ++k) {
         const int x = HALF + k * axis.step_x, y = HALF + k * axis.step_y;
         if (axis.vertical)
-            planeLine(s, x - TICK_HALF, y, x + TICK_HALF, y, BLACK);
+            planeLine(s, x - TICK_HALF, y, x + TICK_HALF, y, palette::current().axis);
         else
-            planeLine(s, x, y - TICK_HALF, x, y + TICK_HALF, BLACK);
+            planeLine(s, x, y - TICK_HALF, x, y + TICK_HALF, palette::current().axis);
     }
     for (int k = 1; k <= REACH; ++k)
         g->drawText(std::to_string(axis.sign * k).c_str(), LABEL_SIZE, LEFT + axis.label_x + k * axis.step_x,
-                    TOP + axis.label_y + k * axis.step_y, "black");
+                    TOP + axis.label_y + k * axis.step_y, "axis");
 }
 
 }  // namespace
@@ -75,23 +74,22 @@ void DifferentScreens::drawGridlines(SDLGraphics* g, CPU* cpu) {
     if (!cpu->getGridlines()) return;
     SDL_Surface* s = g->getScreen();
     for (int i = 0; i <= 2 * REACH; ++i) {
-        planeLine(s, UNIT * i, 0, UNIT * i, SIZE, palette::GRAY);
-        planeLine(s, 0, UNIT * i, SIZE, UNIT * i, BLACK);
+        planeLine(s, UNIT * i, 0, UNIT * i, SIZE, palette::current().grid);
+        planeLine(s, 0, UNIT * i, SIZE, UNIT * i, palette::current().grid_rows);
     }
 }
 
 void DifferentScreens::drawStartingLines(SDLGraphics* g, CPU* cpu) {
-    moveX = LEFT;
-    moveY = TOP;
     SDL_Surface* s = g->getScreen();
+    const Color axis = palette::current().axis;
     if (cpu->getGridlines()) {  // three pixels thick, to stand out from the grid
-        planeBox(s, HALF - 1, 0, HALF + 1, SIZE, BLACK);
-        planeBox(s, 0, HALF - 1, SIZE, HALF + 1, BLACK);
+        planeBox(s, HALF - 1, 0, HALF + 1, SIZE, axis);
+        planeBox(s, 0, HALF - 1, SIZE, HALF + 1, axis);
     } else {
-        planeLine(s, HALF, 0, HALF, SIZE, BLACK);
-        planeLine(s, 0, HALF, SIZE, HALF, BLACK);
+        planeLine(s, HALF, 0, HALF, SIZE, axis);
+        planeLine(s, 0, HALF, SIZE, HALF, axis);
     }
-    for (const Stroke& st : AXIS_ARROWHEADS) planeLine(s, st.x0, st.y0, st.x1, st.y1, BLACK);
-    g->drawText("0", LABEL_SIZE, LEFT + HALF + 5, TOP + HALF - 15, "black");
+    for (const Stroke& st : AXIS_ARROWHEADS) planeLine(s, st.x0, st.y0, st.x1, st.y1, axis);
+    g->drawText("0", LABEL_SIZE, LEFT + HALF + 5, TOP + HALF - 15, "axis");
     for (const HalfAxis& axis : HALF_AXES) drawHalfAxis(g, axis);
 }

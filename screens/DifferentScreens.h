@@ -35,13 +35,6 @@ public:
     const int B_WIDTH = layout::WIDTH;
     const int B_HEIGHT = layout::HEIGHT;
 
-    // The coordinate plane's top-left corner, set when the plane is drawn.
-    int moveX = 0;
-    int moveY = 0;
-    // Line coefficients and point or vector coordinates of the current plot.
-    double a1 = 0.0, b1 = 0.0, a2 = 0.0, b2 = 0.0, a3 = 0.0, b3 = 0.0;
-    double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
-
     // Where the prime listing and the Goldbach check are saved; it remembers
     // whether a failed save was already reported.
     OutputToTextFile results_file;

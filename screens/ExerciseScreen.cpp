@@ -23,15 +23,15 @@ const int WORKING_HINT_X = 770, WORKING_HINT_Y = 162;
 
 void drawExercise(SDLGraphics* g, const ExerciseLayout& exercise) {
     SDL_Surface* s = g->getScreen();
-    for (const ItemBox& button : exercise.buttons) draw::fill(s, button.rect(), palette::GRAY);
+    for (const ItemBox& button : exercise.buttons) draw::fill(s, button.rect(), palette::current().button);
     for (const CellText& t : exercise.texts) g->drawText(lang_file->*t.text, TEXT_SIZE, t.x, t.y, t.color);
-    for (const ItemBox& field : exercise.fields) draw::fill(s, field.rect(), palette::LIGHT_GRAY);
+    for (const ItemBox& field : exercise.fields) draw::fill(s, field.rect(), palette::current().field);
 }
 
 void drawFieldValues(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layout) {
     for (const ExerciseLayout& exercise : layout.exercises)
         for (const ItemBox& box : exercise.fields)
-            if (auto f = fieldOfItem(layout.screen, box.item)) g->drawText(cpu.getField(*f), TEXT_SIZE, box.x, box.y, "black");
+            if (auto f = fieldOfItem(layout.screen, box.item)) g->drawText(cpu.getField(*f), TEXT_SIZE, box.x, box.y, "text");
 }
 
 // The row below the answer's last row; under a full panel, the strip at its foot.
@@ -44,20 +44,17 @@ int rowBelowAnswer(const CPU& cpu) {
 }
 
 void drawSolution(SDLGraphics* g, const CPU& cpu) {
-    g->drawText(cpu.getSolution(), TEXT_SIZE, SOLUTION_X, SOLUTION_ROWS_Y[0], "black");
+    g->drawText(cpu.getSolution(), TEXT_SIZE, SOLUTION_X, SOLUTION_ROWS_Y[0], "text");
     for (int line = 1; line <= 5; ++line)
-        g->drawText(cpu.getSolutionLine(line), TEXT_SIZE, SOLUTION_X, SOLUTION_ROWS_Y[line], "black");
+        g->drawText(cpu.getSolutionLine(line), TEXT_SIZE, SOLUTION_X, SOLUTION_ROWS_Y[line], "text");
     if (cpu.getResultsNotSaved())
-        g->drawText(lang_file->error_results_not_saved, TEXT_SIZE, SOLUTION_X, rowBelowAnswer(cpu), "red");
+        g->drawText(lang_file->error_results_not_saved, TEXT_SIZE, SOLUTION_X, rowBelowAnswer(cpu), "message");
 }
 
 // The texts of the step's fields, or none when any of them is empty.
 std::optional<std::vector<std::string>> typedTexts(const CPU& cpu, const std::vector<Field>& fields) {
-    std::vector<std::string> texts;
-    for (Field f : fields) {
-        texts.push_back(cpu.getField(f));
-        if (texts.back().empty()) return std::nullopt;
-    }
+    std::vector<std::string> texts = fieldTexts(cpu, fields);
+    if (std::any_of(texts.begin(), texts.end(), [](const std::string& t) { return t.empty(); })) return std::nullopt;
     return texts;
 }
 
@@ -81,10 +78,11 @@ std::optional<std::pair<int, int>> markerPosition(const ChapterLayout& layout, c
 
 void drawChapterScreen(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layout, const std::string& highlight) {
     SDL_Surface* s = g->getScreen();
-    draw::fill(s, WHOLE_LAYOUT, palette::GRAY);
-    draw::fill(s, layout.exercise_panel, palette::SILVER);
-    draw::fill(s, SOLUTION_PANEL, palette::WHITE);
-    for (const Rect& cell : layout.cells) draw::frame(s, cell, palette::BLACK);
+    const Palette& colors = palette::current();
+    draw::fill(s, WHOLE_LAYOUT, colors.frame);
+    draw::fill(s, layout.exercise_panel, colors.panel);
+    draw::fill(s, SOLUTION_PANEL, colors.answer_panel);
+    for (const Rect& cell : layout.cells) draw::frame(s, cell, colors.cell_frame);
     for (const ExerciseLayout& exercise : layout.exercises) drawExercise(g, exercise);
     for (const HintText& hint : layout.hints)
         g->drawText(lang_file->*hint.text, TEXT_SIZE, hint.x, layout.hint_y, hint.color);
@@ -98,13 +96,14 @@ void runSolveStep(CPU& cpu, Screen chapter, OutputToTextFile& results) {
     const std::string request = cpu.getSolveThisProgram();
     for (const SolveStep& step : solveSteps()) {
         if (step.chapter != chapter || request != requestName(*chapterOn(chapter), step.exercise)) continue;
-        store(cpu, step.solve(typedTexts(cpu, step.fields)));
+        const SolveResult result = step.solve(typedTexts(cpu, step.fields));
+        store(cpu, result);
         if (step.saves_results) {
-            results.save_to_text_file(&cpu);
+            if (result.answered) results.save_to_text_file(&cpu);
             cpu.setSolution("");  // the whole text went to the file; the panel shows the lines
         }
         cpu.setSolveThisProgram("solved");
-        rememberSolved(cpu, step, request);
+        cpu.setLastSolved(request, fieldTexts(cpu, step.fields));  // for its working
         return;
     }
 }

@@ -54,17 +54,20 @@ struct ChapterLayout {
 };
 
 // What one calculation leaves for the solution panel: the main text and up
-// to five further lines.
+// to five further lines; `answered` is false when there is no answer (an
+// empty field, an input the calculator refuses), only a message at most.
 struct SolveResult {
     std::string solution;
     std::vector<std::string> lines;
+    bool answered = true;
 };
 
 // One exercise's calculation: the request "partC_programN" of its chapter
 // and exercise, the fields it reads in order, and the calculator run on
 // their texts (none when a field is empty: the calculator then does not run
 // and its empty texts clear the panel). `saves_results`: the whole solution
-// text is also written to results.txt and then taken out of `solution`.
+// text is also written to results.txt (when it is an answer: otherwise the
+// file keeps what it holds) and then taken out of `solution`.
 struct SolveStep {
     Screen chapter;
     int exercise;

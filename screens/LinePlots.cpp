@@ -14,12 +14,14 @@ using namespace plane;
 
 using namespace shape;
 
+// Each line and its equation in the line's own colour.
 struct LineColor {
-    Color line;
+    Color Palette::*line;
     const char* text;
 };
 
-const LineColor LINE_COLORS[] = {{palette::RED, "red"}, {palette::BLUE, "blue"}, {palette::GREEN, "green"}};
+const LineColor LINE_COLORS[] = {
+    {&Palette::plot_line1, "plot_line1"}, {&Palette::plot_line2, "plot_line2"}, {&Palette::plot_line3, "plot_line3"}};
 const int MARKER_HALF = 2;  // a 5 by 5 square centred on the point
 const int TEXT_X = LEFT + 10;
 const int TEXT_ROW = 30;  // the equations stack down the plane's top-left corner
@@ -35,8 +37,8 @@ void addStraightLine(PlotPicture& picture, const CPU& cpu, Coefficients c, int k
     const PointD right{double(LEFT + SIZE), std::trunc(ORIGIN_Y - UNIT * c.b - EDGE_RISE * c.a)};
     const PointD left{double(LEFT), std::trunc(ORIGIN_Y - UNIT * c.b + EDGE_RISE * c.a)};
     const LineColor& color = LINE_COLORS[k - 1];
-    picture.push_back(line(intercept, right, color.line));
-    picture.push_back(line(intercept, left, color.line));
+    picture.push_back(line(intercept, right, palette::current().*color.line));
+    picture.push_back(line(intercept, left, palette::current().*color.line));
     picture.push_back(text(equation(cpu, c.a, c.b), TEXT_X, TOP + TEXT_ROW * k, color.text));
 }
 
@@ -46,7 +48,7 @@ PointD pointPixel(double x, double y) {
 
 void addMarker(PlotPicture& picture, double x, double y) {
     const PointD p = pointPixel(x, y);
-    picture.push_back(box({p.x - MARKER_HALF, p.y - MARKER_HALF}, {p.x + MARKER_HALF, p.y + MARKER_HALF}, palette::BLUE));
+    picture.push_back(box({p.x - MARKER_HALF, p.y - MARKER_HALF}, {p.x + MARKER_HALF, p.y + MARKER_HALF}, palette::current().plot_point));
 }
 
 }  // namespace
@@ -59,17 +61,18 @@ PlotPicture straightLinesPicture(const CPU& cpu, const std::array<Coefficients, 
 
 PlotPicture twoPointsPicture(const CPU& cpu, double x1, double y1, double x2, double y2) {
     PlotPicture picture;
+    const Color lineColor = palette::current().plot_line1;
     if (x1 != x2) {
         const double a = (y2 - y1) / (x2 - x1);
         const double b = (x2 * y1 - x1 * y2) / (x2 - x1);
         const PointD intercept{double(ORIGIN_X), TOP + std::trunc(HALF - UNIT * b)};
-        picture.push_back(line(intercept, {double(LEFT + SIZE), TOP + std::trunc(HALF - UNIT * b - EDGE_RISE * a)}, palette::RED));
-        picture.push_back(line(intercept, {double(LEFT), TOP + std::trunc(HALF - UNIT * b + EDGE_RISE * a)}, palette::RED));
-        picture.push_back(text(equation(cpu, a, b), TEXT_X, TOP + 20, "red"));
+        picture.push_back(line(intercept, {double(LEFT + SIZE), TOP + std::trunc(HALF - UNIT * b - EDGE_RISE * a)}, lineColor));
+        picture.push_back(line(intercept, {double(LEFT), TOP + std::trunc(HALF - UNIT * b + EDGE_RISE * a)}, lineColor));
+        picture.push_back(text(equation(cpu, a, b), TEXT_X, TOP + 20, "plot_line1"));
     } else {  // vertical: no y = ax + b exists, so the equation is not shown
         const PointD through = pointPixel(x1, y1);
-        picture.push_back(line(through, {through.x, double(TOP)}, palette::RED));
-        picture.push_back(line(through, {through.x, double(TOP + SIZE)}, palette::RED));
+        picture.push_back(line(through, {through.x, double(TOP)}, lineColor));
+        picture.push_back(line(through, {through.x, double(TOP + SIZE)}, lineColor));
     }
     addMarker(picture, x1, y1);
     addMarker(picture, x2, y2);
@@ -80,22 +83,18 @@ void DifferentScreens::part4_program1(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, straightLinesPanel(), cpu->getPart4Program1Item());
-    a1 = cpu->string_to_double(cpu->getPart4Program1_a1());
-    b1 = cpu->string_to_double(cpu->getPart4Program1_b1());
-    a2 = cpu->string_to_double(cpu->getPart4Program1_a2());
-    b2 = cpu->string_to_double(cpu->getPart4Program1_b2());
-    a3 = cpu->string_to_double(cpu->getPart4Program1_a3());
-    b3 = cpu->string_to_double(cpu->getPart4Program1_b3());
-    drawPicture(g, straightLinesPicture(*cpu, {{{a1, b1}, {a2, b2}, {a3, b3}}}));
+    const auto value = [cpu](const std::string& typed) { return cpu->string_to_double(typed); };
+    drawPicture(g, straightLinesPicture(*cpu, {{{value(cpu->getPart4Program1_a1()), value(cpu->getPart4Program1_b1())},
+                                                {value(cpu->getPart4Program1_a2()), value(cpu->getPart4Program1_b2())},
+                                                {value(cpu->getPart4Program1_a3()), value(cpu->getPart4Program1_b3())}}}));
 }
 
 void DifferentScreens::part4_program2(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, twoPointsPanel(), cpu->getPart4Program2Item());
-    x1 = cpu->string_to_double(cpu->getPart4Program2_x1());
-    y1 = cpu->string_to_double(cpu->getPart4Program2_y1());
-    x2 = cpu->string_to_double(cpu->getPart4Program2_x2());
-    y2 = cpu->string_to_double(cpu->getPart4Program2_y2());
-    drawPicture(g, twoPointsPicture(*cpu, x1, y1, x2, y2));
+    drawPicture(g, twoPointsPicture(*cpu, cpu->string_to_double(cpu->getPart4Program2_x1()),
+                                    cpu->string_to_double(cpu->getPart4Program2_y1()),
+                                    cpu->string_to_double(cpu->getPart4Program2_x2()),
+                                    cpu->string_to_double(cpu->getPart4Program2_y2())));
 }

@@ -36,7 +36,7 @@ struct MenuLayout {
 };
 
 // A text in menu row `n` of the text column.
-TextRow row(const std::string& text, int n, int size = ROW_SIZE, const char* color = "black") {
+TextRow row(const std::string& text, int n, int size = ROW_SIZE, const char* color = "text") {
     return {text, layout::TEXT_X, menuRow(n), size, color};
 }
 
@@ -59,8 +59,8 @@ void DifferentScreens::start_screen(SDLGraphics* g, CPU* cpu) {
         {row(t.start_screen_line1, 1), row(t.start_screen_line2, 2), row(t.start_screen_line3, 3),
          row(t.start_screen_line4, 4), row(t.start_screen_line5, 5), row(t.start_screen_line6, 6),
          row(t.start_screen_line7, 7),
-         {t.start_screen_language1, B_WIDTH - 250, 30, ROW_SIZE, "black"},
-         {t.start_screen_language2, B_WIDTH - 150, 30, ROW_SIZE, "blue"}},
+         {t.start_screen_language1, B_WIDTH - 250, 30, ROW_SIZE, "text"},
+         {t.start_screen_language2, B_WIDTH - 150, 30, ROW_SIZE, "highlight"}},
         {markerAt("1", 1), markerAt("2", 2), markerAt("3", 3), markerAt("4", 4), markerAt("5", 5), markerAt("6", 6),
          markerAt("7", 7), {"8", B_WIDTH - 300, 30}}};
     drawMenu(g, menu, cpu->getMenuItem());
@@ -75,7 +75,7 @@ void DifferentScreens::options(SDLGraphics* g, CPU* cpu) {
     const MenuLayout menu{
         "images/math3.png", 400, 80,
         {row(t.options_line1, 1), row(fullscreenLine, 3), row(gridLine, 4), row(t.options_line4, 6),
-         row(t.options_controls, 8, ROW_SIZE, "blue"), row(t.options_key1, 9), row(t.options_key2, 10),
+         row(t.options_controls, 8, ROW_SIZE, "title"), row(t.options_key1, 9), row(t.options_key2, 10),
          row(t.options_key3, 11), row(t.options_key4, 12), row(t.options_key5, 13)},
         {markerAt("1", 3), markerAt("2", 4), markerAt("3", 6)}};
     drawMenu(g, menu, cpu->getOptionsItem());

@@ -16,14 +16,14 @@ const Rect COLUMN{0, 0, 320, layout::HEIGHT};
 const int TEXT_SIZE = 16, TITLE_SIZE = 20;
 const int WORKING_HINT_Y = 660;  // below every panel's last row
 
-PanelRow title(std::string Language::*text, int y) { return {text, TEXT_X, y, TITLE_SIZE, "black", nullptr, 0}; }
-PanelRow text(std::string Language::*t, int y) { return {t, TEXT_X, y, TEXT_SIZE, "black", nullptr, 0}; }
+PanelRow title(std::string Language::*text, int y) { return {text, TEXT_X, y, TITLE_SIZE, "text", nullptr, 0}; }
+PanelRow text(std::string Language::*t, int y) { return {t, TEXT_X, y, TEXT_SIZE, "text", nullptr, 0}; }
 PanelRow field(const char* item, std::string Language::*label, int y, int row) {
-    return {label, TEXT_X, y, TEXT_SIZE, "black", item, row};
+    return {label, TEXT_X, y, TEXT_SIZE, "text", item, row};
 }
 PanelRow field(const char* item, std::string Language::*label, int y) { return field(item, label, y, y); }
-PanelRow back(const char* item, int y) { return {&Language::_back, TEXT_X, y, TEXT_SIZE, "black", item, y}; }
-PanelRow deleteHint(int y) { return {&Language::_delete, 240, y, TEXT_SIZE, "red", nullptr, 0}; }
+PanelRow back(const char* item, int y) { return {&Language::_back, TEXT_X, y, TEXT_SIZE, "text", item, y}; }
+PanelRow deleteHint(int y) { return {&Language::_delete, 240, y, TEXT_SIZE, "message", nullptr, 0}; }
 
 std::optional<Field> fieldOf(const PlotPanel& panel, const PanelRow& r) {
     return r.item ? fieldOfItem(panel.screen, r.item) : std::nullopt;
@@ -33,12 +33,12 @@ std::optional<Field> fieldOf(const PlotPanel& panel, const PanelRow& r) {
 
 void drawPlotPanel(SDLGraphics* g, const CPU& cpu, const PlotPanel& panel, const std::string& item) {
     SDL_Surface* s = g->getScreen();
-    draw::fill(s, COLUMN, palette::SILVER);
+    draw::fill(s, COLUMN, palette::current().panel);
     for (const PanelRow& r : panel.rows)
-        if (fieldOf(panel, r)) draw::fill(s, {BOX_LEFT, r.row, BOX_RIGHT, r.row + BOX_HEIGHT}, palette::GRAY);
+        if (fieldOf(panel, r)) draw::fill(s, {BOX_LEFT, r.row, BOX_RIGHT, r.row + BOX_HEIGHT}, palette::current().button);
     for (const PanelRow& r : panel.rows) {
         g->drawText(lang_file->*r.label, r.size, r.x, r.y, r.color);
-        if (const auto f = fieldOf(panel, r)) g->drawText(cpu.getField(*f), TEXT_SIZE, VALUE_X, r.row, "black");
+        if (const auto f = fieldOf(panel, r)) g->drawText(cpu.getField(*f), TEXT_SIZE, VALUE_X, r.row, "text");
     }
     for (const PanelRow& r : panel.rows)
         if (r.item && item == r.item) g->drawImage(layout::MENU_MARKER, layout::MARKER_X, r.row);

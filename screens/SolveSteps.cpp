@@ -69,19 +69,35 @@ std::vector<std::string> linesOf(const C& p) {
     return lines;
 }
 
+// Whether a calculator that ran reached an answer: a range of primes
+// beyond the table and Goldbach's n outside its range get only a message.
+template <class C>
+bool answered(const C&) {
+    return true;
+}
+template <>
+bool answered(const Program2& p) {
+    return p.getSolution() != lang_file->error_primes_range;
+}
+template <>
+bool answered(const Program7& p) {
+    return p.getSolutionLine1() != lang_file->program7_1;
+}
+
 // A fresh calculator with an empty solution, run only when every field holds text.
 template <class Calculator>
 SolveResult solveWith(const std::optional<Texts>& typed) {
     Calculator p;
     p.setSolution("");
     if (typed) calculateWith(p, *typed, std::make_index_sequence<arity(&Calculator::calculate)>{});
-    return {p.getSolution(), linesOf(p)};
+    return {p.getSolution(), linesOf(p), typed && answered(p)};
 }
 
 using F = Field;
 using S = Screen;
 
-// The prime listing and the Goldbach check also save their whole text.
+// The prime listing and the Goldbach check also save their whole text, when
+// there is one.
 const std::vector<SolveStep> SOLVE_STEPS = {
     // chapter, exercise, the fields it reads, calculator, saves to results.txt
     {S::part1, 1, {F::part1_program1_n, F::part1_program1_k}, solveWith<Program1>},

@@ -17,9 +17,6 @@ namespace {
 using namespace plane;
 
 using namespace shape;
-using palette::BLUE;
-using palette::GREEN;
-using palette::RED;
 
 const PointD ORIGIN{double(ORIGIN_X), double(ORIGIN_Y)};
 const int TEXT_X = LEFT + 10;
@@ -49,9 +46,6 @@ const Arrowhead ARROWHEADS[] = {
     {-1, 0, 10, 10, 10, -10},   // straight left
 };
 
-// Arrowheads are red or blue; any other name draws black.
-Color arrowColor(const std::string& name) { return name == "red" ? RED : name == "blue" ? BLUE : palette::BLACK; }
-
 PlotShape textLine(std::string s, int y, const char* color) { return text(std::move(s), TEXT_X, y, color); }
 
 PointD atOffset(double dx, double dy) { return {LEFT + dx, TOP + dy}; }
@@ -72,18 +66,20 @@ PlotPicture vectorsPicture(const CPU& cpu, const VectorValues& v) {
     const VectorEnds e = vectorEnds(v);
     const PointD end1 = atOffset(e.x1, e.y1), end2 = atOffset(e.x2, e.y2);
     const bool second = secondVectorShown(v);
+    const Palette& colors = palette::current();
     PlotPicture picture;
     if (second) {
-        picture.push_back(line(ORIGIN, end2, GREEN));
-        picture.push_back(textLine(cpu.StringDoubleStringDoubleString(lang_file->part4_program3_sum, v.m1, "w1 + ", v.m2, "w2"), TOP + 90, "green"));
+        picture.push_back(line(ORIGIN, end2, colors.plot_line3));
+        picture.push_back(textLine(cpu.StringDoubleStringDoubleString(lang_file->part4_program3_sum, v.m1, "w1 + ", v.m2, "w2"),
+                                   TOP + 90, "plot_line3"));
     }
-    picture.push_back(line(ORIGIN, end1, RED));
+    picture.push_back(line(ORIGIN, end1, colors.plot_line1));
     picture.push_back(textLine(cpu.DoubleStringDoubleStringDoubleString(v.m1, "w1 = [", v.x1 * v.m1, " , ", v.y1 * v.m1, "]"),
-                           TOP + 30, "red"));
+                           TOP + 30, "plot_line1"));
     if (second) {
-        picture.push_back(line(end1, end2, BLUE));
+        picture.push_back(line(end1, end2, colors.plot_line2));
         picture.push_back(textLine(cpu.DoubleStringDoubleStringDoubleString(v.m2, "w2 = [", v.x2 * v.m2, " , ", v.y2 * v.m2, "]"),
-                               TOP + 60, "blue"));
+                               TOP + 60, "plot_line2"));
     }
     return picture;
 }
@@ -100,7 +96,7 @@ int tipOffset(double offset) { return static_cast<int>(std::clamp(offset, -FAR_A
 
 void DifferentScreens::drawVectorArrows(SDLGraphics* g, CPU*, double x, double y, double mb, int vecX, int vecY,
                                         std::string color) {
-    const Color rgba = arrowColor(color);
+    const Color rgba = g->color(color);
     for (const SegmentD& stroke : arrowheadStrokes(x, y, mb, atOffset(vecX, vecY)))
         drawClippedLine(g->getScreen(), stroke.from, stroke.to, rgba);
 }
@@ -109,14 +105,12 @@ void DifferentScreens::part4_program3(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, vectorsPanel(), cpu->getPart4Program3Item());
-    x1 = cpu->string_to_double(cpu->getPart4Program3_x1());
-    y1 = cpu->string_to_double(cpu->getPart4Program3_y1());
-    x2 = cpu->string_to_double(cpu->getPart4Program3_x2());
-    y2 = cpu->string_to_double(cpu->getPart4Program3_y2());
-    const VectorValues v{x1, y1, cpu->string_to_double(cpu->getPart4Program3_multiply_by1()),
-                         x2, y2, cpu->string_to_double(cpu->getPart4Program3_multiply_by2())};
+    const auto value = [cpu](const std::string& typed) { return cpu->string_to_double(typed); };
+    const VectorValues v{value(cpu->getPart4Program3_x1()), value(cpu->getPart4Program3_y1()),
+                         value(cpu->getPart4Program3_multiply_by1()), value(cpu->getPart4Program3_x2()),
+                         value(cpu->getPart4Program3_y2()), value(cpu->getPart4Program3_multiply_by2())};
     drawPicture(g, vectorsPicture(*cpu, v));
     const VectorEnds e = vectorEnds(v);
-    if (secondVectorShown(v)) drawVectorArrows(g, cpu, v.x2, v.y2, v.m2, tipOffset(e.x2), tipOffset(e.y2), "blue");
-    drawVectorArrows(g, cpu, v.x1, v.y1, v.m1, tipOffset(e.x1), tipOffset(e.y1), "red");
+    if (secondVectorShown(v)) drawVectorArrows(g, cpu, v.x2, v.y2, v.m2, tipOffset(e.x2), tipOffset(e.y2), "plot_line2");
+    drawVectorArrows(g, cpu, v.x1, v.y1, v.m1, tipOffset(e.x1), tipOffset(e.y1), "plot_line1");
 }

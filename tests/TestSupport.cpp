@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -78,12 +77,6 @@ void useLanguage(const std::string& name) {
 
 void useEnglish() { useLanguage("English"); }
 void usePolish() { useLanguage("Polish"); }
-
-double processorMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
 
 TemporaryFolder::TemporaryFolder(const std::string& name)
     : home_(std::filesystem::current_path()),

@@ -66,28 +66,8 @@ std::string answer(Values... values) {
     return solved<Calculator>(values...).getSolution();
 }
 
-// Processor time this thread has used, in milliseconds: unlike the clock,
-// it does not count the time other programs on the machine had the processor.
-double processorMilliseconds();
-
 // The pieces of `text` between occurrences of `separator` ("a, b" by ", ": "a", "b").
 std::vector<std::string> split(const std::string& text, const std::string& separator);
-
-// The processor time of `run`. When it reaches `limit`, `restore` puts the
-// state back and `run` is timed once more, and the faster run counts: under
-// the sanitizers any one call may stall while the sanitizer frees a batch of
-// memory it held back; a slow program is slow both times.
-template <typename Run, typename Restore>
-double processorMillisecondsOf(Run run, double limit, Restore restore) {
-    double start = processorMilliseconds();
-    run();
-    const double first = processorMilliseconds() - start;
-    if (first < limit) return first;
-    restore();
-    start = processorMilliseconds();
-    run();
-    return std::min(first, processorMilliseconds() - start);
-}
 
 // While alive, the working directory is a fresh, empty folder of its own;
 // it goes, with all it holds, when the object does.

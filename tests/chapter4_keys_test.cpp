@@ -63,7 +63,7 @@ TEST_F(Chapter4Keys, RingsOfItemsEscapeUpOneLevelBackToTheStart) {
 
 TEST_F(Chapter4Keys, TypingSignedDecimalsAndDelete) {
     show(PLOT_SCREENS[0], 1);
-    press({SDLK_MINUS, SDLK_0, SDLK_COMMA, SDLK_5, SDLK_LEFTBRACKET, SDLK_RIGHTBRACKET, SDLK_KP1});
+    press({SDLK_KP_MINUS, SDLK_0, SDLK_COMMA, SDLK_KP5, SDLK_LEFTBRACKET, SDLK_RIGHTBRACKET, SDLK_KP_DIVIDE});
     EXPECT_EQ(cpu.getPart4Program1_a1(), "-0.5");
     press({SDLK_DOWN, SDLK_3, SDLK_MINUS, SDLK_PERIOD});
     EXPECT_EQ(cpu.getPart4Program1_b1(), "3-.");

@@ -86,7 +86,7 @@ TEST(Faults, ATruncatedPictureIsReportedOnceAndSkipped) {
     testing::internal::CaptureStderr();
     g.drawImage("damaged/math1.png", 420, 170);
     g.drawImage("damaged/math1.png", 420, 170);
-    g.drawText("still drawn", 20, 62, 264, "black");
+    g.drawText("still drawn", 20, 62, 264, "text");
     const std::string report = testing::internal::GetCapturedStderr();
     EXPECT_EQ(ownLines(report), 1) << report;
     EXPECT_NE(report.find("damaged/math1.png"), std::string::npos) << report;
@@ -108,8 +108,8 @@ TEST(Faults, AFontThatOpensButCannotDrawIsReportedOnce) {
     {
         SDLGraphics g(1000, 700, "Calcora", 255, 255, 255);
         ASSERT_TRUE(g.isReady());
-        for (int size : {16, 20, 16}) g.drawText("Number of prime numbers", size, 20, 20, "black");
-        g.drawText("  ", 16, 20, 20, "black");
+        for (int size : {16, 20, 16}) g.drawText("Number of prime numbers", size, 20, 20, "text");
+        g.drawText("  ", 16, 20, 20, "text");
     }
     const std::string report = testing::internal::GetCapturedStderr();
     EXPECT_EQ(ownLines(report), 1) << report;

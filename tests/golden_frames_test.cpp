@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@
 #include "app/GlobalVariables.h"
 #include "app/OutputToTextFile.h"
 #include "screens/ExerciseScreen.h"
-#include "screens/WorkingScreen.h"
+#include "input/Input2.h"
 
 using namespace testsupport;
 
@@ -46,7 +47,7 @@ void solveThenW(CPU& cpu, const char* request) {
     OutputToTextFile results;
     cpu.setSolveThisProgram(request);
     runSolveStep(cpu, Screen::part1, results);
-    openWorking(cpu);
+    Input2().readInputForPressingAKey(SDLK_w, &cpu, nullptr);
 }
 
 // Every screen in both languages, then typed and solved states of each
@@ -131,13 +132,13 @@ const Shot SHOTS[] = {
      [](CPU& c) {
          c.setPart1Item("calculate2");
          solveThenW(c, "part1_program2");
-         scrollWorking(c, 2 * WORKING_PAGE_LINES);
+         c.setWorkingScroll(2 * layout::WORKING_PAGE_LINES);
      }},
     {"working-lines-saved", "English", screenName(Screen::part4_program1),
      {{Field::part4_program1_a1, "0.5"}, {Field::part4_program1_b1, "1"}, {Field::part4_program1_a2, "-2"},
       {Field::part4_program1_b2, "3"}},
      [](CPU& c) {
-         openWorking(c);
+         Input2().readInputForPressingAKey(SDLK_w, &c, nullptr);
          c.setWorkingSave(CPU::WorkingSave::saved);
      }},
     {"start-fullscreen", "English", screenName(Screen::start_screen), {}, [](CPU& c) { c.setFullscreen(true); }, true},
@@ -164,10 +165,12 @@ SDL_Surface* drawShot(const Shot& shot, CPU& cpu) {
     g_cpu = &cpu;
     g_graphics = &g;
     g_different_screens = &screens;
+    const std::set<std::string> unknownColors = g.unknownColorNames();
     for (int frame = 0; frame < 2; ++frame) {
         g.beginScene();
         drawCurrentScreen();
     }
+    EXPECT_EQ(g.unknownColorNames(), unknownColors) << "a text names no colour of the palette";
     g_cpu = nullptr;
     g_graphics = nullptr;
     g_different_screens = nullptr;

@@ -71,12 +71,16 @@ TEST(CommandLine, OptionsAnsweredWithoutAWindow) {
 }
 
 TEST(DisplayCheck, TextModeRefusedUnlessAskedFor) {
-    EXPECT_FALSE(lacksGraphicalDisplay("x11", nullptr));
-    EXPECT_FALSE(lacksGraphicalDisplay("fbcon", ""));
-    EXPECT_TRUE(lacksGraphicalDisplay("caca", nullptr));
-    EXPECT_TRUE(lacksGraphicalDisplay("aalib", ""));
-    EXPECT_TRUE(lacksGraphicalDisplay("", nullptr));  // no driver could start
-    EXPECT_FALSE(lacksGraphicalDisplay("caca", "caca"));
-    EXPECT_FALSE(lacksGraphicalDisplay("dummy", "dummy"));
-    EXPECT_FALSE(lacksGraphicalDisplay("", "x11"));  // the driver's own error is clearer then
+    const std::string refused = "the graphical display :5 refused or dropped the connection: ";
+    EXPECT_EQ(displayProblem("x11", nullptr, ":0", ""), "");
+    EXPECT_EQ(displayProblem("fbcon", "", nullptr, ""), "");
+    EXPECT_EQ(displayProblem("caca", nullptr, nullptr, ""), NO_GRAPHICAL_DISPLAY);
+    EXPECT_EQ(displayProblem("aalib", "", "", ""), NO_GRAPHICAL_DISPLAY);
+    EXPECT_EQ(displayProblem("", nullptr, nullptr, "x"), NO_GRAPHICAL_DISPLAY);  // no driver could start
+    // A display is named but SDL could not use it: SDL's reason is given.
+    EXPECT_EQ(displayProblem("", nullptr, ":5", "Couldn't open X11 display"), refused + "Couldn't open X11 display");
+    EXPECT_EQ(displayProblem("caca", nullptr, ":5", ""), refused + "SDL could not open it");
+    EXPECT_EQ(displayProblem("caca", "caca", nullptr, ""), "");
+    EXPECT_EQ(displayProblem("dummy", "dummy", nullptr, ""), "");
+    EXPECT_EQ(displayProblem("", "x11", ":5", "no"), "");  // the driver's own error is clearer then
 }

@@ -64,6 +64,7 @@ const std::vector<Text> ALL_TEXTS = {
     TEXT(working_saved), TEXT(working_save_failed), TEXT(working_yes), TEXT(working_no),
     TEXT(working_gcd_is), TEXT(working_euclid), TEXT(working_gcd_zero), TEXT(working_gcd_both_zero),
     TEXT(working_zero_denominator), TEXT(working_saved_results), TEXT(working_remainder_title), TEXT(working_remainder_divide),
+    TEXT(working_results_not_saved),
     TEXT(working_remainder_check), TEXT(working_remainder_smaller), TEXT(working_by_zero), TEXT(working_primes_title),
     TEXT(working_primes_too_far), TEXT(working_primes_sieve), TEXT(working_primes_strike_each), TEXT(working_primes_strike),
     TEXT(working_primes_nothing), TEXT(working_primes_count), TEXT(working_factors_title), TEXT(working_factors_too_small),

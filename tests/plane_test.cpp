@@ -78,8 +78,11 @@ protected:
 
 TEST_F(Plane, WithoutGridHasThinAxesArrowheadsTicksAndLabels) {
     draw(false);
-    EXPECT_EQ(screens.moveX, 360);
-    EXPECT_EQ(screens.moveY, 50);
+    // The plane's corner is (360, 50): the axes end at x 360 and y 50.
+    EXPECT_EQ(pixel(360, 350), BLACK);
+    EXPECT_EQ(pixel(359, 350), WHITE);
+    EXPECT_EQ(pixel(660, 50), BLACK);
+    EXPECT_EQ(pixel(660, 49), WHITE);
     EXPECT_EQ(countPixels(658, 215, 663, 216, BLACK), 1);  // y axis
     EXPECT_EQ(countPixels(515, 348, 516, 353, BLACK), 1);  // x axis
     for (auto [x, y] : {std::pair{655, 55}, {955, 345}, {365, 355}, {656, 320}, {690, 346}})

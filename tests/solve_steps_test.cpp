@@ -62,12 +62,33 @@ TEST_F(SolveStep, PrimeListingShowsLinesAndSavesTheWholeText) {
     EXPECT_EQ(results(), "Number of prime numbers: 4;     2, 3, 5, 7, \n");
 }
 
-TEST_F(SolveStep, GoldbachWithAnEmptyFieldStillSavesAnEmptyResult) {
-    cpu.setSolution("previous");
-    solve(&DifferentScreens::part1, "part1_program7");
-    EXPECT_EQ(cpu.getSolution(), "");
+// Nothing calculated, nothing written: the saved list is kept byte for byte,
+// and the panel shows what it always showed (nothing, or the range message).
+TEST_F(SolveStep, AnInputWithoutAnAnswerKeepsTheSavedList) {
+    cpu.setPart1Program2_from("1");
+    cpu.setPart1Program2_to("100");
+    solve(&DifferentScreens::part1, "part1_program2");
+    const std::string saved = results();
+    ASSERT_EQ(saved.size(), 130u);
+    cpu.clearPart1Program2_to();
+    solve(&DifferentScreens::part1, "part1_program2");
     expectLines({});
-    EXPECT_EQ(results(), "\n");
+    solve(&DifferentScreens::part1, "part1_program7");  // its field is empty
+    expectLines({});
+    for (const char* n : {"3", "2501", "0"}) {
+        cpu.clearPart1Program7_n();
+        cpu.setPart1Program7_n(n);
+        solve(&DifferentScreens::part1, "part1_program7");
+        EXPECT_EQ(cpu.getSolution(), "");
+        expectLines({"Enter number n of interval 4<=n<=2500"});
+    }
+    cpu.setPart1Program2_to("1000001");
+    solve(&DifferentScreens::part1, "part1_program2");
+    expectLines({"Enter numbers from 0 to 1000000"});
+    EXPECT_EQ(results(), saved);
+    cpu.setPart1Program7_n("4");  // "04": an answer again
+    solve(&DifferentScreens::part1, "part1_program7");
+    EXPECT_EQ(results(), "4 = 2 + 2    \n");
 }
 
 TEST_F(SolveStep, DivisibilityShowsOnlyLinesOneAndTwo) {

@@ -2,6 +2,7 @@
 // the clearers, and the number reading and text building helpers.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -116,12 +117,10 @@ TEST(StateStore, SettingAFieldAppendsUntilItHoldsTenCharacters) {
     cpu.setPart1Program1_n("5");  // 10 characters: dropped
     EXPECT_EQ(cpu.getPart1Program1_n(), "1234567890");
 
-    // The length is tested before appending, so a longer text goes in whole.
+    // A longer text goes in as far as it fits.
     cpu.setPart1Program1_k("123456789");
     cpu.setPart1Program1_k("abc");
-    EXPECT_EQ(cpu.getPart1Program1_k(), "123456789abc");
-    cpu.setPart1Program1_k("x");
-    EXPECT_EQ(cpu.getPart1Program1_k(), "123456789abc");
+    EXPECT_EQ(cpu.getPart1Program1_k(), "123456789a");
 
     cpu.setPart2Program1_n1a("");
     EXPECT_EQ(cpu.getPart2Program1_n1a(), "");
@@ -129,6 +128,28 @@ TEST(StateStore, SettingAFieldAppendsUntilItHoldsTenCharacters) {
     // The vector factors start as "1", so a typed digit follows it.
     cpu.setPart4Program3_multiply_by1("2");
     EXPECT_EQ(cpu.getPart4Program3_multiply_by1(), "12");
+}
+
+// Whatever texts reach a field, it holds its start value and what was set
+// since, or what was set since it was last cleared, cut to ten characters.
+TEST(StateStore, NoSequenceOfSettersGrowsAFieldPastTenCharacters) {
+    std::mt19937 random(17);
+    const auto upTo = [&](int n) { return std::uniform_int_distribution<int>(0, n)(random); };
+    CPU cpu;
+    std::vector<std::string> sinceCleared;  // start values included
+    for (int f = 0; f < FIELD_COUNT; ++f) sinceCleared.push_back(cpu.getField(Field(f)));
+    for (int step = 0; step < 20000; ++step) {
+        const int f = upTo(FIELD_COUNT - 1);
+        if (upTo(9) == 0) {
+            cpu.clearField(Field(f));
+            sinceCleared[f].clear();
+        } else {
+            const std::string text(upTo(12), char('a' + upTo(25)));
+            cpu.setField(Field(f), text);
+            sinceCleared[f] += text;
+        }
+        ASSERT_EQ(cpu.getField(Field(f)), sinceCleared[f].substr(0, FIELD_MAX_LENGTH)) << fieldName(Field(f));
+    }
 }
 
 TEST(StateStore, ClearersEmptyOnlyTheirOwnText) {

@@ -41,14 +41,23 @@ draw() {  # size
     # Small icons keep only the tile, the axes and the two graphs.
     local details=""
     [ "$size" -ge 48 ] && details="stroke $GRID stroke-width 4 $(grid)"
+    # convert's coordinates name pixel centres, so the grid's middle (128)
+    # lies half a pixel right of and below the picture's middle: the tile is
+    # moved back by that half pixel. So is what it holds, except at 16 and 24
+    # pixels, where the one-pixel axes would be smeared over two pixels.
+    local inside="-0.5,-0.5"
+    [ "$size" -lt 32 ] && inside="0,0"
     mkdir -p "$OUT/${size}x$size"
     convert -size "${size}x$size" xc:none \
-        -draw "scale $scale,$scale
+        -draw "push graphic-context translate -0.5,-0.5 scale $scale,$scale
                fill $TILE stroke $TILE_EDGE stroke-width 8 roundrectangle 8,8 248,248 44,44
+               pop graphic-context
+               push graphic-context translate $inside scale $scale,$scale
                fill none $details
                stroke $AXES stroke-width 12 line 128,28 128,228 line 28,136 228,136
                stroke-linecap round stroke $CURVE stroke-width 16 $(parabola)
-               stroke $LINE stroke-width 18 line 52,212 204,60" \
+               stroke $LINE stroke-width 18 line 52,212 204,60
+               pop graphic-context" \
         -strip -define png:exclude-chunks=date,time "PNG32:$OUT/${size}x$size/calcora.png"
 }
 

@@ -47,7 +47,7 @@ void workingOfChapter1(CPU& cpu, const char* request) {
     OutputToTextFile results;
     cpu.setSolveThisProgram(request);
     runSolveStep(cpu, Screen::part1, results);
-    openWorking(cpu);
+    Input2().readInputForPressingAKey(SDLK_w, &cpu, nullptr);
 }
 
 const Shot SHOTS[] = {
@@ -83,7 +83,7 @@ const Shot SHOTS[] = {
          type(cpu, {{Field::part1_program2_from, "1"}, {Field::part1_program2_to, "1000000"}});
          cpu.setPart1Item("calculate2");
          workingOfChapter1(cpu, "part1_program2");
-         scrollWorking(cpu, 150);
+         cpu.setWorkingScroll(150);
      }},
     {"chapter2-operations", "English", screenName(Screen::part2),
      [](CPU& cpu) {
@@ -164,7 +164,9 @@ int main(int argc, char* argv[]) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
 
     g_cpu = new CPU();
-    g_graphics = new SDLGraphics(g_cpu->getWindowWidth(), g_cpu->getWindowHeight(), WINDOW_TITLE, 255, 255, 255);
+    const Color background = palette::current().background;
+    g_graphics = new SDLGraphics(g_cpu->getWindowWidth(), g_cpu->getWindowHeight(), WINDOW_TITLE, background.r,
+                                 background.g, background.b);
     if (!g_graphics->isReady()) {
         std::cerr << "calcora_screenshots: " << g_graphics->startupError() << "\n";
         return 1;

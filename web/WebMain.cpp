@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/FrameLoop.h"
+#include "app/Settings.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ int main() {
         Shutdown();
         return 1;
     }
+    rememberSettings(*g_cpu);
     emscripten_set_main_loop(browserFrame, 0, 0);
     return 0;
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The built package (scripts/package): named by the project version, Depends
-# on the program's libraries and the font, no lintian errors, and its menu
-# entry, metadata and manual page pass Debian's and freedesktop's checkers.
+# on the program's libraries and the font, hardened (bind-now) and stripped of
+# the compiler's notes, not a hint from lintian even when pedantic, and its
+# menu entry, metadata and manual page pass Debian's and freedesktop's
+# checkers.
 # Usage: package_files_test.sh <folder of the .deb> <version>
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -22,5 +24,18 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >"$root
 man_warnings=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/calcora.1.gz" 2>&1 >"$root/man.txt")
 [ -z "$man_warnings" ] || fail "the manual page renders with warnings: $man_warnings"
 grep -q '^EXIT STATUS' "$root/man.txt" || fail "the manual page has no EXIT STATUS"
-lintian --fail-on error "$deb" 2>/dev/null || fail "lintian: $(lintian "$deb" 2>&1)"
+program="$root/usr/bin/calcora"
+readelf -d "$program" | grep -q 'FLAGS.*BIND_NOW' || fail "the program is not linked with bind-now"
+! readelf -S "$program" | grep -q '\.comment' || fail "the program keeps its .comment section"
+# The known false alarms: the program is built with _FORTIFY_SOURCE, but its
+# few calls that could be checked are all proved safe when it is compiled, so
+# no checked libc function is left for lintian to find (as lintian's own
+# explanation of the hint allows); and in the machine code that builds the
+# colour name "white" lintian reads the bytes "whitH" as a misspelt word.
+false_alarms=(
+  'I: calcora: hardening-no-fortify-functions [usr/bin/calcora]'
+  'I: calcora: spelling-error-in-binary whitH with [usr/bin/calcora]'
+)
+hints=$(lintian --pedantic --display-info "$deb" 2>/dev/null | grep -vxF "${false_alarms[@]/#/-e}" || true)
+[ -z "$hints" ] || fail "lintian: $hints"
 echo "ok"

@@ -13,10 +13,10 @@ WINDOW=""
 
 cleanup() {
   if [ -n "$PROGRAM_PID" ]; then kill "$PROGRAM_PID" 2>/dev/null || true; fi
-  if [ -n "$XVFB_PID" ]; then
-    kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true  # lets it remove its lock file
-  fi
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+  # Lets Xvfb remove its lock file, and the shell that started the program
+  # write its status before the folder goes.
+  wait 2>/dev/null || true
   rm -rf "$WINDOW_TEST_DIR"
 }
 trap cleanup EXIT
@@ -36,9 +36,13 @@ start_display() {
   [ -s "$number" ] || fail "Xvfb did not start: $(cat "$WINDOW_TEST_DIR/xvfb.log")"
   export DISPLAY=":$(head -n 1 "$number")"
   unset SDL_VIDEODRIVER SDL_AUDIODRIVER
+  # As on a new machine: no remembered settings, a locale that names no
+  # language (so the program starts in English), and nothing kept afterwards.
+  export XDG_CONFIG_HOME="$WINDOW_TEST_DIR/config" LANG=C.UTF-8
+  unset LC_ALL LC_MESSAGES LANGUAGE
   # Under the sanitizers: libX11 keeps a few strings to the end of the process.
   printf 'leak:libX11.so\n' >"$WINDOW_TEST_DIR/lsan.supp"
-  export LSAN_OPTIONS="suppressions=$WINDOW_TEST_DIR/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+  export LSAN_OPTIONS="suppressions=$WINDOW_TEST_DIR/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 }
 
 # The program's stderr so far.

@@ -1,0 +1,194 @@
+#include "Settings.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+#include "CPU.h"
+#include "GlobalVariables.h"
+
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
+namespace {
+
+const char* const LANGUAGES[] = {"English", "Polish"};
+
+void chooseLanguage(CPU&, int word) {
+    if (language != LANGUAGES[word]) switchLanguage();
+}
+
+const std::vector<const char*> OFF_ON = {"off", "on"};
+
+const std::vector<Setting> SETTINGS = {
+    {"language", {LANGUAGES[0], LANGUAGES[1]}, [](const CPU&) { return int(language == LANGUAGES[1]); },
+     chooseLanguage},
+    {"fullscreen", OFF_ON, [](const CPU& cpu) { return int(cpu.getFullscreen()); },
+     [](CPU& cpu, int on) {
+         if (bool(on) == cpu.getFullscreen()) return;
+         cpu.setFullscreen(on);
+         cpu.setChangedDisplayMode(true);  // the next frame switches, as after the Options key
+     },
+     false},
+    {"gridlines", OFF_ON, [](const CPU& cpu) { return int(cpu.getGridlines()); },
+     [](CPU& cpu, int on) { cpu.setGridlines(on); }},
+};
+
+#ifdef __EMSCRIPTEN__
+const bool IN_BROWSER = true;
+#else
+const bool IN_BROWSER = false;
+#endif
+
+// A settings file is a few short lines; anything larger is not one.
+const std::size_t LARGEST_FILE = 4096;
+
+const char* const HEADER = "# Calcora keeps the pupil's choices here and rewrites this file when one changes.\n";
+
+std::string trimmed(const std::string& text) {
+    const char* const BLANKS = " \t\r";
+    const std::size_t first = text.find_first_not_of(BLANKS);
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(BLANKS) - first + 1);
+}
+
+const Setting* settingNamed(const std::string& name) {
+    for (const Setting& setting : SETTINGS)
+        if (name == setting.name) return &setting;
+    return nullptr;
+}
+
+int wordIndex(const Setting& setting, const std::string& word) {
+    for (std::size_t i = 0; i < setting.words.size(); ++i)
+        if (word == setting.words[i]) return int(i);
+    return -1;
+}
+
+}  // namespace
+
+const std::vector<Setting>& settings() { return SETTINGS; }
+
+std::string settingsText(const CPU& cpu) {
+    std::string text = HEADER;
+    for (const Setting& setting : SETTINGS)
+        text += std::string(setting.name) + "=" + setting.words[setting.current(cpu)] + "\n";
+    return text;
+}
+
+bool applySettingsText(CPU& cpu, const std::string& text, std::string& why) {
+    std::vector<std::pair<const Setting*, int>> chosen;
+    std::size_t start = 0;
+    for (int number = 1; start < text.size(); ++number) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = trimmed(text.substr(start, end - start));
+        start = end + 1;
+        if (line.empty() || line[0] == '#') continue;
+        const std::size_t equals = line.find('=');
+        const bool wellFormed = equals != std::string::npos && line.find('\0') == std::string::npos;
+        const Setting* setting = wellFormed ? settingNamed(trimmed(line.substr(0, equals))) : nullptr;
+        const int word = setting ? wordIndex(*setting, trimmed(line.substr(equals + 1))) : -1;
+        if (!wellFormed || (setting && word < 0)) {
+            why = "line " + std::to_string(number) + " is not a setting";
+            return false;
+        }
+        if (setting) chosen.emplace_back(setting, word);  // a later version's setting is passed over
+    }
+    for (const auto& [setting, word] : chosen)
+        if (setting->in_browser || !IN_BROWSER) setting->choose(cpu, word);
+    return true;
+}
+
+std::string localeLanguage(const std::vector<std::string>& preferences) {
+    for (const std::string& preference : preferences) {
+        const std::string name = preference.substr(0, preference.find_first_of("._@:"));
+        if (name.empty() || name == "C" || name == "POSIX") continue;
+        return preference.rfind("pl", 0) == 0 ? LANGUAGES[1] : LANGUAGES[0];
+    }
+    return LANGUAGES[0];
+}
+
+#ifdef __EMSCRIPTEN__
+
+namespace {
+
+EM_JS(char*, calcora_browser_languages, (), {
+    const languages = navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language || ""];
+    return allocateUTF8(languages.join(","));
+});
+
+}  // namespace
+
+std::vector<std::string> localePreferences() {
+    char* joined = calcora_browser_languages();
+    std::vector<std::string> preferences;
+    std::string rest = joined;
+    std::free(joined);
+    for (std::size_t comma; (comma = rest.find(',')) != std::string::npos; rest.erase(0, comma + 1))
+        preferences.push_back(rest.substr(0, comma));
+    preferences.push_back(rest);
+    return preferences;
+}
+
+#else
+
+std::vector<std::string> localePreferences() {
+    std::vector<std::string> preferences;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
+        const char* value = std::getenv(variable);
+        preferences.push_back(value ? value : "");
+    }
+    return preferences;
+}
+
+#endif
+
+std::vector<int> SettingsKeeper::choices(const CPU& cpu) const {
+    std::vector<int> present;
+    for (const Setting& setting : SETTINGS) present.push_back(setting.current(cpu));
+    return present;
+}
+
+void SettingsKeeper::restore(CPU& cpu, std::ostream& err) {
+    chooseLanguage(cpu, localeLanguage(localePreferences()) == LANGUAGES[1]);
+    std::string text, why;
+    switch (m_file.read(text, why, LARGEST_FILE)) {
+        case UserFile::Found::missing: break;
+        case UserFile::Found::unreadable:
+            err << "calcora: cannot read the settings file " << m_file.where() << " (" << why
+                << "); the defaults are used\n";
+            break;
+        case UserFile::Found::read:
+            if (!applySettingsText(cpu, text, why))
+                err << "calcora: the settings file " << m_file.where() << " is damaged (" << why
+                    << "); the defaults are used\n";
+            break;
+    }
+    m_kept = choices(cpu);
+}
+
+void SettingsKeeper::keep(const CPU& cpu, std::ostream& err) {
+    std::vector<int> present = choices(cpu);
+    if (present == m_kept) return;
+    m_kept = std::move(present);
+    std::string why;
+    if (m_file.save(settingsText(cpu), why) || m_failureReported) return;
+    err << "calcora: cannot save the settings file " << m_file.where() << ": " << why << "\n";
+    m_failureReported = true;
+}
+
+namespace {
+
+std::unique_ptr<SettingsKeeper> g_settings;
+
+}  // namespace
+
+void rememberSettings(CPU& cpu) {
+    g_settings = std::make_unique<SettingsKeeper>(UserFile(UserFolder::config, "settings"));
+    g_settings->restore(cpu, std::cerr);
+}
+
+void keepSettings(const CPU& cpu) {
+    if (g_settings) g_settings->keep(cpu, std::cerr);
+}

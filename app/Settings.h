@@ -1,0 +1,66 @@
+#pragma once
+// The pupil's choices that outlast a run: the language, full screen and grid
+// lines, kept per user in the settings file (one "name=value" line each) and
+// saved whenever one changes. Until the pupil has chosen, the language is the
+// one the desktop (or the browser) names.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "UserFile.h"
+
+class CPU;
+
+// One remembered choice: its name in the file, the words it is written as
+// (one per value), how the store holds it, and whether the browser restores
+// it. Adding a setting is one row of SETTINGS (Settings.cpp).
+struct Setting {
+    const char* name;
+    std::vector<const char*> words;
+    int (*current)(const CPU&);       // the index of the present value's word
+    void (*choose)(CPU&, int word);   // makes the value of that word the present one
+    bool in_browser = true;           // a page may not go full screen unless the pupil asks there and then
+};
+const std::vector<Setting>& settings();
+
+// The settings file's text for the store's present choices.
+std::string settingsText(const CPU& cpu);
+
+// Applies a settings file's text to the store. A damaged text (a line that is
+// not "name=value", a value that is not one of its setting's words) changes
+// nothing and gives false, `why` saying where. Blank lines, "#" comments and
+// names of settings this version does not know are passed over.
+bool applySettingsText(CPU& cpu, const std::string& text, std::string& why);
+
+// The language the user's locale names: "Polish" when the first of
+// `preferences` that names a language (not empty, "C" or "POSIX") begins with
+// "pl", else "English". On the desktop the preferences are LC_ALL,
+// LC_MESSAGES, LANG and LANGUAGE, in this order; in the browser, the page's
+// preferred languages.
+std::string localeLanguage(const std::vector<std::string>& preferences);
+std::vector<std::string> localePreferences();
+
+// Keeps the choices in `file`: `restore` reads them at start-up (the locale's
+// language and the store's defaults where the file is missing, empty, damaged
+// or unreadable; a file that exists but cannot be used is said in one line on
+// `err`); `keep`, called every frame, saves them when one has changed. A
+// failed save is said once a run and tried again at the next change.
+class SettingsKeeper {
+public:
+    explicit SettingsKeeper(UserFile file) : m_file(std::move(file)) {}
+    void restore(CPU& cpu, std::ostream& err);
+    void keep(const CPU& cpu, std::ostream& err);
+
+private:
+    std::vector<int> choices(const CPU& cpu) const;
+
+    UserFile m_file;
+    std::vector<int> m_kept;  // the choices last read or saved
+    bool m_failureReported = false;
+};
+
+// The program's own settings, per user: SDL_main and the browser's main call
+// `rememberSettings` once started, the frame loop calls `keepSettings`. Tests
+// that run frames remember nothing unless they ask.
+void rememberSettings(CPU& cpu);
+void keepSettings(const CPU& cpu);

@@ -1,0 +1,158 @@
+#include "UserFile.h"
+
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+
+#include <cstdlib>
+#else
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "SafeFile.h"
+#endif
+
+namespace {
+
+const char* const PROGRAM_FOLDER = "calcora";
+
+}  // namespace
+
+UserFile UserFile::at(const std::string& path) { return UserFile(path); }
+
+#ifdef __EMSCRIPTEN__
+
+namespace {
+
+// The page's local storage; a browser that refuses it (private windows of
+// some, storage switched off) throws, and `failure` then says why.
+EM_JS(char*, calcora_storage_get, (const char* key, int* failed), {
+    try {
+        const value = localStorage.getItem(UTF8ToString(key));
+        return value === null ? 0 : allocateUTF8(value);
+    } catch (error) {
+        HEAP32[failed >> 2] = 1;
+        return 0;
+    }
+});
+
+EM_JS(int, calcora_storage_set, (const char* key, const char* value), {
+    try {
+        localStorage.setItem(UTF8ToString(key), UTF8ToString(value));
+        return 1;
+    } catch (error) {
+        return 0;
+    }
+});
+
+}  // namespace
+
+UserFile::UserFile(UserFolder, const std::string& name) : m_where(std::string(PROGRAM_FOLDER) + "/" + name) {}
+
+UserFile::Found UserFile::read(std::string& text, std::string& why, std::size_t limit) const {
+    int failed = 0;
+    char* value = calcora_storage_get(m_where.c_str(), &failed);
+    if (failed) {
+        why = "the browser's local storage cannot be read";
+        return Found::unreadable;
+    }
+    if (!value) return Found::missing;
+    text = value;
+    std::free(value);
+    if (text.size() <= limit) return Found::read;
+    why = "it is larger than expected";
+    return Found::unreadable;
+}
+
+bool UserFile::save(const std::string& text, std::string& why) const {
+    if (calcora_storage_set(m_where.c_str(), text.c_str())) return true;
+    why = "the browser's local storage refused it";
+    return false;
+}
+
+#else
+
+namespace {
+
+bool isAbsolute(const char* path) { return path && path[0] == '/'; }
+
+std::string homeFolder() {
+    const char* home = std::getenv("HOME");
+    if (isAbsolute(home)) return home;
+    const passwd* user = getpwuid(getuid());
+    return user && isAbsolute(user->pw_dir) ? user->pw_dir : "";
+}
+
+// The base folder of `folder`, or "" when there is none.
+std::string baseFolder(UserFolder folder) {
+    const bool config = folder == UserFolder::config;
+    const char* variable = std::getenv(config ? "XDG_CONFIG_HOME" : "XDG_DATA_HOME");
+    if (isAbsolute(variable)) return variable;
+    const std::string home = homeFolder();
+    if (home.empty()) return "";
+    return home + (config ? "/.config" : "/.local/share");
+}
+
+// Makes every missing folder of `path` up to its last slash, each private to
+// the user.
+bool makeFoldersOf(const std::string& path, std::string& why) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+        const std::string folder = path.substr(0, slash);
+        if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+            why = "cannot make the folder " + folder + ": " + std::strerror(errno);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+UserFile::UserFile(UserFolder folder, const std::string& name) {
+    const std::string base = baseFolder(folder);
+    if (!base.empty()) m_where = base + "/" + PROGRAM_FOLDER + "/" + name;
+}
+
+UserFile::Found UserFile::read(std::string& text, std::string& why, std::size_t limit) const {
+    if (m_where.empty()) return Found::missing;
+    const int fd = open(m_where.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return Found::missing;
+        why = std::strerror(errno);
+        return Found::unreadable;
+    }
+    struct stat status;
+    Found found = Found::unreadable;
+    if (fstat(fd, &status) != 0) {
+        why = std::strerror(errno);
+    } else if (!S_ISREG(status.st_mode)) {
+        why = "it is not a regular file";
+    } else if (std::size_t(status.st_size) > limit) {
+        why = "it is larger than expected";
+    } else {
+        text.clear();
+        char chunk[4096];
+        ssize_t got = 0;
+        while (text.size() <= limit && (got = ::read(fd, chunk, sizeof chunk)) > 0) text.append(chunk, std::size_t(got));
+        if (got < 0) why = std::strerror(errno);
+        else if (text.size() > limit) why = "it is larger than expected";  // it grew while being read
+        else found = Found::read;
+    }
+    close(fd);
+    return found;
+}
+
+bool UserFile::save(const std::string& text, std::string& why) const {
+    if (m_where.empty()) {
+        why = "there is no home folder to keep it in";
+        return false;
+    }
+    return makeFoldersOf(m_where, why) && saveTextFile(m_where, text, why);
+}
+
+#endif

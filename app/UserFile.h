@@ -1,0 +1,41 @@
+#pragma once
+// A file the program keeps for each user between runs (the pupil's settings),
+// where the freedesktop.org base folders put it, read defensively and saved
+// through the one safe save. In the browser the page's local storage stands in
+// for the file, under the key "calcora/<name>".
+#include <cstddef>
+#include <string>
+#include <utility>
+
+// Which base folder: configuration ($XDG_CONFIG_HOME, else ~/.config) or
+// data ($XDG_DATA_HOME, else ~/.local/share).
+enum class UserFolder { config, data };
+
+class UserFile {
+public:
+    // The file `name` in the program's folder under the user's base folder:
+    // <base>/calcora/<name>. A base variable that is empty or not an absolute
+    // path is ignored, as the specification of those folders asks.
+    UserFile(UserFolder folder, const std::string& name);
+    // The file at exactly `path` (tests).
+    static UserFile at(const std::string& path);
+
+    // The path (in the browser, the storage key); "" when there is no home
+    // folder to put the file in.
+    const std::string& where() const { return m_where; }
+
+    enum class Found { missing, read, unreadable };
+    // Reads the whole file into `text`. Only a regular file of at most `limit`
+    // bytes is read (a FIFO, a device or a folder in its place is never
+    // opened for reading, or never blocks); otherwise `why` says what is wrong.
+    Found read(std::string& text, std::string& why, std::size_t limit) const;
+
+    // Replaces the file with `text` (see saveTextFile), first making its
+    // folders (only the user may enter them). Returns whether it was saved;
+    // otherwise `why` says what went wrong.
+    bool save(const std::string& text, std::string& why) const;
+
+private:
+    explicit UserFile(std::string where) : m_where(std::move(where)) {}
+    std::string m_where;
+};

@@ -1,0 +1,79 @@
+#include "WindowIdentity.h"
+
+#include <cstdlib>
+
+#ifndef __EMSCRIPTEN__
+#include <SDL/SDL.h>
+#include <SDL/SDL_image.h>
+#include <SDL/SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <vector>
+
+#include "WindowIcons.h"  // WINDOW_ICONS: the menu icon's PNG files, generated from dist/icons/
+#endif
+
+void nameWindowClass() { setenv("SDL_VIDEO_X11_WMCLASS", WINDOW_CLASS, 0); }
+
+#ifdef __EMSCRIPTEN__
+
+void setWindowIcon() {}  // the page has its own
+
+#else
+
+namespace {
+
+// The icon decoded, or null when it cannot be (the window then keeps none).
+SDL_Surface* decoded(const EmbeddedIcon& icon) {
+    SDL_Surface* loaded = IMG_Load_RW(SDL_RWFromConstMem(icon.png, int(icon.size)), 1);
+    if (!loaded) return nullptr;
+    // As 32-bit ARGB, the layout of the window property.
+    SDL_Surface* argb = SDL_CreateRGBSurface(SDL_SWSURFACE, loaded->w, loaded->h, 32, 0x00ff0000, 0x0000ff00,
+                                             0x000000ff, 0xff000000);
+    if (argb) {
+        SDL_SetAlpha(loaded, 0, 255);  // copy the alpha channel instead of blending with it
+        SDL_BlitSurface(loaded, nullptr, argb, nullptr);
+    }
+    SDL_FreeSurface(loaded);
+    return argb;
+}
+
+// _NET_WM_ICON: width, height and the pixels of each size, one per `long`.
+void appendIcon(std::vector<unsigned long>& property, SDL_Surface* icon) {
+    property.push_back(icon->w);
+    property.push_back(icon->h);
+    SDL_LockSurface(icon);
+    for (int y = 0; y < icon->h; ++y) {
+        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(icon->pixels) + y * icon->pitch);
+        property.insert(property.end(), row, row + icon->w);
+    }
+    SDL_UnlockSurface(icon);
+}
+
+void setNetWmIcon(const std::vector<unsigned long>& property) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11 || !info.info.x11.display) return;
+    info.info.x11.lock_func();
+    Display* display = info.info.x11.display;
+    XChangeProperty(display, info.info.x11.wmwindow, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(property.data()), int(property.size()));
+    info.info.x11.unlock_func();
+}
+
+}  // namespace
+
+void setWindowIcon() {
+    std::vector<unsigned long> property;
+    for (const EmbeddedIcon& embedded : WINDOW_ICONS) {
+        SDL_Surface* icon = decoded(embedded);
+        if (!icon) continue;
+        appendIcon(property, icon);
+        if (icon->w == WINDOW_HINT_ICON_SIZE) SDL_WM_SetIcon(icon, nullptr);
+        SDL_FreeSurface(icon);
+    }
+    if (!property.empty()) setNetWmIcon(property);
+}
+
+#endif

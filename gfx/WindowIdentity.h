@@ -1,0 +1,15 @@
+#pragma once
+// What ties the window to the program's menu entry: its class, which docks and
+// task bars match with the desktop file of that name, and its icon, built into
+// the program so that it is there whatever folder the program runs from.
+
+// The window's class: also the name of the desktop file and its StartupWMClass.
+constexpr const char* WINDOW_CLASS = "io.github.calcora.Calcora";
+
+// Before SDL starts: names the window's class, unless the user named one
+// (SDL_VIDEO_X11_WMCLASS).
+void nameWindowClass();
+
+// After SDL has started, before the window opens: the icon, as the classic
+// window-manager hint and in the several sizes that docks and task bars read.
+void setWindowIcon();

@@ -1,0 +1,175 @@
+// The remembered choices: the settings file written and read back, the
+// locale's language on the first start, and files that cannot be used.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "TestSupport.h"
+#include "app/CPU.h"
+#include "app/GlobalVariables.h"
+#include "app/Settings.h"
+
+using namespace testsupport;
+
+namespace {
+
+class Settings : public ::testing::Test {
+protected:
+    void SetUp() override { useEnglish(); }
+    void TearDown() override { useEnglish(); }
+
+    // A fresh store with the choices of the settings file restored; what was said on stderr.
+    std::string restored(CPU& cpu) {
+        std::ostringstream err;
+        SettingsKeeper(UserFile::at(file)).restore(cpu, err);
+        return err.str();
+    }
+    void write(const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
+    std::string contents() const {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    TemporaryFolder folder{"settings"};
+    std::string file = (folder.path() / "calcora" / "settings").string();
+};
+
+// Runs `check` with the four locale variables set as given ("" unsets one).
+template <class Check>
+void withLocale(const std::vector<std::string>& values, Check check) {
+    const char* const NAMES[] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const char* old = std::getenv(NAMES[i]);
+        saved.emplace_back(NAMES[i], old ? std::optional<std::string>(old) : std::nullopt);
+        if (values[i].empty()) unsetenv(NAMES[i]);
+        else setenv(NAMES[i], values[i].c_str(), 1);
+    }
+    check();
+    for (const auto& [name, value] : saved)
+        if (value) setenv(name, value->c_str(), 1);
+        else unsetenv(name);
+}
+
+}  // namespace
+
+TEST_F(Settings, ChoicesAreSavedWhenOneChangesAndRestoredNextTime) {
+    CPU cpu;
+    SettingsKeeper keeper(UserFile::at(file));
+    std::ostringstream err;
+    withLocale({"", "", "C.UTF-8", ""}, [&] { keeper.restore(cpu, err); });
+    keeper.keep(cpu, err);
+    EXPECT_FALSE(std::filesystem::exists(file)) << "nothing chosen, nothing written";
+    switchLanguage();
+    cpu.setGridlines(true);
+    cpu.setFullscreen(true);
+    keeper.keep(cpu, err);  // the folder is made too
+    EXPECT_EQ(contents(),
+              "# Calcora keeps the pupil's choices here and rewrites this file when one changes.\n"
+              "language=Polish\nfullscreen=on\ngridlines=on\n");
+    EXPECT_EQ((std::filesystem::status(folder.path() / "calcora").permissions() & std::filesystem::perms::all),
+              std::filesystem::perms::owner_all);
+    EXPECT_EQ(err.str(), "");
+
+    useEnglish();
+    CPU next;
+    withLocale({"", "", "C.UTF-8", ""}, [&] { EXPECT_EQ(restored(next), ""); });
+    EXPECT_EQ(language, "Polish");
+    EXPECT_TRUE(next.getGridlines());
+    EXPECT_TRUE(next.getFullscreen());
+    EXPECT_TRUE(next.getChangedDisplayMode()) << "the first frame switches to full screen";
+}
+
+TEST_F(Settings, TheFirstStartFollowsTheLocale) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"pl_PL.UTF-8", "en_GB.UTF-8", "en_GB.UTF-8", ""}, "Polish"},  // LC_ALL first
+        {{"", "pl_PL", "en_US.UTF-8", ""}, "Polish"},
+        {{"", "", "pl_PL.UTF-8", ""}, "Polish"},
+        {{"", "", "", "pl:en"}, "Polish"},
+        {{"C.UTF-8", "", "POSIX", "pl"}, "Polish"},  // C and POSIX name no language
+        {{"en_US.UTF-8", "", "pl_PL.UTF-8", ""}, "English"},
+        {{"", "", "", ""}, "English"},
+    };
+    for (const auto& [values, expected] : cases) {
+        useEnglish();
+        CPU cpu;
+        withLocale(values, [&] { EXPECT_EQ(restored(cpu), ""); });
+        EXPECT_EQ(language, expected) << values[0] << "|" << values[1] << "|" << values[2] << "|" << values[3];
+    }
+    EXPECT_EQ(localeLanguage({"en-US", "pl"}), "English");  // the browser's first preference decides
+    // A file that names the language wins over the locale.
+    useEnglish();
+    std::filesystem::create_directories(folder.path() / "calcora");
+    write("language=English\n");
+    CPU cpu;
+    withLocale({"", "", "pl_PL.UTF-8", ""}, [&] { restored(cpu); });
+    EXPECT_EQ(language, "English");
+}
+
+TEST_F(Settings, AFileThatCannotBeUsedGivesTheDefaultsAndOneLine) {
+    std::filesystem::create_directories(folder.path() / "calcora");
+    const std::pair<std::string, bool> damaged[] = {
+        {"", false},                                        // empty: nothing to say
+        {"# only a comment\n\n", false},
+        {"gridlines=on\nsize=150\n", false},                // a later version's setting is passed over
+        {"language=Klingon\n", true},
+        {"gridlines=on\nfullscreen=maybe\n", true},         // nothing of it is applied
+        {"gridlines\n", true},
+        {std::string("language=Pol\0ish\n", 17), true},
+        {std::string(5000, '#'), true},                     // larger than any settings file
+        {"\x89PNG\r\n\x1a\n\x00\x00", true},
+    };
+    for (const auto& [text, said] : damaged) {
+        write(text);
+        CPU cpu;
+        std::string err;
+        withLocale({"", "", "C", ""}, [&] { err = restored(cpu); });
+        EXPECT_FALSE(cpu.getGridlines() && said) << text;
+        EXPECT_EQ(language, "English");
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), said ? 1 : 0) << err;
+        if (said) {
+            EXPECT_NE(err.find(file), std::string::npos) << err;
+        }
+    }
+    // Unreadable: a folder or a FIFO where the file should be (never waited on).
+    std::filesystem::remove(file);
+    for (bool fifo : {false, true}) {
+        ASSERT_EQ(fifo ? mkfifo(file.c_str(), 0600) : mkdir(file.c_str(), 0700), 0);
+        CPU cpu;
+        const std::string err = restored(cpu);
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        std::filesystem::remove(file);
+    }
+}
+
+TEST_F(Settings, AFailedSaveIsSaidOnceARun) {
+    ASSERT_EQ(mkdir(file.substr(0, file.rfind('/')).c_str(), 0700), 0);
+    ASSERT_EQ(mkdir(file.c_str(), 0700), 0);  // a folder where the file should go
+    CPU cpu;
+    std::ostringstream err;
+    SettingsKeeper keeper(UserFile::at(file));
+    keeper.restore(cpu, err);
+    for (int i = 0; i < 3; ++i) {
+        cpu.setGridlines(!cpu.getGridlines());
+        keeper.keep(cpu, err);
+    }
+    const std::string said = err.str();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 2) << said;  // reading once, saving once
+    EXPECT_NE(said.find("cannot save the settings file " + file), std::string::npos) << said;
+}
+
+TEST_F(Settings, AFileTheUserMayNotReadGivesTheDefaults) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may read it; CTest runs this again as nobody";
+    std::filesystem::create_directories(folder.path() / "calcora");
+    write("gridlines=on\n");
+    ASSERT_EQ(chmod(file.c_str(), 0), 0);
+    CPU cpu;
+    const std::string err = restored(cpu);
+    EXPECT_FALSE(cpu.getGridlines());
+    EXPECT_NE(err.find("Permission denied"), std::string::npos) << err;
+}

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The pupil's choices outlast the run: on a Polish desktop the first start
+# speaks Polish and writes nothing; Space and the grid lines in Options are
+# saved as they change, and the next start, on the same Polish desktop, comes
+# back in English.
+# Usage: settings_remembered_test.sh <program>
+source "$(dirname "$0")/lib.sh"
+program=$(realpath "$1")
+settings="$WINDOW_TEST_DIR/config/calcora/settings"
+polish_desktop="$WINDOW_TEST_DIR/polish_desktop"
+printf '#!/bin/sh\nLANG=pl_PL.UTF-8 exec "%s"\n' "$program" >"$polish_desktop"
+chmod +x "$polish_desktop"
+
+first_line() {
+  screenshot "$1"
+  read_text "$1" 60 262 420 28
+}
+
+start_program "$polish_desktop"
+[ "$(first_line polish)" = "1. Liczby naturalne i calkowite" ] || fail "the first start reads: $(first_line polish)"
+[ ! -e "$settings" ] || fail "settings written though nothing was chosen: $(cat "$settings")"
+
+keys space Down Down Down Down Return Down Return Escape  # English, then Options: grid lines on
+grep -qx 'language=English' "$settings" && grep -qx 'gridlines=on' "$settings" && grep -qx 'fullscreen=off' "$settings" ||
+  fail "the settings file holds: $(cat "$settings" 2>/dev/null)"
+kill -TERM "$PROGRAM_PID"
+wait_for_exit
+[ "$EXIT_STATUS" = 0 ] && [ -z "$(program_errors)" ] || fail "status $EXIT_STATUS: $(program_errors)"
+
+rm -f "$WINDOW_TEST_DIR/status"
+(
+  "$polish_desktop" 2>"$WINDOW_TEST_DIR/stderr" &
+  echo $! >"$WINDOW_TEST_DIR/pid"
+  wait $!
+) &
+WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Calcora$' | head -n 1) || fail "no second window"
+PROGRAM_PID=$(cat "$WINDOW_TEST_DIR/pid")
+sleep 0.3
+[ "$(first_line english)" = "1. Natural numbers and integers" ] || fail "the next start reads: $(first_line english)"
+[ -z "$(program_errors)" ] || fail "the program reported: $(program_errors)"
+echo "ok"
