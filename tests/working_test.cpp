@@ -22,6 +22,8 @@
 #include "app/CPU.h"
 #include "app/OutputToTextFile.h"
 #include "app/GlobalVariables.h"
+#include "gfx/Layout.h"
+#include "calc/LineCut.h"
 #include "calc/Plane.h"
 #include "calc/Working.h"
 #include "screens/DifferentScreens.h"
@@ -355,6 +357,28 @@ void expectTeacherSigns(const std::string& line) {
     }
 }
 
+// The working screen's rows of a line: broken only at blanks between terms
+// (the rows joined give the line back, and no row ends inside brackets), at
+// most a row's characters unless a single term, which is drawn smaller but
+// not below the size that shows 171 characters.
+void expectRowsKeepTermsWhole(const std::string& line) {
+    const std::vector<std::string> rows = calc::wrapAtBlanks(line, layout::WORKING_ROW_CHARACTERS);
+    std::string joined;
+    int depth = 0;  // of brackets opened and not yet closed ("1)" closes none)
+    for (const std::string& row : rows) {
+        EXPECT_EQ(depth, 0) << "broken inside brackets before: " << row;
+        joined += (&row == &rows.front() ? "" : " ") + row;
+        bool blankOutside = false;
+        for (char c : row) {
+            if (c == '(' || c == '[') ++depth;
+            if ((c == ')' || c == ']') && depth > 0) --depth;
+            blankOutside = blankOutside || (c == ' ' && depth == 0);
+        }
+        EXPECT_TRUE(row.size() <= layout::WORKING_ROW_CHARACTERS || (!blankOutside && row.size() <= 171)) << row;
+    }
+    EXPECT_EQ(joined, line);
+}
+
 // " a/b = W + 1/x + ... + 1/z": distinct unit fractions, ascending, and the sum is `value`.
 void expectEgyptianSum(const std::string& line, Q value) {
     value.canonicalize();
@@ -417,7 +441,10 @@ void checkWorking(const std::string& exercise, const std::vector<std::string>& t
     ASSERT_GE(lines.size(), w->answer.size());
     EXPECT_TRUE(std::equal(w->answer.rbegin(), w->answer.rend(), lines.rbegin())) << "the working must end with the answer";
     EXPECT_LE(lines.size(), 220u) << w->title;
-    for (const std::string& line : lines) expectTeacherSigns(line);
+    for (const std::string& line : lines) {
+        expectTeacherSigns(line);
+        expectRowsKeepTermsWhole(line);
+    }
     for (const std::string& step : w->steps) {
         SCOPED_TRACE(step);
         checkStep(step, c);
@@ -510,8 +537,13 @@ TEST_F(Workings, EveryPlotStepIsTrue) {
         checkPolishWording("part4 program3", typed);
         const Working plots[] = {*workingOf("part4 program1", typed), *workingOf("part4 program2", {typed[0], typed[1], typed[2], typed[3]}),
                                  *workingOf("part4 program3", typed)};
-        for (const Working& plot : plots)
-            for (const std::string& line : plot.lines()) expectTeacherSigns(line);
+        for (const Working& plot : plots) {
+            EXPECT_LE(calc::wrapAtBlanks(plot.title, layout::WORKING_ROW_CHARACTERS).size(), 2u) << plot.title;
+            for (const std::string& line : plot.lines()) {
+                expectTeacherSigns(line);
+                expectRowsKeepTermsWhole(line);
+            }
+        }
         const Working lines = *workingOf("part4 program1", typed);
         for (const std::string& step : lines.steps) {
             if (contains(step, "crosses the y axis")) { EXPECT_EQ(pointAtEnd(step).second, v[2 * ((&step - &lines.steps[0]) / 3) + 1]) << step; }
