@@ -282,7 +282,8 @@
     X(working_no, "no", "nie") \
     X(working_gcd_is, "GCD({1}, {2}) = {3}", "NWD({1}, {2}) = {3}") \
     X(working_euclid, "Euclid's algorithm: divide with remainder until the remainder is 0", "Algorytm Euklidesa: dzielimy z reszta, az reszta bedzie rowna 0") \
-    X(working_gcd_zero, "GCD({1}, 0) = {1}: every number divides 0", "NWD({1}, 0) = {1}: kazda liczba dzieli 0") \
+    X(working_gcd_zero, "GCD({1}, {2}) = {3}: every number divides 0", "NWD({1}, {2}) = {3}: kazda liczba dzieli 0") \
+    X(working_lowest_terms, "GCD({1}, {2}) = 1: {1}/{2} is already in lowest terms", "NWD({1}, {2}) = 1: ulamek {1}/{2} jest juz nieskracalny") \
     X(working_gcd_both_zero, "GCD(0, 0) = 0 by agreement: every number divides 0", "NWD(0, 0) = 0 umownie: kazda liczba dzieli 0") \
     X(working_zero_denominator, "{1} has the denominator 0: such a fraction has no value", "{1} ma mianownik 0: taki ulamek nie ma wartosci") \
     X(working_saved_results, "The whole answer is saved in results.txt", "Cala odpowiedz jest zapisana w pliku results.txt") \
@@ -291,14 +292,18 @@
     X(working_remainder_divide, "{1} : {2} = {3} remainder {4}", "{1} : {2} = {3} reszta {4}") \
     X(working_remainder_check, "Check: {1} * {2} + {3} = {4}", "Sprawdzenie: {1} * {2} + {3} = {4}") \
     X(working_remainder_smaller, "The remainder {1} is smaller than {2}", "Reszta {1} jest mniejsza od {2}") \
-    X(working_by_zero, "Dividing by 0 has no answer: k * 0 = 0 for every k", "Dzielenie przez 0 nie ma wyniku: k * 0 = 0 dla kazdego k") \
+    X(working_by_zero, "Dividing by 0 has no answer: q * 0 = 0 for every number q", "Dzielenie przez 0 nie ma wyniku: q * 0 = 0 dla kazdej liczby q") \
     X(working_primes_title, "Primes from {1} to {2}", "Liczby pierwsze od {1} do {2}") \
     X(working_primes_too_far, "The list reaches at most 1000000, and {1} lies beyond it", "Lista siega najwyzej 1000000, a {1} lezy dalej") \
     X(working_primes_sieve, "Sieve of Eratosthenes: write the numbers from 2 to {1};", "Sito Eratostenesa: wypisujemy liczby od 2 do {1};") \
     X(working_primes_strike_each, "for each prime p with p * p <= {1}, strike its multiples from p * p on", "dla kazdej liczby pierwszej p, dla ktorej p * p <= {1}, skreslamy jej wielokrotnosci od p * p") \
     X(working_primes_strike, "{1}: strike {2}", "{1}: skreslamy {2}") \
     X(working_primes_nothing, "No prime p has p * p <= {1}: nothing to strike", "Zadna liczba pierwsza p nie ma p * p <= {1}: nic do skreslenia") \
-    X(working_primes_count, "Left unstruck from {1} to {2}: {3} primes", "Nieskreslone od {1} do {2}: {3} liczb pierwszych") \
+    X(working_primes_backwards, "The range runs backwards: {1} > {2}, so it holds no numbers", "Przedzial jest odwrocony: {1} > {2}, wiec nie zawiera zadnych liczb") \
+    X(working_primes_below_two, "The range ends at {1}, below 2, the smallest prime: it holds no primes", "Przedzial konczy sie na {1}, ponizej 2, najmniejszej liczby pierwszej: nie ma w nim liczb pierwszych") \
+    X(working_primes_count_one, "Left unstruck from {1} to {2}: {3} prime", "Nieskreslone od {1} do {2}: {3} liczba pierwsza") \
+    X(working_primes_count_few, "Left unstruck from {1} to {2}: {3} primes", "Nieskreslone od {1} do {2}: {3} liczby pierwsze") \
+    X(working_primes_count_many, "Left unstruck from {1} to {2}: {3} primes", "Nieskreslone od {1} do {2}: {3} liczb pierwszych") \
     X(working_factors_title, "Prime factors of {1}", "Rozklad liczby {1} na czynniki pierwsze") \
     X(working_factors_too_small, "Only numbers from 2 up have prime factors", "Na czynniki pierwsze rozkladamy liczby od 2 w gore") \
     X(working_factors_ladder, "Divide by the smallest prime that divides, until 1 is left:", "Dzielimy przez najmniejsza liczbe pierwsza, ktora dzieli, az zostanie 1:") \
@@ -310,7 +315,7 @@
     X(working_rule_alternating, "{1}: the alternating digit sum {2} is divisible by {1}? {3}", "{1}: naprzemienna suma cyfr {2} jest podzielna przez {1}? {3}") \
     X(working_rule_both, "{1}: divisible by {2} and by {3}? {4}", "{1}: podzielna przez {2} i przez {3}? {4}") \
     X(working_gcd_title, "GCD of {1} and {2}", "NWD liczb {1} i {2}") \
-    X(working_gcd_last, "GCD = {1}, the last non-zero remainder", "NWD = {1}, ostatnia niezerowa reszta") \
+    X(working_gcd_last, "GCD = {1}, the divisor in the last division", "NWD = {1}, dzielnik w ostatnim dzieleniu") \
     X(working_lcm_title, "LCM of {1} and {2}", "NWW liczb {1} i {2}") \
     X(working_lcm_is, "LCM = {1} * {2} / {3} = {4}", "NWW = {1} * {2} / {3} = {4}") \
     X(working_lcm_zero, "The only multiple of 0 is 0, so the LCM is 0", "Jedyna wielokrotnoscia 0 jest 0, wiec NWW = 0") \
@@ -320,7 +325,6 @@
     X(working_goldbach_search, "For each prime p from 2 to {1}: is {2} - p prime?", "Dla kazdej liczby pierwszej p od 2 do {1}: czy {2} - p jest liczba pierwsza?") \
     X(working_goldbach_pair, "{1} - {2} = {3} is prime: {1} = {2} + {3}", "{1} - {2} = {3} jest liczba pierwsza: {1} = {2} + {3}") \
     X(working_goldbach_not_prime, "{1} - {2} = {3} is not prime", "{1} - {2} = {3} nie jest liczba pierwsza") \
-    X(working_goldbach_none, "No prime p gives a prime {1} - p", "Zadna liczba pierwsza p nie daje liczby pierwszej {1} - p") \
     X(working_goldbach_count, "Pairs found: {1}", "Znalezione pary: {1}") \
     X(working_operations_title, "Four operations on {1} and {2}", "Cztery dzialania na ulamkach {1} i {2}") \
     X(working_operations_reduced_title, "Four operations on {1} and {2}, results reduced", "Cztery dzialania na ulamkach {1} i {2}, wyniki skrocone") \
@@ -333,7 +337,9 @@
     X(working_cross_differ, "{1} and {2} differ: the fractions are not equal", "{1} i {2} sa rozne: ulamki nie sa rowne") \
     X(working_six_title, "Six fractions in lowest terms", "Szesc ulamkow w najprostszej postaci") \
     X(working_six_line, "{1}) GCD({2}, {3}) = {4}, so {2}/{3} = {5}", "{1}) NWD({2}, {3}) = {4}, wiec {2}/{3} = {5}") \
+    X(working_six_lowest, "{1}) GCD({2}, {3}) = 1, so {2}/{3} is already in lowest terms", "{1}) NWD({2}, {3}) = 1, wiec ulamek {2}/{3} jest juz nieskracalny") \
     X(working_mixed_title, "Mixed fraction of {1}", "Liczba mieszana z ulamka {1}") \
+    X(working_mixed_proper, "{1} < 1: a proper fraction, with no whole part", "{1} < 1: to ulamek wlasciwy, bez czesci calkowitej") \
     X(working_recurring_title, "Recurring decimal {1}", "Ulamek okresowy {1}") \
     X(working_recurring_shape, "Type digits, a point, digits and the repeating digits in brackets, e.g. 0.12[857]", "Wpisz cyfry, kropke, cyfry i powtarzajace sie cyfry w nawiasach, np. 0.12[857]") \
     X(working_recurring_subtract, "Subtract so that the repeating digits cancel:", "Odejmujemy stronami, aby powtarzajace sie cyfry sie zniosly:") \
@@ -345,8 +351,8 @@
     X(working_egyptian_unit_start, "{1} already has the numerator 1: it is split into two", "{1} ma juz licznik 1: rozkladamy go na dwa ulamki") \
     X(working_egyptian_take, "The largest unit fraction below {1} is 1/{2}", "Najwiekszy ulamek o liczniku 1 mniejszy od {1} to 1/{2}") \
     X(working_egyptian_last, "{1} has the numerator 1: it is the last term", "{1} ma licznik 1: to ostatni skladnik") \
-    X(working_egyptian_too_long, "The sum grows longer than the panel can show", "Suma robi sie dluzsza, niz zmiesci panel") \
-    X(working_lines_title, "Straight lines y = ax + b", "Proste y = ax + b") \
+    X(working_egyptian_stop, "The next fraction would have more than {1} digits in its denominator: the working stops here", "Kolejny ulamek mialby ponad {1} cyfr w mianowniku: tu rozwiazanie sie konczy") \
+    X(working_lines_title, "Straight lines y = {1}, y = {2} and y = {3}", "Proste y = {1}, y = {2} i y = {3}") \
     X(working_line, "Line {1}: y = {2}", "Prosta {1}: y = {2}") \
     X(working_line_y_axis, "  crosses the y axis at (0, {1})", "  przecina os y w punkcie (0, {1})") \
     X(working_line_x_axis, "  crosses the x axis where {1} = 0: at ({2}, 0)", "  przecina os x tam, gdzie {1} = 0: w punkcie ({2}, 0)") \

@@ -75,7 +75,7 @@ RecurringValue recurringValue(const RecurringDecimal& d) {
     return v;
 }
 
-EgyptianExpansion egyptianExpansion(const Integer& a, const Integer& b, std::size_t longestUnit) {
+EgyptianExpansion egyptianExpansion(const Integer& a, const Integer& b, std::size_t longestDenominator) {
     // With a positive denominator and the whole part rounded down, what is
     // left is a proper fraction even for a negative input.
     const int sign = b < 0 ? -1 : 1;
@@ -88,20 +88,27 @@ EgyptianExpansion egyptianExpansion(const Integer& a, const Integer& b, std::siz
     }
     e.proper = {rest, e.reduced.denominator};
     if (rest == 0) return e;
-    const Integer tooLong = powerOfTen(longestUnit);
+    const Integer tooLong = powerOfTen(longestDenominator);
     Fraction left = e.proper;
     do {
         // 1/unit, the largest unit fraction strictly below left: unit = floor(d/n) + 1.
         const Integer unit = left.denominator / left.numerator + 1;
-        if (unit >= tooLong) {
+        const Fraction next = lowestTerms(left.numerator * unit - left.denominator, unit * left.denominator);
+        if (next.denominator >= tooLong) {
             e.complete = false;
             return e;
         }
-        const Fraction next = lowestTerms(left.numerator * unit - left.denominator, unit * left.denominator);
         e.steps.push_back({left, unit, next});
         left = next;
     } while (left.numerator != 1);  // the numerator falls at every step
     return e;
+}
+
+std::string egyptianSum(const Integer& a, const Integer& b, const EgyptianExpansion& e) {
+    std::string sum = " " + text(a) + "/" + text(b) + " = ";
+    if (e.whole != 0) sum += text(e.whole) + " + ";
+    for (const GreedyStep& step : e.steps) sum += "1/" + text(step.unit) + " + ";
+    return sum + text(e.last());
 }
 
 }  // namespace calc

@@ -86,8 +86,9 @@ struct GreedyStep {
 // a/b as its whole part plus distinct unit fractions, found greedily: with a
 // positive denominator and the whole part rounded down, the proper fraction
 // left takes greedy steps until what is left has the numerator 1, the last
-// term (a unit fraction still takes one step). Unit fractions of more than
-// `longestUnit` digits are not taken: `complete` tells whether the sum ended.
+// term (a unit fraction still takes one step). The denominators grow fast: a
+// step whose rest would have a denominator of more than `longestDenominator`
+// digits is not taken, and `complete` tells whether the sum ended.
 struct EgyptianExpansion {
     Fraction reduced;  // a/b in lowest terms, the denominator positive
     Integer whole;
@@ -98,6 +99,10 @@ struct EgyptianExpansion {
     // The terms' last, numerator 1, once complete.
     const Fraction& last() const { return steps.empty() ? proper : steps.back().next; }
 };
-EgyptianExpansion egyptianExpansion(const Integer& a, const Integer& b, std::size_t longestUnit);
+EgyptianExpansion egyptianExpansion(const Integer& a, const Integer& b, std::size_t longestDenominator);
+
+// " a/b = W + 1/x + ... + 1/z": a/b as typed and its complete expansion (the
+// whole part only when not 0).
+std::string egyptianSum(const Integer& a, const Integer& b, const EgyptianExpansion& e);
 
 }  // namespace calc

@@ -1,6 +1,7 @@
 #pragma once
-// Cutting a long text into lines of a fixed number of characters: the five
-// lines of the solution panel, the lines of the working screen.
+// Cutting a long text into lines: the solution panel's five lines of a fixed
+// number of characters, and the working screen's rows, which break only
+// between terms.
 #include <array>
 #include <cstddef>
 #include <string>
@@ -15,8 +16,11 @@ using FiveLines = std::array<std::string, 5>;
 // the fifth line are shown in none. The cut ignores words and numbers.
 FiveLines cutIntoLines(const std::string& text, std::size_t lineLength);
 
-// `text` in pieces of `lineLength` characters, the last one shorter; an empty
-// text gives one empty line. Like the panel's cut, it ignores words and numbers.
-std::vector<std::string> cutEvery(const std::string& text, std::size_t lineLength);
+// `text` in rows of at most `width` characters, broken only at blanks
+// between terms: never inside a number or a fraction, nor inside brackets,
+// so "(12 * 5 + 7 * 3)/(3 * 5)" and "[6, 8]" stay whole. A term longer than
+// `width` stands alone on its row. The rows joined with one blank each give
+// `text` back; an empty text gives one empty row.
+std::vector<std::string> wrapAtBlanks(const std::string& text, std::size_t width);
 
 }  // namespace calc

@@ -16,4 +16,5 @@ void Program13::calculate(std::int64_t l, std::int64_t m) {
     solution = lang_file->program13 + (mixed.negative ? "-" : "");
     if (mixed.sizes.quotient != 0) solution += text(mixed.sizes.quotient) + " ";
     if (mixed.sizes.remainder != 0) solution += text(mixed.sizes.remainder) + "/" + text(mixed.sizes.divisor);
+    if (l == 0) solution += "0";  // not an empty answer
 }

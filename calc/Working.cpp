@@ -123,6 +123,16 @@ std::string factorText(const Fraction& f) {
     return plainNumber ? written : "(" + written + ")";
 }
 
+std::vector<std::string> zeroDenominators(std::initializer_list<std::pair<std::int64_t, std::int64_t>> fractions) {
+    std::vector<std::string> lines;
+    for (const auto& [numerator, denominator] : fractions) {
+        if (denominator != 0) continue;
+        const std::string line = filled(lang_file->working_zero_denominator, {over(numerator, denominator)});
+        if (std::find(lines.begin(), lines.end(), line) == lines.end()) lines.push_back(line);
+    }
+    return lines;
+}
+
 std::vector<std::string> panelLines(std::initializer_list<std::string> lines) {
     std::vector<std::string> shown;
     for (std::string line : lines) {
@@ -130,6 +140,12 @@ std::vector<std::string> panelLines(std::initializer_list<std::string> lines) {
         if (!line.empty()) shown.push_back(line);
     }
     return shown;
+}
+
+const std::string& countedForm(std::int64_t n, const std::string& one, const std::string& few, const std::string& many) {
+    if (n == 1) return one;
+    const std::int64_t lastDigit = n % 10, lastTwo = n % 100;
+    return lastDigit >= 2 && lastDigit <= 4 && (lastTwo < 12 || lastTwo > 14) ? few : many;
 }
 
 std::string reductionLine(const Reduction& r) {

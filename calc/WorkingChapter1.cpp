@@ -56,17 +56,28 @@ Working primesWorking(std::int64_t from, std::int64_t to) {
     p.calculate(from, to);
     Working w{filled(lang_file->working_primes_title, {text(from), text(to)}), {}, fiveLines(p)};
     const PrimeRange range = primesBetween(from, to);
+    const Language& t = *lang_file;
     if (range.beyond_table) {
-        w.steps = {filled(lang_file->working_primes_too_far, {text(to)})};
+        w.steps = {filled(t.working_primes_too_far, {text(to)})};
         return w;
     }
-    w.steps = {filled(lang_file->working_primes_sieve, {text(to)}), filled(lang_file->working_primes_strike_each, {text(to)})};
+    if (from > to) {
+        w.steps = {filled(t.working_primes_backwards, {text(from), text(to)}), t.working_saved_results};
+        return w;
+    }
+    if (to < 2) {
+        w.steps = {filled(t.working_primes_below_two, {text(to)}), t.working_saved_results};
+        return w;
+    }
+    w.steps = {filled(t.working_primes_sieve, {text(to)}), filled(t.working_primes_strike_each, {text(to)})};
     for (std::int64_t prime : range.striking)
-        w.steps.push_back(filled(lang_file->working_primes_strike, {text(prime), struckMultiples(prime, to)}));
-    if (range.striking.size() == 0) w.steps.push_back(filled(lang_file->working_primes_nothing, {text(to)}));
-    w.steps.push_back(filled(lang_file->working_primes_count,
-                             {text(std::max<std::int64_t>(from, 2)), text(to), text(std::int64_t(range.found.size()))}));
-    w.steps.push_back(lang_file->working_saved_results);
+        w.steps.push_back(filled(t.working_primes_strike, {text(prime), struckMultiples(prime, to)}));
+    if (range.striking.size() == 0) w.steps.push_back(filled(t.working_primes_nothing, {text(to)}));
+    const std::int64_t count = std::int64_t(range.found.size());
+    const std::string& counted = countedForm(count, t.working_primes_count_one, t.working_primes_count_few,
+                                             t.working_primes_count_many);
+    w.steps.push_back(filled(counted, {text(std::max<std::int64_t>(from, 2)), text(to), text(count)}));
+    w.steps.push_back(t.working_saved_results);
     return w;
 }
 
@@ -123,7 +134,7 @@ Working gcdWorking(std::int64_t a, std::int64_t b) {
     p.calculate(a, b);
     Working w{filled(lang_file->working_gcd_title, {text(a), text(b)}), {}, panelLines({p.getSolution()})};
     const Euclid<std::int64_t> e = euclid(a, b);
-    w.steps = euclidLines(e);
+    w.steps = euclidLines(a, b, e);
     if (!e.divisions.empty()) w.steps.push_back(filled(lang_file->working_gcd_last, {text(e.gcd)}));
     return w;
 }
@@ -137,7 +148,7 @@ Working lcmWorking(std::int64_t a, std::int64_t b) {
         return w;
     }
     const Euclid<std::int64_t> e = euclid(a, b);
-    w.steps = euclidLines(e);
+    w.steps = euclidLines(a, b, e);
     w.steps.push_back(filled(lang_file->working_gcd_is, {text(a), text(b), text(e.gcd)}));
     w.steps.push_back(filled(lang_file->working_lcm_is,
                              {text(a), text(b), text(e.gcd), text(lowestCommonMultiple<Integer>(a, b, e.gcd))}));
@@ -164,7 +175,6 @@ Working goldbachWorking(std::int64_t n) {
         for (std::int64_t q : pairs.smaller_primes)
             w.steps.push_back(filled(lang_file->working_goldbach_pair, {text(n), text(q), text(n - q)}));
     }
-    if (pairs.smaller_primes.empty()) w.steps.push_back(filled(lang_file->working_goldbach_none, {text(n)}));
     w.steps.push_back(filled(lang_file->working_goldbach_count, {text(std::int64_t(pairs.smaller_primes.size()))}));
     w.steps.push_back(lang_file->working_saved_results);
     return w;

@@ -32,19 +32,19 @@ std::string operationLine(const OperationResult& o, const Fraction& x, const Fra
     return {};
 }
 
-// The lines of the zero-denominator explanation, one per such fraction.
-std::vector<std::string> zeroDenominators(std::initializer_list<std::pair<std::int64_t, std::int64_t>> fractions) {
-    std::vector<std::string> lines;
-    for (const auto& [numerator, denominator] : fractions)
-        if (denominator == 0) lines.push_back(filled(lang_file->working_zero_denominator, {over(numerator, denominator)}));
-    return lines;
-}
-
-// The reduction of a/b as in exercise 2: Euclid's lines, the GCD, the division.
-std::vector<std::string> reductionSteps(const Integer& a, const Integer& b) {
+// The reduction of a/b as in exercise 2: Euclid's lines, the GCD and the
+// division, or that a/b is already in lowest terms. Euclid's heading is said
+// once: `euclidNamed` tells whether an earlier line said it, and is set once
+// these lines have.
+std::vector<std::string> reductionSteps(const Integer& a, const Integer& b, bool& euclidNamed) {
     const Reduction r = reduction(a, b);
-    std::vector<std::string> lines = euclidLines(r.euclid);
-    lines.push_back(filled(lang_file->working_gcd_is, {text(a), text(b), text(r.euclid.gcd)}));
+    std::vector<std::string> lines = euclidLines(a, b, r.euclid, !euclidNamed);
+    euclidNamed = euclidNamed || !r.euclid.divisions.empty();
+    if (r.euclid.gcd == 1) {
+        lines.push_back(filled(lang_file->working_lowest_terms, {text(a), text(b)}));
+        return lines;
+    }
+    if (!r.euclid.divisions.empty()) lines.push_back(filled(lang_file->working_gcd_is, {text(a), text(b), text(r.euclid.gcd)}));
     lines.push_back(reductionLine(r));
     return lines;
 }
@@ -63,8 +63,9 @@ Working operations(const std::string& titlePattern, std::int64_t a, std::int64_t
     for (const OperationResult& o : results) w.steps.push_back(operationLine(o, x, y));
     if (!reduce) return w;
     w.steps.push_back(lang_file->working_reduce_each);
+    bool euclidNamed = false;
     for (const OperationResult& o : results)
-        if (o.result.denominator != 0) append(w.steps, reductionSteps(o.result.numerator, o.result.denominator));
+        if (o.result.denominator != 0) append(w.steps, reductionSteps(o.result.numerator, o.result.denominator, euclidNamed));
     return w;
 }
 
@@ -82,7 +83,8 @@ Working reduceWorking(std::int64_t a, std::int64_t b) {
     Program9 p;
     p.calculate(a, b);
     Working w{filled(lang_file->working_reduce_title, {over(a, b)}), zeroDenominators({{a, b}}), panelLines({p.getSolution()})};
-    if (w.steps.empty()) w.steps = reductionSteps(a, b);
+    bool euclidNamed = false;
+    if (w.steps.empty()) w.steps = reductionSteps(a, b, euclidNamed);
     return w;
 }
 
@@ -95,7 +97,7 @@ Working equalityWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int
     const CrossProducts cross = crossProducts({a, b}, {c, d});
     const std::string left = text(cross.left), right = text(cross.right);
     w.steps = {lang_file->working_cross_products, text(a) + " * " + text(d) + " = " + left,
-               text(b) + " * " + text(c) + " = " + right,
+               text(c) + " * " + text(b) + " = " + right,
                filled(cross.order == 0 ? lang_file->working_cross_equal : lang_file->working_cross_differ, {left, right})};
     return w;
 }
@@ -113,8 +115,11 @@ Working sixFractionsWorking(const std::vector<std::int64_t>& v) {
             continue;
         }
         const Reduction r = reduction(a, b);
-        w.steps.push_back(
-            filled(lang_file->working_six_line, {number, text(a), text(b), text(r.euclid.gcd), text(r.reduced)}));
+        if (r.euclid.gcd == 1)
+            w.steps.push_back(filled(lang_file->working_six_lowest, {number, text(a), text(b)}));
+        else
+            w.steps.push_back(
+                filled(lang_file->working_six_line, {number, text(a), text(b), text(r.euclid.gcd), text(r.reduced)}));
     }
     return w;
 }

@@ -10,10 +10,9 @@ using namespace working;
 
 namespace {
 
-std::vector<std::string> zeroDenominator(std::int64_t numerator, std::int64_t denominator) {
-    if (denominator != 0) return {};
-    return {filled(lang_file->working_zero_denominator, {over(numerator, denominator)})};
-}
+// Past this many digits a denominator is no longer shown whole on the
+// working screen's row, even in its small print.
+constexpr std::size_t LONGEST_WORKING_DENOMINATOR = 160;
 
 // "100000x" (the factor 1 is left out: "x").
 std::string timesX(const Integer& factor) { return factor == 1 ? "x" : text(factor) + "x"; }
@@ -23,13 +22,19 @@ std::string timesX(const Integer& factor) { return factor == 1 ? "x" : text(fact
 Working mixedWorking(std::int64_t a, std::int64_t b) {
     Program13 p;
     p.calculate(a, b);
-    Working w{filled(lang_file->working_mixed_title, {over(a, b)}), zeroDenominator(a, b), panelLines({p.getSolution()})};
+    Working w{filled(lang_file->working_mixed_title, {over(a, b)}), zeroDenominators({{a, b}}), panelLines({p.getSolution()})};
     if (!w.steps.empty()) return w;
     // The size of the fraction; the sign stands in front.
     const Division<Integer> d = mixedNumber(a, b).sizes;
+    const std::string fraction = over(d.dividend, d.divisor);
     w.steps = {filled(lang_file->working_remainder_divide,
-                      {text(d.dividend), text(d.divisor), text(d.quotient), text(d.remainder)}),
-               over(d.dividend, d.divisor) + " = " + text(d.quotient) + " + " + over(d.remainder, d.divisor)};
+                      {text(d.dividend), text(d.divisor), text(d.quotient), text(d.remainder)})};
+    if (d.remainder == 0)
+        w.steps.push_back(fraction + " = " + text(d.quotient));
+    else if (d.quotient == 0)
+        w.steps.push_back(filled(lang_file->working_mixed_proper, {fraction}));
+    else
+        w.steps.push_back(fraction + " = " + text(d.quotient) + " + " + over(d.remainder, d.divisor));
     return w;
 }
 
@@ -50,17 +55,22 @@ Working recurringWorking(const std::string& typed) {
     w.steps.push_back(timesX(v.shift_past_period) + " = " + text(v.through_period) + period);
     w.steps.push_back(lang_file->working_recurring_subtract);
     w.steps.push_back(timesX(v.factor) + " = " + text(v.numerator));
+    const std::string found = "x = " + over(v.numerator, v.factor);
+    if (v.value.euclid.gcd == 1) {
+        w.steps.push_back(filled(lang_file->working_lowest_terms, {text(v.numerator), text(v.factor)}));
+        w.steps.push_back(found);
+        return w;
+    }
     w.steps.push_back(filled(lang_file->working_gcd_is, {text(v.numerator), text(v.factor), text(v.value.euclid.gcd)}));
-    w.steps.push_back("x = " + over(v.numerator, v.factor) + " = " + text(v.value.reduced));
+    w.steps.push_back(found + " = " + text(v.value.reduced));
     return w;
 }
 
 Working comparisonWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
     Program15 p;
     p.calculate(a, b, c, d);
-    Working w{filled(lang_file->working_compare_title, {over(a, b), over(c, d)}), zeroDenominator(a, b),
+    Working w{filled(lang_file->working_compare_title, {over(a, b), over(c, d)}), zeroDenominators({{a, b}, {c, d}}),
               panelLines({p.getSolution()})};
-    append(w.steps, zeroDenominator(c, d));
     if (!w.steps.empty()) return w;
     const CrossProducts cross = crossProducts({a, b}, {c, d});
     const std::string left = text(cross.left), right = text(cross.right);
@@ -80,9 +90,9 @@ Working egyptianWorking(std::int64_t a, std::int64_t b) {
     Program16 p;
     p.setSolution("");
     p.calculate(a, b);
-    Working w{filled(lang_file->working_egyptian_title, {over(a, b)}), zeroDenominator(a, b), panelLines({p.getSolution()})};
+    Working w{filled(lang_file->working_egyptian_title, {over(a, b)}), zeroDenominators({{a, b}}), panelLines({p.getSolution()})};
     if (!w.steps.empty()) return w;
-    const EgyptianExpansion e = egyptianExpansion(a, b, Program16::LONGEST_ANSWER);
+    const EgyptianExpansion e = egyptianExpansion(a, b, LONGEST_WORKING_DENOMINATOR);
     const Integer sign = b < 0 ? -1 : 1;
     if (e.reduced.numerator != sign * a) w.steps.push_back(over(a, b) + " = " + text(e.reduced));
     if (e.proper.numerator == 0) {
@@ -95,7 +105,12 @@ Working egyptianWorking(std::int64_t a, std::int64_t b) {
         w.steps.push_back(filled(lang_file->working_egyptian_take, {text(step.rest), text(step.unit)}));
         w.steps.push_back(text(step.rest) + " - 1/" + text(step.unit) + " = " + text(step.next));
     }
-    if (e.complete) w.steps.push_back(filled(lang_file->working_egyptian_last, {text(e.last())}));
-    if (w.answer == std::vector<std::string>{lang_file->error_too_long}) w.steps.push_back(lang_file->working_egyptian_too_long);
+    if (!e.complete) {
+        w.steps.push_back(filled(lang_file->working_egyptian_stop, {text(std::int64_t(LONGEST_WORKING_DENOMINATOR))}));
+        return w;
+    }
+    w.steps.push_back(filled(lang_file->working_egyptian_last, {text(e.last())}));
+    // The panel may be too narrow for the sum; the working shows it whole.
+    w.answer = {egyptianSum(a, b, e)};
     return w;
 }

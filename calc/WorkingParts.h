@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FractionSteps.h"
@@ -49,21 +50,33 @@ std::string valueText(const calc::Fraction& f);
 // As `valueText`, in brackets when negative or not whole, for use in a product.
 std::string factorText(const calc::Fraction& f);
 
+// Why a fraction with the denominator 0 has no value: a line for each such
+// fraction, once however often it was typed.
+std::vector<std::string> zeroDenominators(std::initializer_list<std::pair<std::int64_t, std::int64_t>> fractions);
+
 // The panel's lines as the answer: empty ones left out, trailing blanks dropped.
 std::vector<std::string> panelLines(std::initializer_list<std::string> lines);
 
-// Euclid's algorithm as the working writes it: the heading and one line per
-// division ("18 = 1 * 12 + 6"), or, with a zero operand, the rule used instead.
+// GCD(a, b) by Euclid's algorithm `e` as the workings write it: with a zero
+// operand the rule used instead ("GCD(0, 5) = 5: every number divides 0");
+// otherwise the heading, unless an earlier line gave it, and one line per
+// division ("18 = 1 * 12 + 6").
 template <class Number>
-std::vector<std::string> euclidLines(const calc::Euclid<Number>& e) {
+std::vector<std::string> euclidLines(const Number& a, const Number& b, const calc::Euclid<Number>& e, bool heading = true) {
     using calc::text;
     if (e.gcd == 0) return {lang_file->working_gcd_both_zero};
-    if (e.divisions.empty()) return {filled(lang_file->working_gcd_zero, {text(e.gcd)})};
-    std::vector<std::string> lines{lang_file->working_euclid};
+    if (e.divisions.empty()) return {filled(lang_file->working_gcd_zero, {text(a), text(b), text(e.gcd)})};
+    std::vector<std::string> lines;
+    if (heading) lines.push_back(lang_file->working_euclid);
     for (const calc::Division<Number>& d : e.divisions)
         lines.push_back(text(d.dividend) + " = " + text(d.quotient) + " * " + text(d.divisor) + " + " + text(d.remainder));
     return lines;
 }
+
+// Which of a counted noun's three forms goes with n, as Polish counts: one
+// (1), few (2-4, 22-24, 32-34, ... but not 12-14) or many (the rest, 0
+// included). English words its few and many alike.
+const std::string& countedForm(std::int64_t n, const std::string& one, const std::string& few, const std::string& many);
 
 // "12/18 = (12 : 6)/(18 : 6) = 2/3": the division by the GCD.
 std::string reductionLine(const calc::Reduction& r);

@@ -1,4 +1,5 @@
 // The workings of the chapter 4 plots, exact: a typed decimal is a fraction.
+#include "Terms.h"
 #include "WorkingParts.h"
 
 using namespace calc;
@@ -6,19 +7,13 @@ using namespace working;
 
 namespace {
 
-// "2x", "-x", "(1/2)x": a times x as a teacher writes it.
-std::string slopeTimesX(const Fraction& a) {
-    const std::string written = valueText(a);
-    if (written == "1" || written == "-1") return written.substr(0, written.size() - 1) + "x";
-    return (written.find('/') == std::string::npos ? written : "(" + written + ")") + "x";
+Term exactTerm(const Fraction& coefficient, std::string symbol) {
+    const int sign = sgn(coefficient.numerator) * sgn(coefficient.denominator);
+    return {sign, valueText({abs(coefficient.numerator), abs(coefficient.denominator)}), std::move(symbol)};
 }
 
-// "(1/2)x - 3": the right side of y = ax + b.
-std::string rightSide(const Line& line) {
-    const std::string constant = valueText(line.intercept);
-    const bool negative = line.intercept.numerator < 0;
-    return slopeTimesX(line.slope) + " " + (negative ? "- " + constant.substr(1) : "+ " + constant);
-}
+// "(1/2)x - 3", "x", "3": the right side of y = ax + b.
+std::string rightSide(const Line& line) { return sumText({exactTerm(line.slope, "x"), exactTerm(line.intercept, "")}); }
 
 // "[6, 8]"
 std::string vectorText(const Vector& v) { return "[" + valueText(v.x) + ", " + valueText(v.y) + "]"; }
@@ -38,8 +33,8 @@ std::string lengthLine(const Vector& v) {
 
 Working straightLinesWorking(const std::vector<Fraction>& v) {
     const Language& t = *lang_file;
-    Working w{t.working_lines_title, {}, {}};
     const Line lines[3] = {{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}};
+    Working w{filled(t.working_lines_title, {rightSide(lines[0]), rightSide(lines[1]), rightSide(lines[2])}), {}, {}};
     for (int k = 0; k < 3; ++k) {
         const Line& line = lines[k];
         w.steps.push_back(filled(t.working_line, {std::to_string(k + 1), rightSide(line)}));
@@ -100,6 +95,6 @@ Working vectorsWorking(const std::vector<Fraction>& v) {
                lengthLine(s1),
                lengthLine(s2),
                lengthLine(total)};
-    w.answer = {factorText(m1) + "w1 + " + factorText(m2) + "w2 = " + vectorText(total)};
+    w.answer = {sumText({exactTerm(m1, "w1"), exactTerm(m2, "w2")}) + " = " + vectorText(total)};
     return w;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The numbers every screen is laid out by, named once, and the one rectangle type.
+#include <cstddef>
 
 // Corners of a filled box or frame, both included, as SDL_gfx takes them.
 struct Rect {
@@ -28,6 +29,9 @@ constexpr int menuRow(int row) { return MENU_FIRST_ROW + MENU_ROW_STEP * (row - 
 // The working screen's page shows this many rows of steps and answer at once;
 // scrolled to its end, a working of `rows` rows shows this row first.
 constexpr int WORKING_PAGE_LINES = 22;
+// Characters of a row at the rows' size (digits are 8 pixels wide: 880 of the
+// page's 900); a longer single term is drawn smaller to fit.
+constexpr std::size_t WORKING_ROW_CHARACTERS = 110;
 constexpr int lastWorkingScroll(int rows) { return rows > WORKING_PAGE_LINES ? rows - WORKING_PAGE_LINES : 0; }
 
 }  // namespace layout

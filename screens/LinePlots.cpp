@@ -7,6 +7,7 @@
 #include "PlotPanel.h"
 #include "PlotPicture.h"
 #include "app/CPU.h"
+#include "calc/Terms.h"
 
 namespace {
 
@@ -27,19 +28,19 @@ const int TEXT_X = LEFT + 10;
 const int TEXT_ROW = 30;  // the equations stack down the plane's top-left corner
 const int EDGE_RISE = UNIT * REACH;  // pixels between the y axis and either side edge, per unit of slope
 
-
-std::string equation(const CPU& cpu, double a, double b) { return cpu.StringDoubleStringDouble("y = ", a, "x + ", b); }
+// "y = 2x - 1", "y = x", "y = 3": as a teacher writes it.
+std::string equation(double a, double b) { return "y = " + calc::sumText({calc::termOf(a, "x"), calc::termOf(b, "")}); }
 
 // Line k is drawn from its intercept on the y axis out to x = 10 and x = -10,
 // however far above or below the plane those ends lie.
-void addStraightLine(PlotPicture& picture, const CPU& cpu, Coefficients c, int k) {
+void addStraightLine(PlotPicture& picture, Coefficients c, int k) {
     const PointD intercept{double(ORIGIN_X), std::trunc(ORIGIN_Y - UNIT * c.b)};
     const PointD right{double(LEFT + SIZE), std::trunc(ORIGIN_Y - UNIT * c.b - EDGE_RISE * c.a)};
     const PointD left{double(LEFT), std::trunc(ORIGIN_Y - UNIT * c.b + EDGE_RISE * c.a)};
     const LineColor& color = LINE_COLORS[k - 1];
     picture.push_back(line(intercept, right, palette::current().*color.line));
     picture.push_back(line(intercept, left, palette::current().*color.line));
-    picture.push_back(text(equation(cpu, c.a, c.b), TEXT_X, TOP + TEXT_ROW * k, color.text));
+    picture.push_back(text(equation(c.a, c.b), TEXT_X, TOP + TEXT_ROW * k, color.text));
 }
 
 PointD pointPixel(double x, double y) {
@@ -53,13 +54,13 @@ void addMarker(PlotPicture& picture, double x, double y) {
 
 }  // namespace
 
-PlotPicture straightLinesPicture(const CPU& cpu, const std::array<Coefficients, 3>& lines) {
+PlotPicture straightLinesPicture(const CPU&, const std::array<Coefficients, 3>& lines) {
     PlotPicture picture;
-    for (int k = 1; k <= 3; ++k) addStraightLine(picture, cpu, lines[k - 1], k);
+    for (int k = 1; k <= 3; ++k) addStraightLine(picture, lines[k - 1], k);
     return picture;
 }
 
-PlotPicture twoPointsPicture(const CPU& cpu, double x1, double y1, double x2, double y2) {
+PlotPicture twoPointsPicture(const CPU&, double x1, double y1, double x2, double y2) {
     PlotPicture picture;
     const Color lineColor = palette::current().plot_line1;
     if (x1 != x2) {
@@ -68,7 +69,7 @@ PlotPicture twoPointsPicture(const CPU& cpu, double x1, double y1, double x2, do
         const PointD intercept{double(ORIGIN_X), TOP + std::trunc(HALF - UNIT * b)};
         picture.push_back(line(intercept, {double(LEFT + SIZE), TOP + std::trunc(HALF - UNIT * b - EDGE_RISE * a)}, lineColor));
         picture.push_back(line(intercept, {double(LEFT), TOP + std::trunc(HALF - UNIT * b + EDGE_RISE * a)}, lineColor));
-        picture.push_back(text(equation(cpu, a, b), TEXT_X, TOP + 20, "plot_line1"));
+        picture.push_back(text(equation(a, b), TEXT_X, TOP + 20, "plot_line1"));
     } else {  // vertical: no y = ax + b exists, so the equation is not shown
         const PointD through = pointPixel(x1, y1);
         picture.push_back(line(through, {through.x, double(TOP)}, lineColor));

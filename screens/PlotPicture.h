@@ -53,8 +53,6 @@ struct VectorEnds {
     double x1, y1, x2, y2;
 };
 VectorEnds vectorEnds(const VectorValues& v);
-// Whether vector 2 (and with it the sum) is drawn: both components non-zero.
-bool secondVectorShown(const VectorValues& v);
 // The sum, vector 1 and vector 2 with their texts; arrowheads come separately.
 PlotPicture vectorsPicture(const CPU& cpu, const VectorValues& v);
 

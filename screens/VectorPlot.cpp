@@ -10,6 +10,7 @@
 #include "PlotPicture.h"
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
+#include "calc/Terms.h"
 #include "gfx/SDLGraphics.h"
 
 namespace {
@@ -59,28 +60,27 @@ VectorEnds vectorEnds(const VectorValues& v) {
             std::trunc(HALF - UNIT * v.y1 * v.m1 - UNIT * v.y2 * v.m2)};
 }
 
-// A vector 2 lying on an axis counts as absent.
-bool secondVectorShown(const VectorValues& v) { return v.x2 != 0 && v.y2 != 0; }
+namespace {
+
+// "2w1 = [6 , 8]", "w2 = [1 , 0]": the scaled vector's name and its components.
+std::string scaledText(const CPU& cpu, double factor, const char* name, double x, double y) {
+    return calc::termText(calc::termOf(factor, name)) + cpu.StringDoubleStringDoubleString(" = [", x * factor, " , ", y * factor, "]");
+}
+
+}  // namespace
 
 PlotPicture vectorsPicture(const CPU& cpu, const VectorValues& v) {
     const VectorEnds e = vectorEnds(v);
     const PointD end1 = atOffset(e.x1, e.y1), end2 = atOffset(e.x2, e.y2);
-    const bool second = secondVectorShown(v);
     const Palette& colors = palette::current();
-    PlotPicture picture;
-    if (second) {
-        picture.push_back(line(ORIGIN, end2, colors.plot_line3));
-        picture.push_back(textLine(cpu.StringDoubleStringDoubleString(lang_file->part4_program3_sum, v.m1, "w1 + ", v.m2, "w2"), TOP + 90, "plot_line3"));
-    }
-    picture.push_back(line(ORIGIN, end1, colors.plot_line1));
-    picture.push_back(textLine(cpu.DoubleStringDoubleStringDoubleString(v.m1, "w1 = [", v.x1 * v.m1, " , ", v.y1 * v.m1, "]"),
-                           TOP + 30, "plot_line1"));
-    if (second) {
-        picture.push_back(line(end1, end2, colors.plot_line2));
-        picture.push_back(textLine(cpu.DoubleStringDoubleStringDoubleString(v.m2, "w2 = [", v.x2 * v.m2, " , ", v.y2 * v.m2, "]"),
-                               TOP + 60, "plot_line2"));
-    }
-    return picture;
+    const std::string sum = calc::sumText({calc::termOf(v.m1, "w1"), calc::termOf(v.m2, "w2")});
+    // A vector with a zero component is a vector too: both are drawn, and their sum, as the working adds them.
+    return {line(ORIGIN, end2, colors.plot_line3),
+            textLine(lang_file->part4_program3_sum + sum, TOP + 90, "plot_line3"),
+            line(ORIGIN, end1, colors.plot_line1),
+            textLine(scaledText(cpu, v.m1, "w1", v.x1, v.y1), TOP + 30, "plot_line1"),
+            line(end1, end2, colors.plot_line2),
+            textLine(scaledText(cpu, v.m2, "w2", v.x2, v.y2), TOP + 60, "plot_line2")};
 }
 
 std::vector<SegmentD> arrowheadStrokes(double x, double y, double mb, PointD tip) {
@@ -110,6 +110,6 @@ void DifferentScreens::part4_program3(SDLGraphics* g, CPU* cpu) {
                          value(cpu->getPart4Program3_y2()), value(cpu->getPart4Program3_multiply_by2())};
     drawPicture(g, vectorsPicture(*cpu, v));
     const VectorEnds e = vectorEnds(v);
-    if (secondVectorShown(v)) drawVectorArrows(g, cpu, v.x2, v.y2, v.m2, tipOffset(e.x2), tipOffset(e.y2), "plot_line2");
+    drawVectorArrows(g, cpu, v.x2, v.y2, v.m2, tipOffset(e.x2), tipOffset(e.y2), "plot_line2");
     drawVectorArrows(g, cpu, v.x1, v.y1, v.m1, tipOffset(e.x1), tipOffset(e.y1), "plot_line1");
 }

@@ -14,16 +14,18 @@
 namespace {
 
 using layout::WORKING_PAGE_LINES;
+using layout::WORKING_ROW_CHARACTERS;
 
 const int TITLE_X = 60, TITLE_Y = 20, TITLE_SIZE = 20;
+const std::size_t TITLE_CHARACTERS = 78;  // at the title's size; a longer title takes two rows' size
+const int TITLE_ROW_Y = 17, TITLE_ROW_HEIGHT = 18;  // two rows above "more above"
 const int ROW_X = 60, FIRST_ROW_Y = 74, ROW_HEIGHT = 24, ROW_SIZE = 14;
 const int MARK_X = 800, MORE_ABOVE_Y = 54, MORE_BELOW_Y = FIRST_ROW_Y + WORKING_PAGE_LINES * ROW_HEIGHT;
 const int MESSAGE_Y = MORE_BELOW_Y, KEYS_X = 40, KEYS_Y = 665, SMALL_SIZE = 12;
 const Rect PAGE{40, 15, 960, MORE_BELOW_Y + 25};
-const std::size_t ROW_CHARACTERS = 110;  // digits at the row's size are 8 pixels wide: 880 of the page's 900
 
 // One row below the title: a step or an answer line, or the part of one
-// that did not fit the row before.
+// that did not fit the row before, broken between terms.
 struct Row {
     std::string text;
     bool answer;
@@ -34,9 +36,30 @@ std::vector<Row> rows(const CPU::WorkingText& w) {
     std::vector<Row> all;
     const std::size_t firstAnswer = w.lines.size() - w.answer_lines;
     for (std::size_t i = 1; i < w.lines.size(); ++i)
-        for (std::string& piece : calc::cutEvery(w.lines[i], ROW_CHARACTERS))
+        for (std::string& piece : calc::wrapAtBlanks(w.lines[i], WORKING_ROW_CHARACTERS))
             all.push_back({std::move(piece), i >= firstAnswer});
     return all;
+}
+
+// A row's text size: the rows' own, or for a single term longer than a row,
+// as much smaller as it needs to be shown whole.
+int sizeOf(const std::string& row) {
+    if (row.size() <= WORKING_ROW_CHARACTERS) return ROW_SIZE;
+    return int(ROW_SIZE * WORKING_ROW_CHARACTERS / row.size());
+}
+
+// The title in its own size, or when longer than that line holds, in rows
+// of the rows' size.
+void drawTitle(SDLGraphics* g, const std::string& title) {
+    if (title.size() <= TITLE_CHARACTERS) {
+        g->drawText(title, TITLE_SIZE, TITLE_X, TITLE_Y, "title");
+        return;
+    }
+    int y = TITLE_ROW_Y;
+    for (const std::string& row : calc::wrapAtBlanks(title, WORKING_ROW_CHARACTERS)) {
+        g->drawText(row, ROW_SIZE, TITLE_X, y, "title");
+        y += TITLE_ROW_HEIGHT;
+    }
 }
 
 // The working's lines, with the results.txt line telling the truth: when the
@@ -86,12 +109,12 @@ void DifferentScreens::working(SDLGraphics* g, CPU* cpu) {
     g->drawText(lang_file->working_keys, SMALL_SIZE, KEYS_X, KEYS_Y, "on_frame");
     const CPU::WorkingText w = cpu->getWorkingText();
     if (w.lines.empty()) return;
-    g->drawText(w.lines.front(), TITLE_SIZE, TITLE_X, TITLE_Y, "title");
+    drawTitle(g, w.lines.front());
     const std::vector<Row> shown = rows(w);
     const int last = layout::lastWorkingScroll(w.rows);
     const int first = std::clamp(cpu->getWorkingScroll(), 0, last);
     for (int i = first; i < int(shown.size()) && i < first + WORKING_PAGE_LINES; ++i)
-        g->drawText(shown[i].text, ROW_SIZE, ROW_X, FIRST_ROW_Y + (i - first) * ROW_HEIGHT,
+        g->drawText(shown[i].text, sizeOf(shown[i].text), ROW_X, FIRST_ROW_Y + (i - first) * ROW_HEIGHT,
                     shown[i].answer ? "answer_text" : "text");
     if (first > 0) g->drawText(lang_file->working_more_above, SMALL_SIZE, MARK_X, MORE_ABOVE_Y, "message");
     if (first < last) g->drawText(lang_file->working_more_below, SMALL_SIZE, MARK_X, MORE_BELOW_Y, "message");

@@ -35,7 +35,7 @@ TEST_F(Chapter3, MixedFractions) {
     EXPECT_EQ(mixed(6, 4), "Mixed fraction: 1 2/4");
     EXPECT_EQ(mixed(2, 5), "Mixed fraction: 2/5");
     EXPECT_EQ(mixed(6, 3), "Mixed fraction: 2 ");
-    EXPECT_EQ(mixed(0, 5), "Mixed fraction: ");
+    EXPECT_EQ(mixed(0, 5), "Mixed fraction: 0");  // said, not left empty
     EXPECT_EQ(mixed(9999999999, 9999999998), "Mixed fraction: 1 1/9999999998");
     EXPECT_EQ(mixed(-7, 3), "Mixed fraction: -2 1/3");
     EXPECT_EQ(mixed(5, 0), lang_file->error_zero_denominator);

@@ -43,10 +43,10 @@ struct Shot {
 void nothing(CPU&) {}
 
 // The request solved as the frame after Enter solves it, then W pressed.
-void solveThenW(CPU& cpu, const char* request) {
+void solveThenW(CPU& cpu, const char* request, Screen chapter = Screen::part1) {
     OutputToTextFile results;
     cpu.setSolveThisProgram(request);
-    runSolveStep(cpu, Screen::part1, results);
+    runSolveStep(cpu, chapter, results);
     Input2().readInputForPressingAKey(SDLK_w, &cpu, nullptr);
 }
 
@@ -133,6 +133,18 @@ const Shot SHOTS[] = {
          c.setPart1Item("calculate2");
          solveThenW(c, "part1_program2");
          c.setWorkingScroll(2 * layout::WORKING_PAGE_LINES);
+     }},
+    // Long lines break between terms; a term wider than a row is drawn whole in a smaller size.
+    {"working-ten-digit-operations", "English", screenName(Screen::part2),
+     {{Field::part2_program1_n1a, "9999999999"}, {Field::part2_program1_n1b, "9999999998"},
+      {Field::part2_program1_n2a, "9999999997"}, {Field::part2_program1_n2b, "9999999996"}},
+     [](CPU& c) { c.setPart2Item("calculate1"); solveThenW(c, "part2_program1", Screen::part2); }},
+    {"working-egyptian-long-terms", "Polish", screenName(Screen::part3),
+     {{Field::part3_program4_n_a, "961064"}, {Field::part3_program4_n_b, "1444320383"}},
+     [](CPU& c) {
+         c.setPart3Item("calculate4");
+         solveThenW(c, "part3_program4", Screen::part3);
+         c.setWorkingScroll(1 << 20);  // the screen keeps it within the working: its last page
      }},
     {"working-lines-saved", "English", screenName(Screen::part4_program1),
      {{Field::part4_program1_a1, "0.5"}, {Field::part4_program1_b1, "1"}, {Field::part4_program1_a2, "-2"},

@@ -260,6 +260,7 @@ void mixedFraction(const Typed& t, const Answer& a) {
     const Integer l = value(t[0]), m = value(t[1]);
     if (m == 0) { EXPECT_EQ(a.text, lang_file->error_zero_denominator); return; }
     const std::string rest = after(a.text, lang_file->program13);
+    if (rest == "0") { EXPECT_EQ(l, 0) << a.text; return; }
     const std::size_t blank = rest.find(' ');
     const Integer whole = blank == std::string::npos ? Integer(0) : fromDecimal(rest.substr(0, blank));
     const std::string proper = blank == std::string::npos ? rest : rest.substr(blank + 1);

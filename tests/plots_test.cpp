@@ -43,8 +43,10 @@ protected:
 
 TEST_F(Plots, EquationTexts) {
     EXPECT_EQ(textsOf(straightLinesPicture(cpu, {{{2, -1}, {0, 0}, {-0.5, 1e6}}})),
-              (Texts{"y = 2x + -1", "y = 0x + 0", "y = -0.5x + 1e+06"}));
+              (Texts{"y = 2x - 1", "y = 0", "y = -0.5x + 1e+06"}));
     EXPECT_EQ(textsOf(twoPointsPicture(cpu, 0, 1, 1, 3)), Texts{"y = 2x + 1"});  // shown although x1 is 0
+    EXPECT_EQ(textsOf(twoPointsPicture(cpu, 1, 0, 0, -1)), Texts{"y = x - 1"});
+    EXPECT_EQ(textsOf(twoPointsPicture(cpu, 0, 3, 1, 3)), Texts{"y = 3"});
     EXPECT_EQ(textsOf(twoPointsPicture(cpu, 2, 1, 2, 5)), Texts{});              // vertical: no y = ax + b
     EXPECT_EQ(textsOf(twoPointsPicture(cpu, 0, 0, 0, 0)), Texts{});
 }
@@ -99,12 +101,13 @@ TEST_F(Plots, LineThroughTwoPoints) {
     EXPECT_EQ(countPixels(640, 330, 680, 370, BLUE), 25);
 }
 
-TEST_F(Plots, VectorTextsAndWhenTheSecondVectorShows) {
-    EXPECT_EQ(textsOf(vectorsPicture(cpu, {0, 0, 1, 0, 0, 1})), Texts{"1w1 = [0 , 0]"});
-    EXPECT_EQ(textsOf(vectorsPicture(cpu, {3, 4, 2, 3, 0, 1})), Texts{"2w1 = [6 , 8]"});
-    EXPECT_EQ(textsOf(vectorsPicture(cpu, {3, 4, 1, 0, -2, 1})), Texts{"1w1 = [3 , 4]"});
+// Both vectors and their sum, whatever their components: as the working adds them.
+TEST_F(Plots, VectorTextsNameBothVectorsAndTheSum) {
+    EXPECT_EQ(textsOf(vectorsPicture(cpu, {0, 0, 1, 0, 0, 1})), (Texts{"sum = w1 + w2", "w1 = [0 , 0]", "w2 = [0 , 0]"}));
+    EXPECT_EQ(textsOf(vectorsPicture(cpu, {3, 4, 2, 3, 0, 1})), (Texts{"sum = 2w1 + w2", "2w1 = [6 , 8]", "w2 = [3 , 0]"}));
+    EXPECT_EQ(textsOf(vectorsPicture(cpu, {3, 4, 1, 1, 1, -1})), (Texts{"sum = w1 - w2", "w1 = [3 , 4]", "-w2 = [-1 , -1]"}));
     const PlotPicture zeroFactor = vectorsPicture(cpu, {3, 4, 1, 1, 1, 0});
-    EXPECT_EQ(textsOf(zeroFactor), (Texts{"sum = 1w1 + 0w2", "1w1 = [3 , 4]", "0w2 = [0 , 0]"}));
+    EXPECT_EQ(textsOf(zeroFactor), (Texts{"sum = w1", "w1 = [3 , 4]", "0w2 = [0 , 0]"}));
     EXPECT_EQ(zeroFactor.front().b.x, 750);  // the sum ends where vector 1 does
     EXPECT_EQ(zeroFactor.front().b.y, 230);
 }
@@ -136,7 +139,13 @@ TEST_F(Plots, VectorsOnThePlane) {
     draw(&DifferentScreens::part4_program3);
     for (auto [x, y] : {std::pair{660, 350}, {705, 290}, {750, 230}, {740, 230}, {750, 240}})
         EXPECT_EQ(pixel(x, y), RED) << x << "," << y;
-    EXPECT_EQ(countPixels(320, 0, 1000, 700, BLUE) + countPixels(320, 0, 1000, 700, GREEN), 0);
+    // w2 = [0, 0]: the sum lies under w1, and below the texts nothing is blue or green.
+    EXPECT_EQ(countPixels(320, 170, 1000, 700, BLUE) + countPixels(320, 170, 1000, 700, GREEN), 0);
+
+    type({{Field::part4_program3_x2, "3"}});  // w2 = [3, 0] lies on an axis and is drawn all the same
+    draw(&DifferentScreens::part4_program3);
+    EXPECT_EQ(pixel(795, 230), BLUE);
+    EXPECT_EQ(pixel(750, 290), GREEN);  // the sum [6, 4], halfway
 
     type({{Field::part4_program3_x2, "2"}, {Field::part4_program3_y2, "-5"}});
     draw(&DifferentScreens::part4_program3);

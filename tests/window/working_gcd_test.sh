@@ -13,7 +13,7 @@ expected="GCD of 12 and 18
 Euclid's algorithm: divide with remainder until the remainder is 0
 18 = 1 * 12 + 6
 12 = 2 * 6 + 0
-GCD = 6, the last non-zero remainder
+GCD = 6, the divisor in the last division
 Greatest common divisor of numbers 12 i 18 is: 6"
 [ "$(cat working.txt)" = "$expected" ] || fail "working.txt holds: $(cat working.txt 2>/dev/null)"
 [ ! -e working.txt.tmp ] || fail "the temporary file was left behind"
