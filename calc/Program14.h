@@ -3,13 +3,9 @@
 // in brackets) as a common fraction in lowest terms.
 #include <string>
 
-class Program14 {
+#include "Answer.h"
+
+class Program14 : public calc::Answer {
 public:
     void calculate(std::string recurringDecimal);
-
-    std::string getSolution() const { return solution; }
-    void setSolution(std::string text) { solution = std::move(text); }
-
-private:
-    std::string solution;
 };

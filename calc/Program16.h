@@ -3,19 +3,14 @@
 // unit fractions, found greedily: " 7/15 = 1/3 + 1/8 + 1/120".
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
-class Program16 {
+#include "Answer.h"
+
+class Program16 : public calc::Answer {
 public:
     // Whole numbers (0 included) leave the solution as it was.
     void calculate(std::int64_t number1, std::int64_t number2);
 
-    std::string getSolution() const { return solution; }
-    void setSolution(std::string text) { solution = std::move(text); }
-
     // The longest answer the solution panel can show, in characters.
     static constexpr std::size_t LONGEST_ANSWER = 95;
-
-private:
-    std::string solution;
 };

@@ -7,8 +7,8 @@
 using namespace calc;
 
 void Program4::calculate(std::int64_t n) {
-    solution1 = lang_file->program4_3;
-    solution2.clear();
+    lines[0] = lang_file->program4_3;
+    lines[1].clear();
     for (const DivisibilityTest& t : divisibilityTests(n))
-        solution2 += text(t.divisor) + (t.divisible ? lang_file->program4_1 : lang_file->program4_2);
+        lines[1] += text(t.divisor) + (t.divisible ? lang_file->program4_1 : lang_file->program4_2);
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "Answer.h"
+
 // How the results of the four operations are written.
 enum class ResultForm { cross_multiplied, lowest_terms };
 
@@ -15,18 +17,9 @@ enum class ResultForm { cross_multiplied, lowest_terms };
 std::array<std::string, 4> fourOperationLines(const std::string& prefix, std::int64_t a, std::int64_t b,
                                               std::int64_t c, std::int64_t d, ResultForm form);
 
-class Program8 {
+// Lines 1 to 4: sum, difference, product, quotient. The solution is the
+// leading text of lines 2 to 4; the screen empties it.
+class Program8 : public calc::AnswerWithLines<4> {
 public:
     void calculate(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d);
-
-    std::string getSolution() const { return solution; }
-    void setSolution(std::string text) { solution = std::move(text); }
-    std::string getSolutionLine1() const { return lines[0]; }
-    std::string getSolutionLine2() const { return lines[1]; }
-    std::string getSolutionLine3() const { return lines[2]; }
-    std::string getSolutionLine4() const { return lines[3]; }
-
-private:
-    std::string solution;  // leading text of lines 2 to 4; the screen empties it
-    std::array<std::string, 4> lines;  // sum, difference, product, quotient
 };
