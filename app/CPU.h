@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's single store of mutable state: window size, running flag,
 // display options, the screen shown, every screen's highlighted item, every

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up, the frame loop and shut-down: the program's few long-lived
 // objects and the order of operations of one frame.

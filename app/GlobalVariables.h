@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bilingual text table: one string per user-visible text, filled with the
 // English or the Polish wording, and the two globals that reach it. The texts

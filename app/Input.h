@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The event reader: takes at most one window event per frame and reports
 // whether the window was closed, which key went down last and whether that

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which input field each highlight item names, screen by screen, the
 // chapters' own names, and where W offers a working. The key dispatcher

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyRepeat.h"
 
 #ifdef __EMSCRIPTEN__

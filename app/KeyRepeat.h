@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SDL's X11 layer takes a key-up followed within 2 ms by a key-down of the
 // same key for the keyboard's auto-repeat and drops both, so "1000000" sent

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saves the whole result of the prime listing and the Goldbach check to
 // results.txt in the working directory.

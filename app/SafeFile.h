@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving and reading the program's text files (results.txt, working.txt and
 // the like) so that nothing is lost: not to a full disk, a file-size limit or

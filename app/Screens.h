@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every screen of the program, once: its enumerator and the name the store's
 // `current_menu` holds while it is shown. The frame loop's draw routines and

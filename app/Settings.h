@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pupil's choices that outlast a run: the language, full screen and grid
 // lines, kept per user in the settings file (one "name=value" line each) and

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the pupil can see, once: the member of `Language` that holds it,
 // its English wording and its Polish wording (plain ASCII, no diacritics).

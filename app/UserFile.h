@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file the program keeps for each user between runs (the pupil's settings),
 // where the freedesktop.org base folders put it, read defensively and saved

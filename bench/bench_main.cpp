@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks run headless on SDL's dummy drivers, inside the run folder.
 #include <benchmark/benchmark.h>
 

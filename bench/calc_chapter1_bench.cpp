@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 1 calculators at their slowest typable inputs, one request each as
 // the screen runs it: fresh object, empty solution, calculate, read the text.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fraction calculators of chapters 2 and 3 at their worst typable
 // inputs: 10-digit values, and for the Egyptian fractions the expansions
 // that take the most steps before they end or outgrow the line.

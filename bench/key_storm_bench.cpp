@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames under a storm of random keys through the real frame loop, each key
 // drawn evenly from the key list: the time per key (its frames included) and,
 // as `slowest_frame_ms`, the slowest single frame in processor time. Target:

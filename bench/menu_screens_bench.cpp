@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole frame of the menu screens, as the frame loop draws it: clear,
 // draw the screen, present. Target: at most 1 ms per frame (median); the
 // working screen, which also builds its working, stays within the frame

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole frame of the busiest plot screens on the dummy driver: clear,
 // draw the screen, present.
 #include <benchmark/benchmark.h>

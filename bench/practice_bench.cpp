@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Practice at every exercise and level: one problem generated and its
 // answer checked, a new seed each time, as a pupil meets them. The budget is
 // a millisecond for the two together.

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every exercise as its screen runs it, at the edge values a pupil can type
 // into all of its fields at once (0, 1, the ranges' ends, 32-bit limits, ten
 // nines): each iteration runs them all; `slowest_ms` is the slowest single

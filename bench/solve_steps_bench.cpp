@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole request as the chapter 1 screen runs it: the full prime listing,
 // its five lines, and the whole text written to results.txt.
 #include <benchmark/benchmark.h>

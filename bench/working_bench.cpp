@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workings at the slowest typable inputs, each built as the working
 // screen builds it every frame: from the typed texts, answer included.
 // Each must take at most 1 ms.

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Divisibility of a number by 2, 3, 4, 5, 8, 9, 11, 12, 15 and 18, each with
 // the schoolbook rule that shows it; the panel's answers and the working are

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Division with remainder and Euclid's algorithm, kept step by step: the
 // panel's answers and the workings are both written from these steps. Over

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one exact integer type of the calculators and its text form. Only
 // files that compute with it include this header (it costs seconds of

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculations on fractions, kept step by step: the four operations over
 // a common denominator, reducing by Euclid's GCD, cross products, the mixed

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cutting a long text into lines: the solution panel's five lines of a fixed
 // number of characters, and the working screen's rows, which break only

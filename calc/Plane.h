@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plots' calculations, exact: a typed decimal is a fraction. Where lines
 // cross the axes and each other, the line through two points, and vectors

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of practice forms and what every form shares: drawing, reading
 // typed answers, verdicts and hints.
 #include "Practice.h"

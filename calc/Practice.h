@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Practice: the pupil does the maths, the program checks it. Problems come
 // from a seeded generator for each exercise and level; answers are checked by

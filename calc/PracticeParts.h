@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the practice forms of every chapter share: the seeded draws, reading
 // typed answers, the verdicts' texts and the table row that describes one

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Practice forms of chapter 4: straight lines and vectors. The given values
 // are decimals as the plot fields hold them; answers are exact, as
 // fractions or decimals.

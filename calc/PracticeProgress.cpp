@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's progress (mastery, the problems that come back, the saved
 // form) and the rows of practice.csv.
 #include <algorithm>

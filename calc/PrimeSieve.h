@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which numbers up to a limit are prime, by the sieve of Eratosthenes.
 // The calculators share one table of 0..1000000, built on first use.

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculations on primes, kept step by step over the shared sieve: the
 // primes of a range with the primes whose multiples the sieve strikes, a

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chapter 2, exercise 3: the four operations on two fractions, each result
 // in lowest terms (the operands are written as typed).

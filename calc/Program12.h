@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chapter 2, exercise 5: six fractions in lowest terms, two to a line,
 // each after its label ("Fraction 1: ").

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chapter 3, exercise 3: which of two fractions is greater, or whether they are equal.
 #include <cstdint>

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chapter 3, exercise 4: a fraction as its whole part plus a sum of distinct
 // unit fractions, found greedily: " 7/15 = 1/3 + 1/8 + 1/120".

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Goldbach's conjecture: every way of writing n as a sum of two primes,
 // cut into five lines of 115.

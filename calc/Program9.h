@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chapter 2, exercise 2: a fraction in lowest terms, "numerator/denominator".
 #include <cstdint>

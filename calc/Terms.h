@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A sum of terms written as a teacher writes it: "2x - 1", "-x + 2", "3",
 // "x", "(1/2)w1 - w2", "0". A term with the coefficient 0 is left out, a

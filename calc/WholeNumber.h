@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole numbers that fit a machine word: the value of a typed field and the
 // plain decimal text of a number. Nothing here needs the multiprecision

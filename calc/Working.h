@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The working of an exercise: how its answer is reached, step by step, the
 // way a teacher writes it on the board. Written from the same calculation

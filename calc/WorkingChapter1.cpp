@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workings of chapter 1: natural numbers and integers.
 #include "Divisibility.h"
 #include "Primes.h"

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workings of chapter 2: fractions and rational numbers, part 1.
 #include <array>
 

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workings of chapter 3: fractions and rational numbers, part 2.
 #include "Program13.h"
 #include "Program14.h"

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the workings of every chapter share: one builder per exercise, filling
 // a text with numbers, how numbers and fractions are written, Euclid's

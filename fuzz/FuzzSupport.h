@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What both fuzz targets need to know about the screens: which characters a
 // field accepts, read from the key tables, and a check that aborts with a

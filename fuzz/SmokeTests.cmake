@@ -1,3 +1,5 @@
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Short runs of this tree's fuzz targets as CTest tests, when it builds them
 # (CALCORA_FUZZ, clang).
 set(CALCORA_FUZZ_SECONDS 15 CACHE STRING "Seconds each fuzz target runs under CTest")

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds the fuzz targets with clang in the tree given
 # (default build/fuzz), for long runs (scripts/fuzz); scripts/test builds
 # the same targets in its own clang tree.

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the calculators of chapters 1 to 3 through the solve step the
 // exercise screens run: the input picks one of the sixteen calculate buttons,
 // the language, and the text of each field that button reads.

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the key dispatcher: each input byte is one key press, handled by
 // Input2 on a fresh store and followed by what the next frame does without
 // drawing (display-mode flag taken, the chapter screen's solve step run).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one fuzz target for a number of seconds, starting from its seeds and
 # growing the corpus folder given; an input that crashes it, leaks or takes
 # too long is kept in the findings folder and fails the run. Prints the

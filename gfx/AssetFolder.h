@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program reads its pictures and font from, so that it works
 // whatever folder it is started in: next to its own executable (the run

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening the window where it can be opened, and a clear word where it cannot.
 // - SDL 1.2, left to choose its video driver where there is no display to

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cutting lines and boxes to the drawable area before they reach SDL_gfx.
 // SDL_gfx takes 16-bit coordinates and silently wraps larger ones (65546

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every colour the program draws, named by what it colours. Screens ask the
 // palette in use for a role (`palette::current().panel`), and texts name

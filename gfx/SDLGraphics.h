@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The thin drawing layer over SDL 1.2, SDL_image and SDL_ttf: owns the video
 // surface, clears and presents frames, draws images and text lines in the

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What ties the window to the program's menu entry: its class, which docks and
 // task bars match with the desktop file of that name, and its icon, built into

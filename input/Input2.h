@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key dispatcher: turns one key press into changes of the state store
 // (screen, highlights, typed values, solve request, flags, the working's

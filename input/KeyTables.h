@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What each key does on each screen, as data. The key list says which key
 // asks for which action, on every screen or on one screen before that; the

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 1, natural numbers and integers: seven exercises in six cells
 // (exercises 5 and 6 share one cell and its two fields).
 #include "DifferentScreens.h"

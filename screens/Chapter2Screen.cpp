@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 2, fractions and rational numbers (part 1): four cells in two rows
 // and a wide fifth cell of six fractions; every fraction is a numerator box
 // above a denominator box.

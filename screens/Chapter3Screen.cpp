@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 3, fractions and rational numbers (part 2): four cells, two by two;
 // the panel and the hint line stand higher than in chapter 2.
 #include "DifferentScreens.h"

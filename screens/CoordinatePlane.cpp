@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coordinate plane under every chapter 4 plot: the optional grid, then
 // the axes with their arrowheads, a tick and a label at every whole unit.
 #include "CoordinatePlane.h"

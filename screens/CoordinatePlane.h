@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chapter 4 coordinate plane: where it lies in the window and its scale.
 // A plane point (x, y) lies at pixel (LEFT + HALF + UNIT·x, TOP + HALF − UNIT·y).

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The screen routines: one per screen, each redrawing everything from the
 // state store and the text table. The exercise screens also run the

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercise screens of chapters 1 to 3 share one shape: a grey frame, a
 // light panel of framed exercise cells, a white solution panel above, a hint

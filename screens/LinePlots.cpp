@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two straight-line screens: up to three lines y = ax + b, and the line
 // through two typed points. Both redraw from the typed fields every frame.
 #include <cmath>

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu-like screens: start screen, Options, About and the chapter 4 menu.
 // Each is a picture, a column of text rows and a marker beside the
 // highlighted row, described by one table and drawn by one routine.

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The left-hand panel of the chapter 4 plot screens: a grey column with the
 // exercise's headings, one box per input field showing its typed text, the

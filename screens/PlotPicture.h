@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a chapter 4 plot draws over the plane, worked out from the typed values
 // before anything is drawn: lines, filled boxes and texts in drawing order,

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a sighted pupil reads on the screen shown, gathered from the store and
 // the text table (and the screens' layout tables, which say which label sits

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sixteen calculations of chapters 1 to 3 as rows of one table: which
 // fields each reads and which calculator it runs. One generic function turns
 // the typed texts into the calculator's arguments and its texts into a result.

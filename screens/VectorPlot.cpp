@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vector screen: factor·w1 from the origin, factor·w2 from its tip, their
 // sum, a text line for each and an arrowhead on both vectors.
 #include <algorithm>

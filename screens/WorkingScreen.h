@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The working screen shows how the answer of the last solved exercise (or
 // of a plot's current values) is reached, a page of rows at a time; Enter

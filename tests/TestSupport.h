@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the headless tests: one window on SDL's dummy driver, the text
 // table in English, and reading back pixels of what was drawn.

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks a working against the panel it explains: it must end with the
 // panel's lines, and every step must be true, which the checker finds out

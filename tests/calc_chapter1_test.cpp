@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 1 calculators: texts to the character in both languages, the zero
 // and range cases, and the arithmetic checked independently of the code.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 2 calculators: the four operations (as multiplied and reduced),
 // reduction, equality and six fractions.
 #include <gtest/gtest.h>

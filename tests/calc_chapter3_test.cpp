@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chapter 3 calculators: mixed fractions, recurring decimals, comparison
 // and Egyptian fractions.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chapter screens' layouts against the key tables and the store: every
 // item the arrow keys reach has a box to carry the marker (or is "back"),
 // every box can be reached, and every input box shows a field of the store.

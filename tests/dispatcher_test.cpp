@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key dispatcher as a pupil meets it: what a sequence of keys does to the
 // store on every screen. Where the arrow keys lead is checked by walks
 // written from the screens as they look, and by the layout (an arrow moves

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What goes wrong around the program must not stop it or change what it
 // shows: an unwritable results file, a damaged picture.
 #include <gtest/gtest.h>

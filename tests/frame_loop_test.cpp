@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame loop as the program runs it: real start-up and shut-down on the
 // dummy video driver, with window events pushed into SDL's queue.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Golden frames: known states drawn through the real screen routines and
 // compared pixel for pixel with reference pictures in tests/golden/. A
 // misplaced box, text or marker anywhere on any screen fails here.

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every typable input of the sixteen exercises, through the screens' solve
 // step: seeded random and boundary contents of every field, each answer
 // checked by a property of its own (a remainder must multiply back, a reduced

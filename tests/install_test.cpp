@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running from anywhere: where the pictures and font are found, the command
 // line answered without a window, and the refusal of a text-mode display.
 #include <gtest/gtest.h>

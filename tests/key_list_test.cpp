@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one key list: each key in it does one thing in its section, and the
 // help, the manual page and the README show exactly that list.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A storm of random keys through the real frame loop: whatever a pupil
 // types, on whatever screen, the store stays sound and every exercise is
 // reached and solved. How quick its frames are is measured in bench/.

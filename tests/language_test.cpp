@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text table: both wordings, the language toggle, and that every text
 // is rewritten by each switch.
 #include <gtest/gtest.h>

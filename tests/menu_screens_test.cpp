@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu-like screens read back from the frame: where the marker stands for
 // each item, which words are drawn where and in which colour, and how the
 // graphics layer copes with missing files and odd colour names.

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Practice: every exercise and level over a thousand seeds (the generated
 // answer fits its fields and is correct, an equivalent form is judged as the
 // rules say, each known mistake is named, a wrong answer is never correct),

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // results.txt: written whole from the store's solution, replaced on every
 // save, and a failed save reported without stopping the program.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that hold whatever happens around them: a full disk, a kill at any
 // moment, a file-size limit, a closed stderr, a link planted in a shared
 // folder, the remains of a killed save. Each case runs on a small tmpfs of

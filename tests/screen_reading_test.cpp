@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the web page's live region says: the screen read as a sighted pupil
 // reads it, and only what changed after each key.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The remembered choices: the settings file written and read back, the
 // locale's language on the first start, and files that cannot be used.
 #include <gtest/gtest.h>

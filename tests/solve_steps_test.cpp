@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solve step of the exercise screens: which texts a request leaves in
 // the store, the results file, empty fields, and requests of other screens.
 #include <gtest/gtest.h>

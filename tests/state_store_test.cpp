@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state store: its start values, the append rule of the input fields,
 // the clearers, and the number reading and text building helpers.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every headless test runs on SDL's dummy drivers: without them, and
 // without a display, SDL would fall back to a text-mode driver.
 #include <gtest/gtest.h>

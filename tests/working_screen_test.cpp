@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working screen's word on the files: it says results.txt holds the whole
 // answer only when the solve could write it, and every failed save of
 // working.txt is said on stderr as well as on the screen.

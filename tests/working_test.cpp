@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workings: every step true and the last lines the panel's answer. The
 // chapter 1 to 3 exercises are checked inside the input sweep (through
 // `checkWorking`); here the plots get a sweep of their own, and the lines the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the program's menu icon at the sizes of the hicolor theme into
 # dist/icons/<size>x<size>/calcora.png with ImageMagick's convert: a blue tile
 # with graph paper, two axes, a red parabola and an orange straight line.

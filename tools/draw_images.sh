@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the program's six pictures into images/ with ImageMagick's convert.
 #
 #   math1.png   start screen:     graph paper with a parabola and a sine curve

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws the golden frames of tests/golden_frames_test.cpp on purpose, after
 # a change that is meant to change what a screen shows: builds the tests,
 # has the golden-frame test write every frame as a BMP instead of comparing,

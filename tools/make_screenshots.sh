@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the screenshot tool, runs it in the run folder and turns its BMPs
 # into small palette PNGs in docs/screenshots/ (ImageMagick's convert).
 #

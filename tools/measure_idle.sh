@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the processor time the program uses while it sits idle on the
 # start screen: it runs on a private Xvfb display, settles for 2 seconds, and
 # its user and system time are read from /proc over the next 10 seconds.

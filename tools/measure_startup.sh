@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the start-up time of the program: from its launch to its first
 # presented frame (the first SDL_Flip), on a private Xvfb display, as the
 # median of 5 runs. A small preloaded library notes the time of the first

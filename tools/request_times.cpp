@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times each calculator on its slowest typable input, the benchmarks'
 // worst cases, so that the same file runs natively (GMP, or cpp_int with
 // CALCORA_CPP_INT) and as WebAssembly under Node.js (cpp_int): the ratio of

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every screen through the program's own screen routines, on SDL's
 // dummy video driver, and saves each frame as a BMP named after the shot.
 // Run it in the run folder: the screens read ARIAL.TTF and images/ from the

@@ -1,3 +1,5 @@
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the measuring tools: start_xvfb starts Xvfb on the first free
 # display from :191 on, sets DISPLAY and xvfb_pid, and waits until it answers
 # (-noreset: the server must not reset when that first client leaves).

@@ -1,3 +1,5 @@
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Gives the page folder SITE one build version. The program's version, a
 # hash of every file but the page and the service worker, is written into
 # the page from PAGE (if given), which asks for each file with it

@@ -1,3 +1,5 @@
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The web page: the same sources compiled by emscripten (emcmake) into a
 # folder of static files, with the browser's frame loop and drawing shims of
 # web/ in place of the desktop's main. Included from the top-level file.

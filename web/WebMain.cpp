@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program in the browser: the same start-up, frames and shut-down as on
 // the desktop, but the browser's animation callback runs the frames (and
 // stops while nothing changes), the page hands in its keys by name, and

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the browser's SDL 1.2 layer lacks or draws differently from the
 // desktop libraries, made exact here so that every box, frame and line lands
 // on the desktop's pixels. Definitions here take the place of the layer's.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The packaged program unpacked into a root of its own (no system install)
 # and started by its full path from an unrelated working folder under Xvfb:
 # the start screen is complete (picture, marker, text), and results.txt lands

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built package (scripts/package): named by the project version, Depends
 # on the program's libraries and the font, hardened (bind-now) and stripped of
 # the compiler's notes, not a hint from lintian even when pedantic, and its

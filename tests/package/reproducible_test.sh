@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package is reproducible: built again from the same source it is the
 # same, byte for byte. The second build reuses the first one's compiled tree
 # (the tests must not take twice the build time), but compiles two files

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program as a command: --help and --version answer and exit 0
 # (1, with a message, when standard output cannot take them), an unknown
 # option gives the usage on stderr and 2, and with no graphical display, or a

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web page in Debian's headless Chromium: the page served from the built
 // folder on 127.0.0.1 the way a plain static server serves it, driven by keys
 // and taps as a pupil would, its canvas compared with the desktop's frames.

@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of the web page, printed, never asserted: the bytes of each file,
 // raw and after gzip; the time from opening the page to its first drawn
 // frame (median of 5 loads, fresh and repeated); the processor time of the

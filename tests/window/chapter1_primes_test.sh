@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Chapter 1 in a real window: list the primes from 1 to 30 and find the
 # whole answer in results.txt.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Chapter 2 in a real window: reduce 12/18 and read "2/3" in the panel.
 source "$(dirname "$0")/lib.sh"
 start_program "$1"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Chapter 3 in a real window: type "0,12[857]" (the comma types a point) and
 # read the fraction "2569/19980" in the panel.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A close request sent while the mouse keeps moving over the window ends the
 # program promptly and cleanly.
 source "$(dirname "$0")/lib.sh"

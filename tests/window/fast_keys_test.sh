@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Keys sent at machine speed (a paste tool, a barcode scanner) all arrive,
 # and a close request sent during a storm of keys ends the program at once.
 source "$(dirname "$0")/lib.sh"

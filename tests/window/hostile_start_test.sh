@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program starts beside the remains of a killed save, under a file-size
 # limit, with a standard error whose reader goes away after one line: it
 # removes the remains and says so, and a save that cannot be written is a

@@ -1,3 +1,5 @@
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the real-window tests: an Xvfb display of its own, the built
 # program started in the run folder, keys typed with xdotool, screenshots
 # read back with ImageMagick, and text read back with tesseract.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without its font the program still runs: it says so once on stderr, draws
 # everything but text, computes as usual and ends cleanly through Exit.
 source "$(dirname "$0")/lib.sh"

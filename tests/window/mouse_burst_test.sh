@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Bursts of mouse motion over the window lose no typed key: 300 moves before
 # each of the digits 1 2 3, and the prime listing up to 123 lands in
 # results.txt.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Opens the first plot screen of chapter 4 in a real window, types a slope of
 # 1 and checks that the line y = x is drawn red through (5, 5); types 0.5 on
 # the numpad instead and finds y = x / 2 through (4, 2); then leaves through

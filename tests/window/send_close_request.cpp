@@ -1,3 +1,5 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks a window to close as a window manager does when its close button is
 // pressed: a WM_DELETE_WINDOW client message. The window tests run without a
 // window manager, and xdotool can only destroy a window outright.

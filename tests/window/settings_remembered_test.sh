@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The pupil's choices outlast the run: on a Polish desktop the first start
 # speaks Polish and writes nothing; Space and the grid lines in Options are
 # saved as they change, and the next start, on the same Polish desktop, comes

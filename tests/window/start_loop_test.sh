@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program starts every time: 50 starts in a row, each as the only client
 # of an Xvfb that resets whenever its last client leaves (as a kiosk started
 # by xinit does), all open the window and end normally. The first window's

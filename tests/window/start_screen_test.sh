@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program in a real X window: its caption and size, the start
 # screen as drawn, the language switch and Exit, all from the keyboard.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Calcora: keyboard-driven mathematics for secondary-school pupils.
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The working in a real window: the GCD of 12 and 18, W, Enter; working.txt
 # holds the title, Euclid's lines and the answer, and Escape brings the
 # exercise screen back with its answer.
