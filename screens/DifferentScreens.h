@@ -27,6 +27,7 @@ public:
     void part4_program2(SDLGraphics* g, CPU* cpu);  // the line through two points (LinePlots.cpp)
     void part4_program3(SDLGraphics* g, CPU* cpu);  // two scaled vectors and their sum (VectorPlot.cpp)
     void working(SDLGraphics* g, CPU* cpu);         // a pending save of working.txt, then the working (WorkingScreen.cpp)
+    void practice(SDLGraphics* g, CPU* cpu);        // a problem, its answer fields, verdict and hints (PracticeScreen.cpp)
     // The arrowhead of mb·[x, y] with its tip at (vecX, vecY) from the plane's corner (VectorPlot.cpp).
     void drawVectorArrows(SDLGraphics* g, CPU* cpu, double x, double y, double mb, int vecX, int vecY,
                           std::string color);

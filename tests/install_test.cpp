@@ -49,7 +49,7 @@ TEST(CommandLine, OptionsAnsweredWithoutAWindow) {
         const char* err;  // the start of standard error
     };
     const Case cases[] = {
-        {{"--help"}, 0, "Usage: calcora [--help | --version]\n", ""},
+        {{"--help"}, 0, "Usage: calcora [--help | --version | --practice-seed N]\n", ""},
         {{"-h"}, 0, "Usage: calcora", ""},
         {{"--version"}, 0, "calcora " CALCORA_TEST_VERSION "\n", ""},
         {{"--colour"}, 2, "", "calcora: unknown option '--colour'\nUsage: calcora"},

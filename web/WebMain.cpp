@@ -13,6 +13,7 @@
 
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
+#include "app/PracticeFiles.h"
 #include "screens/ScreenReading.h"
 #include "app/Settings.h"
 
@@ -182,6 +183,7 @@ int main() {
         return 1;
     }
     rememberSettings(*g_cpu);
+    rememberPractice(*g_cpu);
     emscripten_set_main_loop(browserFrame, 0, 0);
     return 0;
 }

@@ -1,0 +1,154 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The practice screen as a pupil meets it through the keys: P on an exercise
+// opens practice of that exercise, answers are checked and counted, hints
+// come in stages, a skip comes back, the language and level change, and
+// Escape leaves the exercise screen as it was.
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "app/CPU.h"
+#include "app/CommandLine.h"
+#include "app/GlobalVariables.h"
+#include "app/PracticeFiles.h"
+#include "app/Screens.h"
+#include "input/Input2.h"
+
+using namespace testsupport;
+
+namespace {
+
+void press(CPU& cpu, SDLKey key, bool shift = false) { Input2().readInputForPressingAKey(key, &cpu, nullptr, shift); }
+
+void typeDigits(CPU& cpu, const std::string& digits) {
+    for (char d : digits) press(cpu, SDLKey(SDLK_0 + (d - '0')));
+}
+
+std::string shown(const CPU& cpu) { return cpu.getCurrentMenu(); }
+
+std::vector<std::string> exerciseScreenState(const CPU& cpu) {
+    std::vector<std::string> state{cpu.getCurrentMenu(), cpu.getPart1Item(), cpu.getSolution()};
+    for (int i = 0; i < FIELD_COUNT; ++i) state.push_back(cpu.getField(Field(i)));
+    return state;
+}
+
+long long number(const std::string& text) { return std::stoll(text); }
+
+}  // namespace
+
+TEST(PracticeScreen, GcdPracticeFromTheKeys) {
+    useEnglish();
+    CPU cpu;
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("program5and6_n2");
+    cpu.setField(Field::part1_program1_n, "17");
+    const std::vector<std::string> exerciseScreen = exerciseScreenState(cpu);
+
+    press(cpu, SDLK_p);
+    ASSERT_EQ(shown(cpu), screenName(Screen::practice));
+    CPU::PracticeShown p = cpu.getPractice();
+    ASSERT_EQ(p.problem.exercise, practice::Exercise::gcd);
+    ASSERT_EQ(p.fields.size(), 1u);
+    const long long a = number(p.problem.inputs[0]), b = number(p.problem.inputs[1]);
+    EXPECT_NE(p.statement.find(p.problem.inputs[0]), std::string::npos) << p.statement;
+
+    // The product: its mistake is named, and the same answer in Polish too.
+    typeDigits(cpu, std::to_string(a * b));
+    press(cpu, SDLK_RETURN);
+    p = cpu.getPractice();
+    ASSERT_TRUE(p.verdict);
+    EXPECT_EQ(p.verdict->mistake, practice::Mistake::product_not_gcd);
+    EXPECT_EQ(p.verdict->text.rfind("Not quite: ", 0), 0u) << p.verdict->text;
+    press(cpu, SDLK_SPACE);
+    EXPECT_EQ(cpu.getPractice().verdict->text.rfind("Nie calkiem: ", 0), 0u) << cpu.getPractice().verdict->text;
+    EXPECT_NE(cpu.getPractice().statement, p.statement);
+    press(cpu, SDLK_SPACE);
+
+    // A hint, then the right answer: correct, and Enter moves on.
+    press(cpu, SDLK_h);
+    EXPECT_EQ(cpu.getPractice().hints, 1);
+    EXPECT_FALSE(cpu.getPractice().hint_lines.empty());
+    press(cpu, SDLK_DELETE);
+    typeDigits(cpu, std::to_string(std::gcd(a, b)));
+    press(cpu, SDLK_t);  // letters the field does not take are not typed
+    press(cpu, SDLK_KP_ENTER);
+    p = cpu.getPractice();
+    EXPECT_EQ(p.verdict->text, "Correct");
+    EXPECT_TRUE(p.finished());
+    std::vector<practice::CsvRow> rows = cpu.takePracticeLog();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].answer, std::to_string(a * b));
+    EXPECT_EQ(rows[1].verdict, practice::VerdictKind::correct);
+    EXPECT_EQ(rows[1].hints, 1);
+    press(cpu, SDLK_RETURN);
+    EXPECT_FALSE(practice::sameQuestion(cpu.getPractice().problem, p.problem));
+    EXPECT_FALSE(cpu.getPractice().verdict);
+
+    // A skip is logged and finishes the problem; Right on an empty answer is a level higher.
+    press(cpu, SDLK_s);
+    EXPECT_TRUE(cpu.getPractice().skipped);
+    rows = cpu.takePracticeLog();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_FALSE(rows[0].verdict);
+    press(cpu, SDLK_RETURN);
+    press(cpu, SDLK_RIGHT);
+    EXPECT_EQ(cpu.getPractice().problem.level, 2);
+    press(cpu, SDLK_1);
+    press(cpu, SDLK_RIGHT);  // not on a typed answer
+    EXPECT_EQ(cpu.getPractice().problem.level, 2);
+    EXPECT_TRUE(cpu.getPracticeProgressChanged());
+
+    press(cpu, SDLK_ESCAPE);
+    EXPECT_EQ(exerciseScreenState(cpu), exerciseScreen);
+}
+
+TEST(PracticeScreen, POpensPracticeOnlyOnExercisesAndPlots) {
+    useEnglish();
+    CPU cpu;
+    press(cpu, SDLK_p);  // the start screen
+    EXPECT_EQ(shown(cpu), screenName(Screen::start_screen));
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("back");
+    press(cpu, SDLK_p);
+    EXPECT_EQ(shown(cpu), screenName(Screen::part1));
+    EXPECT_EQ(cpu.getField(Field::part1_program1_n), "");
+
+    cpu.setCurrentMenu(screenName(Screen::part4_program2));
+    press(cpu, SDLK_p);
+    EXPECT_EQ(cpu.getPractice().problem.exercise, practice::Exercise::two_points);
+    EXPECT_EQ(cpu.getPractice().fields.size(), 2u);
+    press(cpu, SDLK_DOWN);
+    press(cpu, SDLK_MINUS);
+    press(cpu, SDLK_DOWN);  // the fields wrap round
+    EXPECT_EQ(cpu.getPractice().typed, (std::vector<std::string>{"", "-"}));
+    EXPECT_EQ(cpu.getPractice().field, 0);
+    press(cpu, SDLK_ESCAPE);
+    EXPECT_EQ(shown(cpu), screenName(Screen::part4_program2));
+
+    // The product of primes takes * from Shift and 8, and ^ from Shift and 6.
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("calculate3");
+    press(cpu, SDLK_p);
+    ASSERT_EQ(cpu.getPractice().problem.exercise, practice::Exercise::factors);
+    for (auto [key, shift] : {std::pair{SDLK_2, false}, {SDLK_6, true}, {SDLK_2, false}, {SDLK_8, true}, {SDLK_3, false}})
+        press(cpu, key, shift);
+    EXPECT_EQ(cpu.getPractice().typed[0], "2^2*3");
+    press(cpu, SDLK_BACKSPACE);
+    EXPECT_EQ(cpu.getPractice().typed[0], "2^2*");
+}
+
+TEST(PracticeScreen, PracticeSeedOption) {
+    std::ostringstream out, err;
+    EXPECT_FALSE(answerCommandLine({"--practice-seed", "42"}, out, err));
+    EXPECT_EQ(practiceSeed(), 42u);
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--practice-seed"},
+                                                {"--practice-seed", "-1"},
+                                                {"--practice-seed", "18446744073709551616"},
+                                                {"--practice-seed", "4", "2"}})
+        EXPECT_EQ(answerCommandLine(bad, out, err), 2) << bad.back();
+}
