@@ -6,6 +6,8 @@
 // Escape leaves the exercise screen as it was.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <numeric>
 #include <sstream>
 #include <string>
@@ -38,6 +40,11 @@ std::vector<std::string> exerciseScreenState(const CPU& cpu) {
 }
 
 long long number(const std::string& text) { return std::stoll(text); }
+
+std::string fileText(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 }  // namespace
 
@@ -151,4 +158,46 @@ TEST(PracticeScreen, PracticeSeedOption) {
                                                 {"--practice-seed", "18446744073709551616"},
                                                 {"--practice-seed", "4", "2"}})
         EXPECT_EQ(answerCommandLine(bad, out, err), 2) << bad.back();
+}
+
+// The progress is saved when it changes and read back; practice.csv gets a
+// header once and a row per checked answer or skip; a damaged progress file
+// is a fresh start and one line on stderr.
+TEST(PracticeScreen, ProgressAndPracticeCsvAreKept) {
+    useEnglish();
+    TemporaryFolder folder{"practice"};
+    const std::string progressFile = (folder.path() / "calcora" / "progress").string();
+    PracticeKeeper keeper(UserFile::at(progressFile), PRACTICE_LOG_FILE);
+    std::ostringstream err;
+    CPU cpu;
+    keeper.restore(cpu, 5, err);
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("calculate6");
+    press(cpu, SDLK_p);
+    typeDigits(cpu, cpu.getPractice().problem.answer[0]);
+    press(cpu, SDLK_RETURN);
+    keeper.keep(cpu, err);
+    press(cpu, SDLK_RETURN);
+    press(cpu, SDLK_s);
+    keeper.keep(cpu, err);
+    EXPECT_EQ(err.str(), "");
+
+    const std::vector<std::string> rows = split(fileText(PRACTICE_LOG_FILE), "\n");
+    ASSERT_EQ(rows.size(), 4u) << fileText(PRACTICE_LOG_FILE);  // the last line break leaves an empty piece
+    EXPECT_EQ(rows[0], "time,exercise,level,problem,answer,verdict,hints");
+    EXPECT_NE(rows[1].find(",lcm,1,"), std::string::npos) << rows[1];
+    EXPECT_EQ(rows[1].substr(rows[1].size() - 10), ",correct,0");
+    EXPECT_EQ(rows[2].substr(rows[2].size() - 10), ",skipped,0");
+    const std::string saved = fileText(progressFile);
+    EXPECT_EQ(saved, cpu.practiceProgress().text());
+    EXPECT_FALSE(saved.empty());
+
+    CPU again;
+    keeper.restore(again, 5, err);
+    EXPECT_EQ(again.practiceProgress().text(), saved);
+    std::ofstream(progressFile, std::ios::trunc) << "lcm level seven\n\x01\x02";
+    keeper.restore(again, 5, err);
+    EXPECT_EQ(again.practiceProgress().text(), practice::Progress().text());
+    EXPECT_EQ(split(err.str(), "\n").size(), 2u) << err.str();
+    EXPECT_NE(err.str().find(progressFile), std::string::npos);
 }
