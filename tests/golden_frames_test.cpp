@@ -81,6 +81,17 @@ void practiseMixed(CPU& cpu) {
     press(cpu, SDLK_RETURN);
 }
 
+// Vectors: the answer checked, so the plane shows the problem, grid on.
+void practiseVectors(CPU& cpu) {
+    cpu.setGridlines(true);
+    press(cpu, SDLK_p);
+    for (const std::string& part : cpu.getPractice().problem.answer) {
+        typeKeys(cpu, part);
+        press(cpu, SDLK_DOWN);
+    }
+    press(cpu, SDLK_RETURN);
+}
+
 // Every screen in both languages, then typed and solved states of each
 // chapter, the plots with values, the grid on and off, the working screen,
 // full screen.
@@ -186,6 +197,7 @@ const Shot SHOTS[] = {
      }},
     {"practice-gcd-en", "English", screenName(Screen::part1), {}, practiseGcd},
     {"practice-mixed-pl", "Polish", screenName(Screen::part3), {}, practiseMixed},
+    {"practice-vectors-en", "English", screenName(Screen::part4_program3), {}, practiseVectors},
     {"start-fullscreen", "English", screenName(Screen::start_screen), {}, [](CPU& c) { c.setFullscreen(true); }, true},
     {"lines-fullscreen", "English", screenName(Screen::part4_program1),
      {{Field::part4_program1_a1, "1"}, {Field::part4_program1_b1, "2"}},
