@@ -82,8 +82,7 @@ std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, 
                                      std::ostream& err) {
     if (arguments.empty()) return std::nullopt;
     if (arguments.front() == SEED_OPTION) {
-        const std::optional<std::uint64_t> seed = arguments.size() == 2 ? seedIn(arguments[1]) : std::nullopt;
-        if (seed) {
+        if (const std::optional<std::uint64_t> seed = practiceSeedArgument(arguments)) {
             setPracticeSeed(*seed);
             return std::nullopt;
         }
@@ -100,6 +99,11 @@ std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, 
     err << "calcora: unknown option '" << arguments[known ? 1 : 0] << "'\n";
     printUsage(err);
     return 2;
+}
+
+std::optional<std::uint64_t> practiceSeedArgument(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 2 || arguments[0] != SEED_OPTION) return std::nullopt;
+    return seedIn(arguments[1]);
 }
 
 int finishStandardOutput(int status, std::ostream& err) {

@@ -1,5 +1,6 @@
 #pragma once
 // The program's few command-line options, answered without opening a window.
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -12,6 +13,10 @@
 // program starts as usual.
 std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                                      std::ostream& err);
+
+// The seed when `arguments` are `--practice-seed N` with N a whole number
+// from 0 to 2^64 - 1; none otherwise.
+std::optional<std::uint64_t> practiceSeedArgument(const std::vector<std::string>& arguments);
 
 // The exit status once the answer has left: what standard output could not
 // take (a full disk, a closed pipe) is said on `err` and gives 1, else `status`.

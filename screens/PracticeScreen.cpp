@@ -64,17 +64,25 @@ const char* verdictColor(practice::VerdictKind kind) {
     return "text";
 }
 
-// Rows of `size` from `y` down, each line cut between terms; returns the y below them.
+// Rows from `y` down, each line cut between terms; returns the y below them.
+// Rows past `lastY` are left out, and the last row shown says so with "...".
 int drawRows(SDLGraphics* g, const PageLayout& at, const std::vector<std::string>& lines, bool small, int y,
              const char* color, int lastY = LAST_HINT_Y) {
     const std::size_t width = small ? at.small_characters : at.text_characters;
     const int size = small ? SMALL_SIZE : TEXT_SIZE, step = small ? SMALL_ROW : ROW;
+    std::vector<std::string> rows;
     for (const std::string& line : lines)
-        for (const std::string& row : calc::wrapAtBlanks(line, width)) {
-            if (y > lastY) return y;
-            g->drawText(row, size, at.left, y, color);
-            y += step;
-        }
+        for (std::string& row : calc::wrapAtBlanks(line, width)) rows.push_back(std::move(row));
+    const std::size_t fit = y > lastY ? 0 : std::size_t((lastY - y) / step + 1);
+    if (rows.size() > fit && fit > 0) {
+        rows.resize(fit);
+        rows.back() = "...";
+    }
+    for (const std::string& row : rows) {
+        if (y > lastY) break;
+        g->drawText(row, size, at.left, y, color);
+        y += step;
+    }
     return y;
 }
 

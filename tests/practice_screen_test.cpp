@@ -20,6 +20,7 @@
 #include "app/PracticeFiles.h"
 #include "app/Screens.h"
 #include "input/Input2.h"
+#include "screens/ScreenReading.h"
 
 using namespace testsupport;
 
@@ -71,6 +72,7 @@ TEST(PracticeScreen, GcdPracticeFromTheKeys) {
     ASSERT_TRUE(p.verdict);
     EXPECT_EQ(p.verdict->mistake, practice::Mistake::product_not_gcd);
     EXPECT_EQ(p.verdict->text.rfind("Not quite: ", 0), 0u) << p.verdict->text;
+    EXPECT_EQ(readScreen(cpu).messages, std::vector<std::string>{p.verdict->text});  // a screen reader hears it
     press(cpu, SDLK_SPACE);
     EXPECT_EQ(cpu.getPractice().verdict->text.rfind("Nie calkiem: ", 0), 0u) << cpu.getPractice().verdict->text;
     EXPECT_NE(cpu.getPractice().statement, p.statement);

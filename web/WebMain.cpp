@@ -182,8 +182,8 @@ EMSCRIPTEN_KEEPALIVE const char* calcora_screen() {
 
 // The page's address may carry ?seed=N, handed in as --practice-seed N.
 int main(int argc, char* argv[]) {
-    if (argc > 1 && answerCommandLine({argv + 1, argv + argc}, std::cout, std::cerr))
-        std::cerr << "calcora: the practice seed is left to chance\n";
+    if (const auto seed = practiceSeedArgument({argv + 1, argv + argc})) setPracticeSeed(*seed);
+    else if (argc > 1) std::cerr << "calcora: ?seed= takes a whole number; the practice problems are left to chance\n";
     if (!Init()) {
         Shutdown();
         return 1;
