@@ -156,10 +156,12 @@ void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
     SDL_Surface* s = g->getScreen();
     draw::fill(s, {0, 0, layout::WIDTH, layout::HEIGHT}, palette::current().frame);
     draw::fill(s, at.page, palette::current().answer_panel);
-    g->drawText(lang_file->practice_keys, KEYS_SIZE, KEYS_X, KEYS_Y, "on_frame");
-    if (shown.fields.empty()) return;
     if (plane && (shown.skipped || (shown.verdict && shown.verdict->kind != practice::VerdictKind::unreadable)))
         drawProblemOnThePlane(g, *cpu, *plane);
+    // Below the page, over a plot's lines that run past the plane.
+    draw::fill(s, {0, at.page.y2 + 1, layout::WIDTH, layout::HEIGHT}, palette::current().frame);
+    g->drawText(lang_file->practice_keys, KEYS_SIZE, KEYS_X, KEYS_Y, "on_frame");
+    if (shown.fields.empty()) return;
     g->drawText(practiceHeading(shown), at.heading_size, at.left, HEADING_Y, "title");
     int y = drawRows(g, at, {shown.statement}, false, HEADING_Y + 40, "text");
     y = drawFields(g, at, shown, y + 14);
