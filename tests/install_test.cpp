@@ -56,6 +56,9 @@ TEST(CommandLine, OptionsAnsweredWithoutAWindow) {
         {{"results.txt"}, 2, "", "calcora: unknown option 'results.txt'\nUsage:"},
         {{"--version", "--help"}, 2, "", "calcora: unknown option '--help'\nUsage:"},
         {{""}, 2, "", "calcora: unknown option ''\n"},
+        {{"--practice-seed", "-1"}, 2, "", "calcora: --practice-seed takes one whole number"},
+        {{"--practice-seed", "18446744073709551616"}, 2, "", "calcora: --practice-seed takes one whole number"},
+        {{"--practice-seed", "4", "2"}, 2, "", "calcora: --practice-seed takes one whole number"},
     };
     for (const Case& c : cases) {
         std::ostringstream out, err;

@@ -15,7 +15,6 @@
 
 #include "TestSupport.h"
 #include "app/CPU.h"
-#include "app/CommandLine.h"
 #include "app/GlobalVariables.h"
 #include "app/PracticeFiles.h"
 #include "app/Screens.h"
@@ -40,8 +39,6 @@ std::vector<std::string> exerciseScreenState(const CPU& cpu) {
     return state;
 }
 
-long long number(const std::string& text) { return std::stoll(text); }
-
 std::string fileText(const std::string& name) {
     std::ifstream in(name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -62,7 +59,7 @@ TEST(PracticeScreen, GcdPracticeFromTheKeys) {
     CPU::PracticeShown p = cpu.getPractice();
     ASSERT_EQ(p.problem.exercise, practice::Exercise::gcd);
     ASSERT_EQ(p.fields.size(), 1u);
-    const long long a = number(p.problem.inputs[0]), b = number(p.problem.inputs[1]);
+    const long long a = std::stoll(p.problem.inputs[0]), b = std::stoll(p.problem.inputs[1]);
     EXPECT_NE(p.statement.find(p.problem.inputs[0]), std::string::npos) << p.statement;
 
     // The product: its mistake is named, and the same answer in Polish too.
@@ -125,7 +122,6 @@ TEST(PracticeScreen, POpensPracticeOnlyOnExercisesAndPlots) {
     cpu.setPart1Item("back");
     press(cpu, SDLK_p);
     EXPECT_EQ(shown(cpu), screenName(Screen::part1));
-    EXPECT_EQ(cpu.getField(Field::part1_program1_n), "");
 
     cpu.setCurrentMenu(screenName(Screen::part4_program2));
     press(cpu, SDLK_p);
@@ -149,17 +145,6 @@ TEST(PracticeScreen, POpensPracticeOnlyOnExercisesAndPlots) {
     EXPECT_EQ(cpu.getPractice().typed[0], "2^2*3");
     press(cpu, SDLK_BACKSPACE);
     EXPECT_EQ(cpu.getPractice().typed[0], "2^2*");
-}
-
-TEST(PracticeScreen, PracticeSeedOption) {
-    std::ostringstream out, err;
-    EXPECT_FALSE(answerCommandLine({"--practice-seed", "42"}, out, err));
-    EXPECT_EQ(practiceSeed(), 42u);
-    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--practice-seed"},
-                                                {"--practice-seed", "-1"},
-                                                {"--practice-seed", "18446744073709551616"},
-                                                {"--practice-seed", "4", "2"}})
-        EXPECT_EQ(answerCommandLine(bad, out, err), 2) << bad.back();
 }
 
 // The progress is saved when it changes and read back; practice.csv gets a
