@@ -34,14 +34,12 @@ const int BOX_HEIGHT = 22, CHARACTER_WIDTH = 10;
 const int LAST_HINT_Y = 585, PROGRESS_Y = 615, MARK_STEP = 50, MARK_SIZE = 16;
 const int KEYS_X = 40, KEYS_Y = 665;
 
-// The plot screen whose plane a problem is drawn on, if any.
+// The plot screen whose plane a problem is drawn on, if any: the one P
+// practises that exercise on.
 std::optional<Screen> planeOf(practice::Exercise e) {
-    switch (e) {
-    case practice::Exercise::lines: return Screen::part4_program1;
-    case practice::Exercise::two_points: return Screen::part4_program2;
-    case practice::Exercise::vectors: return Screen::part4_program3;
-    default: return std::nullopt;
-    }
+    for (int i = 0; i < SCREEN_COUNT; ++i)
+        if (!plotFields(screenAt(i)).empty() && exerciseToPractise(screenAt(i), "") == e) return screenAt(i);
+    return std::nullopt;
 }
 
 // The pattern with {1}, {2}, ... replaced by the values.
