@@ -82,3 +82,8 @@ std::string CPU::DoubleStringDoubleStringDoubleString(double d1, std::string s1,
                                                       double d3, std::string s3) const {
     return joined(d1, s1, d2, s2, d3, s3);
 }
+
+int CPU::getPracticeLevel(practice::Exercise e) const {
+    const auto chosen = practice_levels.find(e);
+    return chosen == practice_levels.end() ? practice::LOWEST_LEVEL : chosen->second;
+}

@@ -5,9 +5,13 @@
 // display options, the screen shown, every screen's highlighted item, every
 // typed value (as text), the pending solve request and the solution texts.
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "calc/Practice.h"
 
 // Every input field: accessor stem, field name, value at start-up.
 // A field named part N, program M, rest R has accessors get/set/clear
@@ -199,6 +203,40 @@ public:
     WorkingSave getWorkingSave() const { return working_save; }
     void setWorkingSave(WorkingSave outcome) { working_save = outcome; }
 
+    // The practice screen: what it shows (the problem, its answer fields and
+    // what is typed in them, the verdict on the answer last checked, the
+    // hints taken), in the language `language` names; the pupil's progress;
+    // and what waits to be written: practice.csv's rows, a changed progress.
+    struct PracticeShown {
+        std::string return_to;  // the screen P was pressed on
+        practice::Problem problem;
+        std::string name;       // "GCD - greatest common divisor"
+        std::string statement;
+        std::vector<practice::AnswerField> fields;
+        std::vector<std::string> typed;  // one per field
+        int field = 0;                   // the highlighted one
+        std::optional<practice::Verdict> verdict;
+        std::vector<std::string> checked;  // the answer the verdict is about
+        bool skipped = false;
+        int hints = 0;                     // taken on this problem
+        std::vector<std::string> hint_lines;
+        std::string language;
+        // Correct or skipped: Enter shows the next problem.
+        bool finished() const { return skipped || (verdict && verdict->kind == practice::VerdictKind::correct); }
+    };
+    PracticeShown getPractice() const { return practice_shown; }
+    void setPractice(PracticeShown shown) { practice_shown = std::move(shown); }
+    practice::Progress& practiceProgress() { return practice_progress; }
+    const practice::Progress& practiceProgress() const { return practice_progress; }
+    void setPracticeProgress(practice::Progress progress) { practice_progress = std::move(progress); }
+    bool getPracticeProgressChanged() const { return practice_progress_changed; }
+    void setPracticeProgressChanged(bool changed) { practice_progress_changed = changed; }
+    std::vector<practice::CsvRow> takePracticeLog() { return std::exchange(practice_log, {}); }
+    void logPractice(practice::CsvRow row) { practice_log.push_back(std::move(row)); }
+    // Each exercise's level as last chosen in this run (level 1 until then).
+    int getPracticeLevel(practice::Exercise e) const;
+    void setPracticeLevel(practice::Exercise e, int level) { practice_levels[e] = level; }
+
     // The number at the start of `s`, read as a stream reads a double; 0.0 when none.
     double string_to_double(const std::string& s) const;
     std::string StringString(std::string s1, std::string s2) const;
@@ -245,4 +283,10 @@ private:
     std::string working_return_to;
     bool working_save_requested = false;
     WorkingSave working_save = WorkingSave::none;
+
+    PracticeShown practice_shown;
+    practice::Progress practice_progress;
+    bool practice_progress_changed = false;
+    std::vector<practice::CsvRow> practice_log;
+    std::map<practice::Exercise, int> practice_levels;
 };

@@ -4,23 +4,28 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
+#include "PracticeFiles.h"
 #include "input/KeyTables.h"
 
 namespace {
 
 const char* const USAGE =
-    "Usage: calcora [--help | --version]\n"
+    "Usage: calcora [--help | --version | --practice-seed N]\n"
     "\n"
     "Calcora, keyboard-driven mathematics for secondary-school pupils:\n"
     "integers and primes, fractions, recurring decimals, lines and vectors.\n"
     "Without options it opens its window.\n"
     "\n"
     "Options:\n"
-    "  -h, --help     print this help and exit\n"
-    "      --version  print the version and exit\n"
+    "  -h, --help             print this help and exit\n"
+    "      --version          print the version and exit\n"
+    "      --practice-seed N  open the window; practice problems follow from the\n"
+    "                         whole number N alone, the same for the whole class\n"
     "\n";
 
 // After the key list.
@@ -29,7 +34,10 @@ const char* const USAGE_END =
     "The results of the prime listing and the Goldbach check are also written\n"
     "to results.txt in the working folder, and a working saved with Enter to\n"
     "working.txt there. The language, full screen and grid lines are remembered\n"
-    "in $XDG_CONFIG_HOME/calcora/settings (else ~/.config/calcora/settings).\n";
+    "in $XDG_CONFIG_HOME/calcora/settings (else ~/.config/calcora/settings).\n"
+    "Every checked practice answer and every skip is added to practice.csv in\n"
+    "the working folder; the levels practised are remembered in\n"
+    "$XDG_DATA_HOME/calcora/progress (else ~/.local/share/calcora/progress).\n";
 
 void printUsage(std::ostream& out) {
     out << USAGE;
@@ -58,11 +66,32 @@ const Option* optionNamed(const std::string& name) {
     return nullptr;
 }
 
+// A whole number from 0 to 2^64 - 1, digits only.
+std::optional<std::uint64_t> seedIn(const std::string& text) {
+    if (text.empty() || text.size() > 20 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    errno = 0;
+    const unsigned long long seed = std::strtoull(text.c_str(), nullptr, 10);
+    if (errno == ERANGE) return std::nullopt;
+    return std::uint64_t(seed);
+}
+
+const char* const SEED_OPTION = "--practice-seed";
+
 }  // namespace
 
 std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                                      std::ostream& err) {
     if (arguments.empty()) return std::nullopt;
+    if (arguments.front() == SEED_OPTION) {
+        if (const std::optional<std::uint64_t> seed = practiceSeedArgument(arguments)) {
+            setPracticeSeed(*seed);
+            return std::nullopt;
+        }
+        err << "calcora: " << SEED_OPTION << " takes one whole number from 0 to 18446744073709551615\n";
+        printUsage(err);
+        return 2;
+    }
     const Option* known = optionNamed(arguments.front());
     if (known && arguments.size() == 1) {
         known->answer(out);
@@ -72,6 +101,11 @@ std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, 
     err << "calcora: unknown option '" << arguments[known ? 1 : 0] << "'\n";
     printUsage(err);
     return 2;
+}
+
+std::optional<std::uint64_t> practiceSeedArgument(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 2 || arguments[0] != SEED_OPTION) return std::nullopt;
+    return seedIn(arguments[1]);
 }
 
 int finishStandardOutput(int status, std::ostream& err) {

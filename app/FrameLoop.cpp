@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "GlobalVariables.h"
+#include "PracticeFiles.h"
 #include "Settings.h"
 
 const char* WINDOW_TITLE = "Calcora";
@@ -31,6 +32,7 @@ const ScreenRoutine SCREEN_ROUTINES[] = {
     /* options_menu */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.options(g, c); },
     /* about_menu */ [](DifferentScreens& s, SDLGraphics* g, CPU*) { s.about(g); },
     /* working */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.working(g, c); },
+    /* practice */ [](DifferentScreens& s, SDLGraphics* g, CPU* c) { s.practice(g, c); },
 };
 static_assert(sizeof(SCREEN_ROUTINES) / sizeof(SCREEN_ROUTINES[0]) == SCREEN_COUNT, "one routine per screen");
 
@@ -66,7 +68,7 @@ bool handleInput() {
     const bool taken = g_input->readInput();
     const SDLKey keyPressed = g_input->getKeyPressed();
     if (g_input->checkIfKeyPressed()) {
-        g_input2->readInputForPressingAKey(keyPressed, g_cpu, g_graphics);
+        g_input2->readInputForPressingAKey(keyPressed, g_cpu, g_graphics, g_input->shiftWithKey());
         g_input->setKeyPressedToFalse();
     }
     if (g_input->windowClosed()) g_cpu->setGameIsRunning(false);
@@ -82,6 +84,7 @@ bool FrameLoop::runFrame() {
     if (applyDisplayMode()) m_redrawNeeded = true;
     if (handleInput() && g_input->lastEventShows()) m_redrawNeeded = true;
     keepSettings(*g_cpu);
+    keepPractice(*g_cpu);
     const bool draw = m_redrawNeeded && g_graphics->getScreen() != nullptr;
     if (draw) {
         const std::string request = g_cpu->getSolveThisProgram();
@@ -123,6 +126,7 @@ int SDL_main(int, char*[]) {
         return 1;
     }
     rememberSettings(*g_cpu);
+    rememberPractice(*g_cpu);
     Start_game();
     Shutdown();
     return 0;

@@ -57,6 +57,7 @@ bool Input::readInput() {
     case SDL_KEYDOWN:
         if (m_event.key.keysym.sym < KEY_COUNT) m_keysHeld[m_event.key.keysym.sym] = true;
         keyPressed = sameOnEveryPlatform(m_event.key.keysym.sym);
+        m_shiftWithKey = (m_event.key.keysym.mod & KMOD_SHIFT) != 0;
         wasKeyPressed = true;
         m_lastEventShows = true;
         break;

@@ -24,6 +24,8 @@ public:
     bool* getInput() { return m_keysHeld; }
     bool windowClosed() const { return m_windowClosed; }
     SDLKey getKeyPressed() const { return keyPressed; }
+    // Whether Shift was held when that key went down.
+    bool shiftWithKey() const { return m_shiftWithKey; }
     bool checkIfKeyPressed() const { return wasKeyPressed; }
     void setKeyPressedToFalse() { wasKeyPressed = false; }
 
@@ -36,4 +38,5 @@ private:
     bool m_lastEventShows = false;
     SDLKey keyPressed = SDLK_UNKNOWN;
     bool wasKeyPressed = false;
+    bool m_shiftWithKey = false;
 };

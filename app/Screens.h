@@ -18,7 +18,8 @@
     X(part4_program3, "part4 program3")     \
     X(options_menu, "options menu")         \
     X(about_menu, "about menu")             \
-    X(working, "working")
+    X(working, "working")                   \
+    X(practice, "practice")
 
 enum class Screen {
 #define CALCORA_SCREEN_ENUM(id, name) id,

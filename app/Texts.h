@@ -144,6 +144,13 @@
     X(practice_method_vectors, "Multiply each vector by its factor, then add the x parts and the y parts", "Pomnoz kazdy wektor przez jego wspolczynnik, potem dodaj x do x i y do y") \
     X(practice_first_remainder, "{1} * {2} = {3} is the largest multiple of {1} not above {4}", "{1} * {2} = {3} to najwieksza wielokrotnosc {1} nie wieksza od {4}") \
     X(practice_first_lines, "Set {1} = {2} and find x", "Przyrownaj {1} = {2} i wyznacz x") \
+    X(practice_heading, "{1}, level {2}", "{1}, poziom {2}") \
+    X(practice_next, "Enter: the next problem", "Enter: nastepne zadanie") \
+    X(practice_skipped, "Skipped: it comes back soon", "Pominiete: wroci niedlugo") \
+    X(practice_hint_stage, "Hint {1} of {2}:", "Podpowiedz {1} z {2}:") \
+    X(practice_mastered, "Levels mastered:", "Opanowane poziomy:") \
+    X(practice_keys, "Enter: check   H: hint   S: skip   Left/Right on an empty answer: level   Space: language   Escape: back", "Enter: sprawdz   H: podpowiedz   S: pomin   Lewo/Prawo przy pustej odpowiedzi: poziom   Spacja: jezyk   Escape: powrot") \
+    X(practice_offer, "P: practise", "P: cwicz") \
     X(part1_program1_line1, "1. Calculate the rest r by dividing n by k", "1. Oblicz reszte r z dzielenia n przez k") \
     X(part1_program1_line2, "n = k * m + r", "n = k * m + r") \
     X(part1_program1_line3, "n =", "n =") \

@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "FrameLoop.h"
 #include "OutputToTextFile.h"
+#include "PracticeFiles.h"
 #include "SafeFile.h"
 #include "UserFile.h"
 #include "screens/WorkingScreen.h"
@@ -16,7 +17,8 @@ int main(int argc, char* argv[]) {
     // A failed write (a full disk, a file-size limit, a closed stderr) is a
     // failed save, shown as such, never the end of the program.
     keepRunningWhenWritesFail();
-    finishInterruptedSaves({OutputToTextFile::FILE_NAME, WORKING_FILE, UserFile(UserFolder::config, "settings").where()},
+    finishInterruptedSaves({OutputToTextFile::FILE_NAME, WORKING_FILE, UserFile(UserFolder::config, "settings").where(),
+                            PRACTICE_LOG_FILE, practiceProgressFile().where()},
                            std::cerr);
     return SDL_main(argc, argv);
 }

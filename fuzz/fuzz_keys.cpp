@@ -27,8 +27,9 @@ namespace {
 
 // Bytes that name a key, so seeds read as text: "e" Enter, "x" Escape,
 // "k" Delete, "u" "d" "l" "r" arrows, "w" W, "p" "n" Page Up and Down,
-// "h" "t" Home and End; digits, " ", ".", ",", "-", "[" and "]" stand for
-// their own keys.
+// "h" "t" Home and End; "P" "H" "S" "Y" "T" "N" those letters; digits, " ",
+// ".", ",", "-", "[", "]", "/", "*", "+", "^", "<", "=" and ">" stand for their
+// own keys.
 struct NamedKey {
     char name;
     SDLKey key;
@@ -40,7 +41,9 @@ const NamedKey NAMED_KEYS[] = {
     {'2', SDLK_2}, {'3', SDLK_3}, {'4', SDLK_4}, {'5', SDLK_5}, {'6', SDLK_6}, {'7', SDLK_7},
     {'8', SDLK_8}, {'9', SDLK_9}, {'.', SDLK_PERIOD}, {',', SDLK_COMMA}, {'-', SDLK_MINUS},
     {'[', SDLK_LEFTBRACKET}, {']', SDLK_RIGHTBRACKET}, {'w', SDLK_w}, {'p', SDLK_PAGEUP},
-    {'n', SDLK_PAGEDOWN}, {'h', SDLK_HOME}, {'t', SDLK_END},
+    {'n', SDLK_PAGEDOWN}, {'h', SDLK_HOME}, {'t', SDLK_END}, {'P', SDLK_p}, {'H', SDLK_h},
+    {'S', SDLK_s}, {'Y', SDLK_y}, {'T', SDLK_t}, {'N', SDLK_n}, {'/', SDLK_SLASH}, {'*', SDLK_ASTERISK},
+    {'+', SDLK_PLUS}, {'^', SDLK_CARET}, {'<', SDLK_LESS}, {'=', SDLK_EQUALS}, {'>', SDLK_GREATER},
 };
 
 // Any other byte picks from every key the dispatcher knows and a few it must ignore.
@@ -50,6 +53,8 @@ const SDLKey KEYS[] = {
     SDLK_PERIOD, SDLK_COMMA, SDLK_MINUS, SDLK_LEFTBRACKET, SDLK_RIGHTBRACKET,
     SDLK_w, SDLK_PAGEUP, SDLK_PAGEDOWN, SDLK_HOME, SDLK_END,
     SDLK_a, SDLK_BACKSPACE, SDLK_TAB, SDLK_KP5, SDLK_F1,
+    SDLK_p, SDLK_h, SDLK_s, SDLK_y, SDLK_n, SDLK_SLASH, SDLK_ASTERISK, SDLK_PLUS, SDLK_CARET, SDLK_LESS,
+    SDLK_EQUALS, SDLK_GREATER, SDLK_KP_MULTIPLY,
 };
 
 SDLKey keyOf(std::uint8_t byte) {
@@ -116,9 +121,21 @@ void checkFields(const CPU& cpu) {
     }
 }
 
+// The answer fields hold only what they take, never more than they hold.
+void checkPractice(const CPU& cpu) {
+    const CPU::PracticeShown shown = cpu.getPractice();
+    require(shown.typed.size() == shown.fields.size(), "answer fields and their texts differ in number", shown.statement);
+    for (std::size_t i = 0; i < shown.fields.size(); ++i) {
+        require(shown.typed[i].size() <= shown.fields[i].longest, "answer too long:", shown.typed[i]);
+        require(shown.typed[i].find_first_not_of(shown.fields[i].accepts) == std::string::npos,
+                "an answer field holds a character it refuses:", shown.typed[i]);
+    }
+}
+
 void checkStore(const CPU& cpu) {
     checkScreenAndHighlights(cpu);
     checkFields(cpu);
+    checkPractice(cpu);
     const std::string request = cpu.getSolveThisProgram();
     require(request.empty() || request == "solved", "request left pending:", request);
     require(!cpu.getWorkingSaveRequested(), "save of working.txt left pending", cpu.getWorkingExercise());

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "KeyTables.h"
+#include "PracticeActions.h"
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
 #include "gfx/Layout.h"
@@ -123,14 +124,24 @@ const Action ACTIONS[] = {
     /* scroll_working */ scrollWorking,
     /* close_working */ closeWorking,
     /* save_working */ [](const Press& p) { p.cpu.setWorkingSaveRequested(true); },
+    /* open_practice */ [](const Press& p) { if (p.keys) openPractice(p.cpu, p.keys->screen, highlightOf(*p.keys, p.cpu)); },
+    /* type_answer */ [](const Press& p) { typeIntoAnswer(p.cpu, char(p.value)); },
+    /* clear_answer */ [](const Press& p) { clearAnswer(p.cpu, p.value == 1); },
+    /* move_answer_field */ [](const Press& p) { moveToAnswerField(p.cpu, p.value); },
+    /* check_answer */ [](const Press& p) { checkOrMoveOn(p.cpu); },
+    /* take_hint */ [](const Press& p) { takeHint(p.cpu); },
+    /* skip_problem */ [](const Press& p) { skipProblem(p.cpu); },
+    /* change_level */ [](const Press& p) { changeLevel(p.cpu, p.value); },
+    /* practice_language */ [](const Press& p) { switchLanguage(); showPracticeInLanguage(p.cpu); },
+    /* close_practice */ [](const Press& p) { closePractice(p.cpu); },
 };
 static_assert(sizeof(ACTIONS) / sizeof(ACTIONS[0]) == int(KeyAction::count), "one entry per action");
 
 }  // namespace
 
-void Input2::readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics*) {
+void Input2::readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics*, bool shift) {
     const std::optional<Screen> screen = screenNamed(cpu->getCurrentMenu());
-    const KeyBinding* binding = keyBinding(keyPressed, screen);
+    const KeyBinding* binding = keyBinding(keyPressed, screen, shift);
     if (!binding) return;
     ACTIONS[int(binding->action)]({*cpu, screen ? &screenKeysFor(*screen) : nullptr, binding->value});
 }

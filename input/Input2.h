@@ -13,6 +13,6 @@ class SDLGraphics;
 
 class Input2 {
 public:
-    // Handles one key-down; `g` is passed in but not used.
-    void readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics* g);
+    // Handles one key-down, pressed with Shift or not; `g` is passed in but not used.
+    void readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics* g, bool shift = false);
 };

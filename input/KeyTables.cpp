@@ -170,22 +170,57 @@ std::vector<ScreenKeys> buildScreenKeys() {
         {S::options_menu, &CPU::getOptionsItem, &CPU::setOptionsItem, S::start_screen, ring(3),
          {{"1", A::toggle_fullscreen}, {"2", A::toggle_gridlines}, {"3", A::go_to, S::start_screen}}, {}},
         {S::about_menu, nullptr, nullptr, S::start_screen, {}, {{nullptr, A::go_to, S::start_screen}}, {}},
-        {S::working, nullptr, nullptr, std::nullopt, {}, {}, {}},  // its keys are its own section of the key list
+        {S::working, nullptr, nullptr, std::nullopt, {}, {}, {}},   // its keys are its own section of the key list
+        {S::practice, nullptr, nullptr, std::nullopt, {}, {}, {}},  // so are these
     };
 }
 
 using K = KeyAction;
 
 // The digit keys of the main keyboard and of the numpad, each typing its digit.
-std::vector<KeyBinding> digitKeys() {
+std::vector<KeyBinding> digitKeys(KeyAction typing = KeyAction::type) {
     const SDLKey numpad[] = {SDLK_KP0, SDLK_KP1, SDLK_KP2, SDLK_KP3, SDLK_KP4,
                              SDLK_KP5, SDLK_KP6, SDLK_KP7, SDLK_KP8, SDLK_KP9};
     std::vector<KeyBinding> keys;
     for (int d = 0; d < 10; ++d) {
-        keys.push_back({SDLKey(SDLK_0 + d), K::type, '0' + d});
-        keys.push_back({numpad[d], K::type, '0' + d});
+        keys.push_back({SDLKey(SDLK_0 + d), typing, '0' + d});
+        keys.push_back({numpad[d], typing, '0' + d});
     }
     return keys;
+}
+
+constexpr bool SHIFT = true;
+
+std::vector<KeyRow> practiceKeys() {
+    const K type = K::type_answer;
+    return {
+        {"0-9, numpad 0-9", "type into the highlighted answer field", digitKeys(type)},
+        {". or , or numpad .", "a decimal point",
+         {{SDLK_PERIOD, type, '.'}, {SDLK_COMMA, type, '.'}, {SDLK_KP_PERIOD, type, '.'}}},
+        {"- or numpad -", "a minus sign", {{SDLK_MINUS, type, '-'}, {SDLK_KP_MINUS, type, '-'}}},
+        {"/ or numpad /", "a fraction: 3/4", {{SDLK_SLASH, type, '/'}, {SDLK_KP_DIVIDE, type, '/'}}},
+        {"* or numpad *", "times, in a product of primes: 2^3*5",
+         {{SDLK_8, type, '*', SHIFT}, {SDLK_ASTERISK, type, '*'}, {SDLK_KP_MULTIPLY, type, '*'}}},
+        {"^", "a power, in a product of primes", {{SDLK_6, type, '^', SHIFT}, {SDLK_CARET, type, '^'}}},
+        {"+ or numpad +", "plus, in a sum: 3+7, 1/2+1/5",
+         {{SDLK_EQUALS, type, '+', SHIFT}, {SDLK_PLUS, type, '+'}, {SDLK_KP_PLUS, type, '+'}}},
+        {"<, > and =", "a comparison",
+         {{SDLK_COMMA, type, '<', SHIFT}, {SDLK_LESS, type, '<'}, {SDLK_PERIOD, type, '>', SHIFT},
+          {SDLK_LESS, type, '>', SHIFT}, {SDLK_GREATER, type, '>'}, {SDLK_EQUALS, type, '='},
+          {SDLK_KP_EQUALS, type, '='}}},
+        {"Y or T, N", "yes (T: tak) or no", {{SDLK_y, type, 'Y'}, {SDLK_t, type, 'T'}, {SDLK_n, type, 'N'}}},
+        {"Up / Down", "the answer field above / below", {{SDLK_UP, K::move_answer_field, -1}, {SDLK_DOWN, K::move_answer_field, 1}}},
+        {"Left / Right", "on an empty answer: a level lower / higher (1 to 3)",
+         {{SDLK_LEFT, K::change_level, -1}, {SDLK_RIGHT, K::change_level, 1}}},
+        {"Delete", "empty the highlighted answer field", {{SDLK_DELETE, K::clear_answer}}},
+        {"Backspace", "take back its last character", {{SDLK_BACKSPACE, K::clear_answer, 1}}},
+        {"Enter, numpad Enter", "check the answer; after a right answer or a skip, the next problem",
+         {{SDLK_RETURN, K::check_answer}, {SDLK_KP_ENTER, K::check_answer}}},
+        {"H", "the next hint: the method, the first steps, the whole working", {{SDLK_h, K::take_hint}}},
+        {"S", "skip the problem (it comes back within five problems)", {{SDLK_s, K::skip_problem}}},
+        {"Space", "switch between English and Polish, the verdict too", {{SDLK_SPACE, K::practice_language}}},
+        {"Escape", "back to the screen practice was opened on, as it was", {{SDLK_ESCAPE, K::close_practice}}},
+    };
 }
 
 // Far enough to reach either end of any working.
@@ -210,7 +245,9 @@ std::vector<KeySection> buildKeyList() {
           {"Space", "switch between English and Polish, on any screen", {{SDLK_SPACE, K::switch_language}}},
           {"Escape", "back to the previous screen", {{SDLK_ESCAPE, K::back}}},
           {"W", "show the working of the answer shown, or of the plot",
-           {{SDLK_w, K::open_working}}}}},
+           {{SDLK_w, K::open_working}}},
+          {"P", "practise the highlighted exercise of chapters 1 to 3, or the plot shown",
+           {{SDLK_p, K::open_practice}}}}},
         {Screen::working, "on the working screen",
          {{"Up / Down", "scroll by a line", {{SDLK_UP, K::scroll_working, -1}, {SDLK_DOWN, K::scroll_working, 1}}},
           {"Page Up / Page Down", "scroll by a page",
@@ -221,14 +258,21 @@ std::vector<KeySection> buildKeyList() {
            {{SDLK_RETURN, K::save_working}, {SDLK_KP_ENTER, K::save_working}}},
           {"Escape or W", "back to the screen the working was opened on",
            {{SDLK_ESCAPE, K::close_working}, {SDLK_w, K::close_working}}}}},
+        {Screen::practice, "on the practice screen", practiceKeys()},
     };
 }
 
-const KeyBinding* bindingIn(const KeySection& section, SDLKey key) {
+const KeyBinding* exactBinding(const KeySection& section, SDLKey key, bool shifted) {
     for (const KeyRow& row : section.rows)
         for (const KeyBinding& binding : row.bindings)
-            if (binding.key == key) return &binding;
+            if (binding.key == key && binding.shifted == shifted) return &binding;
     return nullptr;
+}
+
+// With Shift held, the key's shifted binding, else its plain one.
+const KeyBinding* bindingIn(const KeySection& section, SDLKey key, bool shift) {
+    const KeyBinding* shifted = shift ? exactBinding(section, key, true) : nullptr;
+    return shifted ? shifted : exactBinding(section, key, false);
 }
 
 }  // namespace
@@ -245,14 +289,14 @@ const std::vector<KeySection>& keyList() {
     return list;
 }
 
-const KeyBinding* keyBinding(SDLKey key, std::optional<Screen> screen) {
+const KeyBinding* keyBinding(SDLKey key, std::optional<Screen> screen, bool shift) {
     if (screen)
         for (const KeySection& section : keyList())
             if (section.only_on == screen)
-                if (const KeyBinding* binding = bindingIn(section, key)) return binding;
+                if (const KeyBinding* binding = bindingIn(section, key, shift)) return binding;
     for (const KeySection& section : keyList())
         if (!section.only_on)
-            if (const KeyBinding* binding = bindingIn(section, key)) return binding;
+            if (const KeyBinding* binding = bindingIn(section, key, shift)) return binding;
     return nullptr;
 }
 

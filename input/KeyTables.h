@@ -72,14 +72,27 @@ enum class KeyAction {
     scroll_working,                             // move the working's first row by `value` rows
     close_working,                              // back to the screen the working was opened on
     save_working,                               // write the working to working.txt
+    open_practice,                              // practice of the highlighted exercise or of the plot
+    type_answer,                                // the character `value` into the highlighted answer field
+    clear_answer,                               // empty it (`value` 1: take back its last character)
+    move_answer_field,                          // `value` answer fields on
+    check_answer,                               // check, or after a right answer or a skip the next problem
+    take_hint,                                  // the next hint
+    skip_problem,                               // skip it: it comes back
+    change_level,                               // `value` levels up, on an empty answer
+    practice_language,                          // English to Polish and back, the verdict said again
+    close_practice,                             // back to the screen practice was opened on
     count
 };
 
-// One key symbol and what it asks for; `value` is the character typed or the rows scrolled.
+// One key symbol and what it asks for; `value` is the character typed or the
+// rows scrolled. A `shifted` binding is for the key pressed with Shift ("*"
+// on Shift and 8); with Shift held, a key without one acts as without Shift.
 struct KeyBinding {
     SDLKey key;
     KeyAction action;
     int value = 0;
+    bool shifted = false;
 };
 
 // A row of the key list: keys doing one thing, named and explained as the
@@ -100,7 +113,8 @@ struct KeySection {
 
 // Every key the program knows, section by section.
 const std::vector<KeySection>& keyList();
-// What `key` asks for on `screen` (none: a screen the program does not have), or null.
-const KeyBinding* keyBinding(SDLKey key, std::optional<Screen> screen);
-// The key list as --help shows it: "Keys:", then "Keys on the working screen:".
+// What `key` (with Shift held or not) asks for on `screen` (none: a screen the
+// program does not have), or null.
+const KeyBinding* keyBinding(SDLKey key, std::optional<Screen> screen, bool shift = false);
+// The key list as --help shows it: "Keys:", then "Keys on the working screen:" and the like.
 void printKeyList(std::ostream& out);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "PracticeScreen.h"
 #include "WorkingScreen.h"
 #include "app/ItemFields.h"
 #include "app/OutputToTextFile.h"
@@ -22,6 +23,8 @@ const int SOLUTION_ROW_STEP = 30;
 const int LOWEST_ROW_Y = SOLUTION_PANEL.y2 - 20;  // a text row still inside the panel
 // Below the last row whatever its length, in the panel's bottom-right corner.
 const int WORKING_HINT_X = 770, WORKING_HINT_Y = 162;
+// Left of the working's hint, right of the longest message on its row.
+const int PRACTICE_OFFER_X = 640, PRACTICE_OFFER_Y = WORKING_HINT_Y;
 
 void drawExercise(SDLGraphics* g, const ExerciseLayout& exercise) {
     SDL_Surface* s = g->getScreen();
@@ -92,6 +95,7 @@ void drawChapterScreen(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layo
     if (auto spot = markerPosition(layout, highlight)) g->drawImage(layout::EXERCISE_MARKER, spot->first, spot->second);
     drawSolution(g, cpu);
     if (workingOffered(cpu, layout.screen)) drawWorkingHint(g, WORKING_HINT_X, WORKING_HINT_Y);
+    drawPracticeOffer(g, PRACTICE_OFFER_X, PRACTICE_OFFER_Y);
 }
 
 void runSolveStep(CPU& cpu, Screen chapter, OutputToTextFile& results) {

@@ -86,6 +86,10 @@ void DifferentScreens::part4_program1(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, straightLinesPanel(), cpu->getPart4Program1Item());
+    drawStraightLines(g, cpu);
+}
+
+void DifferentScreens::drawStraightLines(SDLGraphics* g, CPU* cpu) {
     const auto value = [cpu](const std::string& typed) { return cpu->string_to_double(typed); };
     drawPicture(g, straightLinesPicture(*cpu, {{{value(cpu->getPart4Program1_a1()), value(cpu->getPart4Program1_b1())},
                                                 {value(cpu->getPart4Program1_a2()), value(cpu->getPart4Program1_b2())},
@@ -96,6 +100,10 @@ void DifferentScreens::part4_program2(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, twoPointsPanel(), cpu->getPart4Program2Item());
+    drawTwoPointsLine(g, cpu);
+}
+
+void DifferentScreens::drawTwoPointsLine(SDLGraphics* g, CPU* cpu) {
     drawPicture(g, twoPointsPicture(*cpu, cpu->string_to_double(cpu->getPart4Program2_x1()),
                                     cpu->string_to_double(cpu->getPart4Program2_y1()),
                                     cpu->string_to_double(cpu->getPart4Program2_x2()),

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotPanel.h"
 
+#include "PracticeScreen.h"
 #include "WorkingScreen.h"
 #include "app/ItemFields.h"
 #include "gfx/Draw.h"
@@ -17,6 +18,7 @@ const int VALUE_X = 110;
 const Rect COLUMN{0, 0, 320, layout::HEIGHT};
 const int TEXT_SIZE = 16, TITLE_SIZE = 20;
 const int WORKING_HINT_Y = 660;  // below every panel's last row
+const int PRACTICE_OFFER_Y = 678;
 
 PanelRow title(std::string Language::*text, int y) { return {text, TEXT_X, y, TITLE_SIZE, "text", nullptr, 0}; }
 PanelRow text(std::string Language::*t, int y) { return {t, TEXT_X, y, TEXT_SIZE, "text", nullptr, 0}; }
@@ -45,6 +47,7 @@ void drawPlotPanel(SDLGraphics* g, const CPU& cpu, const PlotPanel& panel, const
     for (const PanelRow& r : panel.rows)
         if (r.item && item == r.item) g->drawImage(layout::MENU_MARKER, layout::MARKER_X, r.row);
     drawWorkingHint(g, TEXT_X, WORKING_HINT_Y);
+    drawPracticeOffer(g, TEXT_X, PRACTICE_OFFER_Y);
 }
 
 const PlotPanel& straightLinesPanel() {

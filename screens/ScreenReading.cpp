@@ -7,6 +7,7 @@
 
 #include "ExerciseScreen.h"
 #include "PlotPanel.h"
+#include "PracticeScreen.h"
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
 #include "gfx/Layout.h"
@@ -170,6 +171,18 @@ void readWorking(const CPU& cpu, ScreenReading& r) {
     if (cpu.getWorkingSave() == CPU::WorkingSave::failed) r.messages.push_back(lang_file->working_save_failed);
 }
 
+// The exercise, level and problem, the highlighted answer field and its
+// text, the verdict, and the hint taken last.
+void readPractice(const CPU& cpu, ScreenReading& r) {
+    const CPU::PracticeShown shown = cpu.getPractice();
+    if (shown.fields.empty()) return;
+    r.title = {practiceHeading(shown), shown.statement};
+    r.item = shown.fields[shown.field].label;
+    r.value = shown.typed[shown.field];
+    r.messages = practiceMessages(shown);
+    r.page = shown.hint_lines;
+}
+
 void readAnswer(const CPU& cpu, ScreenReading& r) {
     for (int line = 0; line <= 5; ++line) {
         const std::string text = line == 0 ? cpu.getSolution() : cpu.getSolutionLine(line);
@@ -220,6 +233,7 @@ ScreenReading readScreen(const CPU& cpu) {
     if (const PlotPanel* panel = plotPanel(*screen)) readPlotPanel(*panel, item, r);
     if (const std::optional<Field> field = fieldOfItem(*screen, item)) r.value = cpu.getField(*field);
     if (*screen == Screen::working) readWorking(cpu, r);
+    if (*screen == Screen::practice) readPractice(cpu, r);
     return r;
 }
 

@@ -106,6 +106,10 @@ void DifferentScreens::part4_program3(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, vectorsPanel(), cpu->getPart4Program3Item());
+    drawVectors(g, cpu);
+}
+
+void DifferentScreens::drawVectors(SDLGraphics* g, CPU* cpu) {
     const auto value = [cpu](const std::string& typed) { return cpu->string_to_double(typed); };
     const VectorValues v{value(cpu->getPart4Program3_x1()), value(cpu->getPart4Program3_y1()),
                          value(cpu->getPart4Program3_multiply_by1()), value(cpu->getPart4Program3_x2()),

@@ -10,6 +10,7 @@
 #include <SDL/SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -50,6 +51,47 @@ void solveThenW(CPU& cpu, const char* request, Screen chapter = Screen::part1) {
     cpu.setSolveThisProgram(request);
     runSolveStep(cpu, chapter, results);
     Input2().readInputForPressingAKey(SDLK_w, &cpu, nullptr);
+}
+
+void press(CPU& cpu, SDLKey key) { Input2().readInputForPressingAKey(key, &cpu, nullptr); }
+
+// Types the text with the keys of its characters (digits, '/', '-', letters).
+void typeKeys(CPU& cpu, const std::string& text) {
+    for (char c : text) press(cpu, SDLKey(std::tolower(static_cast<unsigned char>(c))));
+}
+
+// GCD practice: the product typed and checked, then the first hint.
+void practiseGcd(CPU& cpu) {
+    cpu.setPart1Item("program5and6_n1");
+    press(cpu, SDLK_p);
+    const practice::Problem p = cpu.getPractice().problem;
+    typeKeys(cpu, std::to_string(std::stoll(p.inputs[0]) * std::stoll(p.inputs[1])));
+    press(cpu, SDLK_RETURN);
+    press(cpu, SDLK_h);
+}
+
+// Mixed numbers: two hints, then the answer in its three fields, checked.
+void practiseMixed(CPU& cpu) {
+    cpu.setPart3Item("calculate1");
+    press(cpu, SDLK_p);
+    press(cpu, SDLK_h);
+    press(cpu, SDLK_h);
+    for (const std::string& part : cpu.getPractice().problem.answer) {
+        typeKeys(cpu, part);
+        press(cpu, SDLK_DOWN);
+    }
+    press(cpu, SDLK_RETURN);
+}
+
+// Vectors: the answer checked, so the plane shows the problem, grid on.
+void practiseVectors(CPU& cpu) {
+    cpu.setGridlines(true);
+    press(cpu, SDLK_p);
+    for (const std::string& part : cpu.getPractice().problem.answer) {
+        typeKeys(cpu, part);
+        press(cpu, SDLK_DOWN);
+    }
+    press(cpu, SDLK_RETURN);
 }
 
 // Every screen in both languages, then typed and solved states of each
@@ -155,6 +197,9 @@ const Shot SHOTS[] = {
          Input2().readInputForPressingAKey(SDLK_w, &c, nullptr);
          c.setWorkingSave(CPU::WorkingSave::saved);
      }},
+    {"practice-gcd-en", "English", screenName(Screen::part1), {}, practiseGcd},
+    {"practice-mixed-pl", "Polish", screenName(Screen::part3), {}, practiseMixed},
+    {"practice-vectors-en", "English", screenName(Screen::part4_program3), {}, practiseVectors},
     {"start-fullscreen", "English", screenName(Screen::start_screen), {}, [](CPU& c) { c.setFullscreen(true); }, true},
     {"lines-fullscreen", "English", screenName(Screen::part4_program1),
      {{Field::part4_program1_a1, "1"}, {Field::part4_program1_b1, "2"}},

@@ -51,13 +51,16 @@ TEST(CommandLine, OptionsAnsweredWithoutAWindow) {
         const char* err;  // the start of standard error
     };
     const Case cases[] = {
-        {{"--help"}, 0, "Usage: calcora [--help | --version]\n", ""},
+        {{"--help"}, 0, "Usage: calcora [--help | --version | --practice-seed N]\n", ""},
         {{"-h"}, 0, "Usage: calcora", ""},
         {{"--version"}, 0, "calcora " CALCORA_TEST_VERSION "\n", ""},
         {{"--colour"}, 2, "", "calcora: unknown option '--colour'\nUsage: calcora"},
         {{"results.txt"}, 2, "", "calcora: unknown option 'results.txt'\nUsage:"},
         {{"--version", "--help"}, 2, "", "calcora: unknown option '--help'\nUsage:"},
         {{""}, 2, "", "calcora: unknown option ''\n"},
+        {{"--practice-seed", "-1"}, 2, "", "calcora: --practice-seed takes one whole number"},
+        {{"--practice-seed", "18446744073709551616"}, 2, "", "calcora: --practice-seed takes one whole number"},
+        {{"--practice-seed", "4", "2"}, 2, "", "calcora: --practice-seed takes one whole number"},
     };
     for (const Case& c : cases) {
         std::ostringstream out, err;

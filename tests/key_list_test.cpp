@@ -58,10 +58,11 @@ std::string readmeTable(const KeySection& section) {
 // A key listed twice in one section would do only what its first row says.
 TEST(KeyList, EachKeyDoesOneThingInItsSection) {
     for (const KeySection& section : keyList()) {
-        std::set<int> keys;
+        std::set<std::pair<int, bool>> keys;
         for (const KeyRow& row : section.rows)
             for (const KeyBinding& binding : row.bindings)
-                EXPECT_TRUE(keys.insert(binding.key).second) << "key " << binding.key << " twice, again in " << row.keys;
+                EXPECT_TRUE(keys.insert({binding.key, binding.shifted}).second)
+                    << "key " << binding.key << (binding.shifted ? " with Shift" : "") << " twice, again in " << row.keys;
     }
 }
 

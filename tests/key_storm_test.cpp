@@ -54,7 +54,11 @@ const KeyRange KEYS[] = {
     {SDLK_RIGHTBRACKET, SDLK_RIGHTBRACKET, 1, 3, 1},
     {SDLK_w, SDLK_w, 1, 2, 4},
     {SDLK_HOME, SDLK_PAGEDOWN, 1, 1, 8},  // Home, End, Page Up, Page Down
-    {SDLK_KP0, SDLK_KP_ENTER, 1, 3, 1},   // the numpad: digits, point, minus and Enter act, the rest not
+    {SDLK_KP0, SDLK_KP_ENTER, 1, 3, 1},   // the numpad: its operators type only on the practice screen
+    {SDLK_ASTERISK, SDLK_PLUS, 1, 2, 1},  // * and +, then / ^ < = >: an answer's characters
+    {SDLK_SLASH, SDLK_SLASH, 1, 2, 1},
+    {SDLK_CARET, SDLK_CARET, 1, 1, 1},
+    {SDLK_LESS, SDLK_GREATER, 1, 2, 1},
     // keys the program ignores
     {SDLK_BACKSPACE, SDLK_BACKSPACE, 1, 1, 1},
     {SDLK_TAB, SDLK_TAB, 1, 1, 1},
@@ -83,6 +87,7 @@ public:
         return SDLKey(std::uniform_int_distribution<int>(range.first, range.last)(random_));
     }
     bool alsoRelease() { return std::uniform_int_distribution<int>(0, 19)(random_) == 0; }
+    bool withShift() { return std::uniform_int_distribution<int>(0, 7)(random_) == 0; }
 
 private:
     std::mt19937 random_;
@@ -94,12 +99,13 @@ bool eventsWaiting() {
     return SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0;
 }
 
-void push(Uint8 type, SDLKey key) {
+void push(Uint8 type, SDLKey key, bool shift = false) {
     SDL_Event event{};
     event.type = type;
     event.key.type = type;
     event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
     event.key.keysym.sym = key;
+    event.key.keysym.mod = shift ? KMOD_LSHIFT : KMOD_NONE;
     ASSERT_EQ(SDL_PushEvent(&event), 0);
 }
 
@@ -166,6 +172,10 @@ protected:
         const std::string pending = g_cpu->getSolveThisProgram();
         ASSERT_TRUE(pending.empty() || pending == "solved") << pending;
         ASSERT_FALSE(g_cpu->getWorkingSaveRequested()) << "a save of working.txt left waiting";
+        const CPU::PracticeShown practice = g_cpu->getPractice();
+        ASSERT_EQ(practice.typed.size(), practice.fields.size());
+        for (std::size_t i = 0; i < practice.fields.size(); ++i)
+            ASSERT_LE(practice.typed[i].size(), practice.fields[i].longest) << practice.fields[i].label;
     }
 
     void countFrame(const std::string& request) {
@@ -184,7 +194,7 @@ protected:
         KeyPicker picker(seed);
         while (figures.keys < keyCount && !HasFatalFailure()) {
             const SDLKey key = picker.next(g_cpu->getCurrentMenu());
-            push(SDL_KEYDOWN, key);
+            push(SDL_KEYDOWN, key, picker.withShift());
             ++figures.keys;
             runFrames(key == SDLK_RETURN);
             if (picker.alsoRelease() && !HasFatalFailure()) {

@@ -14,11 +14,13 @@
 #include <initializer_list>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "app/CPU.h"
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
 #include "app/OutputToTextFile.h"
+#include "input/Input2.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/WorkingScreen.h"
 
@@ -50,6 +52,22 @@ void workingOfChapter1(CPU& cpu, const char* request) {
     cpu.setSolveThisProgram(request);
     runSolveStep(cpu, Screen::part1, results);
     Input2().readInputForPressingAKey(SDLK_w, &cpu, nullptr);
+}
+
+void press(CPU& cpu, SDLKey key) { Input2().readInputForPressingAKey(key, &cpu, nullptr); }
+
+// Types the text with its characters' own keys (digits, '/', '-', '+').
+void typeKeys(CPU& cpu, const std::string& text) {
+    for (char c : text) press(cpu, SDLKey(c));
+}
+
+// Types each part of an answer into its field, moving down after each.
+void answerWith(CPU& cpu, const std::vector<std::string>& parts) {
+    for (const std::string& part : parts) {
+        typeKeys(cpu, part);
+        press(cpu, SDLK_DOWN);
+    }
+    press(cpu, SDLK_RETURN);
 }
 
 const Shot SHOTS[] = {
@@ -112,6 +130,37 @@ const Shot SHOTS[] = {
      [](CPU& cpu) {
          type(cpu, {{Field::part4_program2_x1, "0"}, {Field::part4_program2_y1, "1"},
                     {Field::part4_program2_x2, "1"}, {Field::part4_program2_y2, "3"}});
+     }},
+    {"practice-chapter1", "English", screenName(Screen::part1),
+     [](CPU& cpu) {  // the product for the GCD, then the first hint
+         cpu.setPart1Item("program5and6_n1");
+         press(cpu, SDLK_p);
+         const practice::Problem p = cpu.getPractice().problem;
+         answerWith(cpu, {std::to_string(std::stoll(p.inputs[0]) * std::stoll(p.inputs[1]))});
+         press(cpu, SDLK_h);
+     }},
+    {"practice-chapter2", "English", screenName(Screen::part2),
+     [](CPU& cpu) {  // a fraction equal to the answer but not in lowest terms
+         cpu.setPart2Item("calculate2");
+         press(cpu, SDLK_p);
+         press(cpu, SDLK_RIGHT);
+         const std::string lowest = cpu.getPractice().problem.answer[0];
+         const std::size_t bar = lowest.find('/');
+         answerWith(cpu, {std::to_string(3 * std::stoll(lowest.substr(0, bar))) + "/" +
+                          std::to_string(3 * std::stoll(lowest.substr(bar + 1)))});
+     }},
+    {"practice-chapter3", "Polish", screenName(Screen::part3),
+     [](CPU& cpu) {  // two hints taken on an Egyptian fraction
+         cpu.setPart3Item("calculate4");
+         press(cpu, SDLK_p);
+         press(cpu, SDLK_h);
+         press(cpu, SDLK_h);
+     }},
+    {"practice-chapter4", "English", screenName(Screen::part4_program1),
+     [](CPU& cpu) {  // where two lines cross, answered: the plane shows them
+         cpu.setGridlines(true);
+         press(cpu, SDLK_p);
+         answerWith(cpu, cpu.getPractice().problem.answer);
      }},
     {"plot-vectors", "English", screenName(Screen::part4_program3),
      [](CPU& cpu) {

@@ -17,6 +17,10 @@ target_include_directories(calcora_platform SYSTEM PUBLIC ${boost_link_dir})
 # stay within their budget.
 
 calcora_core_library(calcora_core ON)
+# Optimised for size as one whole program (link-time optimisation), with
+# emscripten's small allocator: with the practice problems' generators and
+# checkers, this keeps the page's files within their budget.
+target_compile_options(calcora_platform PUBLIC -flto -Oz)
 
 # The pictures and the page's icons recompressed losslessly (every pixel
 # stays as it was); the pictures are packed into calcora.data.
@@ -41,7 +45,7 @@ add_custom_target(calcora_web_images DEPENDS ${small_images})
 
 add_executable(calcora web/WebMain.cpp web/WebShims.cpp)
 target_link_libraries(calcora PRIVATE calcora_core)
-target_link_options(calcora PRIVATE -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web
+target_link_options(calcora PRIVATE -flto -Oz -sMALLOC=emmalloc -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web
   -sEXPORTED_RUNTIME_METHODS=FS,UTF8ToString,ccall
   --preload-file ${web_images}@images --use-preload-plugins)
 add_dependencies(calcora calcora_web_images)

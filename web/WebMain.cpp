@@ -10,11 +10,14 @@
 
 #include <cctype>
 #include <cstring>
+#include <iostream>
 #include <optional>
 #include <string>
 
+#include "app/CommandLine.h"
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
+#include "app/PracticeFiles.h"
 #include "screens/ScreenReading.h"
 #include "app/Settings.h"
 
@@ -28,7 +31,7 @@ struct OfferedFile {
     off_t size = -1;
 };
 
-OfferedFile g_offered[] = {{"results.txt"}, {"working.txt"}};
+OfferedFile g_offered[] = {{"results.txt"}, {"working.txt"}, {"practice.csv"}};
 bool g_pageFullscreen = false;
 std::string g_pageLanguage;
 ScreenReading g_read;  // what the live region said last
@@ -48,6 +51,7 @@ const NamedKey NAMED_KEYS[] = {
     {"ArrowRight", SDLK_RIGHT}, {"Enter", SDLK_RETURN},        {"Escape", SDLK_ESCAPE},
     {"Delete", SDLK_DELETE},    {"PageUp", SDLK_PAGEUP},       {"PageDown", SDLK_PAGEDOWN},
     {"Home", SDLK_HOME},        {"End", SDLK_END},             {"NumpadEnter", SDLK_KP_ENTER},
+    {"Backspace", SDLK_BACKSPACE},
     {"NumpadDecimal", SDLK_KP_PERIOD}, {"NumpadComma", SDLK_COMMA}, {"NumpadSubtract", SDLK_KP_MINUS},
     {"Numpad0", SDLK_KP0}, {"Numpad1", SDLK_KP1}, {"Numpad2", SDLK_KP2}, {"Numpad3", SDLK_KP3},
     {"Numpad4", SDLK_KP4}, {"Numpad5", SDLK_KP5}, {"Numpad6", SDLK_KP6}, {"Numpad7", SDLK_KP7},
@@ -178,12 +182,16 @@ EMSCRIPTEN_KEEPALIVE const char* calcora_screen() {
 
 }  // extern "C"
 
-int main() {
+// The page's address may carry ?seed=N, handed in as --practice-seed N.
+int main(int argc, char* argv[]) {
+    if (const auto seed = practiceSeedArgument({argv + 1, argv + argc})) setPracticeSeed(*seed);
+    else if (argc > 1) std::cerr << "calcora: ?seed= takes a whole number; the practice problems are left to chance\n";
     if (!Init()) {
         Shutdown();
         return 1;
     }
     rememberSettings(*g_cpu);
+    rememberPractice(*g_cpu);
     emscripten_set_main_loop(browserFrame, 0, 0);
     return 0;
 }

@@ -18,7 +18,7 @@ run() { status=0; timeout 20 "$program" "$@" >"$out" 2>"$err" </dev/null || stat
 
 run --help
 [ "$status" = 0 ] && [ ! -s "$err" ] || fail "--help: status $status, stderr $(cat "$err")"
-head -n 1 "$out" | grep -qx 'Usage: calcora \[--help | --version\]' || fail "--help printed: $(cat "$out")"
+head -n 1 "$out" | grep -qx 'Usage: calcora \[--help | --version | --practice-seed N\]' || fail "--help printed: $(cat "$out")"
 grep -q 'Space *switch between English and Polish' "$out" || fail "--help lists no keys"
 
 run --version
@@ -35,7 +35,7 @@ done
 
 run --fullscreen
 [ "$status" = 2 ] && [ ! -s "$out" ] || fail "unknown option: status $status, stdout $(cat "$out")"
-[ "$(head -n 2 "$err")" = $'calcora: unknown option \'--fullscreen\'\nUsage: calcora [--help | --version]' ] ||
+[ "$(head -n 2 "$err")" = $'calcora: unknown option \'--fullscreen\'\nUsage: calcora [--help | --version | --practice-seed N]' ] ||
   fail "unknown option printed: $(cat "$err")"
 
 # No display and no driver asked for: SDL would fall back to text art.

@@ -412,6 +412,25 @@ for (const [name, viewport] of [["1366x657", {width: 1366, height: 657}], ["800x
     await fitsWhole(page, name);
   }, ["Escape"]);
 
+// ?seed=N fixes the problems: with 2026 the first GCD problem is 18 and 6, as on the desktop.
+const practising = watchConsole(await browser.newPage());
+await check("?seed=2026 gives the desktop's GCD problem; practice.csv is offered with both answers", async () => {
+  await practising.setViewport({width: 1100, height: 800});
+  await open(practising, url + "?seed=2026");
+  await keys(practising, "Enter", "ArrowDown", "ArrowDown", "ArrowDown", "ArrowDown", "p", "1", "0", "8", "Enter",
+             "Backspace", "Backspace", "Backspace", "6", "Enter");
+  expect(await screen(practising) === "practice", `on ${await screen(practising)}`);
+  const link = await practising.evaluate(async () => {
+    const a = document.getElementById("practice.csv");
+    return {hidden: a.hidden, bytes: a.href ? await (await fetch(a.href)).text() : ""};
+  });
+  const rows = link.bytes.split("\n").map(row => row.split(",").slice(1).join(","));
+  expect(!link.hidden && rows[0] === "exercise,level,problem,answer,verdict,hints" &&
+         rows[1] === "gcd,1,Find the greatest common divisor of 18 and 6,108,wrong,0" &&
+         rows[2] === "gcd,1,Find the greatest common divisor of 18 and 6,6,correct,0", `practice.csv: ${link.bytes}`);
+});
+await practising.close();
+
 // A phone: the keypad shows by itself, and taps alone solve an exercise.
 const phone = watchConsole(await browser.newPage());
 for (const [name, viewport] of [["390x844", {width: 390, height: 844}], ["844x390", {width: 844, height: 390}]])
@@ -422,7 +441,7 @@ for (const [name, viewport] of [["390x844", {width: 390, height: 844}], ["844x39
       const r = b.getBoundingClientRect();
       return {key: b.dataset.key, w: r.width, h: r.height, inside: r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight};
     }));
-    expect(keypad.length === 27, `${keypad.length} keypad buttons`);
+    expect(keypad.length === 40, `${keypad.length} keypad buttons`);
     const small = keypad.filter(b => b.w < 44 || b.h < 44 || !b.inside);
     expect(small.length === 0, `buttons too small or outside: ${JSON.stringify(small)}`);
     for (const key of ["Enter", "1", "7", "ArrowRight", "5", "ArrowDown", "Enter"]) {

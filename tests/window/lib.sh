@@ -40,7 +40,7 @@ start_display() {
   unset SDL_VIDEODRIVER SDL_AUDIODRIVER
   # As on a new machine: no remembered settings, a locale that names no
   # language (so the program starts in English), and nothing kept afterwards.
-  export XDG_CONFIG_HOME="$WINDOW_TEST_DIR/config" LANG=C.UTF-8
+  export XDG_CONFIG_HOME="$WINDOW_TEST_DIR/config" XDG_DATA_HOME="$WINDOW_TEST_DIR/data" LANG=C.UTF-8
   unset LC_ALL LC_MESSAGES LANGUAGE
   # Under the sanitizers: libX11 keeps a few strings to the end of the process.
   printf 'leak:libX11.so\n' >"$WINDOW_TEST_DIR/lsan.supp"
@@ -52,7 +52,8 @@ program_errors() {
   cat "$WINDOW_TEST_DIR/stderr"
 }
 
-# Starts the program ($1) in the current folder and waits for its window.
+# Starts the program ($1, with any further arguments) in the current folder
+# and waits for its window.
 # There is no window manager: the window is focused by hand.
 # Its exit status is written by the shell that started it: a command
 # substitution such as $(wait_for_exit) cannot wait for it.
@@ -61,7 +62,7 @@ start_program() {
   local program
   program=$(realpath "$1")
   (
-    "$program" 2>"$WINDOW_TEST_DIR/stderr" &
+    "$program" "${@:2}" 2>"$WINDOW_TEST_DIR/stderr" &
     echo $! >"$WINDOW_TEST_DIR/pid"
     status=0
     wait $! || status=$?

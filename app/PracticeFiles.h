@@ -1,0 +1,48 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The practice screen's files: the pupil's progress, kept per user between
+// runs (read defensively: missing or empty is a fresh start, and so is a
+// damaged file, said in one line on stderr), and practice.csv in the working
+// folder, a row for every checked answer and every skip. Both go through the
+// one safe save. The store holds what waits to be written; the frame loop
+// writes it.
+#include <cstdint>
+#include <optional>
+#include <ostream>
+
+#include "UserFile.h"
+
+class CPU;
+
+constexpr const char* PRACTICE_LOG_FILE = "practice.csv";
+UserFile practiceProgressFile();
+
+// The seed of the run's sequence of problems: the one --practice-seed gave,
+// else one of its own.
+void setPracticeSeed(std::uint64_t seed);
+std::uint64_t practiceSeed();
+
+// Keeps the practice files: `restore` reads the progress into the store at
+// start-up; `keep`, called every frame, appends practice.csv's new rows
+// (stamped with the local time now) and saves the progress when it changed.
+// A failed save is said once a run, and the next change tries again.
+class PracticeKeeper {
+public:
+    PracticeKeeper(UserFile progress, std::string log) : m_progress(std::move(progress)), m_log(std::move(log)) {}
+    void restore(CPU& cpu, std::uint64_t seed, std::ostream& err);
+    void keep(CPU& cpu, std::ostream& err);
+
+private:
+    void failed(const std::string& what, const std::string& why, std::ostream& err);
+
+    UserFile m_progress;
+    std::string m_log;
+    bool m_failureReported = false;
+};
+
+// The program's own practice files: SDL_main and the browser's main call
+// `rememberPractice` once started, the frame loop calls `keepPractice`.
+// Tests that run frames write nothing unless they ask.
+void rememberPractice(CPU& cpu);
+void keepPractice(CPU& cpu);

@@ -1,0 +1,186 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PracticeScreen.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "DifferentScreens.h"
+#include "app/GlobalVariables.h"
+#include "app/ItemFields.h"
+#include "calc/LineCut.h"
+#include "gfx/Draw.h"
+#include "gfx/SDLGraphics.h"
+#include "input/PracticeActions.h"
+
+namespace {
+
+// Where the page's parts go: across the page, or in a column left of the
+// coordinate plane for the problems of the plots.
+struct PageLayout {
+    Rect page;
+    int left;                                        // texts and labels
+    std::size_t text_characters, small_characters;  // a row's length before it is cut between terms
+    int heading_size;
+    int box_x, box_right_most;
+    int mark_x;                                      // the first level's mark
+};
+const PageLayout ACROSS{{40, 15, 960, 650}, 60, 115, 130, 20, 260, 940, 230};
+const PageLayout BESIDE_THE_PLANE{{0, 0, layout::WIDTH, 658}, 20, 44, 52, 18, 80, 340, 170};
+
+const int HEADING_Y = 25;
+const int TEXT_SIZE = 16, ROW = 26, SMALL_SIZE = 14, SMALL_ROW = 20, KEYS_SIZE = 12;
+const int BOX_HEIGHT = 22, CHARACTER_WIDTH = 10;
+const int LAST_HINT_Y = 585, PROGRESS_Y = 615, MARK_STEP = 50, MARK_SIZE = 16;
+const int KEYS_X = 40, KEYS_Y = 665;
+
+// The plot screen whose plane a problem is drawn on, if any: the one P
+// practises that exercise on.
+std::optional<Screen> planeOf(practice::Exercise e) {
+    for (int i = 0; i < SCREEN_COUNT; ++i)
+        if (!plotFields(screenAt(i)).empty() && exerciseToPractise(screenAt(i), "") == e) return screenAt(i);
+    return std::nullopt;
+}
+
+// The pattern with {1}, {2}, ... replaced by the values.
+std::string filledIn(std::string pattern, const std::vector<std::string>& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::string mark = "{" + std::to_string(i + 1) + "}";
+        for (std::size_t at = pattern.find(mark); at != std::string::npos; at = pattern.find(mark, at + values[i].size()))
+            pattern.replace(at, mark.size(), values[i]);
+    }
+    return pattern;
+}
+
+const char* verdictColor(practice::VerdictKind kind) {
+    switch (kind) {
+    case practice::VerdictKind::correct: return "success";
+    case practice::VerdictKind::form: return "title";
+    case practice::VerdictKind::wrong: return "message";
+    case practice::VerdictKind::unreadable: return "text";
+    }
+    return "text";
+}
+
+// Rows from `y` down, each line cut between terms; returns the y below them.
+// Rows past `lastY` are left out, and the last row shown says so with "...".
+int drawRows(SDLGraphics* g, const PageLayout& at, const std::vector<std::string>& lines, bool small, int y,
+             const char* color, int lastY = LAST_HINT_Y) {
+    const std::size_t width = small ? at.small_characters : at.text_characters;
+    const int size = small ? SMALL_SIZE : TEXT_SIZE, step = small ? SMALL_ROW : ROW;
+    std::vector<std::string> rows;
+    for (const std::string& line : lines)
+        for (std::string& row : calc::wrapAtBlanks(line, width)) rows.push_back(std::move(row));
+    const std::size_t fit = y > lastY ? 0 : std::size_t((lastY - y) / step + 1);
+    if (rows.size() > fit && fit > 0) {
+        rows.resize(fit);
+        rows.back() = "...";
+    }
+    for (const std::string& row : rows) {
+        if (y > lastY) break;
+        g->drawText(row, size, at.left, y, color);
+        y += step;
+    }
+    return y;
+}
+
+int drawFields(SDLGraphics* g, const PageLayout& at, const CPU::PracticeShown& shown, int y) {
+    SDL_Surface* s = g->getScreen();
+    for (std::size_t i = 0; i < shown.fields.size(); ++i, y += ROW + 6) {
+        const practice::AnswerField& field = shown.fields[i];
+        const int width = std::max(100, int(field.longest) * CHARACTER_WIDTH + 10);
+        const Rect box{at.box_x, y, std::min(at.box_x + width, at.box_right_most), y + BOX_HEIGHT};
+        g->drawText(field.label, TEXT_SIZE, at.left, y, "text");
+        draw::fill(s, box, palette::current().field);
+        if (int(i) == shown.field) {
+            draw::frame(s, box, palette::current().message);
+            draw::frame(s, {box.x1 + 1, box.y1 + 1, box.x2 - 1, box.y2 - 1}, palette::current().message);
+        }
+        if (i < shown.typed.size()) g->drawText(shown.typed[i], TEXT_SIZE, at.box_x + 5, y + 1, "text");
+    }
+    return y;
+}
+
+int drawVerdict(SDLGraphics* g, const PageLayout& at, const CPU::PracticeShown& shown, int y) {
+    const std::vector<std::string> messages = practiceMessages(shown);
+    const char* color = shown.verdict ? verdictColor(shown.verdict->kind) : "text";
+    for (std::size_t i = 0; i < messages.size(); ++i)
+        y = drawRows(g, at, {messages[i]}, false, y, i == 0 ? color : "text");
+    return y;
+}
+
+void drawHints(SDLGraphics* g, const PageLayout& at, const CPU::PracticeShown& shown, int y) {
+    if (shown.hint_lines.empty()) return;
+    const std::string stage = filledIn(lang_file->practice_hint_stage,
+                                       {std::to_string(shown.hints), std::to_string(practice::HINT_STAGES)});
+    g->drawText(stage, SMALL_SIZE, at.left, y, "title");
+    drawRows(g, at, shown.hint_lines, true, y + SMALL_ROW, "text");
+}
+
+void drawMastery(SDLGraphics* g, const PageLayout& at, const CPU& cpu, practice::Exercise e) {
+    SDL_Surface* s = g->getScreen();
+    g->drawText(lang_file->practice_mastered, SMALL_SIZE, at.left, PROGRESS_Y, "text");
+    for (int level = practice::LOWEST_LEVEL; level <= practice::HIGHEST_LEVEL; ++level) {
+        const int x = at.mark_x + (level - 1) * MARK_STEP;
+        const Rect mark{x, PROGRESS_Y + 1, x + MARK_SIZE, PROGRESS_Y + 1 + MARK_SIZE};
+        const bool mastered = cpu.practiceProgress().mastered(e, level);
+        draw::fill(s, mark, mastered ? palette::current().success : palette::current().field);
+        draw::frame(s, mark, palette::current().cell_frame);
+        g->drawText(std::to_string(level), SMALL_SIZE, x + MARK_SIZE + 6, PROGRESS_Y, "text");
+    }
+}
+
+}  // namespace
+
+std::string practiceHeading(const CPU::PracticeShown& shown) {
+    return filledIn(lang_file->practice_heading, {shown.name, std::to_string(shown.problem.level)});
+}
+
+std::vector<std::string> practiceMessages(const CPU::PracticeShown& shown) {
+    std::vector<std::string> messages;
+    if (shown.verdict) messages.push_back(shown.verdict->text);
+    if (shown.skipped) messages.push_back(lang_file->practice_skipped);
+    if (shown.finished()) messages.push_back(lang_file->practice_next);
+    return messages;
+}
+
+void drawPracticeOffer(SDLGraphics* g, int x, int y) { g->drawText(lang_file->practice_offer, KEYS_SIZE, x, y, "hint"); }
+
+void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
+    showPracticeInLanguage(*cpu);
+    const CPU::PracticeShown shown = cpu->getPractice();
+    const std::optional<Screen> plane = planeOf(shown.problem.exercise);
+    const PageLayout& at = plane ? BESIDE_THE_PLANE : ACROSS;
+    SDL_Surface* s = g->getScreen();
+    draw::fill(s, {0, 0, layout::WIDTH, layout::HEIGHT}, palette::current().frame);
+    draw::fill(s, at.page, palette::current().answer_panel);
+    if (plane && (shown.skipped || (shown.verdict && shown.verdict->kind != practice::VerdictKind::unreadable)))
+        drawProblemOnThePlane(g, *cpu, *plane);
+    // Below the page, over a plot's lines that run past the plane.
+    draw::fill(s, {0, at.page.y2 + 1, layout::WIDTH, layout::HEIGHT}, palette::current().frame);
+    g->drawText(lang_file->practice_keys, KEYS_SIZE, KEYS_X, KEYS_Y, "on_frame");
+    if (shown.fields.empty()) return;
+    g->drawText(practiceHeading(shown), at.heading_size, at.left, HEADING_Y, "title");
+    int y = drawRows(g, at, {shown.statement}, false, HEADING_Y + 40, "text");
+    y = drawFields(g, at, shown, y + 14);
+    y = drawVerdict(g, at, shown, y + 8);
+    drawHints(g, at, shown, y + 10);
+    drawMastery(g, at, *cpu, shown.problem.exercise);
+}
+
+// The plot screen's own drawing of the problem's values, as if typed there.
+void DifferentScreens::drawProblemOnThePlane(SDLGraphics* g, const CPU& cpu, Screen plot) {
+    CPU values;
+    values.setGridlines(cpu.getGridlines());
+    const std::vector<Field> fields = plotFields(plot);
+    const std::vector<std::string>& inputs = cpu.getPractice().problem.inputs;
+    for (std::size_t i = 0; i < fields.size() && i < inputs.size(); ++i) {
+        values.clearField(fields[i]);
+        values.setField(fields[i], inputs[i]);
+    }
+    drawGridlines(g, &values);
+    drawStartingLines(g, &values);
+    if (plot == Screen::part4_program1) drawStraightLines(g, &values);
+    if (plot == Screen::part4_program2) drawTwoPointsLine(g, &values);
+    if (plot == Screen::part4_program3) drawVectors(g, &values);
+}

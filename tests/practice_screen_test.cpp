@@ -1,0 +1,190 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The practice screen as a pupil meets it through the keys: P on an exercise
+// opens practice of that exercise, answers are checked and counted, hints
+// come in stages, a skip comes back, the language and level change, and
+// Escape leaves the exercise screen as it was.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <numeric>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "app/CPU.h"
+#include "app/GlobalVariables.h"
+#include "app/PracticeFiles.h"
+#include "app/Screens.h"
+#include "input/Input2.h"
+#include "screens/ScreenReading.h"
+
+using namespace testsupport;
+
+namespace {
+
+void press(CPU& cpu, SDLKey key, bool shift = false) { Input2().readInputForPressingAKey(key, &cpu, nullptr, shift); }
+
+void typeDigits(CPU& cpu, const std::string& digits) {
+    for (char d : digits) press(cpu, SDLKey(SDLK_0 + (d - '0')));
+}
+
+std::string shown(const CPU& cpu) { return cpu.getCurrentMenu(); }
+
+std::vector<std::string> exerciseScreenState(const CPU& cpu) {
+    std::vector<std::string> state{cpu.getCurrentMenu(), cpu.getPart1Item(), cpu.getSolution()};
+    for (int i = 0; i < FIELD_COUNT; ++i) state.push_back(cpu.getField(Field(i)));
+    return state;
+}
+
+std::string fileText(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+TEST(PracticeScreen, GcdPracticeFromTheKeys) {
+    useEnglish();
+    CPU cpu;
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("program5and6_n2");
+    cpu.setField(Field::part1_program1_n, "17");
+    const std::vector<std::string> exerciseScreen = exerciseScreenState(cpu);
+
+    press(cpu, SDLK_p);
+    ASSERT_EQ(shown(cpu), screenName(Screen::practice));
+    CPU::PracticeShown p = cpu.getPractice();
+    ASSERT_EQ(p.problem.exercise, practice::Exercise::gcd);
+    ASSERT_EQ(p.fields.size(), 1u);
+    const long long a = std::stoll(p.problem.inputs[0]), b = std::stoll(p.problem.inputs[1]);
+    EXPECT_NE(p.statement.find(p.problem.inputs[0]), std::string::npos) << p.statement;
+
+    // The product: its mistake is named, and the same answer in Polish too.
+    typeDigits(cpu, std::to_string(a * b));
+    press(cpu, SDLK_RETURN);
+    p = cpu.getPractice();
+    ASSERT_TRUE(p.verdict);
+    EXPECT_EQ(p.verdict->mistake, practice::Mistake::product_not_gcd);
+    EXPECT_EQ(p.verdict->text.rfind("Not quite: ", 0), 0u) << p.verdict->text;
+    EXPECT_EQ(readScreen(cpu).messages, std::vector<std::string>{p.verdict->text});  // a screen reader hears it
+    press(cpu, SDLK_SPACE);
+    EXPECT_EQ(cpu.getPractice().verdict->text.rfind("Nie calkiem: ", 0), 0u) << cpu.getPractice().verdict->text;
+    EXPECT_NE(cpu.getPractice().statement, p.statement);
+    press(cpu, SDLK_SPACE);
+
+    // A hint, then the right answer: correct, and Enter moves on.
+    press(cpu, SDLK_h);
+    EXPECT_EQ(cpu.getPractice().hints, 1);
+    EXPECT_FALSE(cpu.getPractice().hint_lines.empty());
+    press(cpu, SDLK_DELETE);
+    typeDigits(cpu, std::to_string(std::gcd(a, b)));
+    press(cpu, SDLK_t);  // letters the field does not take are not typed
+    press(cpu, SDLK_KP_ENTER);
+    p = cpu.getPractice();
+    EXPECT_EQ(p.verdict->text, "Correct");
+    EXPECT_TRUE(p.finished());
+    std::vector<practice::CsvRow> rows = cpu.takePracticeLog();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].answer, std::to_string(a * b));
+    EXPECT_EQ(rows[1].verdict, practice::VerdictKind::correct);
+    EXPECT_EQ(rows[1].hints, 1);
+    press(cpu, SDLK_RETURN);
+    EXPECT_FALSE(practice::sameQuestion(cpu.getPractice().problem, p.problem));
+    EXPECT_FALSE(cpu.getPractice().verdict);
+
+    // A skip is logged and finishes the problem; Right on an empty answer is a level higher.
+    press(cpu, SDLK_s);
+    EXPECT_TRUE(cpu.getPractice().skipped);
+    rows = cpu.takePracticeLog();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_FALSE(rows[0].verdict);
+    press(cpu, SDLK_RETURN);
+    press(cpu, SDLK_RIGHT);
+    EXPECT_EQ(cpu.getPractice().problem.level, 2);
+    press(cpu, SDLK_1);
+    press(cpu, SDLK_RIGHT);  // not on a typed answer
+    EXPECT_EQ(cpu.getPractice().problem.level, 2);
+    EXPECT_TRUE(cpu.getPracticeProgressChanged());
+
+    press(cpu, SDLK_ESCAPE);
+    EXPECT_EQ(exerciseScreenState(cpu), exerciseScreen);
+}
+
+TEST(PracticeScreen, POpensPracticeOnlyOnExercisesAndPlots) {
+    useEnglish();
+    CPU cpu;
+    press(cpu, SDLK_p);  // the start screen
+    EXPECT_EQ(shown(cpu), screenName(Screen::start_screen));
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("back");
+    press(cpu, SDLK_p);
+    EXPECT_EQ(shown(cpu), screenName(Screen::part1));
+
+    cpu.setCurrentMenu(screenName(Screen::part4_program2));
+    press(cpu, SDLK_p);
+    EXPECT_EQ(cpu.getPractice().problem.exercise, practice::Exercise::two_points);
+    EXPECT_EQ(cpu.getPractice().fields.size(), 2u);
+    press(cpu, SDLK_DOWN);
+    press(cpu, SDLK_MINUS);
+    press(cpu, SDLK_DOWN);  // the fields wrap round
+    EXPECT_EQ(cpu.getPractice().typed, (std::vector<std::string>{"", "-"}));
+    EXPECT_EQ(cpu.getPractice().field, 0);
+    press(cpu, SDLK_ESCAPE);
+    EXPECT_EQ(shown(cpu), screenName(Screen::part4_program2));
+
+    // The product of primes takes * from Shift and 8, and ^ from Shift and 6.
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("calculate3");
+    press(cpu, SDLK_p);
+    ASSERT_EQ(cpu.getPractice().problem.exercise, practice::Exercise::factors);
+    for (auto [key, shift] : {std::pair{SDLK_2, false}, {SDLK_6, true}, {SDLK_2, false}, {SDLK_8, true}, {SDLK_3, false}})
+        press(cpu, key, shift);
+    EXPECT_EQ(cpu.getPractice().typed[0], "2^2*3");
+    press(cpu, SDLK_BACKSPACE);
+    EXPECT_EQ(cpu.getPractice().typed[0], "2^2*");
+}
+
+// The progress is saved when it changes and read back; practice.csv gets a
+// header once and a row per checked answer or skip; a damaged progress file
+// is a fresh start and one line on stderr.
+TEST(PracticeScreen, ProgressAndPracticeCsvAreKept) {
+    useEnglish();
+    TemporaryFolder folder{"practice"};
+    const std::string progressFile = (folder.path() / "calcora" / "progress").string();
+    PracticeKeeper keeper(UserFile::at(progressFile), PRACTICE_LOG_FILE);
+    std::ostringstream err;
+    CPU cpu;
+    keeper.restore(cpu, 5, err);
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("calculate6");
+    press(cpu, SDLK_p);
+    typeDigits(cpu, cpu.getPractice().problem.answer[0]);
+    press(cpu, SDLK_RETURN);
+    keeper.keep(cpu, err);
+    press(cpu, SDLK_RETURN);
+    press(cpu, SDLK_s);
+    keeper.keep(cpu, err);
+    EXPECT_EQ(err.str(), "");
+
+    const std::vector<std::string> rows = split(fileText(PRACTICE_LOG_FILE), "\n");
+    ASSERT_EQ(rows.size(), 4u) << fileText(PRACTICE_LOG_FILE);  // the last line break leaves an empty piece
+    EXPECT_EQ(rows[0], "time,exercise,level,problem,answer,verdict,hints");
+    EXPECT_NE(rows[1].find(",lcm,1,"), std::string::npos) << rows[1];
+    EXPECT_EQ(rows[1].substr(rows[1].size() - 10), ",correct,0");
+    EXPECT_EQ(rows[2].substr(rows[2].size() - 10), ",skipped,0");
+    const std::string saved = fileText(progressFile);
+    EXPECT_EQ(saved, cpu.practiceProgress().text());
+    EXPECT_FALSE(saved.empty());
+
+    CPU again;
+    keeper.restore(again, 5, err);
+    EXPECT_EQ(again.practiceProgress().text(), saved);
+    std::ofstream(progressFile, std::ios::trunc) << "lcm level seven\n\x01\x02";
+    keeper.restore(again, 5, err);
+    EXPECT_EQ(again.practiceProgress().text(), practice::Progress().text());
+    EXPECT_EQ(split(err.str(), "\n").size(), 2u) << err.str();
+    EXPECT_NE(err.str().find(progressFile), std::string::npos);
+}
