@@ -48,6 +48,11 @@ void enter(const Press& p) {
             cpu.setFullscreen(!cpu.getFullscreen());
             break;
         case EnterAction::toggle_gridlines: cpu.setGridlines(!cpu.getGridlines()); break;
+        case EnterAction::next_size:
+            cpu.setSizePercent(layout::nextSize(cpu.getSizePercent(), cpu.getLargestSizePercent()));
+            cpu.setChangedDisplayMode(true);
+            break;
+        case EnterAction::toggle_high_contrast: cpu.setHighContrast(!cpu.getHighContrast()); break;
         }
         return;
     }
