@@ -76,6 +76,12 @@ void drawCurrentScreen() {
         screenRoutine(*screen)(*g_different_screens, g_graphics, g_cpu);
 }
 
+void applyLook(const CPU& cpu, SDLGraphics& graphics) {
+    palette::useHighContrast(cpu.getHighContrast());
+    const Color background = palette::current().background;
+    graphics.setBackgroundColor(background.r, background.g, background.b);
+}
+
 bool FrameLoop::runFrame() {
     if (applyDisplayMode()) m_redrawNeeded = true;
     if (handleInput() && g_input->lastEventShows()) m_redrawNeeded = true;
@@ -83,6 +89,7 @@ bool FrameLoop::runFrame() {
     const bool draw = m_redrawNeeded && g_graphics->getScreen() != nullptr;
     if (draw) {
         const std::string request = g_cpu->getSolveThisProgram();
+        applyLook(*g_cpu, *g_graphics);
         g_graphics->beginScene();
         drawCurrentScreen();
         g_graphics->endScene();

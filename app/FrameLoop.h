@@ -54,6 +54,10 @@ void setFrameDelay(Uint32 milliseconds);
 // Draws the screen `current_menu` names; other names draw nothing.
 void drawCurrentScreen();
 
+// The palette the store asks for (high contrast or not), and its background
+// for the frames that follow.
+void applyLook(const CPU& cpu, SDLGraphics& graphics);
+
 // The routine that draws each screen, indexed by `Screen`.
 using ScreenRoutine = void (*)(DifferentScreens&, SDLGraphics*, CPU*);
 ScreenRoutine screenRoutine(Screen screen);

@@ -264,6 +264,35 @@ void SDLGraphics::blit(SDL_Surface* surface, int x, int y) {
 
 void SDLGraphics::drawImage(std::string fileName, int x, int y) { blit(image(fileName), x, y); }
 
+// A copy of the picture in one colour, each pixel keeping its opacity.
+SDL_Surface* SDLGraphics::tinted(const std::string& fileName, Color tint) {
+    const std::string key = fileName + "#" + std::to_string(tint.r) + "," + std::to_string(tint.g) + "," +
+                            std::to_string(tint.b);
+    auto found = m_images.find(key);
+    if (found != m_images.end()) return found->second;
+    SDL_Surface* source = image(fileName);
+    SDL_Surface* copy = source ? SDL_ConvertSurface(source, source->format, SDL_SWSURFACE) : nullptr;
+    if (copy && copy->format->BytesPerPixel == 4) {
+        SDL_LockSurface(copy);
+        for (int y = 0; y < copy->h; ++y) {
+            Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(copy->pixels) + y * copy->pitch);
+            for (int x = 0; x < copy->w; ++x) {
+                Uint8 r, g, b, a;
+                SDL_GetRGBA(row[x], copy->format, &r, &g, &b, &a);
+                row[x] = SDL_MapRGBA(copy->format, tint.r, tint.g, tint.b, a);
+            }
+        }
+        SDL_UnlockSurface(copy);
+    }
+    m_images[key] = copy;
+    return copy;
+}
+
+void SDLGraphics::drawMarker(const std::string& fileName, int x, int y) {
+    const Color tint = palette::current().marker;
+    blit(tint.a == 0 ? image(fileName) : tinted(fileName, tint), x, y);
+}
+
 void SDLGraphics::forgetRenderedLines() {
     for (auto& entry : m_lines) SDL_FreeSurface(entry.second);
     m_lines.clear();

@@ -34,6 +34,9 @@ public:
     void toggleFullscreenMode(bool fullscreen);  // re-open the video mode at 1024 by 768
 
     void drawImage(std::string fileName, int x, int y);
+    // The highlight marker's picture: in its own colours, or all in the
+    // palette's `marker` colour where the palette has one (its shape kept).
+    void drawMarker(const std::string& fileName, int x, int y);
     // One text line, top-left corner at (x, y), in the colour of the palette
     // role `color` names ("text", "title"; see gfx/Palette.h).
     void drawText(std::string text, int fontSize, int x, int y, std::string color);
@@ -55,6 +58,7 @@ private:
     bool openVideoMode(int width, int height, Uint32 flags);
     TTF_Font* font(int size);
     SDL_Surface* image(const std::string& fileName);
+    SDL_Surface* tinted(const std::string& fileName, Color tint);
     SDL_Surface* inDisplayFormat(SDL_Surface* loaded);
     void blit(SDL_Surface* surface, int x, int y);
     void drawBlended(const std::string& text, int fontSize, int x, int y, SDL_Color color);

@@ -47,7 +47,7 @@ void drawMenu(SDLGraphics* g, const MenuLayout& menu, const std::string& item) {
     g->drawImage(menu.image, menu.image_x, menu.image_y);
     for (const TextRow& r : menu.rows) g->drawText(r.text, r.size, r.x, r.y, r.color);
     for (const MarkerSpot& spot : menu.markers)
-        if (item == spot.item) g->drawImage(layout::MENU_MARKER, spot.x, spot.y);
+        if (item == spot.item) g->drawMarker(layout::MENU_MARKER, spot.x, spot.y);
 }
 
 }  // namespace
