@@ -69,7 +69,8 @@ constexpr Color LIGHT_BLUISH_GREEN{80, 220, 170};
     X(plot_line1, RED, LIGHT_VERMILLION) /* straight line 1, the line through two points, vector 1 */       \
     X(plot_line2, BLUE, SKY_BLUE)       /* straight line 2, vector 2 */                                     \
     X(plot_line3, GREEN, LIGHT_BLUISH_GREEN) /* straight line 3, the sum of the vectors */                  \
-    X(plot_point, BLUE, WHITE)          /* the two typed points */
+    X(plot_point, BLUE, WHITE)          /* the two typed points */                                      \
+    X(plot_text_backing, NONE, BLACK)   /* behind the plane's texts, where grid lines would cross them */
 
 struct Palette {
 #define CALCORA_PALETTE_MEMBER(role, standard, high_contrast) Color role;

@@ -12,6 +12,7 @@
 #include <iostream>
 
 #include "DisplayCheck.h"
+#include "Draw.h"
 #include "Palette.h"
 #include "WindowIdentity.h"
 
@@ -334,6 +335,15 @@ Color SDLGraphics::color(const std::string& name) {
 void SDLGraphics::drawText(std::string text, int fontSize, int x, int y, std::string color) {
     const Color c = this->color(color);
     drawBlended(text, fontSize, x, y, SDL_Color{c.r, c.g, c.b, 0});
+}
+
+void SDLGraphics::drawTextOver(const std::string& text, int fontSize, int x, int y, const std::string& color,
+                               Color behind) {
+    const Color c = this->color(color);
+    if (behind.a != 0 && !text.empty())
+        if (SDL_Surface* line = renderedLine(text, fontSize, SDL_Color{c.r, c.g, c.b, 0}))
+            draw::fill(m_screen, {x, y, x + line->w - 1, y + line->h - 1}, behind);
+    drawText(text, fontSize, x, y, color);
 }
 
 void SDLGraphics::drawText(const char* text, int fontSize, int x, int y, std::string color) {

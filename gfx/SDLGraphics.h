@@ -42,6 +42,9 @@ public:
     void drawText(std::string text, int fontSize, int x, int y, std::string color);
     void drawText(const char* text, int fontSize, int x, int y, std::string color);
     void drawText(int number, int fontSize, int x, int y, std::string color);
+    // A text line on a filled box of its own size in `behind` (none drawn when
+    // `behind` has no opacity), so that nothing drawn before crosses it.
+    void drawTextOver(const std::string& text, int fontSize, int x, int y, const std::string& color, Color behind);
 
     // The colour of the role `name` names in the palette in use. A name that
     // is no role is a mistake in the program: it is said once on stderr,
