@@ -34,7 +34,7 @@ static_assert(sizeof(SCREEN_ROUTINES) / sizeof(SCREEN_ROUTINES[0]) == SCREEN_COU
 
 bool applyDisplayMode() {
     if (!g_cpu->getChangedDisplayMode()) return false;
-    g_graphics->toggleFullscreenMode(g_cpu->getFullscreen());
+    g_graphics->setDisplay(g_cpu->getFullscreen(), g_cpu->getSizePercent());
     g_cpu->setChangedDisplayMode(false);
     return true;
 }
@@ -52,6 +52,7 @@ bool Init() {
         std::cerr << "calcora: " << g_graphics->startupError() << "\n";
         return false;
     }
+    g_cpu->setLargestSizePercent(g_graphics->largestSizePercent());
     g_input = new Input();
     g_input2 = new Input2();
     g_different_screens = new DifferentScreens();

@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iterator>
 #include <iostream>
@@ -43,8 +44,9 @@ const std::vector<Setting> SETTINGS = {
      [](CPU& cpu, int on) { cpu.setGridlines(on); }},
     {"size", {"100%", "150%", "200%"}, [](const CPU& cpu) { return sizeIndex(cpu.getSizePercent()); },
      [](CPU& cpu, int index) {
-         if (layout::SIZES[index] == cpu.getSizePercent()) return;
-         cpu.setSizePercent(layout::SIZES[index]);  // a size the display cannot hold is lowered at start-up
+         const int percent = std::min(layout::SIZES[index], cpu.getLargestSizePercent());  // what this display holds
+         if (percent == cpu.getSizePercent()) return;
+         cpu.setSizePercent(percent);
          cpu.setChangedDisplayMode(true);
      }},
     {"high-contrast", OFF_ON, [](const CPU& cpu) { return int(cpu.getHighContrast()); },

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <utility>
 
+#include "View.h"
+
 namespace {
 
 bool finite(PointD p) { return std::isfinite(p.x) && std::isfinite(p.y); }
@@ -83,7 +85,8 @@ void pixelLine(SDL_Surface* surface, PointD a, PointD b, Color c) {
 // The visible segment, whole or in dashes; the segment lies inside the
 // surface, so its length is bounded by the surface's diagonal.
 void patternedLine(SDL_Surface* surface, const SegmentD& s, Color color, Pattern pattern) {
-    const Dash dash = dashOf(pattern);
+    const double scale = view::current().scale;
+    const Dash dash{dashOf(pattern).on * scale, dashOf(pattern).off * scale};
     const double dx = s.to.x - s.from.x, dy = s.to.y - s.from.y, length = std::hypot(dx, dy);
     if (dash.on == 0 || length <= dash.on) {
         pixelLine(surface, s.from, s.to, color);
@@ -99,8 +102,11 @@ void patternedLine(SDL_Surface* surface, const SegmentD& s, Color color, Pattern
 
 }  // namespace
 
-void drawClippedLine(SDL_Surface* surface, PointD from, PointD to, Color color, Pattern pattern, int width) {
+void drawClippedLine(SDL_Surface* surface, PointD layoutFrom, PointD layoutTo, Color color, Pattern pattern,
+                     int layoutWidth) {
     const Rect area = drawableArea(surface);
+    const PointD from = view::point(layoutFrom), to = view::point(layoutTo);
+    const int width = view::thickness(layoutWidth);
     // Side by side: a steep line widens to the right, a flat one downward.
     const bool steep = std::abs(to.y - from.y) > std::abs(to.x - from.x);
     for (int k = 0; k < width; ++k) {
@@ -110,7 +116,13 @@ void drawClippedLine(SDL_Surface* surface, PointD from, PointD to, Color color, 
     }
 }
 
-void drawClippedBox(SDL_Surface* surface, PointD a, PointD b, Color color) {
+void drawClippedBox(SDL_Surface* surface, PointD layoutA, PointD layoutB, Color color) {
+    if (!finite(layoutA) || !finite(layoutB)) return;
+    // Both corners are included: the far one ends where its scaled pixel does.
+    const PointD low{std::min(layoutA.x, layoutB.x), std::min(layoutA.y, layoutB.y)};
+    const PointD high{std::max(layoutA.x, layoutB.x), std::max(layoutA.y, layoutB.y)};
+    const PointD a = view::point(low), farEdge = view::point({high.x + 1, high.y + 1});
+    const PointD b{farEdge.x - 1, farEdge.y - 1};
     if (const auto visible = clipBox(a, b, drawableArea(surface)))
         boxRGBA(surface, pixel(visible->from.x), pixel(visible->from.y), pixel(visible->to.x), pixel(visible->to.y),
                 color.r, color.g, color.b, color.a);

@@ -36,8 +36,9 @@ Rect drawableArea(const SDL_Surface* surface);
 // from the visible part's first end).
 enum class Pattern { solid, dashed, dotted };
 
-// Draw the visible part of a line or of a filled box on `surface`; ends lying
-// inside the area are drawn exactly where they are. A line `width` pixels
+// Draw the visible part of a line or of a filled box on `surface`, given in
+// layout pixels and drawn through the view (gfx/View.h); ends lying inside
+// the area are drawn exactly where they are. A line `width` pixels
 // wide is drawn that many times, side by side.
 void drawClippedLine(SDL_Surface* surface, PointD from, PointD to, Color color, Pattern pattern = Pattern::solid,
                      int width = 1);

@@ -1,6 +1,8 @@
 #include "SDLGraphics.h"
 
+#include <SDL/SDL_gfxPrimitives.h>
 #include <SDL/SDL_image.h>
+#include <SDL/SDL_rotozoom.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,7 +14,7 @@
 #include <iostream>
 
 #include "DisplayCheck.h"
-#include "Draw.h"
+#include "View.h"
 #include "Palette.h"
 #include "WindowIdentity.h"
 
@@ -153,6 +155,11 @@ SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int 
         return;
     }
     setWindowIcon();
+    if (const SDL_VideoInfo* info = SDL_GetVideoInfo()) {
+        m_desktopWidth = info->current_w;
+        m_desktopHeight = info->current_h;
+    }
+    view::use(View{});
     if (!openVideoMode(width, height, WINDOWED_FLAGS)) return;
     SDL_WM_SetCaption(title, nullptr);
     setBackgroundColor(red, green, blue);
@@ -207,6 +214,7 @@ void SDLGraphics::setBackgroundColor(int red, int green, int blue) {
 }
 
 void SDLGraphics::toggleFullscreenMode(bool fullscreen) {
+    view::use(View{});
     Uint32 flags = WINDOWED_FLAGS | (fullscreen ? SDL_FULLSCREEN : 0);
     if (openVideoMode(FULLSCREEN_WIDTH, FULLSCREEN_HEIGHT, flags)) return;
     std::cerr << "calcora: " << m_startupError << "\n";
@@ -214,6 +222,39 @@ void SDLGraphics::toggleFullscreenMode(bool fullscreen) {
     // window, and else keep only what SDL still has (nothing is drawn then).
     if (fullscreen && openVideoMode(FULLSCREEN_WIDTH, FULLSCREEN_HEIGHT, WINDOWED_FLAGS)) return;
     m_screen = SDL_GetVideoSurface();
+}
+
+int SDLGraphics::largestSizePercent() const {
+    int largest = layout::SIZES[0];
+    for (int percent : layout::SIZES) {
+        const View v = view::ofSize(percent);
+        const bool fits = m_desktopWidth <= 0 || m_desktopHeight <= 0 ||
+                          (1000 * v.scale <= m_desktopWidth && 700 * v.scale <= m_desktopHeight);
+        if (fits) largest = percent;
+    }
+    return largest;
+}
+
+void SDLGraphics::setDisplay(bool fullscreen, int percent) {
+    if (percent == layout::SIZES[0]) {
+        toggleFullscreenMode(fullscreen);
+        return;
+    }
+    const bool fitScreen = fullscreen && m_desktopWidth > 0 && m_desktopHeight > 0;
+    const View v = fitScreen ? view::fittedTo(m_desktopWidth, m_desktopHeight) : view::ofSize(percent);
+    const int width = fitScreen ? m_desktopWidth : int(1000 * v.scale);
+    const int height = fitScreen ? m_desktopHeight : int(700 * v.scale);
+    if (!openVideoMode(width, height, WINDOWED_FLAGS | (fullscreen ? SDL_FULLSCREEN : 0))) {
+        std::cerr << "calcora: " << m_startupError << "\n";
+        toggleFullscreenMode(false);  // back to the size every display holds
+        return;
+    }
+    view::use(v);
+    forgetRenderedLines();  // they were made at the old size
+    // The layout reaches past the 10:7 window on the right and below: a full
+    // screen shows only the window's part, with the background around it.
+    SDL_Rect window{Sint16(v.x), Sint16(v.y), Uint16(1000 * v.scale), Uint16(700 * v.scale)};
+    SDL_SetClipRect(m_screen, fitScreen ? &window : nullptr);
 }
 
 void SDLGraphics::reportOnce(const std::string& what, const std::string& fileName, const std::string& why) {
@@ -263,7 +304,21 @@ void SDLGraphics::blit(SDL_Surface* surface, int x, int y) {
     SDL_BlitSurface(surface, nullptr, m_screen, &where);
 }
 
-void SDLGraphics::drawImage(std::string fileName, int x, int y) { blit(image(fileName), x, y); }
+// The picture drawn at the view's scale, kept per scale; at 1 the picture itself.
+SDL_Surface* SDLGraphics::atViewScale(const std::string& key, SDL_Surface* picture) {
+    const double scale = view::current().scale;
+    if (!picture || scale == 1.0) return picture;
+    const std::string scaledKey = key + "@" + std::to_string(scale);
+    auto found = m_images.find(scaledKey);
+    if (found != m_images.end()) return found->second;
+    SDL_Surface* zoomed = zoomSurface(picture, scale, scale, SMOOTHING_ON);
+    m_images[scaledKey] = zoomed ? inDisplayFormat(zoomed) : nullptr;
+    return m_images[scaledKey];
+}
+
+void SDLGraphics::drawImage(std::string fileName, int x, int y) {
+    blit(atViewScale(fileName, image(fileName)), view::x(x), view::y(y));
+}
 
 // A copy of the picture in one colour, each pixel keeping its opacity.
 SDL_Surface* SDLGraphics::tinted(const std::string& fileName, Color tint) {
@@ -291,7 +346,13 @@ SDL_Surface* SDLGraphics::tinted(const std::string& fileName, Color tint) {
 
 void SDLGraphics::drawMarker(const std::string& fileName, int x, int y) {
     const Color tint = palette::current().marker;
-    blit(tint.a == 0 ? image(fileName) : tinted(fileName, tint), x, y);
+    if (tint.a == 0) {
+        drawImage(fileName, x, y);
+        return;
+    }
+    const std::string key = fileName + "#" + std::to_string(tint.r) + "," + std::to_string(tint.g) + "," +
+                            std::to_string(tint.b);
+    blit(atViewScale(key, tinted(fileName, tint)), view::x(x), view::y(y));
 }
 
 void SDLGraphics::forgetRenderedLines() {
@@ -320,9 +381,10 @@ SDL_Surface* SDLGraphics::renderedLine(const std::string& text, int fontSize, SD
     return rendered;
 }
 
+// Text is rendered afresh at the scaled font size, never enlarged.
 void SDLGraphics::drawBlended(const std::string& text, int fontSize, int x, int y, SDL_Color color) {
     if (text.empty()) return;  // a zero-width line renders to nothing
-    blit(renderedLine(text, fontSize, color), x, y);
+    blit(renderedLine(text, view::fontSize(fontSize), color), view::x(x), view::y(y));
 }
 
 Color SDLGraphics::color(const std::string& name) {
@@ -340,9 +402,11 @@ void SDLGraphics::drawText(std::string text, int fontSize, int x, int y, std::st
 void SDLGraphics::drawTextOver(const std::string& text, int fontSize, int x, int y, const std::string& color,
                                Color behind) {
     const Color c = this->color(color);
-    if (behind.a != 0 && !text.empty())
-        if (SDL_Surface* line = renderedLine(text, fontSize, SDL_Color{c.r, c.g, c.b, 0}))
-            draw::fill(m_screen, {x, y, x + line->w - 1, y + line->h - 1}, behind);
+    if (behind.a != 0 && !text.empty() && m_screen)
+        if (SDL_Surface* line = renderedLine(text, view::fontSize(fontSize), SDL_Color{c.r, c.g, c.b, 0})) {
+            const int left = view::x(x), top = view::y(y);
+            boxRGBA(m_screen, left, top, left + line->w - 1, top + line->h - 1, behind.r, behind.g, behind.b, behind.a);
+        }
     drawText(text, fontSize, x, y, color);
 }
 

@@ -32,6 +32,14 @@ public:
     void setBackgroundColor(int red, int green, int blue);
     SDL_Surface* getScreen() const { return m_screen; }
     void toggleFullscreenMode(bool fullscreen);  // re-open the video mode at 1024 by 768
+    // Re-open the video mode for a size of 100, 150 or 200 percent: at 100
+    // as toggleFullscreenMode does; larger, a window of 1000 by 700 times the
+    // size, or a full screen at the display's own size with the layout
+    // scaled to fit it, centred (gfx/View.h).
+    void setDisplay(bool fullscreen, int percent);
+    // The largest of the sizes whose window the display holds (100 at least;
+    // all when the display does not say its size).
+    int largestSizePercent() const;
 
     void drawImage(std::string fileName, int x, int y);
     // The highlight marker's picture: in its own colours, or all in the
@@ -62,6 +70,7 @@ private:
     TTF_Font* font(int size);
     SDL_Surface* image(const std::string& fileName);
     SDL_Surface* tinted(const std::string& fileName, Color tint);
+    SDL_Surface* atViewScale(const std::string& key, SDL_Surface* picture);
     SDL_Surface* inDisplayFormat(SDL_Surface* loaded);
     void blit(SDL_Surface* surface, int x, int y);
     void drawBlended(const std::string& text, int fontSize, int x, int y, SDL_Color color);
@@ -77,6 +86,7 @@ private:
     int m_backgroundColorGreen = 255;
     int m_backgroundColorBlue = 255;
     std::string m_startupError;
+    int m_desktopWidth = 0, m_desktopHeight = 0;  // as the display was before the window opened; 0: unknown
     bool m_started = false;
 
     std::map<int, TTF_Font*> m_fonts;              // null entries: the font could not be opened

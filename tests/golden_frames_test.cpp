@@ -38,6 +38,7 @@ struct Shot {
     std::vector<Typed> typed;
     void (*prepare)(CPU& cpu);
     bool fullscreen = false;
+    int size = 100;  // percent
 };
 
 void nothing(CPU&) {}
@@ -184,6 +185,19 @@ const Shot SHOTS[] = {
          solveThenW(c, "part1_program5");
          c.setWorkingSave(CPU::WorkingSave::saved);
      }},
+    // At 200%: the same places, text drawn at twice the size.
+    {"size200-start", "English", screenName(Screen::start_screen), {}, nothing, false, 200},
+    {"size200-part2", "Polish", screenName(Screen::part2),
+     {{Field::part2_program1_n1a, "1"}, {Field::part2_program1_n1b, "2"}, {Field::part2_program1_n2a, "3"},
+      {Field::part2_program1_n2b, "4"}},
+     [](CPU& c) { c.setPart2Item("calculate1"); c.setSolveThisProgram("part2_program1"); }, false, 200},
+    {"size200-working", "English", screenName(Screen::part1),
+     {{Field::part1_program5and6_n1, "12"}, {Field::part1_program5and6_n2, "18"}},
+     [](CPU& c) { c.setPart1Item("calculate5"); solveThenW(c, "part1_program5"); }, false, 200},
+    {"size200-vectors-contrast", "English", screenName(Screen::part4_program3),
+     {{Field::part4_program3_x1, "3"}, {Field::part4_program3_y1, "4"}, {Field::part4_program3_x2, "2"},
+      {Field::part4_program3_y2, "-3"}},
+     [](CPU& c) { highContrast(c); c.setGridlines(true); c.setPart4Program3Item("2"); }, false, 200},
     {"start-fullscreen", "English", screenName(Screen::start_screen), {}, [](CPU& c) { c.setFullscreen(true); }, true},
     {"lines-fullscreen", "English", screenName(Screen::part4_program1),
      {{Field::part4_program1_a1, "1"}, {Field::part4_program1_b1, "2"}},
@@ -203,7 +217,7 @@ SDL_Surface* drawShot(const Shot& shot, CPU& cpu) {
         cpu.setField(t.field, t.text);
     }
     shot.prepare(cpu);
-    if (shot.fullscreen) g.toggleFullscreenMode(true);
+    if (shot.fullscreen || shot.size != 100) g.setDisplay(shot.fullscreen, shot.size);
     DifferentScreens screens;
     g_cpu = &cpu;
     g_graphics = &g;
@@ -276,7 +290,7 @@ TEST_P(GoldenFrame, MatchesReference) {
     PrivateRunFolder folder(std::string("golden-") + shot.name);  // the prime listing writes results.txt
     CPU cpu;
     SDL_Surface* actual = asRgb(drawShot(shot, cpu));
-    if (shot.fullscreen) closeGraphics();  // the next test starts at the start-up size again
+    if (shot.fullscreen || shot.size != 100) closeGraphics();  // the next test starts at the start-up size again
     ASSERT_NE(actual, nullptr);
 
     if (const char* out = std::getenv("CALCORA_GOLDEN_OUT")) {  // redrawing the references on purpose
