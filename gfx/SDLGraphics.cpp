@@ -304,6 +304,15 @@ void SDLGraphics::blit(SDL_Surface* surface, int x, int y) {
     SDL_BlitSurface(surface, nullptr, m_screen, &where);
 }
 
+// At the larger sizes a picture or text line covers four times the pixels;
+// coded as runs, its fully clear and fully solid stretches are skipped or
+// copied rather than blended pixel by pixel. (At 100% the blending stays as
+// it always was, pixel for pixel.)
+static SDL_Surface* runLengthCoded(SDL_Surface* surface) {
+    if (surface && (surface->flags & SDL_SRCALPHA)) SDL_SetAlpha(surface, SDL_SRCALPHA | SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
+    return surface;
+}
+
 // The picture drawn at the view's scale, kept per scale; at 1 the picture itself.
 SDL_Surface* SDLGraphics::atViewScale(const std::string& key, SDL_Surface* picture) {
     const double scale = view::current().scale;
@@ -312,7 +321,7 @@ SDL_Surface* SDLGraphics::atViewScale(const std::string& key, SDL_Surface* pictu
     auto found = m_images.find(scaledKey);
     if (found != m_images.end()) return found->second;
     SDL_Surface* zoomed = zoomSurface(picture, scale, scale, SMOOTHING_ON);
-    m_images[scaledKey] = zoomed ? inDisplayFormat(zoomed) : nullptr;
+    m_images[scaledKey] = zoomed ? runLengthCoded(inDisplayFormat(zoomed)) : nullptr;
     return m_images[scaledKey];
 }
 
@@ -377,6 +386,7 @@ SDL_Surface* SDLGraphics::renderedLine(const std::string& text, int fontSize, SD
     if (!hasInk(rendered) && text.find_first_not_of(' ') != std::string::npos)
         reportUnrenderedText("its letters come out empty (a damaged file?)");
     if (m_lines.size() >= MAX_KEPT_LINES) forgetRenderedLines();
+    if (view::current().scale != 1.0) runLengthCoded(rendered);
     m_lines[key] = rendered;
     return rendered;
 }
