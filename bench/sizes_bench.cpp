@@ -6,6 +6,9 @@
 // Target: at most 2 ms per frame at 200%.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "app/CPU.h"
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
@@ -73,7 +76,9 @@ void BM_SizedWorking(benchmark::State& state) {
 void sizesAndPalettes(benchmark::internal::Benchmark* b) {
     for (int contrast : {0, 1})
         for (int percent : {100, 150, 200}) b->Args({percent, contrast});
-    b->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+    // The fastest of the runs too: on a shared machine it is the truer measure of the frame's own work.
+    b->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+    b->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
 }
 
 }  // namespace

@@ -19,14 +19,20 @@ void drawPicture(SDLGraphics* g, const PlotPicture& picture) {
     const Palette& colors = palette::current();
     // Told apart without colour, lines are two pixels wide, so that dashes and dots show.
     const int width = colors.lines_told_apart_without_colour ? 2 : 1;
-    for (const PlotShape& shape : picture) {
-        switch (shape.kind) {
-        case PlotShape::Kind::line: drawClippedLine(s, shape.a, shape.b, shape.color, shape.pattern, width); break;
-        case PlotShape::Kind::box: drawClippedBox(s, shape.a, shape.b, shape.color); break;
-        case PlotShape::Kind::text:
-            g->drawTextOver(shape.text, PLOT_TEXT_SIZE, int(shape.a.x), int(shape.a.y), shape.text_color,
-                            colors.plot_text_backing);
-            break;
+    // Texts on a backing go over every line, so that no line drawn later crosses them.
+    const bool textsLast = colors.plot_text_backing.a != 0;
+    for (bool textPass : {false, true})
+        for (const PlotShape& shape : picture) {
+            const bool isText = shape.kind == PlotShape::Kind::text;
+            if (textsLast && isText != textPass) continue;
+            if (!textsLast && textPass) continue;
+            switch (shape.kind) {
+            case PlotShape::Kind::line: drawClippedLine(s, shape.a, shape.b, shape.color, shape.pattern, width); break;
+            case PlotShape::Kind::box: drawClippedBox(s, shape.a, shape.b, shape.color); break;
+            case PlotShape::Kind::text:
+                g->drawTextOver(shape.text, PLOT_TEXT_SIZE, int(shape.a.x), int(shape.a.y), shape.text_color,
+                                colors.plot_text_backing);
+                break;
+            }
         }
-    }
 }
