@@ -326,7 +326,29 @@ SDL_Surface* SDLGraphics::atViewScale(const std::string& key, SDL_Surface* pictu
 }
 
 void SDLGraphics::drawImage(std::string fileName, int x, int y) {
-    blit(atViewScale(fileName, image(fileName)), view::x(x), view::y(y));
+    blit(onBackground(fileName, atViewScale(fileName, image(fileName))), view::x(x), view::y(y));
+}
+
+// The screens' pictures lie on the background. Enlarged, one covers a
+// million pixels: laid on the background once, it is copied each frame
+// instead of blended pixel by pixel, and looks the same.
+SDL_Surface* SDLGraphics::onBackground(const std::string& fileName, SDL_Surface* picture) {
+    if (!picture || !m_screen || view::current().scale == 1.0) return picture;
+    const std::string key = fileName + "@" + std::to_string(view::current().scale) + " on " +
+                            std::to_string(m_backgroundColorRed) + "," + std::to_string(m_backgroundColorGreen) +
+                            "," + std::to_string(m_backgroundColorBlue);
+    auto found = m_images.find(key);
+    if (found != m_images.end()) return found->second;
+    SDL_Surface* laid = SDL_CreateRGBSurface(SDL_SWSURFACE, picture->w, picture->h, m_screen->format->BitsPerPixel,
+                                             m_screen->format->Rmask, m_screen->format->Gmask,
+                                             m_screen->format->Bmask, 0);
+    if (laid) {
+        SDL_FillRect(laid, nullptr, SDL_MapRGB(laid->format, m_backgroundColorRed % 256, m_backgroundColorGreen % 256,
+                                               m_backgroundColorBlue % 256));
+        SDL_BlitSurface(picture, nullptr, laid, nullptr);
+    }
+    m_images[key] = laid;
+    return laid ? laid : picture;
 }
 
 // A copy of the picture in one colour, each pixel keeping its opacity.

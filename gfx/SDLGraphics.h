@@ -71,6 +71,7 @@ private:
     SDL_Surface* image(const std::string& fileName);
     SDL_Surface* tinted(const std::string& fileName, Color tint);
     SDL_Surface* atViewScale(const std::string& key, SDL_Surface* picture);
+    SDL_Surface* onBackground(const std::string& fileName, SDL_Surface* picture);
     SDL_Surface* inDisplayFormat(SDL_Surface* loaded);
     void blit(SDL_Surface* surface, int x, int y);
     void drawBlended(const std::string& text, int fontSize, int x, int y, SDL_Color color);
