@@ -2,12 +2,13 @@
 
 #include <SDL/SDL_gfxPrimitives.h>
 #include <SDL/SDL_image.h>
-#include <SDL/SDL_rotozoom.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -304,6 +305,53 @@ void SDLGraphics::blit(SDL_Surface* surface, int x, int y) {
     SDL_BlitSurface(surface, nullptr, m_screen, &where);
 }
 
+// The picture `scale` times as large, each pixel mixed from the four nearest
+// of the original by their distance, colours weighted by their opacity (so
+// that clear pixels lend no colour to the edges). The same on every platform.
+static SDL_Surface* enlarged(SDL_Surface* picture, double scale) {
+    const int width = int(std::lround(picture->w * scale)), height = int(std::lround(picture->h * scale));
+    SDL_Surface* out = SDL_CreateRGBSurface(SDL_SWSURFACE | SDL_SRCALPHA, width, height, 32, 0x00ff0000, 0x0000ff00,
+                                            0x000000ff, 0xff000000);
+    if (!out || picture->format->BytesPerPixel != 4) return out;
+    SDL_LockSurface(picture);
+    SDL_LockSurface(out);
+    const auto at = [picture](int x, int y) {
+        x = std::clamp(x, 0, picture->w - 1);
+        y = std::clamp(y, 0, picture->h - 1);
+        SDL_Color c{};
+        Uint8 a = 0;
+        const Uint32 p = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(picture->pixels) + y * picture->pitch)[x];
+        SDL_GetRGBA(p, picture->format, &c.r, &c.g, &c.b, &a);
+        c.unused = a;
+        return c;
+    };
+    for (int y = 0; y < height; ++y) {
+        const double sy = (y + 0.5) / scale - 0.5;
+        const int y0 = int(std::floor(sy));
+        const double fy = sy - y0;
+        Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(out->pixels) + y * out->pitch);
+        for (int x = 0; x < width; ++x) {
+            const double sx = (x + 0.5) / scale - 0.5;
+            const int x0 = int(std::floor(sx));
+            const double fx = sx - x0;
+            double r = 0, g = 0, b = 0, a = 0;
+            for (int k = 0; k < 4; ++k) {
+                const SDL_Color c = at(x0 + k % 2, y0 + k / 2);
+                const double w = (k % 2 ? fx : 1 - fx) * (k / 2 ? fy : 1 - fy) * c.unused;
+                r += w * c.r;
+                g += w * c.g;
+                b += w * c.b;
+                a += w;
+            }
+            const auto channel = [a](double v) { return Uint8(a > 0 ? std::lround(v / a) : 0); };
+            row[x] = SDL_MapRGBA(out->format, channel(r), channel(g), channel(b), Uint8(std::lround(a)));
+        }
+    }
+    SDL_UnlockSurface(out);
+    SDL_UnlockSurface(picture);
+    return out;
+}
+
 // At the larger sizes a picture or text line covers four times the pixels;
 // coded as runs, its fully clear and fully solid stretches are skipped or
 // copied rather than blended pixel by pixel. (At 100% the blending stays as
@@ -320,7 +368,7 @@ SDL_Surface* SDLGraphics::atViewScale(const std::string& key, SDL_Surface* pictu
     const std::string scaledKey = key + "@" + std::to_string(scale);
     auto found = m_images.find(scaledKey);
     if (found != m_images.end()) return found->second;
-    SDL_Surface* zoomed = zoomSurface(picture, scale, scale, SMOOTHING_ON);
+    SDL_Surface* zoomed = enlarged(picture, scale);
     m_images[scaledKey] = zoomed ? runLengthCoded(inDisplayFormat(zoomed)) : nullptr;
     return m_images[scaledKey];
 }
