@@ -230,7 +230,7 @@ int SDLGraphics::largestSizePercent() const {
     for (int percent : layout::SIZES) {
         const View v = view::ofSize(percent);
         const bool fits = m_desktopWidth <= 0 || m_desktopHeight <= 0 ||
-                          (1000 * v.scale <= m_desktopWidth && 700 * v.scale <= m_desktopHeight);
+                          (view::WINDOW_WIDTH * v.scale <= m_desktopWidth && view::WINDOW_HEIGHT * v.scale <= m_desktopHeight);
         if (fits) largest = percent;
     }
     return largest;
@@ -243,8 +243,8 @@ void SDLGraphics::setDisplay(bool fullscreen, int percent) {
     }
     const bool fitScreen = fullscreen && m_desktopWidth > 0 && m_desktopHeight > 0;
     const View v = fitScreen ? view::fittedTo(m_desktopWidth, m_desktopHeight) : view::ofSize(percent);
-    const int width = fitScreen ? m_desktopWidth : int(1000 * v.scale);
-    const int height = fitScreen ? m_desktopHeight : int(700 * v.scale);
+    const int width = fitScreen ? m_desktopWidth : int(view::WINDOW_WIDTH * v.scale);
+    const int height = fitScreen ? m_desktopHeight : int(view::WINDOW_HEIGHT * v.scale);
     if (!openVideoMode(width, height, WINDOWED_FLAGS | (fullscreen ? SDL_FULLSCREEN : 0))) {
         std::cerr << "calcora: " << m_startupError << "\n";
         toggleFullscreenMode(false);  // back to the size every display holds
@@ -254,7 +254,7 @@ void SDLGraphics::setDisplay(bool fullscreen, int percent) {
     forgetRenderedLines();  // they were made at the old size
     // The layout reaches past the 10:7 window on the right and below: a full
     // screen shows only the window's part, with the background around it.
-    SDL_Rect window{Sint16(v.x), Sint16(v.y), Uint16(1000 * v.scale), Uint16(700 * v.scale)};
+    SDL_Rect window{Sint16(v.x), Sint16(v.y), Uint16(view::WINDOW_WIDTH * v.scale), Uint16(view::WINDOW_HEIGHT * v.scale)};
     SDL_SetClipRect(m_screen, fitScreen ? &window : nullptr);
 }
 

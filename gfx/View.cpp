@@ -9,9 +9,6 @@ namespace view {
 
 namespace {
 
-// The window the layout is made for; larger sizes keep its shape.
-constexpr int WINDOW_WIDTH = 1000, WINDOW_HEIGHT = 700;
-
 View g_view;
 
 int scaled(double v) { return int(std::lround(v * g_view.scale)); }

@@ -16,6 +16,9 @@ struct View {
 
 namespace view {
 
+// The window the layout is made for; the larger sizes keep its shape.
+constexpr int WINDOW_WIDTH = 1000, WINDOW_HEIGHT = 700;
+
 const View& current();
 void use(const View& v);
 
