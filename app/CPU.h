@@ -108,6 +108,15 @@ public:
     void setChangedDisplayMode(bool changed) { changed_display_mode = changed; }
     bool getGridlines() const { return gridlines; }
     void setGridlines(bool on) { gridlines = on; }
+    // The drawing size in percent (100, 150 or 200) and the largest the
+    // display holds; a change of size re-opens the window like a change of
+    // display mode (`changed_display_mode`).
+    int getSizePercent() const { return size_percent; }
+    void setSizePercent(int percent) { size_percent = percent; }
+    int getLargestSizePercent() const { return largest_size_percent; }
+    void setLargestSizePercent(int percent) { largest_size_percent = percent; }
+    bool getHighContrast() const { return high_contrast; }
+    void setHighContrast(bool on) { high_contrast = on; }
 
     std::string getCurrentMenu() const { return current_menu; }
     void setCurrentMenu(std::string s) { current_menu = std::move(s); }
@@ -255,6 +264,9 @@ private:
     bool fullscreen = false;
     bool gridlines = false;
     bool changed_display_mode = false;
+    int size_percent = 100;
+    int largest_size_percent = 200;
+    bool high_contrast = false;
 
     std::string current_menu = "start screen";
     std::string solve_this_program;

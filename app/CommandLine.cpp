@@ -33,8 +33,9 @@ const char* const USAGE_END =
     "\n"
     "The results of the prime listing and the Goldbach check are also written\n"
     "to results.txt in the working folder, and a working saved with Enter to\n"
-    "working.txt there. The language, full screen and grid lines are remembered\n"
-    "in $XDG_CONFIG_HOME/calcora/settings (else ~/.config/calcora/settings).\n"
+    "working.txt there. The language, full screen, grid lines, size (100%, 150%\n"
+    "or 200%) and high contrast chosen in Options are remembered in\n"
+    "$XDG_CONFIG_HOME/calcora/settings (else ~/.config/calcora/settings).\n"
     "Every checked practice answer and every skip is added to practice.csv in\n"
     "the working folder; the levels practised are remembered in\n"
     "$XDG_DATA_HOME/calcora/progress (else ~/.local/share/calcora/progress).\n";

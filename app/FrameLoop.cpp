@@ -36,9 +36,18 @@ const ScreenRoutine SCREEN_ROUTINES[] = {
 };
 static_assert(sizeof(SCREEN_ROUTINES) / sizeof(SCREEN_ROUTINES[0]) == SCREEN_COUNT, "one routine per screen");
 
+// These screens start with a box over the whole layout, so clearing the
+// frame first would only double the largest fill (at 200% it is most of a
+// frame's time).
+bool paintsEveryPixel(const std::string& menu) {
+    const std::optional<Screen> screen = screenNamed(menu);
+    return screen && (*screen == Screen::part1 || *screen == Screen::part2 || *screen == Screen::part3 ||
+                      *screen == Screen::working);
+}
+
 bool applyDisplayMode() {
     if (!g_cpu->getChangedDisplayMode()) return false;
-    g_graphics->toggleFullscreenMode(g_cpu->getFullscreen());
+    g_graphics->setDisplay(g_cpu->getFullscreen(), g_cpu->getSizePercent());
     g_cpu->setChangedDisplayMode(false);
     return true;
 }
@@ -56,6 +65,7 @@ bool Init() {
         std::cerr << "calcora: " << g_graphics->startupError() << "\n";
         return false;
     }
+    g_cpu->setLargestSizePercent(g_graphics->largestSizePercent());
     g_input = new Input();
     g_input2 = new Input2();
     g_different_screens = new DifferentScreens();
@@ -80,6 +90,17 @@ void drawCurrentScreen() {
         screenRoutine(*screen)(*g_different_screens, g_graphics, g_cpu);
 }
 
+void applyLook(const CPU& cpu, SDLGraphics& graphics) {
+    palette::useHighContrast(cpu.getHighContrast());
+    const Color background = palette::current().background;
+    graphics.setBackgroundColor(background.r, background.g, background.b);
+}
+
+void beginFrame(const CPU& cpu, SDLGraphics& graphics) {
+    applyLook(cpu, graphics);
+    if (!paintsEveryPixel(cpu.getCurrentMenu())) graphics.beginScene();
+}
+
 bool FrameLoop::runFrame() {
     if (applyDisplayMode()) m_redrawNeeded = true;
     if (handleInput() && g_input->lastEventShows()) m_redrawNeeded = true;
@@ -88,7 +109,7 @@ bool FrameLoop::runFrame() {
     const bool draw = m_redrawNeeded && g_graphics->getScreen() != nullptr;
     if (draw) {
         const std::string request = g_cpu->getSolveThisProgram();
-        g_graphics->beginScene();
+        beginFrame(*g_cpu, *g_graphics);
         drawCurrentScreen();
         g_graphics->endScene();
         m_redrawNeeded = g_cpu->getSolveThisProgram() != request;

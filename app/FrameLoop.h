@@ -56,6 +56,12 @@ void setFrameDelay(Uint32 milliseconds);
 // Draws the screen `current_menu` names; other names draw nothing.
 void drawCurrentScreen();
 
+// The palette the store asks for (high contrast or not), and its background
+// for the frames that follow.
+void applyLook(const CPU& cpu, SDLGraphics& graphics);
+// The look applied and the frame cleared, unless the screen shown paints every pixel itself.
+void beginFrame(const CPU& cpu, SDLGraphics& graphics);
+
 // The routine that draws each screen, indexed by `Screen`.
 using ScreenRoutine = void (*)(DifferentScreens&, SDLGraphics*, CPU*);
 ScreenRoutine screenRoutine(Screen screen);

@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Settings.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <iostream>
 #include <memory>
 
 #include "CPU.h"
 #include "GlobalVariables.h"
+#include "gfx/Layout.h"
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
@@ -23,6 +26,12 @@ void chooseLanguage(CPU&, int word) {
 
 const std::vector<const char*> OFF_ON = {"off", "on"};
 
+int sizeIndex(int percent) {
+    for (int i = 0; i < int(std::size(layout::SIZES)); ++i)
+        if (layout::SIZES[i] == percent) return i;
+    return 0;
+}
+
 const std::vector<Setting> SETTINGS = {
     {"language", {LANGUAGES[0], LANGUAGES[1]}, [](const CPU&) { return int(language == LANGUAGES[1]); },
      chooseLanguage},
@@ -35,6 +44,15 @@ const std::vector<Setting> SETTINGS = {
      false},
     {"gridlines", OFF_ON, [](const CPU& cpu) { return int(cpu.getGridlines()); },
      [](CPU& cpu, int on) { cpu.setGridlines(on); }},
+    {"size", {"100%", "150%", "200%"}, [](const CPU& cpu) { return sizeIndex(cpu.getSizePercent()); },
+     [](CPU& cpu, int index) {
+         const int percent = std::min(layout::SIZES[index], cpu.getLargestSizePercent());  // what this display holds
+         if (percent == cpu.getSizePercent()) return;
+         cpu.setSizePercent(percent);
+         cpu.setChangedDisplayMode(true);
+     }},
+    {"high-contrast", OFF_ON, [](const CPU& cpu) { return int(cpu.getHighContrast()); },
+     [](CPU& cpu, int on) { cpu.setHighContrast(on); }},
 };
 
 #ifdef __EMSCRIPTEN__

@@ -27,6 +27,10 @@
     X(options_fullscreen_off, "off", "wylaczony") \
     X(options_gridlines_on, "on", "wlaczone") \
     X(options_gridlines_off, "off", "wylaczone") \
+    X(options_size, "Size: ", "Rozmiar: ") \
+    X(options_high_contrast, "High contrast: ", "Wysoki kontrast: ") \
+    X(options_high_contrast_on, "on", "wl") \
+    X(options_high_contrast_off, "off", "wyl") \
     X(options_controls, "controls:", "klawisze:") \
     X(options_key1, "arrow keys - move around the program", "strzalki - poruszanie sie po programie") \
     X(options_key2, "enter - validate", "enter - zawierdz") \

@@ -9,7 +9,10 @@
 
 namespace draw {
 
+// A colour with no opacity (palette::NONE) draws nothing.
 void fill(SDL_Surface* s, const Rect& r, Color c);   // a filled box, corners included
 void frame(SDL_Surface* s, const Rect& r, Color c);  // its one-pixel outline
+// A filled box with the palette's border around it (none in the standard look).
+void box(SDL_Surface* s, const Rect& r, Color c);
 
 }  // namespace draw

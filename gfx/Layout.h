@@ -11,6 +11,16 @@ struct Rect {
 
 namespace layout {
 
+// The sizes the whole program can be drawn at, in percent of the window's
+// 1000 by 700; the pupil steps through those the display holds, round again
+// after the largest.
+constexpr int SIZES[] = {100, 150, 200};
+constexpr int nextSize(int percent, int largest) {
+    for (int size : SIZES)
+        if (size > percent && size <= largest) return size;
+    return SIZES[0];
+}
+
 // Screens are laid out on 1024 by 768, the full-screen size, whatever the window's size.
 constexpr int WIDTH = 1024;
 constexpr int HEIGHT = 768;

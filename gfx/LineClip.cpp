@@ -8,6 +8,8 @@
 #include <cmath>
 #include <utility>
 
+#include "View.h"
+
 namespace {
 
 bool finite(PointD p) { return std::isfinite(p.x) && std::isfinite(p.y); }
@@ -63,13 +65,66 @@ Rect drawableArea(const SDL_Surface* surface) {
     return {c.x, c.y, c.x + c.w - 1, c.y + c.h - 1};
 }
 
-void drawClippedLine(SDL_Surface* surface, PointD from, PointD to, Color color) {
-    if (const auto visible = clipSegment({from, to}, drawableArea(surface)))
-        lineRGBA(surface, pixel(visible->from.x), pixel(visible->from.y), pixel(visible->to.x), pixel(visible->to.y),
-                 color.r, color.g, color.b, color.a);
+namespace {
+
+struct Dash {
+    double on, off;
+};
+
+Dash dashOf(Pattern pattern) {
+    switch (pattern) {
+    case Pattern::dashed: return {10, 6};
+    case Pattern::dotted: return {2, 4};
+    case Pattern::solid: break;
+    }
+    return {0, 0};
 }
 
-void drawClippedBox(SDL_Surface* surface, PointD a, PointD b, Color color) {
+void pixelLine(SDL_Surface* surface, PointD a, PointD b, Color c) {
+    lineRGBA(surface, pixel(a.x), pixel(a.y), pixel(b.x), pixel(b.y), c.r, c.g, c.b, c.a);
+}
+
+// The visible segment, whole or in dashes; the segment lies inside the
+// surface, so its length is bounded by the surface's diagonal.
+void patternedLine(SDL_Surface* surface, const SegmentD& s, Color color, Pattern pattern) {
+    const double scale = view::current().scale;
+    const Dash dash{dashOf(pattern).on * scale, dashOf(pattern).off * scale};
+    const double dx = s.to.x - s.from.x, dy = s.to.y - s.from.y, length = std::hypot(dx, dy);
+    if (dash.on == 0 || length <= dash.on) {
+        pixelLine(surface, s.from, s.to, color);
+        return;
+    }
+    const double ux = dx / length, uy = dy / length;
+    for (double start = 0; start < length; start += dash.on + dash.off) {
+        const double end = std::min(start + dash.on - 1, length);
+        pixelLine(surface, {s.from.x + ux * start, s.from.y + uy * start}, {s.from.x + ux * end, s.from.y + uy * end},
+                  color);
+    }
+}
+
+}  // namespace
+
+void drawClippedLine(SDL_Surface* surface, PointD layoutFrom, PointD layoutTo, Color color, Pattern pattern,
+                     int layoutWidth) {
+    const Rect area = drawableArea(surface);
+    const PointD from = view::point(layoutFrom), to = view::point(layoutTo);
+    const int width = view::thickness(layoutWidth);
+    // Side by side: a steep line widens to the right, a flat one downward.
+    const bool steep = std::abs(to.y - from.y) > std::abs(to.x - from.x);
+    for (int k = 0; k < width; ++k) {
+        const PointD shift{steep ? double(k) : 0.0, steep ? 0.0 : double(k)};
+        if (const auto visible = clipSegment({{from.x + shift.x, from.y + shift.y}, {to.x + shift.x, to.y + shift.y}}, area))
+            patternedLine(surface, *visible, color, pattern);
+    }
+}
+
+void drawClippedBox(SDL_Surface* surface, PointD layoutA, PointD layoutB, Color color) {
+    if (!finite(layoutA) || !finite(layoutB)) return;
+    // Both corners are included: the far one ends where its scaled pixel does.
+    const PointD low{std::min(layoutA.x, layoutB.x), std::min(layoutA.y, layoutB.y)};
+    const PointD high{std::max(layoutA.x, layoutB.x), std::max(layoutA.y, layoutB.y)};
+    const PointD a = view::point(low), farEdge = view::point({high.x + 1, high.y + 1});
+    const PointD b{farEdge.x - 1, farEdge.y - 1};
     if (const auto visible = clipBox(a, b, drawableArea(surface)))
         boxRGBA(surface, pixel(visible->from.x), pixel(visible->from.y), pixel(visible->to.x), pixel(visible->to.y),
                 color.r, color.g, color.b, color.a);

@@ -33,7 +33,15 @@ std::optional<SegmentD> clipBox(PointD a, PointD b, const Rect& rect);
 // The surface's clip rectangle as inclusive bounds.
 Rect drawableArea(const SDL_Surface* surface);
 
-// Draw the visible part of a line or of a filled box on `surface`; ends lying
-// inside the area are drawn exactly where they are.
-void drawClippedLine(SDL_Surface* surface, PointD from, PointD to, Color color);
+// How a line is drawn along its length: unbroken, in 10-pixel dashes with
+// 6-pixel gaps, or in 2-pixel dots 4 pixels apart (dashes and dots counted
+// from the visible part's first end).
+enum class Pattern { solid, dashed, dotted };
+
+// Draw the visible part of a line or of a filled box on `surface`, given in
+// layout pixels and drawn through the view (gfx/View.h); ends lying inside
+// the area are drawn exactly where they are. A line `width` pixels
+// wide is drawn that many times, side by side.
+void drawClippedLine(SDL_Surface* surface, PointD from, PointD to, Color color, Pattern pattern = Pattern::solid,
+                     int width = 1);
 void drawClippedBox(SDL_Surface* surface, PointD a, PointD b, Color color);

@@ -12,14 +12,18 @@ struct NamedRole {
 };
 
 const NamedRole ROLES[] = {
-#define CALCORA_NAMED_ROLE(role, standard) {#role, &Palette::role},
+#define CALCORA_NAMED_ROLE(role, standard, high_contrast) {#role, &Palette::role},
     CALCORA_COLOR_ROLES(CALCORA_NAMED_ROLE)
 #undef CALCORA_NAMED_ROLE
 };
 
+const Palette* g_in_use = &STANDARD;
+
 }  // namespace
 
-const Palette& current() { return STANDARD; }
+void useHighContrast(bool on) { g_in_use = on ? &HIGH_CONTRAST : &STANDARD; }
+
+const Palette& current() { return *g_in_use; }
 
 std::optional<Color> named(const std::string& name) {
     for (const NamedRole& r : ROLES)

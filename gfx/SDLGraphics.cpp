@@ -2,18 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SDLGraphics.h"
 
+#include <SDL/SDL_gfxPrimitives.h>
 #include <SDL/SDL_image.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 
 #include "DisplayCheck.h"
+#include "View.h"
 #include "Palette.h"
 #include "WindowIdentity.h"
 
@@ -154,6 +158,11 @@ SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int 
         return;
     }
     setWindowIcon();
+    if (const SDL_VideoInfo* info = SDL_GetVideoInfo()) {
+        m_desktopWidth = info->current_w;
+        m_desktopHeight = info->current_h;
+    }
+    view::use(View{});
     if (!openVideoMode(width, height, WINDOWED_FLAGS)) return;
     SDL_WM_SetCaption(title, nullptr);
     setBackgroundColor(red, green, blue);
@@ -208,6 +217,7 @@ void SDLGraphics::setBackgroundColor(int red, int green, int blue) {
 }
 
 void SDLGraphics::toggleFullscreenMode(bool fullscreen) {
+    view::use(View{});
     Uint32 flags = WINDOWED_FLAGS | (fullscreen ? SDL_FULLSCREEN : 0);
     if (openVideoMode(FULLSCREEN_WIDTH, FULLSCREEN_HEIGHT, flags)) return;
     std::cerr << "calcora: " << m_startupError << "\n";
@@ -215,6 +225,39 @@ void SDLGraphics::toggleFullscreenMode(bool fullscreen) {
     // window, and else keep only what SDL still has (nothing is drawn then).
     if (fullscreen && openVideoMode(FULLSCREEN_WIDTH, FULLSCREEN_HEIGHT, WINDOWED_FLAGS)) return;
     m_screen = SDL_GetVideoSurface();
+}
+
+int SDLGraphics::largestSizePercent() const {
+    int largest = layout::SIZES[0];
+    for (int percent : layout::SIZES) {
+        const View v = view::ofSize(percent);
+        const bool fits = m_desktopWidth <= 0 || m_desktopHeight <= 0 ||
+                          (view::WINDOW_WIDTH * v.scale <= m_desktopWidth && view::WINDOW_HEIGHT * v.scale <= m_desktopHeight);
+        if (fits) largest = percent;
+    }
+    return largest;
+}
+
+void SDLGraphics::setDisplay(bool fullscreen, int percent) {
+    if (percent == layout::SIZES[0]) {
+        toggleFullscreenMode(fullscreen);
+        return;
+    }
+    const bool fitScreen = fullscreen && m_desktopWidth > 0 && m_desktopHeight > 0;
+    const View v = fitScreen ? view::fittedTo(m_desktopWidth, m_desktopHeight) : view::ofSize(percent);
+    const int width = fitScreen ? m_desktopWidth : int(view::WINDOW_WIDTH * v.scale);
+    const int height = fitScreen ? m_desktopHeight : int(view::WINDOW_HEIGHT * v.scale);
+    if (!openVideoMode(width, height, WINDOWED_FLAGS | (fullscreen ? SDL_FULLSCREEN : 0))) {
+        std::cerr << "calcora: " << m_startupError << "\n";
+        toggleFullscreenMode(false);  // back to the size every display holds
+        return;
+    }
+    view::use(v);
+    forgetRenderedLines();  // they were made at the old size
+    // The layout reaches past the 10:7 window on the right and below: a full
+    // screen shows only the window's part, with the background around it.
+    SDL_Rect window{Sint16(v.x), Sint16(v.y), Uint16(view::WINDOW_WIDTH * v.scale), Uint16(view::WINDOW_HEIGHT * v.scale)};
+    SDL_SetClipRect(m_screen, fitScreen ? &window : nullptr);
 }
 
 void SDLGraphics::reportOnce(const std::string& what, const std::string& fileName, const std::string& why) {
@@ -264,7 +307,136 @@ void SDLGraphics::blit(SDL_Surface* surface, int x, int y) {
     SDL_BlitSurface(surface, nullptr, m_screen, &where);
 }
 
-void SDLGraphics::drawImage(std::string fileName, int x, int y) { blit(image(fileName), x, y); }
+// The picture `scale` times as large, each pixel mixed from the four nearest
+// of the original by their distance, colours weighted by their opacity (so
+// that clear pixels lend no colour to the edges). The same on every platform.
+static SDL_Surface* enlarged(SDL_Surface* picture, double scale) {
+    const int width = int(std::lround(picture->w * scale)), height = int(std::lround(picture->h * scale));
+    SDL_Surface* out = SDL_CreateRGBSurface(SDL_SWSURFACE | SDL_SRCALPHA, width, height, 32, 0x00ff0000, 0x0000ff00,
+                                            0x000000ff, 0xff000000);
+    if (!out || picture->format->BytesPerPixel != 4) return out;
+    SDL_LockSurface(picture);
+    SDL_LockSurface(out);
+    const auto at = [picture](int x, int y) {
+        x = std::clamp(x, 0, picture->w - 1);
+        y = std::clamp(y, 0, picture->h - 1);
+        SDL_Color c{};
+        Uint8 a = 0;
+        const Uint32 p = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(picture->pixels) + y * picture->pitch)[x];
+        SDL_GetRGBA(p, picture->format, &c.r, &c.g, &c.b, &a);
+        c.unused = a;
+        return c;
+    };
+    for (int y = 0; y < height; ++y) {
+        const double sy = (y + 0.5) / scale - 0.5;
+        const int y0 = int(std::floor(sy));
+        const double fy = sy - y0;
+        Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(out->pixels) + y * out->pitch);
+        for (int x = 0; x < width; ++x) {
+            const double sx = (x + 0.5) / scale - 0.5;
+            const int x0 = int(std::floor(sx));
+            const double fx = sx - x0;
+            double r = 0, g = 0, b = 0, a = 0;
+            for (int k = 0; k < 4; ++k) {
+                const SDL_Color c = at(x0 + k % 2, y0 + k / 2);
+                const double w = (k % 2 ? fx : 1 - fx) * (k / 2 ? fy : 1 - fy) * c.unused;
+                r += w * c.r;
+                g += w * c.g;
+                b += w * c.b;
+                a += w;
+            }
+            const auto channel = [a](double v) { return Uint8(a > 0 ? std::lround(v / a) : 0); };
+            row[x] = SDL_MapRGBA(out->format, channel(r), channel(g), channel(b), Uint8(std::lround(a)));
+        }
+    }
+    SDL_UnlockSurface(out);
+    SDL_UnlockSurface(picture);
+    return out;
+}
+
+// At the larger sizes a picture or text line covers four times the pixels;
+// coded as runs, its fully clear and fully solid stretches are skipped or
+// copied rather than blended pixel by pixel. (At 100% the blending stays as
+// it always was, pixel for pixel.)
+static SDL_Surface* runLengthCoded(SDL_Surface* surface) {
+    if (surface && (surface->flags & SDL_SRCALPHA)) SDL_SetAlpha(surface, SDL_SRCALPHA | SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
+    return surface;
+}
+
+// The picture drawn at the view's scale, kept per scale; at 1 the picture itself.
+SDL_Surface* SDLGraphics::atViewScale(const std::string& key, SDL_Surface* picture) {
+    const double scale = view::current().scale;
+    if (!picture || scale == 1.0) return picture;
+    const std::string scaledKey = key + "@" + std::to_string(scale);
+    auto found = m_images.find(scaledKey);
+    if (found != m_images.end()) return found->second;
+    SDL_Surface* zoomed = enlarged(picture, scale);
+    m_images[scaledKey] = zoomed ? runLengthCoded(inDisplayFormat(zoomed)) : nullptr;
+    return m_images[scaledKey];
+}
+
+void SDLGraphics::drawImage(std::string fileName, int x, int y) {
+    blit(onBackground(fileName, atViewScale(fileName, image(fileName))), view::x(x), view::y(y));
+}
+
+// The screens' pictures lie on the background. Enlarged, one covers a
+// million pixels: laid on the background once, it is copied each frame
+// instead of blended pixel by pixel, and looks the same.
+SDL_Surface* SDLGraphics::onBackground(const std::string& fileName, SDL_Surface* picture) {
+    if (!picture || !m_screen || view::current().scale == 1.0) return picture;
+    const std::string key = fileName + "@" + std::to_string(view::current().scale) + " on " +
+                            std::to_string(m_backgroundColorRed) + "," + std::to_string(m_backgroundColorGreen) +
+                            "," + std::to_string(m_backgroundColorBlue);
+    auto found = m_images.find(key);
+    if (found != m_images.end()) return found->second;
+    SDL_Surface* laid = SDL_CreateRGBSurface(SDL_SWSURFACE, picture->w, picture->h, m_screen->format->BitsPerPixel,
+                                             m_screen->format->Rmask, m_screen->format->Gmask,
+                                             m_screen->format->Bmask, 0);
+    if (laid) {
+        SDL_FillRect(laid, nullptr, SDL_MapRGB(laid->format, m_backgroundColorRed % 256, m_backgroundColorGreen % 256,
+                                               m_backgroundColorBlue % 256));
+        SDL_BlitSurface(picture, nullptr, laid, nullptr);
+    }
+    m_images[key] = laid;
+    return laid ? laid : picture;
+}
+
+// A copy of the picture in one colour, each pixel keeping its opacity.
+SDL_Surface* SDLGraphics::tinted(const std::string& fileName, Color tint) {
+    const std::string key = fileName + "#" + std::to_string(tint.r) + "," + std::to_string(tint.g) + "," +
+                            std::to_string(tint.b);
+    auto found = m_images.find(key);
+    if (found != m_images.end()) return found->second;
+    SDL_Surface* source = image(fileName);
+    SDL_Surface* copy = source ? SDL_ConvertSurface(source, source->format, SDL_SWSURFACE) : nullptr;
+    if (copy && copy->format->BytesPerPixel == 4) {
+        SDL_LockSurface(copy);
+        for (int y = 0; y < copy->h; ++y) {
+            Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(copy->pixels) + y * copy->pitch);
+            for (int x = 0; x < copy->w; ++x) {
+                Uint8 r, g, b, a;
+                SDL_GetRGBA(row[x], copy->format, &r, &g, &b, &a);
+                row[x] = SDL_MapRGBA(copy->format, tint.r, tint.g, tint.b, a);
+            }
+        }
+        SDL_UnlockSurface(copy);
+    }
+    m_images[key] = copy;
+    return copy;
+}
+
+void SDLGraphics::drawMarker(const std::string& fileName, int x, int y) {
+    // A marker lies over boxes and buttons, not on the background: drawn
+    // through its own transparency, never laid on the background first.
+    const Color tint = palette::current().marker;
+    if (tint.a == 0) {
+        blit(atViewScale(fileName, image(fileName)), view::x(x), view::y(y));
+        return;
+    }
+    const std::string key = fileName + "#" + std::to_string(tint.r) + "," + std::to_string(tint.g) + "," +
+                            std::to_string(tint.b);
+    blit(atViewScale(key, tinted(fileName, tint)), view::x(x), view::y(y));
+}
 
 void SDLGraphics::forgetRenderedLines() {
     for (auto& entry : m_lines) SDL_FreeSurface(entry.second);
@@ -288,13 +460,15 @@ SDL_Surface* SDLGraphics::renderedLine(const std::string& text, int fontSize, SD
     if (!hasInk(rendered) && text.find_first_not_of(' ') != std::string::npos)
         reportUnrenderedText("its letters come out empty (a damaged file?)");
     if (m_lines.size() >= MAX_KEPT_LINES) forgetRenderedLines();
+    if (view::current().scale != 1.0) runLengthCoded(rendered);
     m_lines[key] = rendered;
     return rendered;
 }
 
+// Text is rendered afresh at the scaled font size, never enlarged.
 void SDLGraphics::drawBlended(const std::string& text, int fontSize, int x, int y, SDL_Color color) {
     if (text.empty()) return;  // a zero-width line renders to nothing
-    blit(renderedLine(text, fontSize, color), x, y);
+    blit(renderedLine(text, view::fontSize(fontSize), color), view::x(x), view::y(y));
 }
 
 Color SDLGraphics::color(const std::string& name) {
@@ -307,6 +481,17 @@ Color SDLGraphics::color(const std::string& name) {
 void SDLGraphics::drawText(std::string text, int fontSize, int x, int y, std::string color) {
     const Color c = this->color(color);
     drawBlended(text, fontSize, x, y, SDL_Color{c.r, c.g, c.b, 0});
+}
+
+void SDLGraphics::drawTextOver(const std::string& text, int fontSize, int x, int y, const std::string& color,
+                               Color behind) {
+    const Color c = this->color(color);
+    if (behind.a != 0 && !text.empty() && m_screen)
+        if (SDL_Surface* line = renderedLine(text, view::fontSize(fontSize), SDL_Color{c.r, c.g, c.b, 0})) {
+            const int left = view::x(x), top = view::y(y);
+            boxRGBA(m_screen, left, top, left + line->w - 1, top + line->h - 1, behind.r, behind.g, behind.b, behind.a);
+        }
+    drawText(text, fontSize, x, y, color);
 }
 
 void SDLGraphics::drawText(const char* text, int fontSize, int x, int y, std::string color) {

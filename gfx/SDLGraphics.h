@@ -34,13 +34,27 @@ public:
     void setBackgroundColor(int red, int green, int blue);
     SDL_Surface* getScreen() const { return m_screen; }
     void toggleFullscreenMode(bool fullscreen);  // re-open the video mode at 1024 by 768
+    // Re-open the video mode for a size of 100, 150 or 200 percent: at 100
+    // as toggleFullscreenMode does; larger, a window of 1000 by 700 times the
+    // size, or a full screen at the display's own size with the layout
+    // scaled to fit it, centred (gfx/View.h).
+    void setDisplay(bool fullscreen, int percent);
+    // The largest of the sizes whose window the display holds (100 at least;
+    // all when the display does not say its size).
+    int largestSizePercent() const;
 
     void drawImage(std::string fileName, int x, int y);
+    // The highlight marker's picture: in its own colours, or all in the
+    // palette's `marker` colour where the palette has one (its shape kept).
+    void drawMarker(const std::string& fileName, int x, int y);
     // One text line, top-left corner at (x, y), in the colour of the palette
     // role `color` names ("text", "title"; see gfx/Palette.h).
     void drawText(std::string text, int fontSize, int x, int y, std::string color);
     void drawText(const char* text, int fontSize, int x, int y, std::string color);
     void drawText(int number, int fontSize, int x, int y, std::string color);
+    // A text line on a filled box of its own size in `behind` (none drawn when
+    // `behind` has no opacity), so that nothing drawn before crosses it.
+    void drawTextOver(const std::string& text, int fontSize, int x, int y, const std::string& color, Color behind);
 
     // The colour of the role `name` names in the palette in use. A name that
     // is no role is a mistake in the program: it is said once on stderr,
@@ -57,6 +71,9 @@ private:
     bool openVideoMode(int width, int height, Uint32 flags);
     TTF_Font* font(int size);
     SDL_Surface* image(const std::string& fileName);
+    SDL_Surface* tinted(const std::string& fileName, Color tint);
+    SDL_Surface* atViewScale(const std::string& key, SDL_Surface* picture);
+    SDL_Surface* onBackground(const std::string& fileName, SDL_Surface* picture);
     SDL_Surface* inDisplayFormat(SDL_Surface* loaded);
     void blit(SDL_Surface* surface, int x, int y);
     void drawBlended(const std::string& text, int fontSize, int x, int y, SDL_Color color);
@@ -72,6 +89,7 @@ private:
     int m_backgroundColorGreen = 255;
     int m_backgroundColorBlue = 255;
     std::string m_startupError;
+    int m_desktopWidth = 0, m_desktopHeight = 0;  // as the display was before the window opened; 0: unknown
     bool m_started = false;
 
     std::map<int, TTF_Font*> m_fonts;              // null entries: the font could not be opened

@@ -167,8 +167,13 @@ std::vector<ScreenKeys> buildScreenKeys() {
         plotKeys(S::part4_program1, &CPU::getPart4Program1Item, &CPU::setPart4Program1Item),
         plotKeys(S::part4_program2, &CPU::getPart4Program2Item, &CPU::setPart4Program2Item),
         plotKeys(S::part4_program3, &CPU::getPart4Program3Item, &CPU::setPart4Program3Item),
-        {S::options_menu, &CPU::getOptionsItem, &CPU::setOptionsItem, S::start_screen, ring(3),
-         {{"1", A::toggle_fullscreen}, {"2", A::toggle_gridlines}, {"3", A::go_to, S::start_screen}}, {}},
+        {S::options_menu, &CPU::getOptionsItem, &CPU::setOptionsItem, S::start_screen, ring(5),
+         {{"1", A::toggle_fullscreen},
+          {"2", A::toggle_gridlines},
+          {"3", A::next_size},
+          {"4", A::toggle_high_contrast},
+          {"5", A::go_to, S::start_screen}},
+         {}},
         {S::about_menu, nullptr, nullptr, S::start_screen, {}, {{nullptr, A::go_to, S::start_screen}}, {}},
         {S::working, nullptr, nullptr, std::nullopt, {}, {}, {}},   // its keys are its own section of the key list
         {S::practice, nullptr, nullptr, std::nullopt, {}, {}, {}},  // so are these

@@ -26,7 +26,8 @@ struct NavRow {
     const char* right;
 };
 
-enum class EnterAction { go_to, solve, exit, switch_language, toggle_fullscreen, toggle_gridlines };
+enum class EnterAction { go_to, solve, exit, switch_language, toggle_fullscreen, toggle_gridlines,
+                         next_size, toggle_high_contrast };
 
 // Enter on `item` (null: on any item) does `action`: go_to shows `screen`,
 // solve sets the solve request `request`.

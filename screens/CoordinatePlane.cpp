@@ -66,8 +66,8 @@ void drawHalfAxis(SDLGraphics* g, const HalfAxis& axis) {
             planeLine(s, x, y - TICK_HALF, x, y + TICK_HALF, palette::current().axis);
     }
     for (int k = 1; k <= REACH; ++k)
-        g->drawText(std::to_string(axis.sign * k).c_str(), LABEL_SIZE, LEFT + axis.label_x + k * axis.step_x,
-                    TOP + axis.label_y + k * axis.step_y, "axis");
+        g->drawTextOver(std::to_string(axis.sign * k), LABEL_SIZE, LEFT + axis.label_x + k * axis.step_x,
+                        TOP + axis.label_y + k * axis.step_y, "axis", palette::current().plot_text_backing);
 }
 
 }  // namespace
@@ -92,6 +92,6 @@ void DifferentScreens::drawStartingLines(SDLGraphics* g, CPU* cpu) {
         planeLine(s, 0, HALF, SIZE, HALF, axis);
     }
     for (const Stroke& st : AXIS_ARROWHEADS) planeLine(s, st.x0, st.y0, st.x1, st.y1, axis);
-    g->drawText("0", LABEL_SIZE, LEFT + HALF + 5, TOP + HALF - 15, "axis");
+    g->drawTextOver("0", LABEL_SIZE, LEFT + HALF + 5, TOP + HALF - 15, "axis", palette::current().plot_text_backing);
     for (const HalfAxis& axis : HALF_AXES) drawHalfAxis(g, axis);
 }

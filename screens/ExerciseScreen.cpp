@@ -28,9 +28,9 @@ const int PRACTICE_OFFER_X = 640, PRACTICE_OFFER_Y = WORKING_HINT_Y;
 
 void drawExercise(SDLGraphics* g, const ExerciseLayout& exercise) {
     SDL_Surface* s = g->getScreen();
-    for (const ItemBox& button : exercise.buttons) draw::fill(s, button.rect(), palette::current().button);
+    for (const ItemBox& button : exercise.buttons) draw::box(s, button.rect(), palette::current().button);
     for (const CellText& t : exercise.texts) g->drawText(lang_file->*t.text, TEXT_SIZE, t.x, t.y, t.color);
-    for (const ItemBox& field : exercise.fields) draw::fill(s, field.rect(), palette::current().field);
+    for (const ItemBox& field : exercise.fields) draw::box(s, field.rect(), palette::current().field);
 }
 
 void drawFieldValues(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layout) {
@@ -85,14 +85,14 @@ void drawChapterScreen(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layo
     SDL_Surface* s = g->getScreen();
     const Palette& colors = palette::current();
     draw::fill(s, WHOLE_LAYOUT, colors.frame);
-    draw::fill(s, layout.exercise_panel, colors.panel);
-    draw::fill(s, SOLUTION_PANEL, colors.answer_panel);
+    draw::box(s, layout.exercise_panel, colors.panel);
+    draw::box(s, SOLUTION_PANEL, colors.answer_panel);
     for (const Rect& cell : layout.cells) draw::frame(s, cell, colors.cell_frame);
     for (const ExerciseLayout& exercise : layout.exercises) drawExercise(g, exercise);
     for (const HintText& hint : layout.hints)
         g->drawText(lang_file->*hint.text, TEXT_SIZE, hint.x, layout.hint_y, hint.color);
     drawFieldValues(g, cpu, layout);
-    if (auto spot = markerPosition(layout, highlight)) g->drawImage(layout::EXERCISE_MARKER, spot->first, spot->second);
+    if (auto spot = markerPosition(layout, highlight)) g->drawMarker(layout::EXERCISE_MARKER, spot->first, spot->second);
     drawSolution(g, cpu);
     if (workingOffered(cpu, layout.screen)) drawWorkingHint(g, WORKING_HINT_X, WORKING_HINT_Y);
     drawPracticeOffer(g, PRACTICE_OFFER_X, PRACTICE_OFFER_Y);

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two straight-line screens: up to three lines y = ax + b, and the line
 // through two typed points. Both redraw from the typed fields every frame.
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "CoordinatePlane.h"
 #include "DifferentScreens.h"
@@ -30,8 +32,24 @@ const int TEXT_X = LEFT + 10;
 const int TEXT_ROW = 30;  // the equations stack down the plane's top-left corner
 const int EDGE_RISE = UNIT * REACH;  // pixels between the y axis and either side edge, per unit of slope
 
+// Told apart without colour, line k also has the k-th pattern and its number.
+const Pattern LINE_PATTERNS[] = {Pattern::solid, Pattern::dashed, Pattern::dotted};
+const Rect PLANE{LEFT, TOP, LEFT + SIZE, TOP + SIZE};
+const int NUMBER_WIDTH = 12, NUMBER_HEIGHT = 18;  // room for one digit at the plot's text size
+
 // "y = 2x - 1", "y = x", "y = 3": as a teacher writes it.
 std::string equation(double a, double b) { return "y = " + calc::sumText({calc::termOf(a, "x"), calc::termOf(b, "")}); }
+
+// The line's number beside the right-hand end of its part inside the plane;
+// none when the line misses the plane.
+void addNumberAtEnd(PlotPicture& picture, PointD left, PointD right, int k, const char* color) {
+    const auto visible = clipSegment({left, right}, PLANE);
+    if (!visible) return;
+    const PointD end = visible->to.x >= visible->from.x ? visible->to : visible->from;
+    const int x = std::clamp(int(end.x) + 4, LEFT + 2, LEFT + SIZE - NUMBER_WIDTH);
+    const int y = std::clamp(int(end.y) - NUMBER_HEIGHT - 2, TOP + 2, TOP + SIZE - NUMBER_HEIGHT);
+    picture.push_back(text(std::to_string(k), x, y, color));
+}
 
 // Line k is drawn from its intercept on the y axis out to x = 10 and x = -10,
 // however far above or below the plane those ends lie.
@@ -40,9 +58,13 @@ void addStraightLine(PlotPicture& picture, Coefficients c, int k) {
     const PointD right{double(LEFT + SIZE), std::trunc(ORIGIN_Y - UNIT * c.b - EDGE_RISE * c.a)};
     const PointD left{double(LEFT), std::trunc(ORIGIN_Y - UNIT * c.b + EDGE_RISE * c.a)};
     const LineColor& color = LINE_COLORS[k - 1];
-    picture.push_back(line(intercept, right, palette::current().*color.line));
-    picture.push_back(line(intercept, left, palette::current().*color.line));
-    picture.push_back(text(equation(c.a, c.b), TEXT_X, TOP + TEXT_ROW * k, color.text));
+    const bool apart = palette::current().lines_told_apart_without_colour;
+    const Pattern pattern = apart ? LINE_PATTERNS[k - 1] : Pattern::solid;
+    picture.push_back(line(intercept, right, palette::current().*color.line, pattern));
+    picture.push_back(line(intercept, left, palette::current().*color.line, pattern));
+    const std::string number = apart ? std::to_string(k) + ":  " : "";
+    picture.push_back(text(number + equation(c.a, c.b), TEXT_X, TOP + TEXT_ROW * k, color.text));
+    if (apart) addNumberAtEnd(picture, left, right, k, color.text);
 }
 
 PointD pointPixel(double x, double y) {

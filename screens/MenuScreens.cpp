@@ -49,7 +49,7 @@ void drawMenu(SDLGraphics* g, const MenuLayout& menu, const std::string& item) {
     g->drawImage(menu.image, menu.image_x, menu.image_y);
     for (const TextRow& r : menu.rows) g->drawText(r.text, r.size, r.x, r.y, r.color);
     for (const MarkerSpot& spot : menu.markers)
-        if (item == spot.item) g->drawImage(layout::MENU_MARKER, spot.x, spot.y);
+        if (item == spot.item) g->drawMarker(layout::MENU_MARKER, spot.x, spot.y);
 }
 
 }  // namespace
@@ -74,12 +74,15 @@ void DifferentScreens::options(SDLGraphics* g, CPU* cpu) {
         cpu->StringString(t.options_line2, cpu->getFullscreen() ? t.options_fullscreen_on : t.options_fullscreen_off);
     const std::string gridLine =
         cpu->StringString(t.options_line3, cpu->getGridlines() ? t.options_gridlines_on : t.options_gridlines_off);
+    const std::string sizeLine = t.options_size + std::to_string(cpu->getSizePercent()) + "%";
+    const std::string contrastLine = cpu->StringString(
+        t.options_high_contrast, cpu->getHighContrast() ? t.options_high_contrast_on : t.options_high_contrast_off);
     const MenuLayout menu{
         "images/math3.png", 400, 80,
-        {row(t.options_line1, 1), row(fullscreenLine, 3), row(gridLine, 4), row(t.options_line4, 6),
-         row(t.options_controls, 8, ROW_SIZE, "title"), row(t.options_key1, 9), row(t.options_key2, 10),
-         row(t.options_key3, 11), row(t.options_key4, 12), row(t.options_key5, 13)},
-        {markerAt("1", 3), markerAt("2", 4), markerAt("3", 6)}};
+        {row(t.options_line1, 1), row(fullscreenLine, 3), row(gridLine, 4), row(sizeLine, 5), row(contrastLine, 6),
+         row(t.options_line4, 7), row(t.options_controls, 9, ROW_SIZE, "title"), row(t.options_key1, 10),
+         row(t.options_key2, 11), row(t.options_key3, 12), row(t.options_key4, 13), row(t.options_key5, 14)},
+        {markerAt("1", 3), markerAt("2", 4), markerAt("3", 5), markerAt("4", 6), markerAt("5", 7)}};
     drawMenu(g, menu, cpu->getOptionsItem());
 }
 

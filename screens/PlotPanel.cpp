@@ -37,15 +37,15 @@ std::optional<Field> fieldOf(const PlotPanel& panel, const PanelRow& r) {
 
 void drawPlotPanel(SDLGraphics* g, const CPU& cpu, const PlotPanel& panel, const std::string& item) {
     SDL_Surface* s = g->getScreen();
-    draw::fill(s, COLUMN, palette::current().panel);
+    draw::box(s, COLUMN, palette::current().panel);
     for (const PanelRow& r : panel.rows)
-        if (fieldOf(panel, r)) draw::fill(s, {BOX_LEFT, r.row, BOX_RIGHT, r.row + BOX_HEIGHT}, palette::current().button);
+        if (fieldOf(panel, r)) draw::box(s, {BOX_LEFT, r.row, BOX_RIGHT, r.row + BOX_HEIGHT}, palette::current().button);
     for (const PanelRow& r : panel.rows) {
         g->drawText(lang_file->*r.label, r.size, r.x, r.y, r.color);
         if (const auto f = fieldOf(panel, r)) g->drawText(cpu.getField(*f), TEXT_SIZE, VALUE_X, r.row, "text");
     }
     for (const PanelRow& r : panel.rows)
-        if (r.item && item == r.item) g->drawImage(layout::MENU_MARKER, layout::MARKER_X, r.row);
+        if (r.item && item == r.item) g->drawMarker(layout::MENU_MARKER, layout::MARKER_X, r.row);
     drawWorkingHint(g, TEXT_X, WORKING_HINT_Y);
     drawPracticeOffer(g, TEXT_X, PRACTICE_OFFER_Y);
 }

@@ -6,7 +6,9 @@
 
 namespace shape {
 
-PlotShape line(PointD from, PointD to, Color color) { return {PlotShape::Kind::line, from, to, color, {}, nullptr}; }
+PlotShape line(PointD from, PointD to, Color color, Pattern pattern) {
+    return {PlotShape::Kind::line, from, to, color, {}, nullptr, pattern};
+}
 PlotShape box(PointD a, PointD b, Color color) { return {PlotShape::Kind::box, a, b, color, {}, nullptr}; }
 PlotShape text(std::string s, int x, int y, const char* color) {
     return {PlotShape::Kind::text, {double(x), double(y)}, {}, {}, std::move(s), color};
@@ -16,13 +18,23 @@ PlotShape text(std::string s, int x, int y, const char* color) {
 
 void drawPicture(SDLGraphics* g, const PlotPicture& picture) {
     SDL_Surface* s = g->getScreen();
-    for (const PlotShape& shape : picture) {
-        switch (shape.kind) {
-        case PlotShape::Kind::line: drawClippedLine(s, shape.a, shape.b, shape.color); break;
-        case PlotShape::Kind::box: drawClippedBox(s, shape.a, shape.b, shape.color); break;
-        case PlotShape::Kind::text:
-            g->drawText(shape.text, PLOT_TEXT_SIZE, int(shape.a.x), int(shape.a.y), shape.text_color);
-            break;
+    const Palette& colors = palette::current();
+    // Told apart without colour, lines are two pixels wide, so that dashes and dots show.
+    const int width = colors.lines_told_apart_without_colour ? 2 : 1;
+    // Texts on a backing go over every line, so that no line drawn later crosses them.
+    const bool textsLast = colors.plot_text_backing.a != 0;
+    for (bool textPass : {false, true})
+        for (const PlotShape& shape : picture) {
+            const bool isText = shape.kind == PlotShape::Kind::text;
+            if (textsLast && isText != textPass) continue;
+            if (!textsLast && textPass) continue;
+            switch (shape.kind) {
+            case PlotShape::Kind::line: drawClippedLine(s, shape.a, shape.b, shape.color, shape.pattern, width); break;
+            case PlotShape::Kind::box: drawClippedBox(s, shape.a, shape.b, shape.color); break;
+            case PlotShape::Kind::text:
+                g->drawTextOver(shape.text, PLOT_TEXT_SIZE, int(shape.a.x), int(shape.a.y), shape.text_color,
+                                colors.plot_text_backing);
+                break;
+            }
         }
-    }
 }

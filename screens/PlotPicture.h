@@ -20,13 +20,14 @@ struct PlotShape {
     Color color;             // lines and boxes
     std::string text;        // texts, in the named colour `text_color`
     const char* text_color;
+    Pattern pattern = Pattern::solid;  // lines
 };
 
 using PlotPicture = std::vector<PlotShape>;
 
 // The three kinds of shape.
 namespace shape {
-PlotShape line(PointD from, PointD to, Color color);
+PlotShape line(PointD from, PointD to, Color color, Pattern pattern = Pattern::solid);
 PlotShape box(PointD a, PointD b, Color color);
 PlotShape text(std::string s, int x, int y, const char* color);
 }  // namespace shape

@@ -53,7 +53,9 @@ const std::vector<MenuItem>& menuItems() {
         {Screen::start_screen, "8", {&L::start_screen_language1, &L::start_screen_language2}},
         {Screen::options_menu, "1", {&L::options_line2}},
         {Screen::options_menu, "2", {&L::options_line3}},
-        {Screen::options_menu, "3", {&L::options_line4}},
+        {Screen::options_menu, "3", {&L::options_size}},
+        {Screen::options_menu, "4", {&L::options_high_contrast}},
+        {Screen::options_menu, "5", {&L::options_line4}},
         {Screen::part4, "1", {&L::part4_line2}},
         {Screen::part4, "2", {&L::part4_line3}},
         {Screen::part4, "3", {&L::part4_line4}},
@@ -83,6 +85,9 @@ Texts titleTexts(Screen screen) {
 std::string optionState(const CPU& cpu, const std::string& item) {
     if (item == "1") return cpu.getFullscreen() ? lang_file->options_fullscreen_on : lang_file->options_fullscreen_off;
     if (item == "2") return cpu.getGridlines() ? lang_file->options_gridlines_on : lang_file->options_gridlines_off;
+    if (item == "3") return std::to_string(cpu.getSizePercent()) + "%";
+    if (item == "4")
+        return cpu.getHighContrast() ? lang_file->options_high_contrast_on : lang_file->options_high_contrast_off;
     return "";
 }
 

@@ -53,6 +53,16 @@ PlotShape textLine(std::string s, int y, const char* color) { return text(std::m
 
 PointD atOffset(double dx, double dy) { return {LEFT + dx, TOP + dy}; }
 
+// A vector's number just past its tip, in the direction (dx, dy) it points;
+// none for a tip outside the plane or a vector of no length.
+void addNumberAtTip(PlotPicture& picture, PointD tip, double dx, double dy, const char* number, const char* color) {
+    const double length = std::hypot(dx, dy);
+    if (length == 0 || tip.x < LEFT || tip.x > LEFT + SIZE || tip.y < TOP || tip.y > TOP + SIZE) return;
+    const int x = std::clamp(int(tip.x + 14 * dx / length) - 4, LEFT + 2, LEFT + SIZE - 12);
+    const int y = std::clamp(int(tip.y + 14 * dy / length) - 9, TOP + 2, TOP + SIZE - 18);
+    picture.push_back(text(number, x, y, color));
+}
+
 }  // namespace
 
 VectorEnds vectorEnds(const VectorValues& v) {
@@ -76,13 +86,21 @@ PlotPicture vectorsPicture(const CPU& cpu, const VectorValues& v) {
     const PointD end1 = atOffset(e.x1, e.y1), end2 = atOffset(e.x2, e.y2);
     const Palette& colors = palette::current();
     const std::string sum = calc::sumText({calc::termOf(v.m1, "w1"), calc::termOf(v.m2, "w2")});
+    // Told apart without colour: vector 1 solid, vector 2 dashed, the sum dotted, each vector's number at its tip.
+    const bool apart = colors.lines_told_apart_without_colour;
     // A vector with a zero component is a vector too: both are drawn, and their sum, as the working adds them.
-    return {line(ORIGIN, end2, colors.plot_line3),
-            textLine(lang_file->part4_program3_sum + sum, TOP + 90, "plot_line3"),
-            line(ORIGIN, end1, colors.plot_line1),
-            textLine(scaledText(cpu, v.m1, "w1", v.x1, v.y1), TOP + 30, "plot_line1"),
-            line(end1, end2, colors.plot_line2),
-            textLine(scaledText(cpu, v.m2, "w2", v.x2, v.y2), TOP + 60, "plot_line2")};
+    PlotPicture picture{
+        line(ORIGIN, end2, colors.plot_line3, apart ? Pattern::dotted : Pattern::solid),
+        textLine(lang_file->part4_program3_sum + sum, TOP + 90, "plot_line3"),
+        line(ORIGIN, end1, colors.plot_line1),
+        textLine(scaledText(cpu, v.m1, "w1", v.x1, v.y1), TOP + 30, "plot_line1"),
+        line(end1, end2, colors.plot_line2, apart ? Pattern::dashed : Pattern::solid),
+        textLine(scaledText(cpu, v.m2, "w2", v.x2, v.y2), TOP + 60, "plot_line2")};
+    if (apart) {
+        addNumberAtTip(picture, end1, end1.x - ORIGIN.x, end1.y - ORIGIN.y, "1", "plot_line1");
+        addNumberAtTip(picture, end2, end2.x - end1.x, end2.y - end1.y, "2", "plot_line2");
+    }
+    return picture;
 }
 
 std::vector<SegmentD> arrowheadStrokes(double x, double y, double mb, PointD tip) {
@@ -98,8 +116,9 @@ int tipOffset(double offset) { return static_cast<int>(std::clamp(offset, -FAR_A
 void DifferentScreens::drawVectorArrows(SDLGraphics* g, CPU*, double x, double y, double mb, int vecX, int vecY,
                                         std::string color) {
     const Color rgba = g->color(color);
+    const int width = palette::current().lines_told_apart_without_colour ? 2 : 1;  // as wide as its vector
     for (const SegmentD& stroke : arrowheadStrokes(x, y, mb, atOffset(vecX, vecY)))
-        drawClippedLine(g->getScreen(), stroke.from, stroke.to, rgba);
+        drawClippedLine(g->getScreen(), stroke.from, stroke.to, rgba, Pattern::solid, width);
 }
 
 void DifferentScreens::part4_program3(SDLGraphics* g, CPU* cpu) {

@@ -107,7 +107,7 @@ void DifferentScreens::working(SDLGraphics* g, CPU* cpu) {
     saveWorkingIfAsked(*cpu);
     SDL_Surface* s = g->getScreen();
     draw::fill(s, {0, 0, layout::WIDTH, layout::HEIGHT}, palette::current().frame);
-    draw::fill(s, PAGE, palette::current().answer_panel);
+    draw::box(s, PAGE, palette::current().answer_panel);
     g->drawText(lang_file->working_keys, SMALL_SIZE, KEYS_X, KEYS_Y, "on_frame");
     const CPU::WorkingText w = cpu->getWorkingText();
     if (w.lines.empty()) return;

@@ -330,7 +330,8 @@ TEST_F(Dispatcher, MenusAndPlotPanelsWrapAround) {
         {'D', "7"}, {'D', "1"}, {'L', "1"}, {'D', "2"}, {'L', "1"}, {'D', "2"}, {'D', "3"}, {'R', "8"},
     };
     walk(Screen::start_screen, "1", start);
-    const Step options[] = {{'D', "2"}, {'D', "3"}, {'D', "1"}, {'U', "3"}, {'U', "2"}, {'L', "2"}, {'R', "2"}};
+    const Step options[] = {{'D', "2"}, {'D', "3"}, {'D', "4"}, {'D', "5"}, {'D', "1"},
+                            {'U', "5"}, {'U', "4"}, {'L', "4"}, {'R', "4"}};
     walk(Screen::options_menu, "1", options);
     const Step chapter4[] = {{'U', "4"}, {'U', "3"}, {'D', "4"}, {'D', "1"}, {'L', "1"}, {'R', "1"}};
     walk(Screen::part4, "1", chapter4);
@@ -490,9 +491,26 @@ TEST_F(Dispatcher, OptionsToggleTheirOwnFlags) {
     change(expected, "gridlines", "yes");
     press(SDLK_RETURN);
     EXPECT_EQ(differences(snapshot(cpu), expected), "");
-    press({SDLK_RETURN, SDLK_DOWN, SDLK_RETURN});
+    press({SDLK_RETURN, SDLK_DOWN});
     EXPECT_FALSE(cpu.getGridlines());
     EXPECT_FALSE(cpu.getChangedDisplayMode());
+
+    // Size steps through what the display holds, round again; each step re-opens the window.
+    cpu.setLargestSizePercent(150);
+    for (int expected : {150, 100, 150}) {
+        cpu.setChangedDisplayMode(false);
+        press(SDLK_RETURN);
+        EXPECT_EQ(cpu.getSizePercent(), expected);
+        EXPECT_TRUE(cpu.getChangedDisplayMode());
+    }
+    cpu.setLargestSizePercent(200);
+    press(SDLK_RETURN);
+    EXPECT_EQ(cpu.getSizePercent(), 200);
+
+    press({SDLK_DOWN, SDLK_RETURN});
+    EXPECT_TRUE(cpu.getHighContrast());
+    press({SDLK_RETURN, SDLK_DOWN, SDLK_RETURN});
+    EXPECT_FALSE(cpu.getHighContrast());
     EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
 }
 

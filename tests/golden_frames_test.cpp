@@ -41,9 +41,11 @@ struct Shot {
     std::vector<Typed> typed;
     void (*prepare)(CPU& cpu);
     bool fullscreen = false;
+    int size = 100;  // percent
 };
 
 void nothing(CPU&) {}
+void highContrast(CPU& cpu) { cpu.setHighContrast(true); }
 
 // The request solved as the frame after Enter solves it, then W pressed.
 void solveThenW(CPU& cpu, const char* request, Screen chapter = Screen::part1) {
@@ -200,6 +202,50 @@ const Shot SHOTS[] = {
     {"practice-gcd-en", "English", screenName(Screen::part1), {}, practiseGcd},
     {"practice-mixed-pl", "Polish", screenName(Screen::part3), {}, practiseMixed},
     {"practice-vectors-en", "English", screenName(Screen::part4_program3), {}, practiseVectors},
+    // High contrast: every screen, the plots with values, the working.
+    {"contrast-start", "English", screenName(Screen::start_screen), {}, highContrast},
+    {"contrast-options", "Polish", screenName(Screen::options_menu), {}, [](CPU& c) { highContrast(c); c.setOptionsItem("4"); }},
+    {"contrast-about", "English", screenName(Screen::about_menu), {}, highContrast},
+    {"contrast-part1", "English", screenName(Screen::part1),
+     {{Field::part1_program1_n, "17"}, {Field::part1_program1_k, "5"}},
+     [](CPU& c) { highContrast(c); c.setPart1Item("calculate1"); c.setSolveThisProgram("part1_program1"); }},
+    {"contrast-part2", "English", screenName(Screen::part2), {}, [](CPU& c) { highContrast(c); c.setPart2Item("program1_n1b"); }},
+    {"contrast-part3", "Polish", screenName(Screen::part3), {}, highContrast},
+    {"contrast-part4", "English", screenName(Screen::part4), {}, highContrast},
+    {"contrast-lines", "English", screenName(Screen::part4_program1),
+     {{Field::part4_program1_a1, "2"}, {Field::part4_program1_b1, "-1"}, {Field::part4_program1_a2, "-0.5"},
+      {Field::part4_program1_b2, "3"}, {Field::part4_program1_a3, "1"}, {Field::part4_program1_b3, "0"}},
+     [](CPU& c) { highContrast(c); c.setGridlines(true); c.setPart4Program1Item("2"); }},
+    {"contrast-two-points", "English", screenName(Screen::part4_program2),
+     {{Field::part4_program2_x1, "-2"}, {Field::part4_program2_y1, "1"}, {Field::part4_program2_x2, "3"},
+      {Field::part4_program2_y2, "4.5"}},
+     [](CPU& c) { highContrast(c); c.setPart4Program2Item("4"); }},
+    {"contrast-vectors", "English", screenName(Screen::part4_program3),
+     {{Field::part4_program3_x1, "3"}, {Field::part4_program3_y1, "4"}, {Field::part4_program3_x2, "2"},
+      {Field::part4_program3_y2, "-3"}},
+     [](CPU& c) { highContrast(c); c.setGridlines(true); c.setPart4Program3Item("5"); }},
+    {"contrast-working", "English", screenName(Screen::part1),
+     {{Field::part1_program5and6_n1, "12"}, {Field::part1_program5and6_n2, "18"}},
+     [](CPU& c) {
+         highContrast(c);
+         c.setPart1Item("calculate5");
+         solveThenW(c, "part1_program5");
+         c.setWorkingSave(CPU::WorkingSave::saved);
+     }},
+    {"contrast-practice", "English", screenName(Screen::part1), {}, [](CPU& c) { highContrast(c); practiseGcd(c); }},
+    // At 200%: the same places, text drawn at twice the size.
+    {"size200-start", "English", screenName(Screen::start_screen), {}, nothing, false, 200},
+    {"size200-part2", "Polish", screenName(Screen::part2),
+     {{Field::part2_program1_n1a, "1"}, {Field::part2_program1_n1b, "2"}, {Field::part2_program1_n2a, "3"},
+      {Field::part2_program1_n2b, "4"}},
+     [](CPU& c) { c.setPart2Item("calculate1"); c.setSolveThisProgram("part2_program1"); }, false, 200},
+    {"size200-working", "English", screenName(Screen::part1),
+     {{Field::part1_program5and6_n1, "12"}, {Field::part1_program5and6_n2, "18"}},
+     [](CPU& c) { c.setPart1Item("calculate5"); solveThenW(c, "part1_program5"); }, false, 200},
+    {"size200-vectors-contrast", "English", screenName(Screen::part4_program3),
+     {{Field::part4_program3_x1, "3"}, {Field::part4_program3_y1, "4"}, {Field::part4_program3_x2, "2"},
+      {Field::part4_program3_y2, "-3"}},
+     [](CPU& c) { highContrast(c); c.setGridlines(true); c.setPart4Program3Item("2"); }, false, 200},
     {"start-fullscreen", "English", screenName(Screen::start_screen), {}, [](CPU& c) { c.setFullscreen(true); }, true},
     {"lines-fullscreen", "English", screenName(Screen::part4_program1),
      {{Field::part4_program1_a1, "1"}, {Field::part4_program1_b1, "2"}},
@@ -219,13 +265,14 @@ SDL_Surface* drawShot(const Shot& shot, CPU& cpu) {
         cpu.setField(t.field, t.text);
     }
     shot.prepare(cpu);
-    if (shot.fullscreen) g.toggleFullscreenMode(true);
+    if (shot.fullscreen || shot.size != 100) g.setDisplay(shot.fullscreen, shot.size);
     DifferentScreens screens;
     g_cpu = &cpu;
     g_graphics = &g;
     g_different_screens = &screens;
     const std::set<std::string> unknownColors = g.unknownColorNames();
     for (int frame = 0; frame < 2; ++frame) {
+        applyLook(cpu, g);
         g.beginScene();
         drawCurrentScreen();
     }
@@ -233,6 +280,7 @@ SDL_Surface* drawShot(const Shot& shot, CPU& cpu) {
     g_cpu = nullptr;
     g_graphics = nullptr;
     g_different_screens = nullptr;
+    palette::useHighContrast(false);  // the tests that follow draw the standard look
     return g.getScreen();
 }
 
@@ -290,7 +338,7 @@ TEST_P(GoldenFrame, MatchesReference) {
     PrivateRunFolder folder(std::string("golden-") + shot.name);  // the prime listing writes results.txt
     CPU cpu;
     SDL_Surface* actual = asRgb(drawShot(shot, cpu));
-    if (shot.fullscreen) closeGraphics();  // the next test starts at the start-up size again
+    if (shot.fullscreen || shot.size != 100) closeGraphics();  // the next test starts at the start-up size again
     ASSERT_NE(actual, nullptr);
 
     if (const char* out = std::getenv("CALCORA_GOLDEN_OUT")) {  // redrawing the references on purpose

@@ -181,7 +181,8 @@ TEST_F(MenuScreens, StartScreenFollowsTheLanguageAtOnce) {
 }
 
 TEST_F(MenuScreens, OptionsMarkerStandsBesideTheHighlightedEntry) {
-    expectMarkers({{"1", 27, 324}, {"2", 27, 354}, {"3", 27, 414}}, &CPU::setOptionsItem,
+    expectMarkers({{"1", 27, 324}, {"2", 27, 354}, {"3", 27, 384}, {"4", 27, 414}, {"5", 27, 444}},
+                  &CPU::setOptionsItem,
                   &DifferentScreens::options);
 }
 
@@ -191,10 +192,12 @@ TEST_F(MenuScreens, OptionsShowTheStateOfBothOptions) {
     expectRow(options, "Options", 20, 264);
     expectRow(options, "Fullscreen: off", 20, 324);
     expectRow(options, "Grid on the chart: off", 20, 354);
-    expectRow(options, "Back", 20, 414);
-    expectRow(options, "controls:", 20, 474, "title");
-    expectRow(options, "arrow keys - move around the program", 20, 504);
-    expectRow(options, "escape - back to previous screen", 20, 624);
+    expectRow(options, "Size: 100%", 20, 384);
+    expectRow(options, "High contrast: off", 20, 414);
+    expectRow(options, "Back", 20, 444);
+    expectRow(options, "controls:", 20, 504, "title");
+    expectRow(options, "arrow keys - move around the program", 20, 534);
+    expectRow(options, "escape - back to previous screen", 20, 654);
 
     cpu.setFullscreen(true);
     expectRow(options, "Fullscreen: on", 20, 324);
@@ -209,6 +212,9 @@ TEST_F(MenuScreens, OptionsShowTheStateOfBothOptions) {
     cpu.setGridlines(false);
     expectRow(options, "Pelen ekran: wylaczony", 20, 324);
     expectRow(options, "Kratki na wykresie: wylaczone", 20, 354);
+    cpu.setSizePercent(200);
+    expectRow(options, "Rozmiar: 200%", 20, 384);
+    expectRow(options, "Wysoki kontrast: wyl", 20, 414);
 }
 
 TEST_F(MenuScreens, ChapterFourMenuMarkerAndRows) {

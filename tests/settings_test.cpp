@@ -70,10 +70,12 @@ TEST_F(Settings, ChoicesAreSavedWhenOneChangesAndRestoredNextTime) {
     switchLanguage();
     cpu.setGridlines(true);
     cpu.setFullscreen(true);
+    cpu.setSizePercent(150);
+    cpu.setHighContrast(true);
     keeper.keep(cpu, err);  // the folder is made too
     EXPECT_EQ(contents(),
               "# Calcora keeps the pupil's choices here and rewrites this file when one changes.\n"
-              "language=Polish\nfullscreen=on\ngridlines=on\n");
+              "language=Polish\nfullscreen=on\ngridlines=on\nsize=150%\nhigh-contrast=on\n");
     EXPECT_EQ((std::filesystem::status(folder.path() / "calcora").permissions() & std::filesystem::perms::all),
               std::filesystem::perms::owner_all);
     EXPECT_EQ(err.str(), "");
@@ -84,6 +86,8 @@ TEST_F(Settings, ChoicesAreSavedWhenOneChangesAndRestoredNextTime) {
     EXPECT_EQ(language, "Polish");
     EXPECT_TRUE(next.getGridlines());
     EXPECT_TRUE(next.getFullscreen());
+    EXPECT_EQ(next.getSizePercent(), 150);
+    EXPECT_TRUE(next.getHighContrast());
     EXPECT_TRUE(next.getChangedDisplayMode()) << "the first frame switches to full screen";
 }
 
@@ -118,7 +122,7 @@ TEST_F(Settings, AFileThatCannotBeUsedGivesTheDefaultsAndOneLine) {
     const std::pair<std::string, bool> damaged[] = {
         {"", false},                                        // empty: nothing to say
         {"# only a comment\n\n", false},
-        {"gridlines=on\nsize=150\n", false},                // a later version's setting is passed over
+        {"gridlines=on\nzoom=150\n", false},                // a later version's setting is passed over
         {"language=Klingon\n", true},
         {"gridlines=on\nfullscreen=maybe\n", true},         // nothing of it is applied
         {"gridlines\n", true},

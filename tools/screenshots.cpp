@@ -39,6 +39,7 @@ struct Shot {
     const char* language;
     const char* screen;
     void (*prepare)(CPU& cpu);
+    int size = 100;  // percent; shots at a larger size come last (the window stays larger)
 };
 
 void type(CPU& cpu, std::initializer_list<Typed> values) {
@@ -168,6 +169,29 @@ const Shot SHOTS[] = {
          type(cpu, {{Field::part4_program3_x1, "3"}, {Field::part4_program3_y1, "4"},
                     {Field::part4_program3_x2, "2"}, {Field::part4_program3_y2, "-3"}});
      }},
+    {"contrast-chapter1-remainder", "English", screenName(Screen::part1),
+     [](CPU& cpu) {
+         cpu.setHighContrast(true);
+         type(cpu, {{Field::part1_program1_n, "17"}, {Field::part1_program1_k, "5"}});
+         cpu.setPart1Item("calculate1");
+         cpu.setSolveThisProgram("part1_program1");
+     }},
+    {"contrast-plot-lines", "English", screenName(Screen::part4_program1),
+     [](CPU& cpu) {
+         cpu.setHighContrast(true);
+         type(cpu, {{Field::part4_program1_a1, "2"}, {Field::part4_program1_b1, "-1"},
+                    {Field::part4_program1_a2, "-0.5"}, {Field::part4_program1_b2, "3"},
+                    {Field::part4_program1_a3, "1"}, {Field::part4_program1_b3, "0"}});
+         cpu.setGridlines(true);
+     }},
+    {"size200-chapter2-operations", "English", screenName(Screen::part2),
+     [](CPU& cpu) {
+         type(cpu, {{Field::part2_program1_n1a, "1"}, {Field::part2_program1_n1b, "2"},
+                    {Field::part2_program1_n2a, "1"}, {Field::part2_program1_n2b, "3"}});
+         cpu.setPart2Item("calculate1");
+         cpu.setSolveThisProgram("part2_program1");
+     },
+     200},
 };
 
 void useLanguage(const std::string& wanted) {
@@ -178,6 +202,7 @@ void useLanguage(const std::string& wanted) {
 // shows its answer only in the next frame, so that one is drawn too.
 void drawShotFrames() {
     const std::string request = g_cpu->getSolveThisProgram();
+    applyLook(*g_cpu, *g_graphics);
     g_graphics->beginScene();
     drawCurrentScreen();
     if (g_cpu->getSolveThisProgram() == request) return;
@@ -199,10 +224,12 @@ bool take(const Shot& shot, const std::filesystem::path& folder) {
     useLanguage(shot.language);
     g_cpu->setCurrentMenu(shot.screen);
     shot.prepare(*g_cpu);
+    if (shot.size != 100) g_graphics->setDisplay(false, shot.size);
     drawShotFrames();
     printSolution(shot);
     const std::string file = (folder / (std::string(shot.file) + ".bmp")).string();
-    if (SDL_SaveBMP(g_graphics->getScreen(), file.c_str()) == 0) return true;
+    const bool saved = SDL_SaveBMP(g_graphics->getScreen(), file.c_str()) == 0;
+    if (saved) return true;
     std::cerr << "calcora_screenshots: cannot write " << file << ": " << SDL_GetError() << "\n";
     return false;
 }
