@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "app/GlobalVariables.h"
+#include "gfx/View.h"
 
 namespace testsupport {
 
@@ -22,7 +23,7 @@ SDLGraphics& graphics() {
     const bool alive = g_window && SDL_WasInit(SDL_INIT_VIDEO) && SDL_GetVideoSurface() == g_window->getScreen();
     if (!alive) {
         g_window.reset();  // SDL was shut down under it; its own fonts and images still need freeing
-        g_window = std::make_unique<SDLGraphics>(1000, 700, "Calcora", 255, 255, 255);
+        g_window = std::make_unique<SDLGraphics>(view::WINDOW_WIDTH, view::WINDOW_HEIGHT, "Calcora", 255, 255, 255);
         useEnglish();
     }
     return *g_window;
