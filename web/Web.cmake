@@ -32,6 +32,8 @@ function(calcora_small_pngs folder out)
     get_filename_component(name ${png} NAME)
     add_custom_command(OUTPUT ${folder}/${name}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+      # optipng keeps an existing output as name.bak, which would be packed too.
+      COMMAND ${CMAKE_COMMAND} -E rm -f ${folder}/${name}
       COMMAND ${OPTIPNG} -quiet -o2 -clobber -out ${folder}/${name} ${png}
       DEPENDS ${png} VERBATIM)
     list(APPEND small ${folder}/${name})
