@@ -403,6 +403,22 @@ await check("full screen from Options, and followed when the browser leaves it",
   await page.waitForFunction(() => !document.fullscreenElement, {timeout: 10000});
 }, ["Escape"]);
 
+await check("Size in Options draws the canvas at 150% and 200% behind the same place on the page", async () => {
+  await open(page, url);
+  const shown = () => page.evaluate(() => [canvas.width, Math.round(canvas.getBoundingClientRect().width)]);
+  const [, width] = await shown();
+  await keys(page, "ArrowDown", "ArrowDown", "ArrowDown", "ArrowDown", "Enter", "ArrowDown", "ArrowDown");
+  // Back at 100% the canvas takes the mode every switch of the display sets, 1024 by 768.
+  for (const backing of [1500, 2000, 1024]) {
+    await keys(page, "Enter");
+    await page.waitForFunction(w => canvas.width === w, {timeout: 10000}, backing)
+      .catch(async () => { throw new Error(`the canvas is ${await page.evaluate(() => canvas.width)} wide, not ${backing}`); });
+    await frames(page);
+    const [, now] = await shown();
+    if (backing !== 1024) expect(Math.abs(now - width) <= 1, `at ${backing} pixels the canvas is shown ${now} wide, not ${width}`);
+  }
+}, ["Escape"]);
+
 for (const [name, viewport] of [["1366x657", {width: 1366, height: 657}], ["800x600", {width: 800, height: 600}],
                                 ["150-percent", {width: 911, height: 438, deviceScaleFactor: 1.5}]])
   await check(`the whole program fits a ${name} window`, async () => {
