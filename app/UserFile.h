@@ -17,7 +17,7 @@ class UserFile {
 public:
     // The file `name` in the program's folder under the user's base folder:
     // <base>/calcora/<name>. A base variable that is empty or not an absolute
-    // path is ignored, as the specification of those folders asks.
+    // path is ignored, as the XDG base directory rules ask.
     UserFile(UserFolder folder, const std::string& name);
     // The file at exactly `path` (tests).
     static UserFile at(const std::string& path);
