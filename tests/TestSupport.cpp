@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "app/GlobalVariables.h"
+#include "gfx/Palette.h"
 #include "gfx/View.h"
 
 namespace testsupport {
@@ -32,6 +33,12 @@ SDLGraphics& graphics() {
 void closeGraphics() { g_window.reset(); }
 
 void clearFrame() { graphics().beginScene(); }
+
+void useStandardLook() {
+    palette::useHighContrast(false);
+    const Color background = palette::current().background;
+    if (g_window) g_window->setBackgroundColor(background.r, background.g, background.b);
+}
 
 std::vector<Rgb> capture(SDL_Surface* surface, int x0, int y0, int x1, int y1) {
     std::vector<Rgb> pixels;

@@ -40,6 +40,9 @@ SDLGraphics& graphics();
 void closeGraphics();
 // Clears the frame to white, as every frame starts.
 void clearFrame();
+// The standard palette, and the window's background white again: a test that
+// draws in high contrast leaves both behind for the next one.
+void useStandardLook();
 // The pixels of the box [x0, x1) by [y0, y1), row by row, under one lock of
 // the surface; pixels outside it read as (-1, -1, -1).
 std::vector<Rgb> capture(SDL_Surface* surface, int x0, int y0, int x1, int y1);

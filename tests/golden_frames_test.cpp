@@ -280,7 +280,6 @@ SDL_Surface* drawShot(const Shot& shot, CPU& cpu) {
     g_cpu = nullptr;
     g_graphics = nullptr;
     g_different_screens = nullptr;
-    palette::useHighContrast(false);  // the tests that follow draw the standard look
     return g.getScreen();
 }
 

@@ -23,6 +23,7 @@ using namespace testsupport;
 namespace {
 
 constexpr int REQUEST_COUNT = 16;
+constexpr int FRAMES_AT_A_LARGER_SIZE = 300;  // at most, in one spell at 150% or 200%
 
 // Keys drawn in proportion to their weight, uniformly within each range.
 // Moves, Enter and digits come most often, so the storm wanders over every
@@ -126,6 +127,7 @@ bool panelShowsText(const CPU& cpu) {
 
 struct StormFigures {
     int keys = 0, frames = 0, exits = 0;
+    std::map<int, int> framesPerSize;  // by size in percent
     std::map<std::string, int> framesPerScreen;
     std::map<std::string, int> solved, answered;  // per request: run, and left text on the panel
 };
@@ -180,6 +182,7 @@ protected:
 
     void countFrame(const std::string& request) {
         ++figures.framesPerScreen[g_cpu->getCurrentMenu()];
+        backToStartUpSizeNowAndThen();
         if (!request.empty() && g_cpu->getSolveThisProgram() == "solved") {
             ++figures.solved[request];
             if (panelShowsText(*g_cpu)) ++figures.answered[request];
@@ -188,6 +191,17 @@ protected:
             ++figures.exits;
             g_cpu->setGameIsRunning(true);
         }
+    }
+
+    // A frame at 200% fills four times the pixels of one at 100%, and the
+    // sanitizers make every pixel dear: after a spell at a larger size the
+    // storm sets 100% again, as a pupil would in Options, so that its time
+    // goes to keys rather than to filling pixels.
+    void backToStartUpSizeNowAndThen() {
+        const int size = g_cpu->getSizePercent();
+        if (++figures.framesPerSize[size] % FRAMES_AT_A_LARGER_SIZE != 0 || size == 100) return;
+        g_cpu->setSizePercent(100);
+        g_cpu->setChangedDisplayMode(true);
     }
 
     void storm(unsigned seed, int keyCount) {
@@ -206,7 +220,9 @@ protected:
 
     void report(unsigned seed) {
         std::cout << "key storm, seed " << seed << ": " << figures.keys << " keys, " << figures.frames
-                  << " frames, " << figures.exits << " exits\n";
+                  << " frames, " << figures.exits << " exits; frames by size:";
+        for (const auto& [size, count] : figures.framesPerSize) std::cout << " " << size << "% " << count;
+        std::cout << "\n";
         for (const auto& [request, count] : figures.solved) {
             const auto answered = figures.answered.find(request);
             std::cout << "  " << request << ": solved " << count << ", answered "
@@ -228,6 +244,7 @@ TEST_P(KeyStorm, EveryScreenSurvivesAndEveryExerciseIsSolved) {
     report(GetParam());
     for (int s = 0; s < SCREEN_COUNT; ++s)
         EXPECT_GT(figures.framesPerScreen[screenName(screenAt(s))], 0) << screenName(screenAt(s));
+    for (const int size : {150, 200}) EXPECT_GT(figures.framesPerSize[size], 0) << size << "%";
     EXPECT_EQ(figures.solved.size(), std::size_t(REQUEST_COUNT));
     EXPECT_EQ(figures.answered.size(), std::size_t(REQUEST_COUNT));
 }

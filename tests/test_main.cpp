@@ -1,14 +1,24 @@
 // Calcora: keyboard-driven mathematics for secondary-school pupils.
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every headless test runs on SDL's dummy drivers: without them, and
-// without a display, SDL would fall back to a text-mode driver.
+// without a display, SDL would fall back to a text-mode driver. Each test
+// starts in the standard look, whatever the one before it drew.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+
+#include "TestSupport.h"
+
+namespace {
+struct StandardLookFirst : ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { testsupport::useStandardLook(); }
+};
+}  // namespace
 
 int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new StandardLookFirst);
     return RUN_ALL_TESTS();
 }
