@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every headless test runs on SDL's dummy drivers: without them, and
 // without a display, SDL would fall back to a text-mode driver. Each test
-// starts in the standard look, whatever the one before it drew.
+// starts in English and in the standard look, whatever the one before it
+// left behind.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,8 +11,11 @@
 #include "TestSupport.h"
 
 namespace {
-struct StandardLookFirst : ::testing::EmptyTestEventListener {
-    void OnTestStart(const ::testing::TestInfo&) override { testsupport::useStandardLook(); }
+struct EnglishAndStandardLookFirst : ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        testsupport::useEnglish();
+        testsupport::useStandardLook();
+    }
 };
 }  // namespace
 
@@ -19,6 +23,6 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::UnitTest::GetInstance()->listeners().Append(new StandardLookFirst);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new EnglishAndStandardLookFirst);
     return RUN_ALL_TESTS();
 }
