@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PrimeSieve.h"
 
-#include <algorithm>
 #include <cstddef>
 
 const PrimeSieve& PrimeSieve::shared() {
@@ -22,10 +21,14 @@ PrimeSieve::PrimeSieve(std::int64_t limit)
         if (!table[i / 2]) continue;
         for (std::size_t k = i * i / 2; k <= std::size_t(last); k += i) table[k] = 0;
     }
-    // Counted first, so the list is filled without growing.
-    primes_.resize((limit_ >= 2) + static_cast<std::size_t>(std::count(odd_prime_.begin(), odd_prime_.end(), 1)));
+    // Counted first, so the list is filled without growing. Through the raw
+    // table, as above: built for size, the page calls the vector's
+    // operator[] instead of inlining it.
+    std::size_t odd_count = 0;
+    for (std::size_t k = 1; k <= std::size_t(last); ++k) odd_count += table[k];
+    primes_.resize((limit_ >= 2) + odd_count);
     std::uint32_t* out = primes_.data();
     if (limit_ >= 2) *out++ = 2;
-    for (std::int64_t k = 1; k <= last; ++k)
-        if (odd_prime_[k]) *out++ = static_cast<std::uint32_t>(2 * k + 1);
+    for (std::size_t k = 1; k <= std::size_t(last); ++k)
+        if (table[k]) *out++ = static_cast<std::uint32_t>(2 * k + 1);
 }

@@ -29,6 +29,25 @@ const Uint32 WINDOWED_FLAGS = SDL_HWSURFACE | SDL_DOUBLEBUF;
 // whole store is dropped and rebuilt from what the next frames draw.
 const std::size_t MAX_KEPT_LINES = 1024;
 
+#ifdef __EMSCRIPTEN__
+// The page's text is drawn by the browser, which falls back to another font
+// rather than draw empty letters; reading a line back from its canvas would
+// cost a millisecond for every new line.
+bool hasInk(SDL_Surface*) { return true; }
+
+// The page's pictures and font are files it brought itself.
+SDL_Surface* loadPicture(const std::string& path, std::string& why) {
+    SDL_Surface* loaded = IMG_Load(path.c_str());
+    if (!loaded) why = IMG_GetError();
+    return loaded;
+}
+
+TTF_Font* openFont(const std::string& path, int size, std::string& why) {
+    TTF_Font* opened = TTF_OpenFont(path.c_str(), size);
+    if (!opened) why = TTF_GetError();
+    return opened;
+}
+#else
 // Whether a blended line (32 bits with alpha) has a pixel that shows. A
 // truncated font still opens and measures its glyphs but draws them empty.
 bool hasInk(SDL_Surface* line) {
@@ -45,20 +64,6 @@ bool hasInk(SDL_Surface* line) {
     return ink;
 }
 
-#ifdef __EMSCRIPTEN__
-// The page's pictures and font are files it brought itself.
-SDL_Surface* loadPicture(const std::string& path, std::string& why) {
-    SDL_Surface* loaded = IMG_Load(path.c_str());
-    if (!loaded) why = IMG_GetError();
-    return loaded;
-}
-
-TTF_Font* openFont(const std::string& path, int size, std::string& why) {
-    TTF_Font* opened = TTF_OpenFont(path.c_str(), size);
-    if (!opened) why = TTF_GetError();
-    return opened;
-}
-#else
 // A picture is decoded only when its header claims at most this many pixels
 // each way: a 250 kB file can claim 16000 by 16000, a gigabyte decoded.
 const Uint32 MAX_PICTURE_SIDE = 4096;

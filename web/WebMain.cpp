@@ -18,8 +18,9 @@
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
 #include "app/PracticeFiles.h"
-#include "screens/ScreenReading.h"
 #include "app/Settings.h"
+#include "calc/PrimeSieve.h"
+#include "screens/ScreenReading.h"
 
 namespace {
 
@@ -193,5 +194,8 @@ int main(int argc, char* argv[]) {
     rememberSettings(*g_cpu);
     rememberPractice(*g_cpu);
     emscripten_set_main_loop(browserFrame, 0, 0);
+    // The prime table is built a second after the start, while the pupil
+    // reads the start screen, rather than in the frame of the first listing.
+    emscripten_async_call([](void*) { PrimeSieve::shared(); }, nullptr, 1000);
     return 0;
 }
