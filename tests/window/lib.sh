@@ -29,10 +29,11 @@ fail() {
 }
 
 # Starts Xvfb; it picks a free display itself and writes its number to fd 3,
-# so servers started at the same time never race for one.
+# so servers started at the same time never race for one. Its screen is
+# 1280 by 1024 unless XVFB_SCREEN says otherwise.
 start_display() {
   local number="$WINDOW_TEST_DIR/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" 2>"$WINDOW_TEST_DIR/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$number" 2>"$WINDOW_TEST_DIR/xvfb.log" &
   XVFB_PID=$!
   for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
   [ -s "$number" ] || fail "Xvfb did not start: $(cat "$WINDOW_TEST_DIR/xvfb.log")"
