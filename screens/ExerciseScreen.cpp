@@ -84,7 +84,7 @@ std::optional<std::pair<int, int>> markerPosition(const ChapterLayout& layout, c
 void drawChapterScreen(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layout, const std::string& highlight) {
     SDL_Surface* s = g->getScreen();
     const Palette& colors = palette::current();
-    draw::fill(s, WHOLE_LAYOUT, colors.frame);
+    draw::fillAround(s, WHOLE_LAYOUT, {layout.exercise_panel, SOLUTION_PANEL}, colors.frame);
     draw::box(s, layout.exercise_panel, colors.panel);
     draw::box(s, SOLUTION_PANEL, colors.answer_panel);
     for (const Rect& cell : layout.cells) draw::frame(s, cell, colors.cell_frame);

@@ -152,7 +152,7 @@ void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
     const std::optional<Screen> plane = planeOf(shown.problem.exercise);
     const PageLayout& at = plane ? BESIDE_THE_PLANE : ACROSS;
     SDL_Surface* s = g->getScreen();
-    draw::fill(s, {0, 0, layout::WIDTH, layout::HEIGHT}, palette::current().frame);
+    draw::fillAround(s, {0, 0, layout::WIDTH, layout::HEIGHT}, {at.page}, palette::current().frame);
     draw::fill(s, at.page, palette::current().answer_panel);
     if (plane && (shown.skipped || (shown.verdict && shown.verdict->kind != practice::VerdictKind::unreadable)))
         drawProblemOnThePlane(g, *cpu, *plane);

@@ -106,7 +106,7 @@ void DifferentScreens::working(SDLGraphics* g, CPU* cpu) {
     makeWorkingText(*cpu);
     saveWorkingIfAsked(*cpu);
     SDL_Surface* s = g->getScreen();
-    draw::fill(s, {0, 0, layout::WIDTH, layout::HEIGHT}, palette::current().frame);
+    draw::fillAround(s, {0, 0, layout::WIDTH, layout::HEIGHT}, {PAGE}, palette::current().frame);
     draw::box(s, PAGE, palette::current().answer_panel);
     g->drawText(lang_file->working_keys, SMALL_SIZE, KEYS_X, KEYS_Y, "on_frame");
     const CPU::WorkingText w = cpu->getWorkingText();

@@ -5,6 +5,10 @@
 // which meet at 100% still meet, without gaps or overlaps, when scaled.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
+
+#include "gfx/Draw.h"
 #include "gfx/Layout.h"
 #include "gfx/View.h"
 
@@ -51,4 +55,37 @@ TEST(View, TheSizesStepRoundWhatTheDisplayHolds) {
     EXPECT_EQ(layout::nextSize(200, 200), 100);
     EXPECT_EQ(layout::nextSize(100, 100), 100);
     EXPECT_EQ(layout::nextSize(200, 150), 100);  // a size the display no longer holds steps back to 100%
+}
+
+// A background left open where its panels lie, then the panels: the same
+// pixels as the background filled whole under them, at every size, for
+// panels inside, across the edge of, beside or outside the background.
+TEST(View, ABackgroundAroundItsPanelsGivesThePixelsOfOneUnderThem) {
+    std::mt19937 random(7);
+    const auto coordinate = [&](int limit) { return std::uniform_int_distribution<int>(-20, limit)(random); };
+    const auto anyBox = [&] {
+        const int x = coordinate(120), y = coordinate(90);
+        return Rect{x, y, x + coordinate(60) + 20, y + coordinate(40) + 20};
+    };
+    const Color background{10, 20, 30}, first{200, 0, 0}, second{0, 200, 0};
+    for (int percent : layout::SIZES) {
+        ViewUsed used(view::ofSize(percent));
+        SDL_Surface* whole = SDL_CreateRGBSurface(SDL_SWSURFACE, 2 * percent, 2 * percent, 32, 0xff0000, 0xff00, 0xff, 0);
+        SDL_Surface* around = SDL_CreateRGBSurface(SDL_SWSURFACE, 2 * percent, 2 * percent, 32, 0xff0000, 0xff00, 0xff, 0);
+        for (int round = 0; round < 300; ++round) {
+            SDL_FillRect(whole, nullptr, 0);
+            SDL_FillRect(around, nullptr, 0);
+            const Rect r = anyBox(), a = anyBox(), b = anyBox();
+            draw::fill(whole, r, background);
+            draw::fillAround(around, r, {a, b}, background);
+            for (SDL_Surface* s : {whole, around}) {
+                draw::fill(s, a, first);
+                draw::fill(s, b, second);
+            }
+            ASSERT_EQ(std::memcmp(whole->pixels, around->pixels, std::size_t(whole->pitch) * whole->h), 0)
+                << percent << "%, round " << round;
+        }
+        SDL_FreeSurface(whole);
+        SDL_FreeSurface(around);
+    }
 }
