@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <random>
 #include <set>
@@ -16,6 +17,7 @@
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
+#include "gfx/Layout.h"
 #include "input/KeyTables.h"
 
 using namespace testsupport;
@@ -137,6 +139,9 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(Init());
         setFrameDelay(0);
+        // A display that holds every size: what the dummy driver reports as
+        // the desktop depends on the windows earlier tests in the process opened.
+        g_cpu->setLargestSizePercent(layout::SIZES[std::size(layout::SIZES) - 1]);
     }
     void TearDown() override {
         Shutdown();
