@@ -42,7 +42,7 @@ static_assert(sizeof(SCREEN_ROUTINES) / sizeof(SCREEN_ROUTINES[0]) == SCREEN_COU
 bool paintsEveryPixel(const std::string& menu) {
     const std::optional<Screen> screen = screenNamed(menu);
     return screen && (*screen == Screen::part1 || *screen == Screen::part2 || *screen == Screen::part3 ||
-                      *screen == Screen::working);
+                      *screen == Screen::working || *screen == Screen::practice);
 }
 
 bool applyDisplayMode() {

@@ -406,10 +406,14 @@ SDL_Surface* SDLGraphics::onBackground(const std::string& fileName, SDL_Surface*
     return laid ? laid : picture;
 }
 
+// The name a picture in one colour is kept under.
+static std::string tintedName(const std::string& fileName, Color tint) {
+    return fileName + "#" + std::to_string(tint.r) + "," + std::to_string(tint.g) + "," + std::to_string(tint.b);
+}
+
 // A copy of the picture in one colour, each pixel keeping its opacity.
 SDL_Surface* SDLGraphics::tinted(const std::string& fileName, Color tint) {
-    const std::string key = fileName + "#" + std::to_string(tint.r) + "," + std::to_string(tint.g) + "," +
-                            std::to_string(tint.b);
+    const std::string key = tintedName(fileName, tint);
     auto found = m_images.find(key);
     if (found != m_images.end()) return found->second;
     SDL_Surface* source = image(fileName);
@@ -438,9 +442,7 @@ void SDLGraphics::drawMarker(const std::string& fileName, int x, int y) {
         blit(atViewScale(fileName, image(fileName)), view::x(x), view::y(y));
         return;
     }
-    const std::string key = fileName + "#" + std::to_string(tint.r) + "," + std::to_string(tint.g) + "," +
-                            std::to_string(tint.b);
-    blit(atViewScale(key, tinted(fileName, tint)), view::x(x), view::y(y));
+    blit(atViewScale(tintedName(fileName, tint), tinted(fileName, tint)), view::x(x), view::y(y));
 }
 
 void SDLGraphics::forgetRenderedLines() {

@@ -23,18 +23,19 @@ void drawPicture(SDLGraphics* g, const PlotPicture& picture) {
     const int width = colors.lines_told_apart_without_colour ? 2 : 1;
     // Texts on a backing go over every line, so that no line drawn later crosses them.
     const bool textsLast = colors.plot_text_backing.a != 0;
-    for (bool textPass : {false, true})
-        for (const PlotShape& shape : picture) {
-            const bool isText = shape.kind == PlotShape::Kind::text;
-            if (textsLast && isText != textPass) continue;
-            if (!textsLast && textPass) continue;
-            switch (shape.kind) {
-            case PlotShape::Kind::line: drawClippedLine(s, shape.a, shape.b, shape.color, shape.pattern, width); break;
-            case PlotShape::Kind::box: drawClippedBox(s, shape.a, shape.b, shape.color); break;
-            case PlotShape::Kind::text:
-                g->drawTextOver(shape.text, PLOT_TEXT_SIZE, int(shape.a.x), int(shape.a.y), shape.text_color,
-                                colors.plot_text_backing);
-                break;
-            }
+    const auto draw = [&](const PlotShape& shape) {
+        switch (shape.kind) {
+        case PlotShape::Kind::line: drawClippedLine(s, shape.a, shape.b, shape.color, shape.pattern, width); break;
+        case PlotShape::Kind::box: drawClippedBox(s, shape.a, shape.b, shape.color); break;
+        case PlotShape::Kind::text:
+            g->drawTextOver(shape.text, PLOT_TEXT_SIZE, int(shape.a.x), int(shape.a.y), shape.text_color,
+                            colors.plot_text_backing);
+            break;
         }
+    };
+    for (const PlotShape& shape : picture)
+        if (!textsLast || shape.kind != PlotShape::Kind::text) draw(shape);
+    if (textsLast)
+        for (const PlotShape& shape : picture)
+            if (shape.kind == PlotShape::Kind::text) draw(shape);
 }
