@@ -55,6 +55,13 @@ void workingOfChapter1(CPU& cpu, const char* request) {
     Input2().readInputForPressingAKey(SDLK_w, &cpu, nullptr);
 }
 
+// Three lines on the plane with its grid, as the README shows them.
+void threeLinesWithGrid(CPU& cpu) {
+    type(cpu, {{Field::part4_program1_a1, "2"}, {Field::part4_program1_b1, "-1"}, {Field::part4_program1_a2, "-0.5"},
+               {Field::part4_program1_b2, "3"}, {Field::part4_program1_a3, "1"}, {Field::part4_program1_b3, "0"}});
+    cpu.setGridlines(true);
+}
+
 void press(CPU& cpu, SDLKey key) { Input2().readInputForPressingAKey(key, &cpu, nullptr); }
 
 // Types the text with its characters' own keys (digits, '/', '-', '+').
@@ -120,13 +127,7 @@ const Shot SHOTS[] = {
          cpu.setSolveThisProgram("part3_program2");
      }},
     {"chapter4-menu", "English", screenName(Screen::part4), [](CPU&) {}},
-    {"plot-lines", "English", screenName(Screen::part4_program1),
-     [](CPU& cpu) {
-         type(cpu, {{Field::part4_program1_a1, "2"}, {Field::part4_program1_b1, "-1"},
-                    {Field::part4_program1_a2, "-0.5"}, {Field::part4_program1_b2, "3"},
-                    {Field::part4_program1_a3, "1"}, {Field::part4_program1_b3, "0"}});
-         cpu.setGridlines(true);
-     }},
+    {"plot-lines", "English", screenName(Screen::part4_program1), threeLinesWithGrid},
     {"plot-two-points", "English", screenName(Screen::part4_program2),
      [](CPU& cpu) {
          type(cpu, {{Field::part4_program2_x1, "0"}, {Field::part4_program2_y1, "1"},
@@ -179,10 +180,7 @@ const Shot SHOTS[] = {
     {"contrast-plot-lines", "English", screenName(Screen::part4_program1),
      [](CPU& cpu) {
          cpu.setHighContrast(true);
-         type(cpu, {{Field::part4_program1_a1, "2"}, {Field::part4_program1_b1, "-1"},
-                    {Field::part4_program1_a2, "-0.5"}, {Field::part4_program1_b2, "3"},
-                    {Field::part4_program1_a3, "1"}, {Field::part4_program1_b3, "0"}});
-         cpu.setGridlines(true);
+         threeLinesWithGrid(cpu);
      }},
     {"size200-chapter2-operations", "English", screenName(Screen::part2),
      [](CPU& cpu) {
