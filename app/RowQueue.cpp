@@ -6,11 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <sstream>
 
 #include "SafeFile.h"
@@ -21,6 +19,8 @@ namespace {
 // appended, one last line saying where they go: "#calcora-sent DEV INODE
 // OFFSET SIZE". The next look at it checks whether they landed there.
 const std::string SENT = "#calcora-sent ";
+// A term's answers are a few hundred kilobytes; more is not a pending file of ours.
+const std::size_t PENDING_LIMIT = 64 << 20;
 
 class Descriptor {
 public:
@@ -35,29 +35,6 @@ public:
 private:
     int m_fd;
 };
-
-bool readAll(int fd, std::string& text) {
-    text.clear();
-    char buffer[1 << 14];
-    for (off_t at = 0;;) {
-        const ssize_t got = pread(fd, buffer, sizeof buffer, at);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return false;
-        if (got == 0) return true;
-        text.append(buffer, static_cast<std::size_t>(got));
-        at += got;
-    }
-}
-
-bool writeAll(int fd, const std::string& text) {
-    for (std::size_t done = 0; done < text.size();) {
-        const ssize_t wrote = write(fd, text.data() + done, text.size() - done);
-        if (wrote < 0 && errno == EINTR) continue;
-        if (wrote <= 0) return false;
-        done += static_cast<std::size_t>(wrote);
-    }
-    return true;
-}
 
 std::string sentLine(const AppendPlace& place) {
     std::ostringstream line;
@@ -101,7 +78,7 @@ bool pendingHolds(int fd, const std::string& before, const std::string& text) {
     std::size_t same = 0;
     while (same < before.size() && same < text.size() && before[same] == text[same]) ++same;
     if (same == before.size() && same == text.size()) return true;
-    return ftruncate(fd, static_cast<off_t>(same)) == 0 && writeAll(fd, text.substr(same));
+    return ftruncate(fd, static_cast<off_t>(same)) == 0 && writeWhole(fd, text.substr(same));
 }
 
 // A pending file not emptied keeps its "sent" line: its rows are not sent twice.
@@ -121,7 +98,8 @@ bool RowQueue::append(const std::string& rows, std::string& why) {
     Descriptor pending(openPending(m_pendingFile));
     const bool hasFile = pending.fd() >= 0;
     std::string inFile;
-    if (hasFile && !readAll(pending.fd(), inFile)) inFile.clear();
+    std::string unread;
+    if (hasFile && !readWhole(pending.fd(), inFile, unread, PENDING_LIMIT)) inFile.clear();
     const std::string all = rowsStillWaiting(inFile, m_destination) + m_inMemory + rows;
     // While the rows are on their way the pending file holds them, and then where they go.
     const bool kept = hasFile && pendingHolds(pending.fd(), inFile, all);

@@ -604,6 +604,12 @@ void finishInterruptedSaves(const std::vector<std::string>& fileNames, std::ostr
     for (const std::string& folder : folders) sweepFolder(folder, report);
 }
 
+bool writeWhole(int fd, const std::string& text) { return writeAll(fd, text); }
+
+bool readWhole(int fd, std::string& text, std::string& why, std::size_t limit) {
+    return readOpenFile(fd, text, limit, why);
+}
+
 void keepRunningWhenWritesFail() {
     signal(SIGPIPE, SIG_IGN);
     signal(SIGXFSZ, SIG_IGN);

@@ -79,6 +79,11 @@ bool readTextFile(const std::string& fileName, std::string& text, std::string& w
 // `report` for each. Call at start-up, before the first save.
 void finishInterruptedSaves(const std::vector<std::string>& fileNames, std::ostream& report);
 
+// Writes all of `text` to the open file, through interruptions and short writes.
+bool writeWhole(int fd, const std::string& text);
+// Reads the open regular file from where it stands to its end (at most `limit` bytes).
+bool readWhole(int fd, std::string& text, std::string& why, std::size_t limit);
+
 // A write to a closed pipe (SIGPIPE) or past the file-size limit (SIGXFSZ)
 // fails with an error from then on instead of ending the program.
 void keepRunningWhenWritesFail();

@@ -7,7 +7,10 @@
 // another user, in child processes that can be killed.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <grp.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
@@ -407,6 +410,18 @@ TEST_F(SafeSave, RowsThatCannotBeAppendedWaitAndLandOnceInOrder) {
         EXPECT_TRUE(!fs::exists(pending) || fs::file_size(pending) == 0) << pending;
         fs::remove(pending);
     }
+    // An append-only file (chattr +a) takes them too, where the disk knows such files.
+    writeFile("append-only.csv", HEADER, ROOT, 0644);
+    const int fd = open("append-only.csv", O_RDONLY);
+    int flags = FS_APPEND_FL;
+    if (ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0) {
+        std::string why;
+        EXPECT_TRUE(RowQueue("append-only.csv", HEADER, pendingElsewhere).append(row(4), why)) << why;
+        EXPECT_EQ(contentsOf("append-only.csv"), HEADER + row(4));
+        flags = 0;
+        ioctl(fd, FS_IOC_SETFLAGS, &flags);
+    }
+    close(fd);
 }
 
 namespace {
