@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/RowQueue.h"
-#include "calc/Practice.h"
+#include "practice/Practice.h"
 
 namespace {
 

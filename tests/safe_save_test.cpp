@@ -37,7 +37,7 @@
 #include "app/RowQueue.h"
 #include "app/SafeFile.h"
 #include "app/UserFile.h"
-#include "calc/Practice.h"
+#include "practice/Practice.h"
 
 namespace fs = std::filesystem;
 
