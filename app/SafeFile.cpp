@@ -575,9 +575,9 @@ bool appendLanded(const std::string& fileName, const AppendPlace& place, const s
 
 bool saveMergedTextFile(const std::string& fileName, const std::function<std::string(const std::string&)>& change,
                         std::string& why, std::size_t limit) {
+    // A folder that takes no new file (the file itself may still be written) is saved in without the lock.
     OpenFile lock(open((fileName + LOCK_SUFFIX).c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
-    if (!lock.isOpen()) return fail(why, lastError());
-    if (!lockFile(lock.fd(), why)) return false;
+    if (lock.isOpen() && !lockFile(lock.fd(), why)) return false;
     std::string now;
     bool missing = false;
     if (!readFollowingLinks(fileName, now, why, limit, missing)) {

@@ -513,7 +513,7 @@ TEST_F(SafeSave, TwoProgramsAtOnceKeepEachOthersWork) {
             const std::string settingsBefore = "language=English\ngridlines=off\n";
             const std::string progressBefore = "calcora practice progress 1\n";
             const std::string ours[] = {"language=Polish\ngridlines=off\n", "language=English\ngridlines=on\n"};
-            RowQueue queue("practice.csv", HEADER, "");
+            RowQueue queue("practice.csv", HEADER, pendingFileFor(stateFolder(ROOT), "practice.csv"));  // as both windows
             std::string why;
             bool sound = true;
             for (int n = 0; n < ROWS; ++n) {
