@@ -9,11 +9,11 @@
 #include <SDL/SDL_image.h>
 #include <SDL/SDL_syswm.h>
 #include <X11/Xatom.h>
-#include <X11/Xlib.h>
-
-#include <vector>
+#include <unistd.h>
 
 #include "WindowIcons.h"  // WINDOW_ICONS: the menu icon's PNG files, generated from dist/icons/
+#include "WindowIdentityX11.h"
+#include "XErrorTrap.h"
 #endif
 
 void nameWindowClass() { setenv("SDL_VIDEO_X11_WMCLASS", WINDOW_CLASS, 0); }
@@ -53,18 +53,59 @@ void appendIcon(std::vector<unsigned long>& property, SDL_Surface* icon) {
     SDL_UnlockSurface(icon);
 }
 
+// The process a top-level window says it belongs to (_NET_WM_PID), 0 when it says none.
+unsigned long windowProcess(Display* display, Window window, Atom pidAtom) {
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, left = 0;
+    unsigned char* data = nullptr;
+    unsigned long pid = 0;
+    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &left, &data) ==
+            Success &&
+        data && type == XA_CARDINAL && format == 32 && items == 1)
+        pid = *reinterpret_cast<unsigned long*>(data);
+    if (data) XFree(data);
+    return pid;
+}
+
+Window windowOfThisProcess(Display* display) {
+    const XErrorTrap trap(display);  // a window may go between listing and asking
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    Window found = 0;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+        for (unsigned int i = 0; i < count && !found; ++i)
+            if (windowProcess(display, children[i], pidAtom) == static_cast<unsigned long>(getpid())) found = children[i];
+    if (children) XFree(children);
+    return found;
+}
+
 void setNetWmIcon(const std::vector<unsigned long>& property) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11 || !info.info.x11.display) return;
     info.info.x11.lock_func();
     Display* display = info.info.x11.display;
-    XChangeProperty(display, info.info.x11.wmwindow, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(property.data()), int(property.size()));
+    if (const Window window = windowToLabel(display, info.info.x11.wmwindow, info.info.x11.window))
+        setIconProperty(display, window, property);
     info.info.x11.unlock_func();
 }
 
 }  // namespace
+
+Window windowToLabel(Display* display, Window wmwindow, Window window) {
+    for (const Window made : {wmwindow, window})
+        if (made) return made;
+    return windowOfThisProcess(display);
+}
+
+bool setIconProperty(Display* display, Window window, const std::vector<unsigned long>& icons) {
+    XErrorTrap trap(display);
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(icons.data()), int(icons.size()));
+    return trap.errors() == 0;
+}
 
 void setWindowIcon() {
     std::vector<unsigned long> property;

@@ -12,6 +12,8 @@ constexpr const char* WINDOW_CLASS = "io.github.calcora.Calcora";
 // (SDL_VIDEO_X11_WMCLASS).
 void nameWindowClass();
 
-// After SDL has started, before the window opens: the icon, as the classic
-// window-manager hint and in the several sizes that docks and task bars read.
+// Once the window is open: the icon, as the classic window-manager hint and in
+// the several sizes that docks and task bars read, on the window the library
+// made (gfx/WindowIdentityX11.h). Where none can be found, the window keeps
+// none and nothing is said.
 void setWindowIcon();
