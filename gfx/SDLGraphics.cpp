@@ -203,6 +203,7 @@ bool SDLGraphics::openVideoMode(int width, int height, Uint32 flags) {
         return false;
     }
     m_screen = screen;
+    placeWindowWithoutManager();
     return true;
 }
 

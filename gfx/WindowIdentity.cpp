@@ -11,6 +11,8 @@
 #include <X11/Xatom.h>
 #include <unistd.h>
 
+#include <string>
+
 #include "WindowIcons.h"  // WINDOW_ICONS: the menu icon's PNG files, generated from dist/icons/
 #include "WindowIdentityX11.h"
 #include "XErrorTrap.h"
@@ -21,6 +23,7 @@ void nameWindowClass() { setenv("SDL_VIDEO_X11_WMCLASS", WINDOW_CLASS, 0); }
 #ifdef __EMSCRIPTEN__
 
 void setWindowIcon() {}  // the page has its own
+void placeWindowWithoutManager() {}
 
 #else
 
@@ -81,14 +84,15 @@ Window windowOfThisProcess(Display* display) {
     return found;
 }
 
-void setNetWmIcon(const std::vector<unsigned long>& property) {
+// Runs `use` on SDL's X display and the program's window, where there are both.
+template <typename Use>
+void withProgramWindow(Use use) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11 || !info.info.x11.display) return;
     info.info.x11.lock_func();
     Display* display = info.info.x11.display;
-    if (const Window window = windowToLabel(display, info.info.x11.wmwindow, info.info.x11.window))
-        setIconProperty(display, window, property);
+    if (const Window window = windowToLabel(display, info.info.x11.wmwindow, info.info.x11.window)) use(display, window);
     info.info.x11.unlock_func();
 }
 
@@ -98,6 +102,21 @@ Window windowToLabel(Display* display, Window wmwindow, Window window) {
     for (const Window made : {wmwindow, window})
         if (made) return made;
     return windowOfThisProcess(display);
+}
+
+bool windowManagerRuns(Display* display) {
+    const XErrorTrap trap(display);  // the manager's window may be gone
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, left = 0;
+    unsigned char* data = nullptr;
+    const bool says = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type,
+                                         &format, &items, &left, &data) == Success &&
+                      items == 1;
+    if (data) XFree(data);
+    const std::string selection = "WM_S" + std::to_string(DefaultScreen(display));
+    return says || XGetSelectionOwner(display, XInternAtom(display, selection.c_str(), False)) != None;
 }
 
 bool setIconProperty(Display* display, Window window, const std::vector<unsigned long>& icons) {
@@ -116,7 +135,16 @@ void setWindowIcon() {
         if (icon->w == WINDOW_HINT_ICON_SIZE) SDL_WM_SetIcon(icon, nullptr);
         SDL_FreeSurface(icon);
     }
-    if (!property.empty()) setNetWmIcon(property);
+    if (!property.empty())
+        withProgramWindow([&property](Display* display, Window window) { setIconProperty(display, window, property); });
+}
+
+void placeWindowWithoutManager() {
+    withProgramWindow([](Display* display, Window window) {
+        if (windowManagerRuns(display)) return;
+        const XErrorTrap trap(display);
+        XMoveWindow(display, window, 0, 0);
+    });
 }
 
 #endif

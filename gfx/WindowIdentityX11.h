@@ -18,3 +18,7 @@ Window windowToLabel(Display* display, Window wmwindow, Window window);
 // Sets _NET_WM_ICON (width, height and pixels of each size, one per long) on
 // `window`. False when the server refused it.
 bool setIconProperty(Display* display, Window window, const std::vector<unsigned long>& icons);
+
+// Whether a window manager runs on the display's screen: one that says so
+// (_NET_SUPPORTING_WM_CHECK) or holds the screen's WM_S selection.
+bool windowManagerRuns(Display* display);
