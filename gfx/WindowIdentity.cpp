@@ -56,30 +56,30 @@ void appendIcon(std::vector<unsigned long>& property, SDL_Surface* icon) {
     SDL_UnlockSurface(icon);
 }
 
-// The process a top-level window says it belongs to (_NET_WM_PID), 0 when it says none.
-unsigned long windowProcess(Display* display, Window window, Atom pidAtom) {
-    Atom type = None;
+// The one 32-bit value of `window`'s property `name`, of type `type`; 0 when it has none.
+unsigned long propertyValue(Display* display, Window window, const char* name, Atom type) {
+    Atom actualType = None;
     int format = 0;
     unsigned long items = 0, left = 0;
     unsigned char* data = nullptr;
-    unsigned long pid = 0;
-    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &left, &data) ==
-            Success &&
-        data && type == XA_CARDINAL && format == 32 && items == 1)
-        pid = *reinterpret_cast<unsigned long*>(data);
+    unsigned long value = 0;
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1, False, type, &actualType, &format,
+                           &items, &left, &data) == Success &&
+        data && actualType == type && format == 32 && items == 1)
+        value = *reinterpret_cast<unsigned long*>(data);  // Xlib hands 32-bit values over as longs
     if (data) XFree(data);
-    return pid;
+    return value;
 }
 
 Window windowOfThisProcess(Display* display) {
     const XErrorTrap trap(display);  // a window may go between listing and asking
-    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    const unsigned long self = static_cast<unsigned long>(getpid());
     Window root = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
     Window found = 0;
     if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
         for (unsigned int i = 0; i < count && !found; ++i)
-            if (windowProcess(display, children[i], pidAtom) == static_cast<unsigned long>(getpid())) found = children[i];
+            if (propertyValue(display, children[i], "_NET_WM_PID", XA_CARDINAL) == self) found = children[i];
     if (children) XFree(children);
     return found;
 }
@@ -105,16 +105,8 @@ Window windowToLabel(Display* display, Window wmwindow, Window window) {
 }
 
 bool windowManagerRuns(Display* display) {
-    const XErrorTrap trap(display);  // the manager's window may be gone
-    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long items = 0, left = 0;
-    unsigned char* data = nullptr;
-    const bool says = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type,
-                                         &format, &items, &left, &data) == Success &&
-                      items == 1;
-    if (data) XFree(data);
+    const XErrorTrap trap(display);
+    const bool says = propertyValue(display, DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW) != 0;
     const std::string selection = "WM_S" + std::to_string(DefaultScreen(display));
     return says || XGetSelectionOwner(display, XInternAtom(display, selection.c_str(), False)) != None;
 }

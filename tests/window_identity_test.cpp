@@ -101,7 +101,7 @@ TEST(WindowIdentity, AnXErrorOnTheProgramsOwnCallsLeavesItRunning) {
     XFree(data);
 }
 
-TEST(WindowIdentity, TheIconGoesOnTheFrameElseTheWindowElseTheProcesssOwnWindow) {
+TEST(WindowIdentity, TheIconGoesOnTheFrameElseTheWindowElseTheProcesssOwnWindowAndAManagerIsSeen) {
     const OwnDisplay display;
     NEED_DISPLAY(display);
     Display* d = display.get();
@@ -117,4 +117,13 @@ TEST(WindowIdentity, TheIconGoesOnTheFrameElseTheWindowElseTheProcesssOwnWindow)
     XChangeProperty(d, own, XInternAtom(d, "_NET_WM_PID", False), XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&thisProcess), 1);
     EXPECT_EQ(windowToLabel(d, 0, 0), own);
+
+    // A window manager says so on the root window, or holds the screen's WM_S selection.
+    EXPECT_FALSE(windowManagerRuns(d));
+    XSetSelectionOwner(d, XInternAtom(d, "WM_S0", False), another, CurrentTime);
+    EXPECT_TRUE(windowManagerRuns(d));
+    XSetSelectionOwner(d, XInternAtom(d, "WM_S0", False), None, CurrentTime);
+    XChangeProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False), XA_WINDOW, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&another), 1);
+    EXPECT_TRUE(windowManagerRuns(d));
 }
