@@ -190,7 +190,8 @@ SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int 
     m_started = videoStarted;
     char driver[32] = "";
     if (videoStarted) SDL_VideoDriverName(driver, sizeof driver);
-    m_startupError = displayProblem(driver, requestedDriver, std::getenv("DISPLAY"), SDL_GetError());
+    // Once a driver has started, SDL's last error is not about the display.
+    m_startupError = displayProblem(driver, requestedDriver, std::getenv("DISPLAY"), videoStarted ? "" : SDL_GetError());
     if (!m_startupError.empty()) return;
     if (!videoStarted) {
         m_startupError = std::string("SDL video could not start: ") + SDL_GetError();
@@ -200,13 +201,14 @@ SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int 
         m_startupError = std::string("SDL_ttf could not start: ") + TTF_GetError();
         return;
     }
-    setWindowIcon();
     if (const SDL_VideoInfo* info = SDL_GetVideoInfo()) {
         m_desktopWidth = info->current_w;
         m_desktopHeight = info->current_h;
     }
     view::use(View{});
     if (!openVideoMode(width, height, WINDOWED_FLAGS)) return;
+    // The replacement library over SDL 2 makes its window only now.
+    setWindowIcon();
     SDL_WM_SetCaption(title, nullptr);
     setBackgroundColor(red, green, blue);
 }
@@ -239,6 +241,7 @@ bool SDLGraphics::openVideoMode(int width, int height, Uint32 flags) {
         return false;
     }
     m_screen = screen;
+    placeWindowWithoutManager();
     return true;
 }
 
