@@ -159,6 +159,8 @@ void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
     y = drawVerdict(g, at, shown, y + 8);
     drawHints(g, at, shown, y + 10);
     drawMastery(g, at, *cpu, shown.problem.exercise);
+    if (cpu->getPracticeRowsWaiting())
+        g->drawText(lang_file->practice_rows_waiting, SMALL_SIZE, at.left, PROGRESS_Y + SMALL_ROW, "message");
 }
 
 // The problem's values drawn on the plane as its plot screen draws typed ones.
