@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPU.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -81,6 +82,13 @@ std::string CPU::StringDoubleStringDoubleString(std::string s1, double d1, std::
 std::string CPU::DoubleStringDoubleStringDoubleString(double d1, std::string s1, double d2, std::string s2,
                                                       double d3, std::string s3) const {
     return joined(d1, s1, d2, s2, d3, s3);
+}
+
+void CPU::chooseSize(int percent) {
+    percent = std::min(percent, largest_size_percent);
+    if (percent == size_percent) return;
+    size_percent = percent;
+    changed_display_mode = true;
 }
 
 int CPU::getPracticeLevel(practice::Exercise e) const {

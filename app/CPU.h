@@ -115,6 +115,9 @@ public:
     void setSizePercent(int percent) { size_percent = percent; }
     int getLargestSizePercent() const { return largest_size_percent; }
     void setLargestSizePercent(int percent) { largest_size_percent = percent; }
+    // Changes the size to `percent`, or to the largest the display holds when
+    // that is smaller; a change re-opens the window at the next frame.
+    void chooseSize(int percent);
     bool getHighContrast() const { return high_contrast; }
     void setHighContrast(bool on) { high_contrast = on; }
 

@@ -7,6 +7,8 @@
 #include "GlobalVariables.h"
 #include "PracticeFiles.h"
 #include "Settings.h"
+#include "input/PracticeActions.h"
+#include "screens/WorkingScreen.h"
 
 const char* WINDOW_TITLE = "Calcora";
 CPU* g_cpu = nullptr;
@@ -44,6 +46,17 @@ bool paintsEveryPixel(const std::string& menu) {
     return screen && (*screen == Screen::part1 || *screen == Screen::part2 || *screen == Screen::part3 ||
                       *screen == Screen::working || *screen == Screen::practice);
 }
+
+// The texts a screen shows that the store keeps made: the working's lines,
+// the practice screen's texts in the language shown.
+struct TextsToPrepare {
+    Screen screen;
+    void (*prepare)(CPU& cpu);
+};
+const TextsToPrepare TEXTS_TO_PREPARE[] = {
+    {Screen::working, makeWorkingText},
+    {Screen::practice, showPracticeInLanguage},
+};
 
 bool applyDisplayMode() {
     if (!g_cpu->getChangedDisplayMode()) return false;
@@ -85,7 +98,14 @@ bool handleInput() {
     return taken;
 }
 
+void prepareShownTexts(CPU& cpu) {
+    const std::optional<Screen> screen = screenNamed(cpu.getCurrentMenu());
+    for (const TextsToPrepare& row : TEXTS_TO_PREPARE)
+        if (screen == row.screen) row.prepare(cpu);
+}
+
 void drawCurrentScreen() {
+    prepareShownTexts(*g_cpu);
     if (const auto screen = screenNamed(g_cpu->getCurrentMenu()))
         screenRoutine(*screen)(*g_different_screens, g_graphics, g_cpu);
 }

@@ -53,7 +53,11 @@ int SDL_main(int argc, char* argv[]);
 // Sets the run's pause after each frame (see FrameLoop::setFrameDelay).
 void setFrameDelay(Uint32 milliseconds);
 
-// Draws the screen `current_menu` names; other names draw nothing.
+// Makes the texts the shown screen reads from the store (the working's
+// lines, the practice screen's texts in the language shown), in one step
+// before drawing, so that drawing only reads.
+void prepareShownTexts(CPU& cpu);
+// Prepares and draws the screen `current_menu` names; other names draw nothing.
 void drawCurrentScreen();
 
 // The palette the store asks for (high contrast or not), and its background

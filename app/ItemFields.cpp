@@ -5,9 +5,9 @@
 namespace {
 
 const std::vector<Chapter> CHAPTERS = {
-    {Screen::part1, "part1_", 7},
-    {Screen::part2, "part2_", 5},
-    {Screen::part3, "part3_", 4},
+    {Screen::part1, 1, "part1_", exercisesIn(1)},
+    {Screen::part2, 2, "part2_", exercisesIn(2)},
+    {Screen::part3, 3, "part3_", exercisesIn(3)},
 };
 
 // The plot screens number their items: item "1" names the first field.
@@ -51,7 +51,8 @@ const Chapter* chapterOn(Screen screen) {
 }
 
 std::string requestName(const Chapter& chapter, int exercise) {
-    return chapter.prefix + std::string("program") + std::to_string(exercise);
+    const std::optional<Exercise> e = exerciseOn(chapter.number, exercise);
+    return e ? requestName(*e) : "";
 }
 
 std::vector<Field> plotFields(Screen screen) {

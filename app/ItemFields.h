@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "CPU.h"
+#include "Exercises.h"
 #include "Screens.h"
 
 // A chapter of exercises solved on request (chapters 1 to 3).
 struct Chapter {
     Screen screen;
-    const char* prefix;  // of its fields and requests: item "program1_n" names field "part1_program1_n"
+    int number;          // in the exercise list
+    const char* prefix;  // of its fields: item "program1_n" names field "part1_program1_n"
     int exercises;       // its calculate buttons "calculate1" onward
 };
 

@@ -45,12 +45,7 @@ const std::vector<Setting> SETTINGS = {
     {"gridlines", OFF_ON, [](const CPU& cpu) { return int(cpu.getGridlines()); },
      [](CPU& cpu, int on) { cpu.setGridlines(on); }},
     {"size", {"100%", "150%", "200%"}, [](const CPU& cpu) { return sizeIndex(cpu.getSizePercent()); },
-     [](CPU& cpu, int index) {
-         const int percent = std::min(layout::SIZES[index], cpu.getLargestSizePercent());  // what this display holds
-         if (percent == cpu.getSizePercent()) return;
-         cpu.setSizePercent(percent);
-         cpu.setChangedDisplayMode(true);
-     }},
+     [](CPU& cpu, int index) { cpu.chooseSize(layout::SIZES[index]); }},
     {"high-contrast", OFF_ON, [](const CPU& cpu) { return int(cpu.getHighContrast()); },
      [](CPU& cpu, int on) { cpu.setHighContrast(on); }},
 };
@@ -234,8 +229,10 @@ std::unique_ptr<SettingsKeeper> g_settings;
 
 }  // namespace
 
+UserFile settingsFile() { return UserFile(UserFolder::config, "settings"); }
+
 void rememberSettings(CPU& cpu) {
-    g_settings = std::make_unique<SettingsKeeper>(UserFile(UserFolder::config, "settings"));
+    g_settings = std::make_unique<SettingsKeeper>(settingsFile());
     g_settings->restore(cpu, std::cerr);
 }
 

@@ -65,6 +65,9 @@ private:
     bool m_failureReported = false;
 };
 
+// The settings file of the program's own settings: "settings" in the user's configuration folder.
+UserFile settingsFile();
+
 // The program's own settings, per user: SDL_main and the browser's main call
 // `rememberSettings` once started, the frame loop calls `keepSettings`. Tests
 // that run frames remember nothing unless they ask.

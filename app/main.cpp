@@ -8,6 +8,7 @@
 #include "OutputToTextFile.h"
 #include "PracticeFiles.h"
 #include "SafeFile.h"
+#include "Settings.h"
 #include "UserFile.h"
 #include "screens/WorkingScreen.h"
 
@@ -17,7 +18,7 @@ int main(int argc, char* argv[]) {
     // A failed write (a full disk, a file-size limit, a closed stderr) is a
     // failed save, shown as such, never the end of the program.
     keepRunningWhenWritesFail();
-    finishInterruptedSaves({OutputToTextFile::FILE_NAME, WORKING_FILE, UserFile(UserFolder::config, "settings").where(),
+    finishInterruptedSaves({OutputToTextFile::FILE_NAME, WORKING_FILE, settingsFile().where(),
                             PRACTICE_LOG_FILE, practiceProgressFile().where()},
                            std::cerr);
     return SDL_main(argc, argv);

@@ -28,7 +28,7 @@ using fuzzsupport::require;
 
 namespace {
 
-struct Exercise {
+struct TypedExercise {
     std::string request;
     Screen chapter;                             // the chapter that solves it
     Screen otherChapter;                        // another chapter: must ignore the request
@@ -46,7 +46,7 @@ std::string buttonOf(const ScreenKeys& keys, const std::string& request) {
 }
 
 // The fields of the exercise cell that holds `button`.
-void addFieldsOfButton(Exercise& exercise, const ScreenKeys& keys, const ChapterLayout& layout,
+void addFieldsOfButton(TypedExercise& exercise, const ScreenKeys& keys, const ChapterLayout& layout,
                        const std::string& button) {
     for (const ExerciseLayout& cell : layout.exercises)
         for (const ItemBox& box : cell.buttons) {
@@ -60,25 +60,25 @@ void addFieldsOfButton(Exercise& exercise, const ScreenKeys& keys, const Chapter
         }
 }
 
-std::vector<Exercise> allExercises() {
-    std::vector<Exercise> exercises;
+std::vector<TypedExercise> allExercises() {
+    std::vector<TypedExercise> exercises;
     const std::vector<Chapter>& chapters = exerciseChapters();
     for (std::size_t c = 0; c < chapters.size(); ++c) {
         const ScreenKeys& keys = screenKeysFor(chapters[c].screen);
         for (int n = 1; n <= chapters[c].exercises; ++n) {
             const std::string request = requestName(chapters[c], n);
-            Exercise e{request, chapters[c].screen, chapters[(c + 1) % chapters.size()].screen, {}, {}};
+            TypedExercise e{request, chapters[c].screen, chapters[(c + 1) % chapters.size()].screen, {}, {}};
             addFieldsOfButton(e, keys, LAYOUTS[c](), buttonOf(keys, request));
             require(!e.fields.empty(), "no field feeds", request);
             exercises.push_back(e);
         }
     }
-    require(exercises.size() == 16, "expected sixteen calculate buttons");
+    require(exercises.size() == SOLVED_COUNT, "expected a calculate button per exercise of chapters 1 to 3");
     return exercises;
 }
 
-const std::vector<Exercise>& exercises() {
-    static const std::vector<Exercise> all = allExercises();
+const std::vector<TypedExercise>& exercises() {
+    static const std::vector<TypedExercise> all = allExercises();
     return all;
 }
 
@@ -139,7 +139,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Bytes bytes(data, size);
-    const Exercise& exercise = exercises()[bytes.next() % exercises().size()];
+    const TypedExercise& exercise = exercises()[bytes.next() % exercises().size()];
     useLanguage(bytes.next() & 1);
 
     CPU cpu;

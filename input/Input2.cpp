@@ -51,12 +51,9 @@ void enter(const Press& p) {
             cpu.setFullscreen(!cpu.getFullscreen());
             break;
         case EnterAction::toggle_gridlines: cpu.setGridlines(!cpu.getGridlines()); break;
-        case EnterAction::next_size: {
-            const int size = layout::nextSize(cpu.getSizePercent(), cpu.getLargestSizePercent());
-            if (size != cpu.getSizePercent()) cpu.setChangedDisplayMode(true);  // a display holding 100% only keeps it
-            cpu.setSizePercent(size);
+        case EnterAction::next_size:
+            cpu.chooseSize(layout::nextSize(cpu.getSizePercent(), cpu.getLargestSizePercent()));
             break;
-        }
         case EnterAction::toggle_high_contrast: cpu.setHighContrast(!cpu.getHighContrast()); break;
         }
         return;

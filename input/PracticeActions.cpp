@@ -65,10 +65,8 @@ void log(CPU& cpu, const CPU::PracticeShown& shown, std::optional<practice::Verd
 }  // namespace
 
 std::optional<Exercise> exerciseToPractise(Screen screen, const std::string& item) {
-    if (const int plot = plotNumberOf(screen)) return practice::exerciseOn(4, plot);
-    const std::vector<Chapter>& chapters = exerciseChapters();
-    for (std::size_t c = 0; c < chapters.size(); ++c)
-        if (chapters[c].screen == screen) return practice::exerciseOn(int(c) + 1, exerciseNumberOf(item));
+    if (const int plot = plotNumberOf(screen)) return exerciseOn(PLOT_CHAPTER, plot);
+    if (const Chapter* chapter = chapterOn(screen)) return exerciseOn(chapter->number, exerciseNumberOf(item));
     return std::nullopt;
 }
 

@@ -18,23 +18,16 @@ namespace practice {
 
 namespace {
 
-// In the order of Exercise.
-const Form* const FORMS[EXERCISE_COUNT] = {
+// In the order of the exercise list.
+const Form* const FORMS[] = {
     &REMAINDER, &PRIMES, &FACTORS,    &DIVISIBILITY, &GCD,       &LCM,      &GOLDBACH,
     &OPERATIONS, &REDUCE, &OPERATIONS_REDUCED, &EQUALITY, &SIX_FRACTIONS,
     &MIXED,     &RECURRING, &COMPARISON, &EGYPTIAN,
     &LINES,     &TWO_POINTS, &VECTORS,
 };
+static_assert(std::size(FORMS) == EXERCISE_COUNT, "one practice form per exercise");
 
 const Form& form(Exercise e) { return *FORMS[static_cast<std::size_t>(e)]; }
-
-// The first exercise of each chapter and how many it has.
-struct ChapterSpan {
-    Exercise first;
-    int count;
-};
-const ChapterSpan CHAPTERS[] = {
-    {Exercise::remainder, 7}, {Exercise::operations, 5}, {Exercise::mixed, 4}, {Exercise::lines, 3}};
 
 bool digits(const std::string& t, std::size_t from, std::size_t to) {
     return from < to && std::all_of(t.begin() + from, t.begin() + to,
@@ -48,28 +41,21 @@ const std::string& says(const std::string Language::*text) { return lang_file->*
 const std::array<Exercise, EXERCISE_COUNT>& allExercises() {
     static const std::array<Exercise, EXERCISE_COUNT> all = [] {
         std::array<Exercise, EXERCISE_COUNT> a{};
-        for (std::size_t i = 0; i < EXERCISE_COUNT; ++i) a[i] = FORMS[i]->exercise;
+        for (std::size_t i = 0; i < EXERCISE_COUNT; ++i) a[i] = EXERCISES[i].exercise;
         return a;
     }();
     return all;
 }
 
-std::string id(Exercise e) { return form(e).id; }
+std::string id(Exercise e) { return exerciseRow(e).id; }
 
 std::optional<Exercise> exerciseWithId(const std::string& wanted) {
-    for (const Form* f : FORMS)
-        if (wanted == f->id) return f->exercise;
+    for (const ExerciseRow& row : EXERCISES)
+        if (wanted == row.id) return row.exercise;
     return std::nullopt;
 }
 
-std::string name(Exercise e) { return says(form(e).name); }
-
-std::optional<Exercise> exerciseOn(int chapter, int number) {
-    if (chapter < 1 || chapter > 4) return std::nullopt;
-    const ChapterSpan& span = CHAPTERS[chapter - 1];
-    if (number < 1 || number > span.count) return std::nullopt;
-    return static_cast<Exercise>(static_cast<int>(span.first) + number - 1);
-}
+std::string name(Exercise e) { return says(exerciseRow(e).name); }
 
 bool sameQuestion(const Problem& a, const Problem& b) {
     return a.exercise == b.exercise && a.inputs == b.inputs && a.extra == b.extra;
@@ -113,7 +99,7 @@ Verdict check(const Problem& p, const std::vector<std::string>& typed) {
 
 std::vector<std::string> hint(const Problem& p, int stage) {
     const Form& f = form(p.exercise);
-    const std::optional<Working> w = workingOf(f.working, p.inputs);
+    const std::optional<Working> w = workingOf(requestName(p.exercise), p.inputs);
     if (stage <= 1 || !w) return {says(f.method)};
     if (stage == 2) return f.firstSteps(p, *w);
     return w->lines();

@@ -18,16 +18,14 @@
 #include <utility>
 #include <vector>
 
+#include "app/Exercises.h"
+
 namespace practice {
 
-// The 19 exercises, in the order of the chapters.
-enum class Exercise {
-    remainder, primes, factors, divisibility, gcd, lcm, goldbach,                  // chapter 1
-    operations, reduce, operations_reduced, equality, six_fractions,             // chapter 2
-    mixed, recurring, comparison, egyptian,                                      // chapter 3
-    lines, two_points, vectors,                                                  // chapter 4
-};
-constexpr std::size_t EXERCISE_COUNT = 19;
+// The exercises, their ids, chapters and numbers: the one list (app/Exercises.h).
+using ::Exercise;
+using ::EXERCISE_COUNT;
+using ::exerciseOn;
 const std::array<Exercise, EXERCISE_COUNT>& allExercises();
 
 // The fixed id of practice.csv and of the progress file: "gcd", "six_fractions".
@@ -35,10 +33,6 @@ std::string id(Exercise e);
 std::optional<Exercise> exerciseWithId(const std::string& id);
 // The exercise's name as the pupil reads it.
 std::string name(Exercise e);
-// The exercise whose box holds the highlight: chapters 1 to 3 by the number
-// of its calculate button (chapter 1's 5 is the GCD, 6 the LCM), chapter 4 by
-// its plot (1 to 3). Nothing for another pair.
-std::optional<Exercise> exerciseOn(int chapter, int number);
 
 // Levels: 1 small numbers, 2 school-book numbers, 3 large or tricky ones.
 constexpr int LOWEST_LEVEL = 1, HIGHEST_LEVEL = 3;

@@ -170,7 +170,7 @@ std::string ruleLine(const Problem& p, const Working& w) {
 
 Verdict checkDivisibility(const Problem& p, const std::vector<std::string>& typed) {
     const bool divisible = testOf(p, divisibilityTests(given(p, 0))).divisible;
-    const std::optional<Working> w = workingOf(DIVISIBILITY.working, p.inputs);
+    const std::optional<Working> w = workingOf(requestName(Exercise::divisibility), p.inputs);
     return checkYesNo(typed[0], divisible, w ? ruleLine(p, *w) : "");
 }
 
@@ -284,13 +284,13 @@ Verdict checkGoldbach(const Problem& p, const std::vector<std::string>& typed) {
 }  // namespace
 
 const Form REMAINDER{
-    Exercise::remainder, "remainder", &Language::practice_name_remainder, "part1_program1", drawRemainder,
+    Exercise::remainder, drawRemainder,
     [](const Problem& p) { return ask(&Language::practice_ask_remainder, p); },
     [](const Problem&) { return std::vector<AnswerField>{wholeField("r =")}; },
     checkRemainder, &Language::practice_method_remainder, remainderFirstSteps};
 
 const Form PRIMES{
-    Exercise::primes, "primes", &Language::practice_name_primes, "part1_program2", drawPrimes,
+    Exercise::primes, drawPrimes,
     [](const Problem& p) { return ask(&Language::practice_ask_primes, p); },
     [](const Problem&) { return std::vector<AnswerField>{wholeField(words().practice_label_answer)}; },
     checkPrimes, &Language::practice_method_primes,
@@ -298,20 +298,20 @@ const Form PRIMES{
     [](const Problem&, const Working& w) { return allButLast(w, 2); }};
 
 const Form FACTORS{
-    Exercise::factors, "factors", &Language::practice_name_factors, "part1_program3", drawFactors,
+    Exercise::factors, drawFactors,
     [](const Problem& p) { return ask(&Language::practice_ask_factors, p); },
     [](const Problem& p) { return std::vector<AnswerField>{{p.inputs[0] + " =", "0123456789*^", 64}}; },
     checkFactors, &Language::practice_method_factors,
     [](const Problem&, const Working& w) { return leadingSteps(w, 2); }};
 
 const Form DIVISIBILITY{
-    Exercise::divisibility, "divisibility", &Language::practice_name_divisibility, "part1_program4", drawDivisibility,
+    Exercise::divisibility, drawDivisibility,
     [](const Problem& p) { return filled(words().practice_ask_divisibility, {p.inputs[0], text(p.extra[0])}); },
     [](const Problem&) { return std::vector<AnswerField>{yesNoField()}; },
     checkDivisibility, &Language::practice_method_divisibility, divisibilityFirstSteps};
 
 const Form GCD{
-    Exercise::gcd, "gcd", &Language::practice_name_gcd, "part1_program5", drawGcd,
+    Exercise::gcd, drawGcd,
     [](const Problem& p) { return ask(&Language::practice_ask_gcd, p); },
     [](const Problem&) { return std::vector<AnswerField>{wholeField(words().practice_label_gcd)}; },
     checkGcd, &Language::practice_method_gcd,
@@ -319,7 +319,7 @@ const Form GCD{
     [](const Problem&, const Working& w) { return leadingSteps(w, 2); }};
 
 const Form LCM{
-    Exercise::lcm, "lcm", &Language::practice_name_lcm, "part1_program6", drawLcm,
+    Exercise::lcm, drawLcm,
     [](const Problem& p) { return ask(&Language::practice_ask_lcm, p); },
     [](const Problem&) { return std::vector<AnswerField>{wholeField(words().practice_label_lcm)}; },
     checkLcm, &Language::practice_method_lcm,
@@ -327,7 +327,7 @@ const Form LCM{
     [](const Problem&, const Working& w) { return allButLast(w, 1); }};
 
 const Form GOLDBACH{
-    Exercise::goldbach, "goldbach", &Language::practice_name_goldbach, "part1_program7", drawGoldbach,
+    Exercise::goldbach, drawGoldbach,
     [](const Problem& p) { return ask(&Language::practice_ask_goldbach, p); },
     [](const Problem& p) { return std::vector<AnswerField>{{p.inputs[0] + " =", "0123456789+", 12}}; },
     checkGoldbach, &Language::practice_method_goldbach,

@@ -327,7 +327,7 @@ std::string askAbout(const std::string Language::*pattern, const Problem& p) {
 }  // namespace
 
 const Form OPERATIONS{
-    Exercise::operations, "operations", &Language::practice_name_operations, "part2_program1",
+    Exercise::operations,
     [](Problem& p, Draw& d) {
         drawOperation(p, d);
         p.answer = {text(resultOf(p))};
@@ -342,7 +342,7 @@ const Form OPERATIONS{
     }};
 
 const Form REDUCE{
-    Exercise::reduce, "reduce", &Language::practice_name_reduce, "part2_program2", drawReduce,
+    Exercise::reduce, drawReduce,
     [](const Problem& p) { return askAbout(&Language::practice_ask_reduce, p); }, oneFraction,
     [](const Problem& p, const std::vector<std::string>& typed) {
         const Fraction f = given(p, 0);
@@ -353,7 +353,7 @@ const Form REDUCE{
     [](const Problem&, const Working& w) { return allButLast(w, 2); }};
 
 const Form OPERATIONS_REDUCED{
-    Exercise::operations_reduced, "operations_reduced", &Language::practice_name_operations_reduced, "part2_program3",
+    Exercise::operations_reduced,
     [](Problem& p, Draw& d) {
         drawOperation(p, d);
         const Fraction r = resultOf(p);
@@ -366,7 +366,7 @@ const Form OPERATIONS_REDUCED{
     [](const Problem& p, const Working& w) { return std::vector<std::string>{operationLine(p, w)}; }};
 
 const Form EQUALITY{
-    Exercise::equality, "equality", &Language::practice_name_equality, "part2_program4", drawEquality,
+    Exercise::equality, drawEquality,
     [](const Problem& p) { return askAbout(&Language::practice_ask_equality, p); }, oneAnswer,
     [](const Problem& p, const std::vector<std::string>& typed) { return checkYesNo(typed[0], orderOf(p) == 0); },
     &Language::practice_method_equality,
@@ -374,14 +374,14 @@ const Form EQUALITY{
     [](const Problem&, const Working& w) { return allButLast(w, 1); }};
 
 const Form SIX_FRACTIONS{
-    Exercise::six_fractions, "six_fractions", &Language::practice_name_six_fractions, "part2_program5", drawSix,
+    Exercise::six_fractions, drawSix,
     [](const Problem& p) { return filled(words().practice_ask_six_fractions, {sixText(p)}); }, sixFields, checkSix,
     &Language::practice_method_reduce,
     // The first fraction's reduction.
     [](const Problem&, const Working& w) { return leadingSteps(w, 1); }};
 
 const Form MIXED{
-    Exercise::mixed, "mixed", &Language::practice_name_mixed, "part3_program1", drawMixed,
+    Exercise::mixed, drawMixed,
     [](const Problem& p) { return askAbout(&Language::practice_ask_mixed, p); },
     [](const Problem&) {
         return std::vector<AnswerField>{wholeField(words().practice_label_whole), wholeField(words().part2_program1_line2),
@@ -392,7 +392,7 @@ const Form MIXED{
     [](const Problem&, const Working& w) { return leadingSteps(w, 1); }};
 
 const Form RECURRING{
-    Exercise::recurring, "recurring", &Language::practice_name_recurring, "part3_program2", drawRecurring,
+    Exercise::recurring, drawRecurring,
     [](const Problem& p) { return filled(words().practice_ask_recurring, {p.inputs[0]}); }, oneFraction,
     [](const Problem& p, const std::vector<std::string>& typed) {
         return checkNumber(typed[0], recurringTruth(p), LOWEST_TERMS);
@@ -402,7 +402,7 @@ const Form RECURRING{
     [](const Problem&, const Working& w) { return allButLast(w, 2); }};
 
 const Form COMPARISON{
-    Exercise::comparison, "comparison", &Language::practice_name_comparison, "part3_program3", drawComparison,
+    Exercise::comparison, drawComparison,
     [](const Problem& p) { return askAbout(&Language::practice_ask_comparison, p); },
     [](const Problem&) { return std::vector<AnswerField>{{words().practice_label_answer, "<>=", 1}}; },
     checkComparison, &Language::practice_method_comparison,
@@ -410,7 +410,7 @@ const Form COMPARISON{
     [](const Problem&, const Working& w) { return allButLast(w, 1); }};
 
 const Form EGYPTIAN{
-    Exercise::egyptian, "egyptian", &Language::practice_name_egyptian, "part3_program4", drawEgyptian,
+    Exercise::egyptian, drawEgyptian,
     [](const Problem& p) { return askAbout(&Language::practice_ask_egyptian, p); },
     [](const Problem&) {
         return std::vector<AnswerField>{{words().practice_label_answer, "0123456789/+", LONGEST_UNITS}};

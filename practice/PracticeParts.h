@@ -87,10 +87,7 @@ std::optional<calc::Fraction> typedValue(const std::string& typed);
 // One exercise's practice form: how its problems are drawn and written, the
 // answer fields, the check, and the hints.
 struct Form {
-    Exercise exercise;
-    const char* id;                  // practice.csv's exercise id
-    std::string Language::*name;
-    const char* working;             // the exercise's name for workingOf
+    Exercise exercise;               // its id, name and working from the exercise list
     // Fills the problem's inputs, extra numbers and one correct answer.
     void (*generate)(Problem& p, Draw& draw);
     std::string (*statement)(const Problem& p);

@@ -185,7 +185,7 @@ std::string factorWritten(const std::string& f) {
 }  // namespace
 
 const Form LINES{
-    Exercise::lines, "lines", &Language::practice_name_lines, "part4 program1", drawLines,
+    Exercise::lines, drawLines,
     [](const Problem& p) {
         const std::vector<std::string>& v = p.inputs;
         return filled(words().practice_ask_lines, {rightSide(v[0], v[1]), rightSide(v[2], v[3]), rightSide(v[4], v[5]),
@@ -199,7 +199,7 @@ const Form LINES{
     }};
 
 const Form TWO_POINTS{
-    Exercise::two_points, "two_points", &Language::practice_name_two_points, "part4 program2", drawTwoPoints,
+    Exercise::two_points, drawTwoPoints,
     [](const Problem& p) {
         const std::vector<std::string>& v = p.inputs;
         return filled(words().practice_ask_two_points, {v[0], v[1], v[2], v[3]});
@@ -210,7 +210,7 @@ const Form TWO_POINTS{
     [](const Problem&, const Working& w) { return leadingSteps(w, 1); }};
 
 const Form VECTORS{
-    Exercise::vectors, "vectors", &Language::practice_name_vectors, "part4 program3", drawVectors,
+    Exercise::vectors, drawVectors,
     [](const Problem& p) {
         const std::vector<std::string>& v = p.inputs;
         return filled(words().practice_ask_vectors, {v[0], v[1], v[2], v[3], factorWritten(v[4]), factorWritten(v[5])});

@@ -5,6 +5,7 @@
 // state store and the text table. The exercise screens also run the
 // calculation a pending solve request names, after drawing.
 #include <string>
+#include <vector>
 
 #include "app/OutputToTextFile.h"
 #include "app/Screens.h"
@@ -29,14 +30,15 @@ public:
     void part4_program1(SDLGraphics* g, CPU* cpu);  // up to three lines y = ax + b (LinePlots.cpp)
     void part4_program2(SDLGraphics* g, CPU* cpu);  // the line through two points (LinePlots.cpp)
     void part4_program3(SDLGraphics* g, CPU* cpu);  // two scaled vectors and their sum (VectorPlot.cpp)
-    // What the three plot screens draw on the plane from their fields' values (LinePlots.cpp, VectorPlot.cpp).
-    void drawStraightLines(SDLGraphics* g, CPU* cpu);
-    void drawTwoPointsLine(SDLGraphics* g, CPU* cpu);
-    void drawVectors(SDLGraphics* g, CPU* cpu);
+    // What the three plot screens draw on the plane from the values of their fields, in the fields'
+    // order: typed on the plot screen, or a practice problem's (LinePlots.cpp, VectorPlot.cpp).
+    void drawStraightLines(SDLGraphics* g, CPU* cpu, const std::vector<double>& v);
+    void drawTwoPointsLine(SDLGraphics* g, CPU* cpu, const std::vector<double>& v);
+    void drawVectors(SDLGraphics* g, CPU* cpu, const std::vector<double>& v);
     void working(SDLGraphics* g, CPU* cpu);         // a pending save of working.txt, then the working (WorkingScreen.cpp)
     void practice(SDLGraphics* g, CPU* cpu);        // a problem, its answer fields, verdict and hints (PracticeScreen.cpp)
     // A plot's problem drawn on the plane once its answer is checked (PracticeScreen.cpp).
-    void drawProblemOnThePlane(SDLGraphics* g, const CPU& cpu, Screen plot);
+    void drawProblemOnThePlane(SDLGraphics* g, CPU* cpu, Screen plot);
     // The arrowhead of mb·[x, y] with its tip at (vecX, vecY) from the plane's corner (VectorPlot.cpp).
     void drawVectorArrows(SDLGraphics* g, CPU* cpu, double x, double y, double mb, int vecX, int vecY,
                           std::string color);

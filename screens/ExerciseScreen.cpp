@@ -106,7 +106,8 @@ void drawChapterScreen(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layo
 void runSolveStep(CPU& cpu, Screen chapter, OutputToTextFile& results) {
     const std::string request = cpu.getSolveThisProgram();
     for (const SolveStep& step : solveSteps()) {
-        if (step.chapter != chapter || request != requestName(*chapterOn(chapter), step.exercise)) continue;
+        if (exerciseRow(step.exercise).chapter != chapterOn(chapter)->number || request != requestName(step.exercise))
+            continue;
         const SolveResult result = step.solve(typedTexts(cpu, step.fields));
         store(cpu, result);
         if (step.saves_results) {

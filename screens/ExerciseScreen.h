@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/CPU.h"
+#include "app/Exercises.h"
 #include "app/GlobalVariables.h"
 #include "app/Screens.h"
 #include "gfx/Layout.h"
@@ -71,8 +72,7 @@ struct SolveResult {
 // text is also written to results.txt (when it is an answer: otherwise the
 // file keeps what it holds) and then taken out of `solution`.
 struct SolveStep {
-    Screen chapter;
-    int exercise;
+    Exercise exercise;
     std::vector<Field> fields;
     SolveResult (*solve)(const std::optional<std::vector<std::string>>& typed);
     bool saves_results = false;

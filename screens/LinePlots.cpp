@@ -108,26 +108,20 @@ void DifferentScreens::part4_program1(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, straightLinesPanel(), cpu->getPart4Program1Item());
-    drawStraightLines(g, cpu);
+    drawStraightLines(g, cpu, typedPlotValues(*cpu, Screen::part4_program1));
 }
 
-void DifferentScreens::drawStraightLines(SDLGraphics* g, CPU* cpu) {
-    const auto value = [cpu](const std::string& typed) { return cpu->string_to_double(typed); };
-    drawPicture(g, straightLinesPicture(*cpu, {{{value(cpu->getPart4Program1_a1()), value(cpu->getPart4Program1_b1())},
-                                                {value(cpu->getPart4Program1_a2()), value(cpu->getPart4Program1_b2())},
-                                                {value(cpu->getPart4Program1_a3()), value(cpu->getPart4Program1_b3())}}}));
+void DifferentScreens::drawStraightLines(SDLGraphics* g, CPU* cpu, const std::vector<double>& v) {
+    drawPicture(g, straightLinesPicture(*cpu, {{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}}}));
 }
 
 void DifferentScreens::part4_program2(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, twoPointsPanel(), cpu->getPart4Program2Item());
-    drawTwoPointsLine(g, cpu);
+    drawTwoPointsLine(g, cpu, typedPlotValues(*cpu, Screen::part4_program2));
 }
 
-void DifferentScreens::drawTwoPointsLine(SDLGraphics* g, CPU* cpu) {
-    drawPicture(g, twoPointsPicture(*cpu, cpu->string_to_double(cpu->getPart4Program2_x1()),
-                                    cpu->string_to_double(cpu->getPart4Program2_y1()),
-                                    cpu->string_to_double(cpu->getPart4Program2_x2()),
-                                    cpu->string_to_double(cpu->getPart4Program2_y2())));
+void DifferentScreens::drawTwoPointsLine(SDLGraphics* g, CPU* cpu, const std::vector<double>& v) {
+    drawPicture(g, twoPointsPicture(*cpu, v[0], v[1], v[2], v[3]));
 }

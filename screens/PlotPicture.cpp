@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotPicture.h"
 
+#include "app/CPU.h"
+#include "app/ItemFields.h"
 #include "gfx/SDLGraphics.h"
 
 namespace shape {
@@ -15,6 +17,16 @@ PlotShape text(std::string s, int x, int y, const char* color) {
 }
 
 }  // namespace shape
+
+std::vector<double> plotValues(const CPU& cpu, Screen plot, const std::vector<std::string>& typed) {
+    std::vector<double> values(plotFields(plot).size(), 0.0);
+    for (std::size_t i = 0; i < values.size() && i < typed.size(); ++i) values[i] = cpu.string_to_double(typed[i]);
+    return values;
+}
+
+std::vector<double> typedPlotValues(const CPU& cpu, Screen plot) {
+    return plotValues(cpu, plot, fieldTexts(cpu, plotFields(plot)));
+}
 
 void drawPicture(SDLGraphics* g, const PlotPicture& picture) {
     SDL_Surface* s = g->getScreen();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Screens.h"
 #include "gfx/LineClip.h"
 
 class CPU;
@@ -34,6 +35,12 @@ PlotShape text(std::string s, int x, int y, const char* color);
 
 // Lines and boxes are cut to the window; texts are drawn as they are.
 void drawPicture(SDLGraphics* g, const PlotPicture& picture);
+
+// The values of a plot's fields, in their order, as the plot reads the
+// texts (a text that is no number is 0), always as many as the plot has fields.
+std::vector<double> plotValues(const CPU& cpu, Screen plot, const std::vector<std::string>& typed);
+// Those typed into the plot screen's own fields.
+std::vector<double> typedPlotValues(const CPU& cpu, Screen plot);
 
 const int PLOT_TEXT_SIZE = 16;
 

@@ -4,14 +4,16 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "DifferentScreens.h"
+#include "PlotPicture.h"
+#include "app/Exercises.h"
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
 #include "calc/LineCut.h"
 #include "gfx/Draw.h"
 #include "gfx/SDLGraphics.h"
-#include "input/PracticeActions.h"
 
 namespace {
 
@@ -33,14 +35,6 @@ const int TEXT_SIZE = 16, ROW = 26, SMALL_SIZE = 14, SMALL_ROW = 20, KEYS_SIZE =
 const int BOX_HEIGHT = 22, CHARACTER_WIDTH = 10;
 const int LAST_HINT_Y = 585, PROGRESS_Y = 615, MARK_STEP = 50, MARK_SIZE = 16;
 const int KEYS_X = 40, KEYS_Y = 665;
-
-// The plot screen whose plane a problem is drawn on, if any: the one P
-// practises that exercise on.
-std::optional<Screen> planeOf(practice::Exercise e) {
-    for (int i = 0; i < SCREEN_COUNT; ++i)
-        if (!plotFields(screenAt(i)).empty() && exerciseToPractise(screenAt(i), "") == e) return screenAt(i);
-    return std::nullopt;
-}
 
 // The pattern with {1}, {2}, ... replaced by the values.
 std::string filledIn(std::string pattern, const std::vector<std::string>& values) {
@@ -147,15 +141,14 @@ std::vector<std::string> practiceMessages(const CPU::PracticeShown& shown) {
 void drawPracticeOffer(SDLGraphics* g, int x, int y) { g->drawText(lang_file->practice_offer, KEYS_SIZE, x, y, "hint"); }
 
 void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
-    showPracticeInLanguage(*cpu);
     const CPU::PracticeShown shown = cpu->getPractice();
-    const std::optional<Screen> plane = planeOf(shown.problem.exercise);
+    const std::optional<Screen> plane = plotScreenOf(shown.problem.exercise);
     const PageLayout& at = plane ? BESIDE_THE_PLANE : ACROSS;
     SDL_Surface* s = g->getScreen();
     draw::fillAround(s, {0, 0, layout::WIDTH, layout::HEIGHT}, {at.page}, palette::current().frame);
     draw::fill(s, at.page, palette::current().answer_panel);
     if (plane && (shown.skipped || (shown.verdict && shown.verdict->kind != practice::VerdictKind::unreadable)))
-        drawProblemOnThePlane(g, *cpu, *plane);
+        drawProblemOnThePlane(g, cpu, *plane);
     // Below the page, over a plot's lines that run past the plane.
     draw::fill(s, {0, at.page.y2 + 1, layout::WIDTH, layout::HEIGHT}, palette::current().frame);
     g->drawText(lang_file->practice_keys, KEYS_SIZE, KEYS_X, KEYS_Y, "on_frame");
@@ -170,19 +163,17 @@ void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
         g->drawText(lang_file->practice_rows_waiting, SMALL_SIZE, at.left, PROGRESS_Y + SMALL_ROW, "message");
 }
 
-// The plot screen's own drawing of the problem's values, as if typed there.
-void DifferentScreens::drawProblemOnThePlane(SDLGraphics* g, const CPU& cpu, Screen plot) {
-    CPU values;
-    values.setGridlines(cpu.getGridlines());
-    const std::vector<Field> fields = plotFields(plot);
-    const std::vector<std::string>& inputs = cpu.getPractice().problem.inputs;
-    for (std::size_t i = 0; i < fields.size() && i < inputs.size(); ++i) {
-        values.clearField(fields[i]);
-        values.setField(fields[i], inputs[i]);
-    }
-    drawGridlines(g, &values);
-    drawStartingLines(g, &values);
-    if (plot == Screen::part4_program1) drawStraightLines(g, &values);
-    if (plot == Screen::part4_program2) drawTwoPointsLine(g, &values);
-    if (plot == Screen::part4_program3) drawVectors(g, &values);
+// The problem's values drawn on the plane as its plot screen draws typed ones.
+void DifferentScreens::drawProblemOnThePlane(SDLGraphics* g, CPU* cpu, Screen plot) {
+    using Drawing = void (DifferentScreens::*)(SDLGraphics*, CPU*, const std::vector<double>&);
+    static const std::pair<Screen, Drawing> PLOTS[] = {
+        {Screen::part4_program1, &DifferentScreens::drawStraightLines},
+        {Screen::part4_program2, &DifferentScreens::drawTwoPointsLine},
+        {Screen::part4_program3, &DifferentScreens::drawVectors},
+    };
+    drawGridlines(g, cpu);
+    drawStartingLines(g, cpu);
+    const std::vector<double> values = plotValues(*cpu, plot, cpu->getPractice().problem.inputs);
+    for (const auto& [screen, draw] : PLOTS)
+        if (screen == plot) (this->*draw)(g, cpu, values);
 }

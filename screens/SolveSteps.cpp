@@ -96,38 +96,42 @@ SolveResult solveWith(const std::optional<Texts>& typed) {
 }
 
 using F = Field;
-using S = Screen;
+using E = Exercise;
 
 // The prime listing and the Goldbach check also save their whole text, when
 // there is one.
-const std::vector<SolveStep> SOLVE_STEPS = {
-    // chapter, exercise, the fields it reads, calculator, saves to results.txt
-    {S::part1, 1, {F::part1_program1_n, F::part1_program1_k}, solveWith<Program1>},
-    {S::part1, 2, {F::part1_program2_from, F::part1_program2_to}, solveWith<Program2>, true},
-    {S::part1, 3, {F::part1_program3_n}, solveWith<Program3>},
-    {S::part1, 4, {F::part1_program4_n}, solveWith<Program4>},
-    {S::part1, 5, {F::part1_program5and6_n1, F::part1_program5and6_n2}, solveWith<Program5>},
-    {S::part1, 6, {F::part1_program5and6_n1, F::part1_program5and6_n2}, solveWith<Program6>},
-    {S::part1, 7, {F::part1_program7_n}, solveWith<Program7>, true},
-    {S::part2, 1, {F::part2_program1_n1a, F::part2_program1_n1b, F::part2_program1_n2a, F::part2_program1_n2b},
+const SolveStep SOLVE_STEPS[] = {
+    // exercise, the fields it reads, calculator, saves to results.txt
+    {E::remainder, {F::part1_program1_n, F::part1_program1_k}, solveWith<Program1>},
+    {E::primes, {F::part1_program2_from, F::part1_program2_to}, solveWith<Program2>, true},
+    {E::factors, {F::part1_program3_n}, solveWith<Program3>},
+    {E::divisibility, {F::part1_program4_n}, solveWith<Program4>},
+    {E::gcd, {F::part1_program5and6_n1, F::part1_program5and6_n2}, solveWith<Program5>},
+    {E::lcm, {F::part1_program5and6_n1, F::part1_program5and6_n2}, solveWith<Program6>},
+    {E::goldbach, {F::part1_program7_n}, solveWith<Program7>, true},
+    {E::operations, {F::part2_program1_n1a, F::part2_program1_n1b, F::part2_program1_n2a, F::part2_program1_n2b},
      solveWith<Program8>},
-    {S::part2, 2, {F::part2_program2_n_a, F::part2_program2_n_b}, solveWith<Program9>},
-    {S::part2, 3, {F::part2_program3_n1a, F::part2_program3_n1b, F::part2_program3_n2a, F::part2_program3_n2b},
+    {E::reduce, {F::part2_program2_n_a, F::part2_program2_n_b}, solveWith<Program9>},
+    {E::operations_reduced, {F::part2_program3_n1a, F::part2_program3_n1b, F::part2_program3_n2a, F::part2_program3_n2b},
      solveWith<Program10>},
-    {S::part2, 4, {F::part2_program4_n1a, F::part2_program4_n1b, F::part2_program4_n2a, F::part2_program4_n2b},
+    {E::equality, {F::part2_program4_n1a, F::part2_program4_n1b, F::part2_program4_n2a, F::part2_program4_n2b},
      solveWith<Program11>},
-    {S::part2, 5,
+    {E::six_fractions,
      {F::part2_program5_n1a, F::part2_program5_n1b, F::part2_program5_n2a, F::part2_program5_n2b,
       F::part2_program5_n3a, F::part2_program5_n3b, F::part2_program5_n4a, F::part2_program5_n4b,
       F::part2_program5_n5a, F::part2_program5_n5b, F::part2_program5_n6a, F::part2_program5_n6b},
      solveWith<Program12>},
-    {S::part3, 1, {F::part3_program1_n_a, F::part3_program1_n_b}, solveWith<Program13>},
-    {S::part3, 2, {F::part3_program2_n}, solveWith<Program14>},
-    {S::part3, 3, {F::part3_program3_n1a, F::part3_program3_n1b, F::part3_program3_n2a, F::part3_program3_n2b},
+    {E::mixed, {F::part3_program1_n_a, F::part3_program1_n_b}, solveWith<Program13>},
+    {E::recurring, {F::part3_program2_n}, solveWith<Program14>},
+    {E::comparison, {F::part3_program3_n1a, F::part3_program3_n1b, F::part3_program3_n2a, F::part3_program3_n2b},
      solveWith<Program15>},
-    {S::part3, 4, {F::part3_program4_n_a, F::part3_program4_n_b}, solveWith<Program16>},
+    {E::egyptian, {F::part3_program4_n_a, F::part3_program4_n_b}, solveWith<Program16>},
 };
+static_assert(std::size(SOLVE_STEPS) == SOLVED_COUNT, "one calculation per exercise of chapters 1 to 3");
 
 }  // namespace
 
-const std::vector<SolveStep>& solveSteps() { return SOLVE_STEPS; }
+const std::vector<SolveStep>& solveSteps() {
+    static const std::vector<SolveStep> steps(std::begin(SOLVE_STEPS), std::end(SOLVE_STEPS));
+    return steps;
+}

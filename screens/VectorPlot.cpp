@@ -125,14 +125,11 @@ void DifferentScreens::part4_program3(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, vectorsPanel(), cpu->getPart4Program3Item());
-    drawVectors(g, cpu);
+    drawVectors(g, cpu, typedPlotValues(*cpu, Screen::part4_program3));
 }
 
-void DifferentScreens::drawVectors(SDLGraphics* g, CPU* cpu) {
-    const auto value = [cpu](const std::string& typed) { return cpu->string_to_double(typed); };
-    const VectorValues v{value(cpu->getPart4Program3_x1()), value(cpu->getPart4Program3_y1()),
-                         value(cpu->getPart4Program3_multiply_by1()), value(cpu->getPart4Program3_x2()),
-                         value(cpu->getPart4Program3_y2()), value(cpu->getPart4Program3_multiply_by2())};
+void DifferentScreens::drawVectors(SDLGraphics* g, CPU* cpu, const std::vector<double>& values) {
+    const VectorValues v{values[0], values[1], values[4], values[2], values[3], values[5]};
     drawPicture(g, vectorsPicture(*cpu, v));
     const VectorEnds e = vectorEnds(v);
     drawVectorArrows(g, cpu, v.x2, v.y2, v.m2, tipOffset(e.x2), tipOffset(e.y2), "plot_line2");

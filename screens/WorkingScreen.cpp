@@ -103,7 +103,6 @@ void saveWorkingIfAsked(CPU& cpu) {
 void drawWorkingHint(SDLGraphics* g, int x, int y) { g->drawText(lang_file->working_hint, SMALL_SIZE, x, y, "hint"); }
 
 void DifferentScreens::working(SDLGraphics* g, CPU* cpu) {
-    makeWorkingText(*cpu);
     saveWorkingIfAsked(*cpu);
     SDL_Surface* s = g->getScreen();
     draw::fillAround(s, {0, 0, layout::WIDTH, layout::HEIGHT}, {PAGE}, palette::current().frame);

@@ -31,6 +31,45 @@ namespace {
 // Everything the dispatcher may change, by name.
 using Snapshot = std::vector<std::pair<std::string, std::string>>;
 
+std::string joined(const std::vector<std::string>& texts) {
+    std::string all;
+    for (const std::string& t : texts) all += t + "|";
+    return all;
+}
+
+// The window, the look, the results file's state, the workings' texts and
+// the whole practice screen with the progress and the rows waiting.
+void addTheRest(Snapshot& s, const CPU& cpu) {
+    auto number = [](long long n) { return std::to_string(n); };
+    const CPU::WorkingText w = cpu.getWorkingText();
+    const CPU::PracticeShown p = cpu.getPractice();
+    const Snapshot rest = {
+        {"window", number(cpu.getWindowWidth()) + "x" + number(cpu.getWindowHeight())},
+        {"size_percent", number(cpu.getSizePercent())},
+        {"largest_size_percent", number(cpu.getLargestSizePercent())},
+        {"high_contrast", number(cpu.getHighContrast())},
+        {"results_not_saved", number(cpu.getResultsNotSaved())},
+        {"results_failure_reported", number(cpu.getResultsFailureReported())},
+        {"last_solved_inputs", joined(cpu.getLastSolvedInputs())},
+        {"working_inputs", joined(cpu.getWorkingInputs())},
+        {"working_text", joined(w.lines) + number(w.answer_lines) + "," + number(w.rows) + "," + w.language},
+        {"practice_return_to", p.return_to},
+        {"practice_problem", number(int(p.problem.exercise)) + "," + number(p.problem.level) + "," +
+                                 number((long long)p.problem.seed) + "," + joined(p.problem.inputs)},
+        {"practice_texts", p.name + "|" + p.statement + "|" + p.language},
+        {"practice_fields", number((long long)p.fields.size()) + "," + joined(p.typed) + number(p.field)},
+        {"practice_verdict", p.verdict ? p.verdict->text : "none"},
+        {"practice_checked", joined(p.checked) + number(p.skipped) + "," + number(p.hints)},
+        {"practice_hint_lines", joined(p.hint_lines)},
+        {"practice_progress", cpu.practiceProgress().text()},
+        {"practice_progress_changed", number(cpu.getPracticeProgressChanged())},
+        {"practice_log", number((long long)CPU(cpu).takePracticeLog().size())},
+    };
+    s.insert(s.end(), rest.begin(), rest.end());
+    for (Exercise e : practice::allExercises())
+        s.emplace_back("practice_level_" + practice::id(e), number(cpu.getPracticeLevel(e)));
+}
+
 Snapshot snapshot(const CPU& cpu) {
     auto yesNo = [](bool b) { return std::string(b ? "yes" : "no"); };
     Snapshot s = {
@@ -60,6 +99,7 @@ Snapshot snapshot(const CPU& cpu) {
     };
     for (int n = 1; n <= 5; ++n) s.emplace_back("solution_line" + std::to_string(n), cpu.getSolutionLine(n));
     for (int i = 0; i < FIELD_COUNT; ++i) s.emplace_back(fieldName(Field(i)), cpu.getField(Field(i)));
+    addTheRest(s, cpu);
     return s;
 }
 

@@ -474,7 +474,7 @@ protected:
 
     static bool savesResults(const Exercise& exercise) {
         for (const SolveStep& step : solveSteps())
-            if (exercise.request == requestName(*chapterOn(step.chapter), step.exercise)) return step.saves_results;
+            if (exercise.request == requestName(step.exercise)) return step.saves_results;
         return false;
     }
 

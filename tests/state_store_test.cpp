@@ -14,24 +14,11 @@
 
 namespace {
 
-// Every input field by name, screen by screen.
-const std::vector<std::string> ALL_FIELD_NAMES = {
-    "part1_program1_n", "part1_program1_k", "part1_program2_from", "part1_program2_to", "part1_program3_n",
-    "part1_program4_n", "part1_program5and6_n1", "part1_program5and6_n2", "part1_program7_n",
-    "part2_program1_n1a", "part2_program1_n1b", "part2_program1_n2a", "part2_program1_n2b",
-    "part2_program2_n_a", "part2_program2_n_b", "part2_program3_n1a", "part2_program3_n1b",
-    "part2_program3_n2a", "part2_program3_n2b", "part2_program4_n1a", "part2_program4_n1b",
-    "part2_program4_n2a", "part2_program4_n2b", "part2_program5_n1a", "part2_program5_n1b",
-    "part2_program5_n2a", "part2_program5_n2b", "part2_program5_n3a", "part2_program5_n3b",
-    "part2_program5_n4a", "part2_program5_n4b", "part2_program5_n5a", "part2_program5_n5b",
-    "part2_program5_n6a", "part2_program5_n6b",
-    "part3_program1_n_a", "part3_program1_n_b", "part3_program2_n", "part3_program3_n1a", "part3_program3_n1b",
-    "part3_program3_n2a", "part3_program3_n2b", "part3_program4_n_a", "part3_program4_n_b",
-    "part4_program1_a1", "part4_program1_b1", "part4_program1_a2", "part4_program1_b2", "part4_program1_a3",
-    "part4_program1_b3", "part4_program2_x1", "part4_program2_y1", "part4_program2_x2", "part4_program2_y2",
-    "part4_program3_x1", "part4_program3_y1", "part4_program3_x2", "part4_program3_y2",
-    "part4_program3_multiply_by1", "part4_program3_multiply_by2",
-};
+// Every input field by name, screen by screen, from the field list itself:
+// a field added there is checked here without another line.
+#define FIELD_NAME(accessor, name, start) #name,
+const std::vector<std::string> ALL_FIELD_NAMES = {CALCORA_INPUT_FIELDS(FIELD_NAME)};
+#undef FIELD_NAME
 
 Field field(const std::string& name) {
     auto f = fieldNamed(name);

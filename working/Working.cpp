@@ -7,7 +7,7 @@
 
 #include "WorkingParts.h"
 #include "app/GlobalVariables.h"
-#include "app/ItemFields.h"
+#include "app/Exercises.h"
 
 using namespace calc;
 
@@ -27,47 +27,45 @@ std::vector<Fraction> decimals(const TypedInputs& typed) {
     return values;
 }
 
-// A chapter's exercise, or a plot screen (exercise 0), and its working from
-// the typed texts of its fields. Plots read an empty field as 0; exercises
-// do not run with one.
+// An exercise and its working from the typed texts of its fields. Plots
+// read an empty field as 0; the other exercises do not run with one.
 struct WorkingRow {
-    Screen screen;
-    int exercise;
+    Exercise exercise;
     std::size_t fields;
     Working (*build)(const TypedInputs& typed);
 
-    bool plot() const { return exercise == 0; }
-    std::string name() const { return plot() ? screenName(screen) : requestName(*chapterOn(screen), exercise); }
+    bool plot() const { return exerciseRow(exercise).chapter == PLOT_CHAPTER; }
 };
 
-using S = Screen;
+using E = Exercise;
 
-const WorkingRow WORKINGS[] = {
-    {S::part1, 1, 2, [](const TypedInputs& t) { auto v = numbers(t); return remainderWorking(v[0], v[1]); }},
-    {S::part1, 2, 2, [](const TypedInputs& t) { auto v = numbers(t); return primesWorking(v[0], v[1]); }},
-    {S::part1, 3, 1, [](const TypedInputs& t) { return factorsWorking(numbers(t)[0]); }},
-    {S::part1, 4, 1, [](const TypedInputs& t) { return divisibilityWorking(numbers(t)[0]); }},
-    {S::part1, 5, 2, [](const TypedInputs& t) { auto v = numbers(t); return gcdWorking(v[0], v[1]); }},
-    {S::part1, 6, 2, [](const TypedInputs& t) { auto v = numbers(t); return lcmWorking(v[0], v[1]); }},
-    {S::part1, 7, 1, [](const TypedInputs& t) { return goldbachWorking(numbers(t)[0]); }},
-    {S::part2, 1, 4,
+constexpr WorkingRow WORKINGS[] = {
+    {E::remainder, 2, [](const TypedInputs& t) { auto v = numbers(t); return remainderWorking(v[0], v[1]); }},
+    {E::primes, 2, [](const TypedInputs& t) { auto v = numbers(t); return primesWorking(v[0], v[1]); }},
+    {E::factors, 1, [](const TypedInputs& t) { return factorsWorking(numbers(t)[0]); }},
+    {E::divisibility, 1, [](const TypedInputs& t) { return divisibilityWorking(numbers(t)[0]); }},
+    {E::gcd, 2, [](const TypedInputs& t) { auto v = numbers(t); return gcdWorking(v[0], v[1]); }},
+    {E::lcm, 2, [](const TypedInputs& t) { auto v = numbers(t); return lcmWorking(v[0], v[1]); }},
+    {E::goldbach, 1, [](const TypedInputs& t) { return goldbachWorking(numbers(t)[0]); }},
+    {E::operations, 4,
      [](const TypedInputs& t) { auto v = numbers(t); return operationsWorking(v[0], v[1], v[2], v[3]); }},
-    {S::part2, 2, 2, [](const TypedInputs& t) { auto v = numbers(t); return reduceWorking(v[0], v[1]); }},
-    {S::part2, 3, 4,
+    {E::reduce, 2, [](const TypedInputs& t) { auto v = numbers(t); return reduceWorking(v[0], v[1]); }},
+    {E::operations_reduced, 4,
      [](const TypedInputs& t) { auto v = numbers(t); return reducedOperationsWorking(v[0], v[1], v[2], v[3]); }},
-    {S::part2, 4, 4,
+    {E::equality, 4,
      [](const TypedInputs& t) { auto v = numbers(t); return equalityWorking(v[0], v[1], v[2], v[3]); }},
-    {S::part2, 5, 12, [](const TypedInputs& t) { return sixFractionsWorking(numbers(t)); }},
-    {S::part3, 1, 2, [](const TypedInputs& t) { auto v = numbers(t); return mixedWorking(v[0], v[1]); }},
-    {S::part3, 2, 1, [](const TypedInputs& t) { return recurringWorking(t[0]); }},
-    {S::part3, 3, 4,
+    {E::six_fractions, 12, [](const TypedInputs& t) { return sixFractionsWorking(numbers(t)); }},
+    {E::mixed, 2, [](const TypedInputs& t) { auto v = numbers(t); return mixedWorking(v[0], v[1]); }},
+    {E::recurring, 1, [](const TypedInputs& t) { return recurringWorking(t[0]); }},
+    {E::comparison, 4,
      [](const TypedInputs& t) { auto v = numbers(t); return comparisonWorking(v[0], v[1], v[2], v[3]); }},
-    {S::part3, 4, 2, [](const TypedInputs& t) { auto v = numbers(t); return egyptianWorking(v[0], v[1]); }},
-    {S::part4_program1, 0, 6, [](const TypedInputs& t) { return straightLinesWorking(decimals(t)); }},
-    {S::part4_program2, 0, 4,
+    {E::egyptian, 2, [](const TypedInputs& t) { auto v = numbers(t); return egyptianWorking(v[0], v[1]); }},
+    {E::lines, 6, [](const TypedInputs& t) { return straightLinesWorking(decimals(t)); }},
+    {E::two_points, 4,
      [](const TypedInputs& t) { auto v = decimals(t); return twoPointsWorking(v[0], v[1], v[2], v[3]); }},
-    {S::part4_program3, 0, 6, [](const TypedInputs& t) { return vectorsWorking(decimals(t)); }},
+    {E::vectors, 6, [](const TypedInputs& t) { return vectorsWorking(decimals(t)); }},
 };
+static_assert(followsTheList(WORKINGS), "one working per exercise");
 
 }  // namespace
 
@@ -100,7 +98,7 @@ std::vector<std::string> Working::lines() const {
 
 std::optional<Working> workingOf(const std::string& exercise, const TypedInputs& typed) {
     const auto row = std::find_if(std::begin(WORKINGS), std::end(WORKINGS),
-                                  [&](const WorkingRow& r) { return exercise == r.name(); });
+                                  [&](const WorkingRow& r) { return exercise == requestName(r.exercise); });
     if (row == std::end(WORKINGS) || typed.size() != row->fields) return std::nullopt;
     const bool anyEmpty = std::any_of(typed.begin(), typed.end(), [](const std::string& t) { return t.empty(); });
     if (anyEmpty && !row->plot()) return std::nullopt;
