@@ -200,7 +200,7 @@ const tapTargets = page => page.evaluate(() => [...document.querySelectorAll("bu
 // Whether canvas pixel (x, y) is on screen at one CSS pixel or more per pixel.
 const seenAtFullSize = (page, x, y) => page.evaluate((x, y) => {
   const r = canvas.getBoundingClientRect(), scale = r.width / canvas.width;
-  return scale >= 1 && document.elementFromPoint(r.left + x * scale, r.top + y * scale) === canvas;
+  return scale >= 0.999 && document.elementFromPoint(r.left + x * scale, r.top + y * scale) === canvas;
 }, x, y);
 
 async function fitsWhole(page, name) {
@@ -502,7 +502,7 @@ await check("?seed=2026 gives the desktop's GCD problem; practice.csv is offered
   // Each new problem is heard whole, in either language.
   const heard = [];
   for (const [key, expected] of [["Enter", "level 1"], ["s", "Skipped"], ["Enter", "level 1"], ["ArrowRight", "level 2"],
-                                 ["Space", "NWD - największy wspólny dzielnik, poziom 2"]]) {
+                                 ["Space", "NWD - największy wspólny dzielnik, poziom 2"], ["Space", "GCD"]]) {
     await keys(practising, key);
     const said = await saidNow(practising);
     heard.push(`${key}: ${said}`);
@@ -656,7 +656,7 @@ await check("an update arrives whole: B runs whole or is offered, never mixed wi
   }
 });
 
-await check("opened from the disk, with JavaScript off, or with a file missing, the page says what to do", async () => {
+await check("opened from the disk, with JavaScript off, or with a file or its font missing, the page says what to do", async () => {
   const context = await browser.createBrowserContext();
   try {
     const disk = await context.newPage();
@@ -677,6 +677,15 @@ await check("opened from the disk, with JavaScript off, or with a file missing, 
     await missing.waitForFunction(() => document.getElementById("status").className === "failed", {timeout: 10000});
     const failure = await missing.evaluate(() => document.getElementById("status").textContent);
     expect(failure.includes("could not be loaded") && failure.includes("Nie udalo sie"), failure);
+    // Without its font the program runs in the browser's, and the page says so.
+    cpSync(site, broken.folder, {recursive: true});
+    rmSync(join(broken.folder, "calcora.woff2"));
+    const fontless = await context.newPage();
+    await open(fontless, `http://127.0.0.1:${brokenServer.address().port}/`);
+    const fontMessage = await fontless.evaluate(() => !document.getElementById("font-failed").hidden &&
+                                                      document.getElementById("font-failed").textContent);
+    expect(fontMessage && fontMessage.includes("font calcora.woff2 could not be loaded") &&
+           fontMessage.includes("czcionki calcora.woff2"), `the missing font is told as ${JSON.stringify(fontMessage)}`);
     brokenServer.closeAllConnections();
     brokenServer.close();
     rmSync(broken.folder, {recursive: true, force: true});
