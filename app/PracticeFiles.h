@@ -4,13 +4,15 @@
 // The practice screen's files: the pupil's progress, kept per user between
 // runs (read defensively: missing or empty is a fresh start, and so is a
 // damaged file, said in one line on stderr), and practice.csv in the working
-// folder, a row for every checked answer and every skip. Both go through the
-// one safe save. The store holds what waits to be written; the frame loop
-// writes it.
+// folder, a row for every checked answer and every skip, appended (never
+// rewritten) and kept until it lands. The store holds what waits to be
+// written; the frame loop writes it.
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <ostream>
 
+#include "RowQueue.h"
 #include "UserFile.h"
 
 class CPU;
@@ -24,20 +26,28 @@ void setPracticeSeed(std::uint64_t seed);
 std::uint64_t practiceSeed();
 
 // Keeps the practice files: `restore` reads the progress into the store at
-// start-up; `keep`, called every frame, appends practice.csv's new rows
-// (stamped with the local time now) and saves the progress when it changed.
-// A failed save is said once a run, and the next change tries again.
+// start-up and sends the rows an earlier run could not; `keep`, called every
+// frame, appends practice.csv's new rows (stamped with the local time now)
+// behind any still waiting, and saves the progress when it changed: only
+// the levels changed here, into the file as it is then, so that two windows
+// keep each other's progress. Rows that cannot be written wait (in a pending
+// file beside the progress) and are tried again with the next row or after
+// a few seconds; the store knows that they wait. A failed save is said once
+// a run, and the next change tries again.
 class PracticeKeeper {
 public:
-    PracticeKeeper(UserFile progress, std::string log) : m_progress(std::move(progress)), m_log(std::move(log)) {}
+    PracticeKeeper(UserFile progress, const std::string& log);
     void restore(CPU& cpu, std::uint64_t seed, std::ostream& err);
     void keep(CPU& cpu, std::ostream& err);
 
 private:
     void failed(const std::string& what, const std::string& why, std::ostream& err);
+    void sendRows(CPU& cpu, const std::string& rows, std::ostream& err);
 
     UserFile m_progress;
-    std::string m_log;
+    std::string m_progressKept;  // the progress as last read or saved
+    RowQueue m_log;
+    std::chrono::steady_clock::time_point m_lastTry{};
     bool m_failureReported = false;
 };
 

@@ -28,7 +28,8 @@ const std::vector<Setting>& settings();
 // The settings file's text for the store's present choices.
 std::string settingsText(const CPU& cpu);
 
-// Applies a settings file's text to the store. A damaged text (a line that is
+// Applies a settings file's text to the store (a byte order mark is
+// nothing, CRLF a line end). A damaged text (a line that is
 // not "name=value", a value that is not one of its setting's words) changes
 // nothing and gives false, `why` saying where. Blank lines, "#" comments and
 // names of settings this version does not know are passed over.
@@ -45,8 +46,10 @@ std::vector<std::string> localePreferences();
 // Keeps the choices in `file`: `restore` reads them at start-up (the locale's
 // language and the store's defaults where the file is missing, empty, damaged
 // or unreadable; a file that exists but cannot be used is said in one line on
-// `err`); `keep`, called every frame, saves them when one has changed. A
-// failed save is said once a run and tried again at the next change.
+// `err`); `keep`, called every frame, saves them when one has changed: the
+// changed lines only, into the file as it is then, so that two windows keep
+// each other's choices. A failed save is said once a run and tried again at
+// the next change.
 class SettingsKeeper {
 public:
     explicit SettingsKeeper(UserFile file) : m_file(std::move(file)) {}
@@ -58,6 +61,7 @@ private:
 
     UserFile m_file;
     std::vector<int> m_kept;  // the choices last read or saved
+    std::string m_keptText;   // and their text
     bool m_failureReported = false;
 };
 

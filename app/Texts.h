@@ -156,6 +156,7 @@
     X(practice_field_digits, "digits", "cyfry") \
     XS(practice_next, "Enter: the next problem", "Enter: nastepne zadanie", "Enter: następne zadanie") \
     XS(practice_skipped, "Skipped: it comes back soon", "Pominiete: wroci niedlugo", "Pominięte: wróci niedługo") \
+    XS(practice_rows_waiting, "Answers are waiting to be saved", "Odpowiedzi czekaja na zapisanie", "Odpowiedzi czekają na zapisanie") \
     XS(practice_hint_stage, "Hint {1} of {2}:", "Podpowiedz {1} z {2}:", "Podpowiedź {1} z {2}:") \
     X(practice_mastered, "Levels mastered:", "Opanowane poziomy:") \
     XS(practice_keys, "Enter: check   H: hint   S: skip   Left/Right on an empty answer: level   Space: language   Escape: back", "Enter: sprawdz   H: podpowiedz   S: pomin   Lewo/Prawo przy pustej odpowiedzi: poziom   Spacja: jezyk   Escape: powrot", "Enter: sprawdź   H: podpowiedź   S: pomiń   Lewo/Prawo przy pustej odpowiedzi: poziom   Spacja: język   Escape: powrót") \
@@ -290,6 +291,7 @@
     XS(error_recurring_decimal, "Write the decimal like 0.12[857]", "Zapisz ulamek tak jak 0.12[857]", "Zapisz ułamek tak jak 0.12[857]") \
     XS(error_too_long, "The answer is too long to show", "Odpowiedz jest za dluga, by ja pokazac", "Odpowiedź jest za długa, by ją pokazać") \
     XS(error_results_not_saved, "Could not save results.txt", "Nie mozna zapisac pliku results.txt", "Nie można zapisać pliku results.txt") \
+    X(error_results_kept, "results.txt is kept as it was: there is nowhere safe to rewrite it", "Plik results.txt zostal bez zmian: nie ma bezpiecznego miejsca, by go zapisac") \
     XS(working_hint, "W: show the working", "W: pokaz rozwiazanie", "W: pokaż rozwiązanie") \
     XS(working_keys, "Up/Down, Page Up/Down, Home/End: scroll    Enter: save to working.txt    Esc or W: back", "Gora/Dol, Page Up/Down, Home/End: przewijanie    Enter: zapis do working.txt    Esc lub W: powrot", "Góra/Dół, Page Up/Down, Home/End: przewijanie    Enter: zapis do working.txt    Esc lub W: powrót") \
     XS(working_more_above, "more above", "wiecej powyzej", "więcej powyżej") \

@@ -166,6 +166,7 @@ void readPractice(const CPU& cpu, const std::string&, ScreenReading& r) {
     r.item = joined({field.label, takes(field.accepts)});
     r.value = shown.typed[shown.field];
     r.messages = practiceMessages(shown);
+    if (cpu.getPracticeRowsWaiting()) r.messages.push_back(lang_file->practice_rows_waiting);
     r.page = shown.hint_lines;
 }
 
@@ -174,7 +175,7 @@ void readAnswer(const CPU& cpu, ScreenReading& r) {
         const std::string text = line == 0 ? cpu.getSolution() : cpu.getSolutionLine(line);
         if (!text.empty()) r.answer.push_back(text);
     }
-    if (cpu.getResultsNotSaved()) r.messages.push_back(said().error_results_not_saved);
+    if (cpu.getResultsNotSaved()) r.messages.push_back(resultsMessage(cpu));
 }
 
 // A chapter's screen: its title (the start screen's line naming it), the
