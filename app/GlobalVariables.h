@@ -15,13 +15,17 @@ public:
     void ChangeToPolish();           // assign the Polish wording to every text
 
 #define CALCORA_TEXT_MEMBER(name, english, polish) std::string name;
-    CALCORA_TEXTS(CALCORA_TEXT_MEMBER)
+#define CALCORA_SPOKEN_MEMBER(name, english, polish, spoken) std::string name;
+    CALCORA_TEXTS(CALCORA_TEXT_MEMBER, CALCORA_SPOKEN_MEMBER)
+#undef CALCORA_SPOKEN_MEMBER
 #undef CALCORA_TEXT_MEMBER
 };
 
 // Number of texts in the table.
 #define CALCORA_TEXT_ONE(name, english, polish) +1
-constexpr int LANGUAGE_TEXT_COUNT = 0 CALCORA_TEXTS(CALCORA_TEXT_ONE);
+#define CALCORA_SPOKEN_ONE(name, english, polish, spoken) +1
+constexpr int LANGUAGE_TEXT_COUNT = 0 CALCORA_TEXTS(CALCORA_TEXT_ONE, CALCORA_SPOKEN_ONE);
+#undef CALCORA_SPOKEN_ONE
 #undef CALCORA_TEXT_ONE
 
 extern Language* lang_file;   // the single text table; null until start-up creates it
@@ -31,3 +35,12 @@ extern std::string language;  // "English" or "Polish"
 void setUpLanguage();
 // The language toggle of the Space key and the start screen's language item.
 void switchLanguage();
+
+// The texts as a voice says them in the language shown (`language`): English
+// as drawn, Polish with its letters ("Wyjście" for the drawn "Wyjscie").
+const Language& spokenTexts();
+// A text put together from drawn texts and numbers (an answer, a verdict, a
+// working's line) as a voice says it: in Polish each word that the spoken
+// Polish always writes one way is written so ("Ulamek 1: 1/2" becomes
+// "Ułamek 1: 1/2"); a word it writes two ways ("ze", "że") stays as drawn.
+std::string spokenText(const std::string& drawn);

@@ -26,6 +26,9 @@ constexpr Color GREEN{0, 128, 0};
 constexpr Color GRAY{128, 128, 128};
 constexpr Color SILVER{192, 192, 192};
 constexpr Color LIGHT_GRAY{225, 225, 225};
+// The program's own small hints ("W: show the working", "P: practise"): a
+// grey dark enough to be read on the silver panel as well as on white (4.5:1).
+constexpr Color HINT_GRAY{72, 72, 72};
 // Not drawn at all: a border the standard look has none of, a picture kept in its own colours.
 constexpr Color NONE{0, 0, 0, 0};
 
@@ -63,7 +66,7 @@ constexpr Color LIGHT_BLUISH_GREEN{80, 220, 170};
     X(answer_text, BLUE, YELLOW)        /* the answer lines of the working */                               \
     X(message, RED, LIGHT_RED)          /* a failed save, the Delete hint, "more above" and "more below" */ \
     X(success, GREEN, LIGHT_GREEN)      /* a save that worked */                                            \
-    X(hint, GRAY, PALE_GRAY)            /* "W: show the working" */                                         \
+    X(hint, HINT_GRAY, PALE_GRAY)       /* "W: show the working", "P: practise" */                          \
     X(on_frame, WHITE, WHITE)           /* the working screen's key line, written on the frame */           \
     X(axis, BLACK, WHITE)               /* the plane's axes, arrowheads, ticks and numbers */               \
     X(grid, GRAY, MID_GRAY)             /* the grid's vertical lines */                                     \

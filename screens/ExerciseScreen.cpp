@@ -14,7 +14,6 @@
 namespace {
 
 const Rect WHOLE_LAYOUT{0, 0, layout::WIDTH, layout::HEIGHT};
-const Rect SOLUTION_PANEL{100, 10, 900, 180};
 const int TEXT_SIZE = 16;
 const int SOLUTION_X = 110;
 // `solution` and line 1 share the first row; lines 2 to 5 follow 30 pixels apart.

@@ -98,5 +98,8 @@ const ChapterLayout& chapter1Layout();
 const ChapterLayout& chapter2Layout();
 const ChapterLayout& chapter3Layout();
 
+// The white panel above the cells where the answer is shown.
+constexpr Rect SOLUTION_PANEL{100, 10, 900, 180};
+
 // The x of the "Back" marker on the hint line.
 constexpr int BACK_MARKER_X = 450;

@@ -1,8 +1,8 @@
 // Calcora: keyboard-driven mathematics for secondary-school pupils.
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu-like screens: start screen, Options, About and the chapter 4 menu.
-// Each is a picture, a column of text rows and a marker beside the
-// highlighted row, described by one table and drawn by one routine.
+// The menu-like screens' tables, and the one routine that draws them.
+#include "MenuScreens.h"
+
 #include <vector>
 
 #include "DifferentScreens.h"
@@ -18,89 +18,77 @@ using layout::menuRow;
 
 const int ROW_SIZE = 20;   // menu rows and titles
 const int SMALL_SIZE = 16; // the About screen's credits
-
-struct TextRow {
-    std::string text;
-    int x, y, size;
-    const char* color;
-};
-
-struct MarkerSpot {
-    const char* item;
-    int x, y;
-};
-
-struct MenuLayout {
-    const char* image;
-    int image_x, image_y;
-    std::vector<TextRow> rows;
-    std::vector<MarkerSpot> markers;
-};
+const int LANGUAGE_Y = 30; // the start screen's language item, top right
 
 // A text in menu row `n` of the text column.
-TextRow row(const std::string& text, int n, int size = ROW_SIZE, const char* color = "text") {
+MenuRow row(const std::string& text, int n, int size = ROW_SIZE, const char* color = "text") {
     return {text, layout::TEXT_X, menuRow(n), size, color};
 }
 
 // The marker of `item`, beside menu row `n`.
-MarkerSpot markerAt(const char* item, int n) { return {item, MARKER_X, menuRow(n)}; }
+MenuMarker markerAt(const char* item, int n) { return {item, MARKER_X, menuRow(n)}; }
 
 void drawMenu(SDLGraphics* g, const MenuLayout& menu, const std::string& item) {
     g->drawImage(menu.image, menu.image_x, menu.image_y);
-    for (const TextRow& r : menu.rows) g->drawText(r.text, r.size, r.x, r.y, r.color);
-    for (const MarkerSpot& spot : menu.markers)
+    for (const MenuRow& r : menu.rows) g->drawText(r.text, r.size, r.x, r.y, r.color);
+    for (const MenuMarker& spot : menu.markers)
         if (item == spot.item) g->drawMarker(layout::MENU_MARKER, spot.x, spot.y);
 }
 
 }  // namespace
 
+MenuLayout startMenu(const CPU&, const Language& t) {
+    const int right = layout::WIDTH;
+    return {"images/math1.png", 420, 170,
+            {row(t.start_screen_line1, 1), row(t.start_screen_line2, 2), row(t.start_screen_line3, 3),
+             row(t.start_screen_line4, 4), row(t.start_screen_line5, 5), row(t.start_screen_line6, 6),
+             row(t.start_screen_line7, 7),
+             {t.start_screen_language1, right - 250, LANGUAGE_Y, ROW_SIZE, "text"},
+             {t.start_screen_language2, right - 150, LANGUAGE_Y, ROW_SIZE, "highlight"}},
+            {markerAt("1", 1), markerAt("2", 2), markerAt("3", 3), markerAt("4", 4), markerAt("5", 5),
+             markerAt("6", 6), markerAt("7", 7), {"8", right - 300, LANGUAGE_Y}}};
+}
+
+MenuLayout optionsMenu(const CPU& cpu, const Language& t) {
+    const std::string fullscreenLine =
+        cpu.StringString(t.options_line2, cpu.getFullscreen() ? t.options_fullscreen_on : t.options_fullscreen_off);
+    const std::string gridLine =
+        cpu.StringString(t.options_line3, cpu.getGridlines() ? t.options_gridlines_on : t.options_gridlines_off);
+    const std::string sizeLine = t.options_size + std::to_string(cpu.getSizePercent()) + "%";
+    const std::string contrastLine = cpu.StringString(
+        t.options_high_contrast, cpu.getHighContrast() ? t.options_high_contrast_on : t.options_high_contrast_off);
+    return {"images/math3.png", 400, 80,
+            {row(t.options_line1, 1), row(fullscreenLine, 3), row(gridLine, 4), row(sizeLine, 5), row(contrastLine, 6),
+             row(t.options_line4, 7), row(t.options_controls, 9, ROW_SIZE, "title"), row(t.options_key1, 10),
+             row(t.options_key2, 11), row(t.options_key3, 12), row(t.options_key4, 13), row(t.options_key5, 14)},
+            {markerAt("1", 3), markerAt("2", 4), markerAt("3", 5), markerAt("4", 6), markerAt("5", 7)}};
+}
+
+MenuLayout aboutMenu(const Language& t) {
+    return {"images/math2.png", 400, 100,
+            {row(t.about_line1, 1), row(t.about_line2, 3, SMALL_SIZE), row(t.about_line3, 4, SMALL_SIZE),
+             row(t.about_line4, 5, SMALL_SIZE), row(t.about_line5, 6, SMALL_SIZE), row(t.about_line6, 7, SMALL_SIZE),
+             row(t.about_line7, 8, SMALL_SIZE)},
+            {}};
+}
+
+MenuLayout chapter4Menu(const CPU&, const Language& t) {
+    return {"images/math4.png", 410, 120,
+            {row(t.part4_line1, 1), row(t.part4_line2, 3), row(t.part4_line3, 4), row(t.part4_line4, 5),
+             row(t.part4_line5, 7)},
+            {markerAt("1", 3), markerAt("2", 4), markerAt("3", 5), markerAt("4", 7)}};
+}
+
 void DifferentScreens::start_screen(SDLGraphics* g, CPU* cpu) {
-    const Language& t = *lang_file;
-    const MenuLayout menu{
-        "images/math1.png", 420, 170,
-        {row(t.start_screen_line1, 1), row(t.start_screen_line2, 2), row(t.start_screen_line3, 3),
-         row(t.start_screen_line4, 4), row(t.start_screen_line5, 5), row(t.start_screen_line6, 6),
-         row(t.start_screen_line7, 7),
-         {t.start_screen_language1, B_WIDTH - 250, 30, ROW_SIZE, "text"},
-         {t.start_screen_language2, B_WIDTH - 150, 30, ROW_SIZE, "highlight"}},
-        {markerAt("1", 1), markerAt("2", 2), markerAt("3", 3), markerAt("4", 4), markerAt("5", 5), markerAt("6", 6),
-         markerAt("7", 7), {"8", B_WIDTH - 300, 30}}};
-    drawMenu(g, menu, cpu->getMenuItem());
+    drawMenu(g, startMenu(*cpu, *lang_file), cpu->getMenuItem());
 }
 
 void DifferentScreens::options(SDLGraphics* g, CPU* cpu) {
-    const Language& t = *lang_file;
-    const std::string fullscreenLine =
-        cpu->StringString(t.options_line2, cpu->getFullscreen() ? t.options_fullscreen_on : t.options_fullscreen_off);
-    const std::string gridLine =
-        cpu->StringString(t.options_line3, cpu->getGridlines() ? t.options_gridlines_on : t.options_gridlines_off);
-    const std::string sizeLine = t.options_size + std::to_string(cpu->getSizePercent()) + "%";
-    const std::string contrastLine = cpu->StringString(
-        t.options_high_contrast, cpu->getHighContrast() ? t.options_high_contrast_on : t.options_high_contrast_off);
-    const MenuLayout menu{
-        "images/math3.png", 400, 80,
-        {row(t.options_line1, 1), row(fullscreenLine, 3), row(gridLine, 4), row(sizeLine, 5), row(contrastLine, 6),
-         row(t.options_line4, 7), row(t.options_controls, 9, ROW_SIZE, "title"), row(t.options_key1, 10),
-         row(t.options_key2, 11), row(t.options_key3, 12), row(t.options_key4, 13), row(t.options_key5, 14)},
-        {markerAt("1", 3), markerAt("2", 4), markerAt("3", 5), markerAt("4", 6), markerAt("5", 7)}};
-    drawMenu(g, menu, cpu->getOptionsItem());
+    drawMenu(g, optionsMenu(*cpu, *lang_file), cpu->getOptionsItem());
 }
 
-void DifferentScreens::about(SDLGraphics* g) {
-    const Language& t = *lang_file;
-    const MenuLayout menu{"images/math2.png", 400, 100,
-                          {row(t.about_line1, 1), row(t.about_line2, 3, SMALL_SIZE), row(t.about_line3, 4, SMALL_SIZE),
-                           row(t.about_line4, 5, SMALL_SIZE), row(t.about_line5, 6, SMALL_SIZE),
-                           row(t.about_line6, 7, SMALL_SIZE), row(t.about_line7, 8, SMALL_SIZE)},
-                          {}};
-    drawMenu(g, menu, "");
-}
+void DifferentScreens::about(SDLGraphics* g) { drawMenu(g, aboutMenu(*lang_file), ""); }
 
 void DifferentScreens::part4(SDLGraphics* g, CPU* cpu) {
-    const Language& t = *lang_file;
-    const MenuLayout menu{"images/math4.png", 410, 120,
-                          {row(t.part4_line1, 1), row(t.part4_line2, 3), row(t.part4_line3, 4), row(t.part4_line4, 5),
-                           row(t.part4_line5, 7)},
-                          {markerAt("1", 3), markerAt("2", 4), markerAt("3", 5), markerAt("4", 7)}};
-    drawMenu(g, menu, cpu->getPart4Item());
+    drawMenu(g, chapter4Menu(*cpu, *lang_file), cpu->getPart4Item());
 }

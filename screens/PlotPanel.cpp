@@ -15,7 +15,6 @@ using layout::TEXT_X;
 
 const int BOX_LEFT = 105, BOX_RIGHT = 205, BOX_HEIGHT = 20;
 const int VALUE_X = 110;
-const Rect COLUMN{0, 0, 320, layout::HEIGHT};
 const int TEXT_SIZE = 16, TITLE_SIZE = 20;
 const int WORKING_HINT_Y = 660;  // below every panel's last row
 const int PRACTICE_OFFER_Y = 678;
@@ -37,7 +36,7 @@ std::optional<Field> fieldOf(const PlotPanel& panel, const PanelRow& r) {
 
 void drawPlotPanel(SDLGraphics* g, const CPU& cpu, const PlotPanel& panel, const std::string& item) {
     SDL_Surface* s = g->getScreen();
-    draw::box(s, COLUMN, palette::current().panel);
+    draw::box(s, PLOT_PANEL_COLUMN, palette::current().panel);
     for (const PanelRow& r : panel.rows)
         if (fieldOf(panel, r)) draw::box(s, {BOX_LEFT, r.row, BOX_RIGHT, r.row + BOX_HEIGHT}, palette::current().button);
     for (const PanelRow& r : panel.rows) {

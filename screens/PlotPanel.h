@@ -11,6 +11,7 @@
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
 #include "app/Screens.h"
+#include "gfx/Layout.h"
 
 class SDLGraphics;
 
@@ -27,6 +28,9 @@ struct PlotPanel {
     Screen screen;
     std::vector<PanelRow> rows;
 };
+
+// The grey column the panel fills.
+constexpr Rect PLOT_PANEL_COLUMN{0, 0, 320, layout::HEIGHT};
 
 // Drawing order: the column, every field box, the texts, then the marker.
 void drawPlotPanel(SDLGraphics* g, const CPU& cpu, const PlotPanel& panel, const std::string& item);

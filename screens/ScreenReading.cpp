@@ -6,16 +6,20 @@
 #include <optional>
 
 #include "ExerciseScreen.h"
+#include "MenuScreens.h"
 #include "PlotPanel.h"
 #include "PracticeScreen.h"
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
 #include "gfx/Layout.h"
+#include "input/KeyTables.h"
 
 namespace {
 
 using L = Language;
-using Texts = std::vector<std::string L::*>;
+
+// The words a voice says in the language shown.
+const Language& said() { return spokenTexts(); }
 
 std::string joined(const std::vector<std::string>& parts) {
     std::string all;
@@ -27,85 +31,35 @@ std::string joined(const std::vector<std::string>& parts) {
     return all;
 }
 
-std::vector<std::string> read(const Texts& texts) {
-    std::vector<std::string> lines;
-    for (auto text : texts)
-        if (!(lang_file->*text).empty()) lines.push_back(lang_file->*text);
-    return lines;
+bool isEmpty(const Rect& r) { return r.x2 <= r.x1 || r.y2 <= r.y1; }
+
+// The smallest box holding both.
+Rect around(const Rect& a, const Rect& b) {
+    if (isEmpty(a)) return b;
+    if (isEmpty(b)) return a;
+    return {std::min(a.x1, b.x1), std::min(a.y1, b.y1), std::max(a.x2, b.x2), std::max(a.y2, b.y2)};
 }
 
-// The rows of a menu-like screen, by item ("1" is the first).
-struct MenuItem {
-    Screen screen;
-    const char* item;
-    Texts texts;
-};
-
-const std::vector<MenuItem>& menuItems() {
-    static const std::vector<MenuItem> items{
-        {Screen::start_screen, "1", {&L::start_screen_line1}},
-        {Screen::start_screen, "2", {&L::start_screen_line2}},
-        {Screen::start_screen, "3", {&L::start_screen_line3}},
-        {Screen::start_screen, "4", {&L::start_screen_line4}},
-        {Screen::start_screen, "5", {&L::start_screen_line5}},
-        {Screen::start_screen, "6", {&L::start_screen_line6}},
-        {Screen::start_screen, "7", {&L::start_screen_line7}},
-        {Screen::start_screen, "8", {&L::start_screen_language1, &L::start_screen_language2}},
-        {Screen::options_menu, "1", {&L::options_line2}},
-        {Screen::options_menu, "2", {&L::options_line3}},
-        {Screen::options_menu, "3", {&L::options_size}},
-        {Screen::options_menu, "4", {&L::options_high_contrast}},
-        {Screen::options_menu, "5", {&L::options_line4}},
-        {Screen::part4, "1", {&L::part4_line2}},
-        {Screen::part4, "2", {&L::part4_line3}},
-        {Screen::part4, "3", {&L::part4_line4}},
-        {Screen::part4, "4", {&L::part4_line5}},
-    };
-    return items;
+// A text row's box, its width guessed from its length: a letter is about half its size wide.
+Rect rowBox(int x, int y, const std::string& text, int size) {
+    return {x, y, x + int(text.size()) * size / 2, y + size + 4};
 }
 
-// The title and fixed lines of the screens that are not read from a layout.
-Texts titleTexts(Screen screen) {
-    switch (screen) {
-    case Screen::part1: return {&L::start_screen_line1};
-    case Screen::part2: return {&L::start_screen_line2};
-    case Screen::part3: return {&L::start_screen_line3};
-    case Screen::part4: return {&L::part4_line1};
-    case Screen::options_menu:
-        return {&L::options_line1, &L::options_controls, &L::options_key1, &L::options_key2,
-                &L::options_key3, &L::options_key4, &L::options_key5};
-    case Screen::about_menu:
-        return {&L::about_line1, &L::about_line2, &L::about_line3, &L::about_line4,
-                &L::about_line5, &L::about_line6, &L::about_line7};
-    default: return {};
-    }
-}
-
-// An Options row reads as drawn: its label and the setting's state.
-std::string optionState(const CPU& cpu, const std::string& item) {
-    if (item == "1") return cpu.getFullscreen() ? lang_file->options_fullscreen_on : lang_file->options_fullscreen_off;
-    if (item == "2") return cpu.getGridlines() ? lang_file->options_gridlines_on : lang_file->options_gridlines_off;
-    if (item == "3") return std::to_string(cpu.getSizePercent()) + "%";
-    if (item == "4")
-        return cpu.getHighContrast() ? lang_file->options_high_contrast_on : lang_file->options_high_contrast_off;
-    return "";
-}
-
-const ChapterLayout* chapterLayout(Screen screen) {
-    switch (screen) {
-    case Screen::part1: return &chapter1Layout();
-    case Screen::part2: return &chapter2Layout();
-    case Screen::part3: return &chapter3Layout();
-    default: return nullptr;
-    }
-}
-
-const PlotPanel* plotPanel(Screen screen) {
-    switch (screen) {
-    case Screen::part4_program1: return &straightLinesPanel();
-    case Screen::part4_program2: return &twoPointsPanel();
-    case Screen::part4_program3: return &vectorsPanel();
-    default: return nullptr;
+// A menu as drawn: the rows at the highlighted item's marker are the item,
+// the rows beside no marker the screen's fixed lines; the whole column is
+// where the eye reads it.
+void readMenu(const MenuLayout& menu, const std::string& item, ScreenReading& r) {
+    for (const MenuRow& row : menu.rows) {
+        const auto marker = std::find_if(menu.markers.begin(), menu.markers.end(),
+                                         [&](const MenuMarker& m) { return m.y == row.y; });
+        const Rect box = rowBox(row.x, row.y, row.text, row.size);
+        r.where = around(r.where, box);
+        if (marker == menu.markers.end()) {
+            if (!row.text.empty()) r.title.push_back(row.text);
+        } else if (item == marker->item) {
+            r.item = joined({r.item, row.text});
+            r.spot = around(r.spot, around({marker->x, marker->y, marker->x + 1, marker->y + 1}, box));
+        }
     }
 }
 
@@ -119,19 +73,29 @@ std::string boxLabel(const ExerciseLayout& exercise, const ItemBox& box) {
         if (t.y == box.y && t.x <= box.x + box.width && (!label || t.x > label->x)) label = &t;
         if (t.x == box.x && t.y < box.y && (!heading || t.y > heading->y)) heading = &t;
     }
-    return joined({heading ? lang_file->*heading->text : "", label ? lang_file->*label->text : ""});
+    return joined({heading ? said().*heading->text : "", label ? said().*label->text : ""});
 }
 
 std::string exerciseHeading(const ExerciseLayout& exercise) {
     std::vector<std::string> titles;
     for (const CellText& t : exercise.texts)
-        if (std::string(t.color) == "title") titles.push_back(lang_file->*t.text);
+        if (std::string(t.color) == "title") titles.push_back(said().*t.text);
     return joined(titles);
+}
+
+// The cell holding a box, with the answer panel above it: where the pupil
+// types, and reads the answer.
+Rect cellOf(const ChapterLayout& layout, const ItemBox& box) {
+    for (const Rect& cell : layout.cells)
+        if (box.x >= cell.x1 && box.x < cell.x2 && box.y >= cell.y1 && box.y < cell.y2)
+            return {cell.x1, SOLUTION_PANEL.y1, cell.x2, cell.y2};
+    return box.rect();
 }
 
 void readChapterItem(const ChapterLayout& layout, const std::string& item, ScreenReading& r) {
     if (item == "back") {
-        r.item = lang_file->_back;
+        r.item = said()._back;
+        r.spot = r.where = rowBox(BACK_MARKER_X, layout.hint_y, "  " + r.item, 20);
         return;
     }
     for (const ExerciseLayout& exercise : layout.exercises)
@@ -140,6 +104,8 @@ void readChapterItem(const ChapterLayout& layout, const std::string& item, Scree
                 if (item == box.item) {
                     r.group = exerciseHeading(exercise);
                     r.item = boxLabel(exercise, box);
+                    r.spot = box.rect();
+                    r.where = cellOf(layout, box);
                     return;
                 }
 }
@@ -154,12 +120,14 @@ void readPlotPanel(const PlotPanel& panel, const std::string& item, ScreenReadin
         if (row.y - lastY > 30) heading.clear();
         lastY = row.y;
         if (!row.item && row.size == titleSize) {
-            r.title.push_back(lang_file->*row.label);
+            r.title.push_back(said().*row.label);
         } else if (!row.item) {
-            heading = lang_file->*row.label;
+            heading = said().*row.label;
         } else if (item == row.item) {
             r.group = heading;
-            r.item = lang_file->*row.label;
+            r.item = said().*row.label;
+            r.where = PLOT_PANEL_COLUMN;
+            r.spot = around(rowBox(row.x, row.y, r.item, row.size), {layout::MARKER_X, row.row, row.x + 1, row.row + 20});
         }
     }
 }
@@ -172,17 +140,30 @@ void readWorking(const CPU& cpu, ScreenReading& r) {
     r.page.push_back(lines.front());
     const int first = 1 + std::clamp(cpu.getWorkingScroll(), 0, int(lines.size()) - 1);
     for (int i = first; i < int(lines.size()) && i < first + layout::WORKING_PAGE_LINES; ++i) r.page.push_back(lines[i]);
-    if (cpu.getWorkingSave() == CPU::WorkingSave::saved) r.messages.push_back(lang_file->working_saved);
-    if (cpu.getWorkingSave() == CPU::WorkingSave::failed) r.messages.push_back(lang_file->working_save_failed);
+    if (cpu.getWorkingSave() == CPU::WorkingSave::saved) r.messages.push_back(said().working_saved);
+    if (cpu.getWorkingSave() == CPU::WorkingSave::failed) r.messages.push_back(said().working_save_failed);
 }
 
-// The exercise, level and problem, the highlighted answer field and its
-// text, the verdict, and the hint taken last.
-void readPractice(const CPU& cpu, ScreenReading& r) {
+// What a field takes: "takes digits / - ." (the digits said as one word).
+std::string takes(const std::string& accepts) {
+    std::vector<std::string> kinds;
+    if (accepts.find_first_of("0123456789") != std::string::npos) kinds.push_back(said().practice_field_digits);
+    for (char c : accepts)
+        if (c < '0' || c > '9') kinds.push_back(std::string(1, c));
+    std::string text = said().practice_field_takes;
+    const std::size_t mark = text.find("{1}");
+    return mark == std::string::npos ? text : text.replace(mark, 3, joined(kinds));
+}
+
+// The exercise, level and problem (read again whenever a new one is shown),
+// the highlighted answer field, what it takes and its text, the verdict, and
+// the hint taken last.
+void readPractice(const CPU& cpu, const std::string&, ScreenReading& r) {
     const CPU::PracticeShown shown = cpu.getPractice();
     if (shown.fields.empty()) return;
     r.title = {practiceHeading(shown), shown.statement};
-    r.item = shown.fields[shown.field].label;
+    const practice::AnswerField& field = shown.fields[shown.field];
+    r.item = joined({field.label, takes(field.accepts)});
     r.value = shown.typed[shown.field];
     r.messages = practiceMessages(shown);
     if (cpu.getPracticeRowsWaiting()) r.messages.push_back(lang_file->practice_rows_waiting);
@@ -197,19 +178,41 @@ void readAnswer(const CPU& cpu, ScreenReading& r) {
     if (cpu.getResultsNotSaved()) r.messages.push_back(resultsMessage(cpu));
 }
 
-std::string highlight(const CPU& cpu, Screen screen) {
-    switch (screen) {
-    case Screen::start_screen: return cpu.getMenuItem();
-    case Screen::options_menu: return cpu.getOptionsItem();
-    case Screen::part1: return cpu.getPart1Item();
-    case Screen::part2: return cpu.getPart2Item();
-    case Screen::part3: return cpu.getPart3Item();
-    case Screen::part4: return cpu.getPart4Item();
-    case Screen::part4_program1: return cpu.getPart4Program1Item();
-    case Screen::part4_program2: return cpu.getPart4Program2Item();
-    case Screen::part4_program3: return cpu.getPart4Program3Item();
-    default: return "";
-    }
+// A chapter's screen: its title (the start screen's line naming it), the
+// highlighted box's exercise and label, and the answer panel.
+void readChapter(const ChapterLayout& layout, std::string L::*title, const CPU& cpu, const std::string& item,
+                 ScreenReading& r) {
+    r.title = {said().*title};
+    readChapterItem(layout, item, r);
+    readAnswer(cpu, r);
+}
+
+// How each screen is read, given its highlighted item.
+using Reader = void (*)(const CPU& cpu, const std::string& item, ScreenReading& r);
+const Reader READERS[] = {
+    /* start_screen */ [](const CPU& c, const std::string& i, ScreenReading& r) { readMenu(startMenu(c, said()), i, r); },
+    /* part1 */
+    [](const CPU& c, const std::string& i, ScreenReading& r) { readChapter(chapter1Layout(), &L::start_screen_line1, c, i, r); },
+    /* part2 */
+    [](const CPU& c, const std::string& i, ScreenReading& r) { readChapter(chapter2Layout(), &L::start_screen_line2, c, i, r); },
+    /* part3 */
+    [](const CPU& c, const std::string& i, ScreenReading& r) { readChapter(chapter3Layout(), &L::start_screen_line3, c, i, r); },
+    /* part4 */ [](const CPU& c, const std::string& i, ScreenReading& r) { readMenu(chapter4Menu(c, said()), i, r); },
+    /* part4_program1 */ [](const CPU&, const std::string& i, ScreenReading& r) { readPlotPanel(straightLinesPanel(), i, r); },
+    /* part4_program2 */ [](const CPU&, const std::string& i, ScreenReading& r) { readPlotPanel(twoPointsPanel(), i, r); },
+    /* part4_program3 */ [](const CPU&, const std::string& i, ScreenReading& r) { readPlotPanel(vectorsPanel(), i, r); },
+    /* options_menu */ [](const CPU& c, const std::string& i, ScreenReading& r) { readMenu(optionsMenu(c, said()), i, r); },
+    /* about_menu */ [](const CPU&, const std::string& i, ScreenReading& r) { readMenu(aboutMenu(said()), i, r); },
+    /* working */ [](const CPU& c, const std::string&, ScreenReading& r) { readWorking(c, r); },
+    /* practice */ readPractice,
+};
+static_assert(sizeof(READERS) / sizeof(READERS[0]) == SCREEN_COUNT, "one reading per screen");
+
+// Every text of a reading as a voice says it.
+void speakable(ScreenReading& r) {
+    for (std::string* text : {&r.group, &r.item}) *text = spokenText(*text);
+    for (auto* texts : {&r.title, &r.answer, &r.messages, &r.page})
+        for (std::string& text : *texts) text = spokenText(text);
 }
 
 void add(std::vector<std::string>& said, const std::string& text) {
@@ -228,27 +231,21 @@ ScreenReading readScreen(const CPU& cpu) {
     r.language = language;
     const std::optional<Screen> screen = screenNamed(r.screen);
     if (!screen || !lang_file) return r;
-    r.title = read(titleTexts(*screen));
-    const std::string item = highlight(cpu, *screen);
-    for (const MenuItem& m : menuItems())
-        if (m.screen == *screen && item == m.item) r.item = joined({joined(read(m.texts)), optionState(cpu, item)});
-    if (const ChapterLayout* layout = chapterLayout(*screen)) {
-        readChapterItem(*layout, item, r);
-        readAnswer(cpu, r);
-    }
-    if (const PlotPanel* panel = plotPanel(*screen)) readPlotPanel(*panel, item, r);
+    const auto getItem = screenKeysFor(*screen).get_item;
+    const std::string item = getItem ? (cpu.*getItem)() : "";
+    READERS[static_cast<int>(*screen)](cpu, item, r);
     if (const std::optional<Field> field = fieldOfItem(*screen, item)) r.value = cpu.getField(*field);
-    if (*screen == Screen::working) readWorking(cpu, r);
-    if (*screen == Screen::practice) readPractice(cpu, r);
+    speakable(r);
     return r;
 }
 
 std::vector<std::string> newlyRead(const ScreenReading& before, const ScreenReading& now) {
     std::vector<std::string> said;
     const bool newScreen = before.screen != now.screen || before.language != now.language;
-    const bool newGroup = newScreen || before.group != now.group;
+    const bool newTitle = newScreen || before.title != now.title;  // a new practice problem
+    const bool newGroup = newTitle || before.group != now.group;
     const bool newItem = newGroup || before.item != now.item;
-    if (newScreen) add(said, now.title);
+    if (newTitle) add(said, now.title);
     if (newGroup) add(said, now.group);
     if (newItem) add(said, {now.item, now.value});
     else if (before.value != now.value) add(said, now.value.empty() ? now.item : now.value);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/CPU.h"
+#include "gfx/Layout.h"
 
 struct ScreenReading {
     std::string screen;                 // `current_menu`
@@ -20,6 +21,11 @@ struct ScreenReading {
     std::vector<std::string> answer;    // the solution panel's lines, empty ones left out
     std::vector<std::string> messages;  // a failed save, a saved working; practice verdicts belong here too
     std::vector<std::string> page;      // the working's title and the lines from the first one shown
+    // For a magnifier, in layout pixels: the highlighted item's exercise with
+    // the answer panel, its plot panel or its menu, and the item itself
+    // within it. Empty on the screens read as a whole page.
+    Rect where{0, 0, 0, 0};
+    Rect spot{0, 0, 0, 0};
 };
 
 // What the screen shows now, in the language shown now.

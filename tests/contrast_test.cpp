@@ -113,6 +113,16 @@ TEST(Contrast, HighContrastHasSevenToOneForTextAndThreeToOneForLines) {
 // The standard look fails both thresholds (red on grey, grey on white, silver
 // panels on a grey frame): that is what high contrast is for. It is held to
 // its present lowest ratios, so that it can only get better.
+// The hints are the program's own, not the specified texts' colours: they
+// are held to 4.5:1 in the standard look too.
+TEST(Contrast, TheStandardHintsHaveFourAndAHalfToOne) {
+    std::vector<Pair> hints;
+    for (const Pair& pair : TEXTS)
+        if (pair.ink == &Palette::hint) hints.push_back(pair);
+    ASSERT_FALSE(hints.empty());
+    report("standard", "hint", lowestOf(palette::STANDARD, hints, 4.5));
+}
+
 TEST(Contrast, TheStandardLookKeepsItsPresentContrast) {
     report("standard", "text", lowestOf(palette::STANDARD, TEXTS, 1.0));
     report("standard", "line", lowestOf(palette::STANDARD, LINES, 3.9));

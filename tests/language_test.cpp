@@ -20,8 +20,10 @@ struct Text {
 // Every text of the table, in declaration order, from the text list itself:
 // a text added there is checked here without another line.
 #define TEXT(name, english, polish) {&Language::name, #name},
-const std::vector<Text> ALL_TEXTS = {CALCORA_TEXTS(TEXT)};
+#define SPOKEN_TEXT(name, english, polish, spoken) TEXT(name, english, polish)
+const std::vector<Text> ALL_TEXTS = {CALCORA_TEXTS(TEXT, SPOKEN_TEXT)};
 #undef TEXT
+#undef SPOKEN_TEXT
 
 Language english() {
     Language l;
@@ -164,4 +166,28 @@ TEST(TextTable, SwitchingTwiceRestoresEnglishEverywhere) {
     EXPECT_EQ(lang_file, before);
     EXPECT_EQ(language, "English");
     EXPECT_TRUE(differences(*lang_file, english()).empty());
+}
+
+// A voice says Polish with its letters, and says nothing else: each spoken
+// text with its diacritics taken off is the drawn text; English is said as drawn.
+TEST(TextTable, SpokenPolishIsTheDrawnPolishWithItsLetters) {
+    const std::pair<std::string, char> LETTERS[] = {
+        {"ą", 'a'}, {"ć", 'c'}, {"ę", 'e'}, {"ł", 'l'}, {"ń", 'n'}, {"ó", 'o'}, {"ś", 's'}, {"ź", 'z'}, {"ż", 'z'},
+        {"Ą", 'A'}, {"Ć", 'C'}, {"Ę", 'E'}, {"Ł", 'L'}, {"Ń", 'N'}, {"Ó", 'O'}, {"Ś", 'S'}, {"Ź", 'Z'}, {"Ż", 'Z'}};
+    const auto drawnForm = [&](std::string text) {
+        for (const auto& [letter, plain] : LETTERS)
+            for (std::size_t at = text.find(letter); at != std::string::npos; at = text.find(letter, at))
+                text.replace(at, letter.size(), 1, plain);
+        return text;
+    };
+    EXPECT_TRUE(differences(spokenTexts(), english()).empty());
+    const std::string before = language;
+    language = "Polish";
+    const Language& spoken = spokenTexts();
+    for (const Text& t : ALL_TEXTS) EXPECT_EQ(drawnForm(spoken.*t.member), polish().*t.member) << t.name;
+    EXPECT_EQ(spoken.start_screen_line7, "Wyjście");
+    EXPECT_EQ(spoken.practice_offer, "P: ćwicz");
+    EXPECT_EQ(spokenText("Ulamek 1: 1/2     Ulamek 2: 2/3"), "Ułamek 1: 1/2     Ułamek 2: 2/3");
+    EXPECT_EQ(spokenText("Sprawdz ze"), "Sprawdź ze") << "said two ways, a word stays as drawn";
+    language = before;
 }

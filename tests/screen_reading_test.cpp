@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <numeric>
 #include <set>
 
 #include "TestSupport.h"
@@ -122,4 +123,64 @@ TEST_F(Reading, SaysTheScreenTheItemTheTypedValueTheAnswerAndTheWorking) {
     const auto polish = after({});
     ASSERT_FALSE(polish.empty());
     EXPECT_EQ(polish[0], "Reszta z dzielenia 17 przez 5");
+}
+
+// Menus read each row as it stands: a value only where the row shows one,
+// and Polish with its letters, the answers built from drawn words too.
+TEST_F(Reading, MenusAsTheyStandAndPolishWithItsLetters) {
+    useLanguage("English");
+    after({});
+    EXPECT_EQ(last.item, "1. Natural numbers and integers");
+    cpu.setMenuItem("5");
+    EXPECT_EQ(after({SDLK_RETURN}), (std::vector<std::string>{"Options", "controls:", "arrow keys - move around the program",
+                                                              "enter - validate", "delete - remove entered data",
+                                                              "space key - change language",
+                                                              "escape - back to previous screen", "Fullscreen: off"}));
+    EXPECT_EQ(after({SDLK_DOWN, SDLK_RETURN}), std::vector<std::string>{"Grid on the chart: on"});
+    cpu.setCurrentMenu(screenName(Screen::part4));
+    cpu.setPart4Item("4");
+    EXPECT_EQ(after({}), (std::vector<std::string>{"Linear functions and vectors", "Back"}));
+
+    cpu.setCurrentMenu(screenName(Screen::start_screen));
+    cpu.setMenuItem("7");
+    const auto polish = after({SDLK_SPACE});
+    EXPECT_EQ(polish, std::vector<std::string>{"Wyjście"});
+    cpu.setMenuItem("2");
+    EXPECT_EQ(after({}), std::vector<std::string>{"2. Ułamki i liczby wymierne - część 1"});
+
+    testsupport::PrivateRunFolder folder("reading-polish");
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("calculate5");
+    cpu.setField(Field::part1_program5and6_n1, "12");
+    cpu.setField(Field::part1_program5and6_n2, "18");
+    after({});
+    input.readInputForPressingAKey(SDLK_RETURN, &cpu, nullptr);
+    OutputToTextFile results;
+    runSolveStep(cpu, Screen::part1, results);
+    ASSERT_EQ(cpu.getSolution(), "Najwiekszy wspolny dzielnik liczb 12 i 18 wynosi: 6") << "drawn as before";
+    EXPECT_EQ(after({}), std::vector<std::string>{"Największy wspólny dzielnik liczb 12 i 18 wynosi: 6"});
+}
+
+// Each new practice problem is heard whole: after P, after Enter on the next
+// one, after a skip and Enter, after a change of level.
+TEST_F(Reading, EveryPracticeProblemIsHeardWhole) {
+    testsupport::PrivateRunFolder folder("reading-practice");
+    useLanguage("English");
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("program5and6_n1");
+    after({});
+    const auto heardWhole = [&](const std::vector<std::string>& said) {
+        const CPU::PracticeShown shown = cpu.getPractice();
+        return said.size() >= 3 && said[0] == "GCD - greatest common divisor, level " + std::to_string(shown.problem.level) &&
+               said[1] == shown.statement && said[2] == "GCD = takes digits";
+    };
+    EXPECT_TRUE(heardWhole(after({SDLK_p}))) << "P";
+    const auto p = cpu.getPractice().problem;
+    const std::string gcd = std::to_string(std::gcd(std::stoll(p.inputs[0]), std::stoll(p.inputs[1])));
+    for (char digit : gcd) input.readInputForPressingAKey(SDLKey(SDLK_0 + (digit - '0')), &cpu, nullptr);
+    EXPECT_TRUE(says(after({SDLK_RETURN}), "Enter: the next problem"));
+    EXPECT_TRUE(heardWhole(after({SDLK_RETURN}))) << "Enter on the next problem";
+    EXPECT_TRUE(says(after({SDLK_s}), "Skipped: it comes back soon"));
+    EXPECT_TRUE(heardWhole(after({SDLK_RETURN}))) << "S and Enter";
+    EXPECT_TRUE(heardWhole(after({SDLK_RIGHT}))) << "a level higher";
 }

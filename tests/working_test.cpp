@@ -598,7 +598,9 @@ TEST_F(Workings, BothWordingsTakeTheSameNumbersInPlainAscii) {
 #define CHECK_TEXT(member, en, pl)                                          \
     EXPECT_EQ(marks(english.member), marks(polish.member)) << #member;     \
     EXPECT_TRUE(ascii(english.member) && ascii(polish.member)) << #member;
-    CALCORA_TEXTS(CHECK_TEXT)
+#define CHECK_SPOKEN_TEXT(member, en, pl, spoken) CHECK_TEXT(member, en, pl)
+    CALCORA_TEXTS(CHECK_TEXT, CHECK_SPOKEN_TEXT)
+#undef CHECK_SPOKEN_TEXT
 #undef CHECK_TEXT
 }
 

@@ -20,6 +20,7 @@
 #include "app/PracticeFiles.h"
 #include "app/Settings.h"
 #include "calc/PrimeSieve.h"
+#include "gfx/View.h"
 #include "screens/ScreenReading.h"
 
 namespace {
@@ -100,11 +101,28 @@ void followLanguage() {
     EM_ASM({ if (Module.calcoraLanguage) Module.calcoraLanguage(UTF8ToString($0)); }, code.c_str());
 }
 
+bool operator==(const Rect& a, const Rect& b) { return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2; }
+
+// Tells the page where the highlight is, in canvas pixels, when it moved
+// (or the canvas changed size): where the page is too small for the whole
+// program it shows that part. An empty box: the screen is read as a whole.
+void followHighlight(const ScreenReading& now) {
+    static Rect shownWhere{0, 0, 0, 0}, shownSpot{0, 0, 0, 0};
+    const bool whole = now.where.x2 <= now.where.x1;
+    const Rect where = whole ? Rect{0, 0, 0, 0} : view::box(now.where), spot = view::box(now.spot);
+    if (where == shownWhere && spot == shownSpot) return;
+    shownWhere = where;
+    shownSpot = spot;
+    EM_ASM({ if (Module.calcoraFocus) Module.calcoraFocus([$0, $1, $2, $3], [$4, $5, $6, $7]); }, where.x1, where.y1,
+           where.x2, where.y2, spot.x1, spot.y1, spot.x2, spot.y2);
+}
+
 // Hands the page what changed on screen, one line each, for its live region.
 void speak() {
     const ScreenReading now = readScreen(*g_cpu);
     std::string said;
     for (const std::string& line : newlyRead(g_read, now)) said += line + "\n";
+    followHighlight(now);
     g_read = now;
     if (!said.empty()) EM_ASM({ if (Module.calcoraSay) Module.calcoraSay(UTF8ToString($0)); }, said.c_str());
 }

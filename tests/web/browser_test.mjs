@@ -10,6 +10,7 @@ import {appendFileSync, cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, 
         writeFileSync} from "node:fs";
 import {tmpdir} from "node:os";
 import {dirname, extname, join, normalize, resolve} from "node:path";
+import {createRequire} from "node:module";
 import {fileURLToPath} from "node:url";
 import {gzipSync} from "node:zlib";
 import puppeteer from "puppeteer-core";
@@ -19,6 +20,7 @@ const source = join(dirname(fileURLToPath(import.meta.url)), "..", "..");
 const TYPES = {".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm",
                ".webmanifest": "application/manifest+json", ".png": "image/png", ".woff2": "font/woff2"};
 const BUDGET = 350 * 1000;  // bytes of all files after gzip
+const AXE = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
 
 // Serves `root.folder` at / and the desktop's frames at /desktop/ as
 // `python3 -m http.server` does: the file's time as Last-Modified, an answer
@@ -175,6 +177,32 @@ const placement = page => page.evaluate(() => {
           scrolls: document.scrollingElement.scrollHeight > innerHeight || document.scrollingElement.scrollWidth > innerWidth};
 });
 
+// The page's problems by axe's rules, and how far its layout shifted since it was opened.
+async function axeViolations(page) {
+  await page.addScriptTag({path: AXE});
+  return page.evaluate(async () => (await axe.run()).violations.map(v => `${v.id} (${v.nodes.map(n => n.target).join(", ")})`));
+}
+const layoutShift = page => page.evaluate(() => new Promise(done => {
+  let total = 0;
+  new PerformanceObserver(list => list.getEntries().forEach(e => { if (!e.hadRecentInput) total += e.value; }))
+    .observe({type: "layout-shift", buffered: true});
+  setTimeout(() => done(total), 50);
+}));
+
+// Every button and link shown on the page: its size, and whether it lies in the window.
+const tapTargets = page => page.evaluate(() => [...document.querySelectorAll("button, a")].filter(b => b.offsetParent)
+  .map(b => {
+    const r = b.getBoundingClientRect();
+    return {name: b.dataset.key || b.id, w: r.width, h: r.height,
+            inside: r.left >= 0 && r.top >= 0 && r.right <= innerWidth + 0.5 && r.bottom <= innerHeight + 0.5};
+  }));
+
+// Whether canvas pixel (x, y) is on screen at one CSS pixel or more per pixel.
+const seenAtFullSize = (page, x, y) => page.evaluate((x, y) => {
+  const r = canvas.getBoundingClientRect(), scale = r.width / canvas.width;
+  return scale >= 0.999 && document.elementFromPoint(r.left + x * scale, r.top + y * scale) === canvas;
+}, x, y);
+
 async function fitsWhole(page, name) {
   const p = await placement(page);
   expect(p.left >= 0 && p.top >= 0 && p.right <= p.viewportWidth && p.bottom <= p.viewportHeight,
@@ -248,6 +276,10 @@ await check("the page loads with its font, title, focus and a named application"
   expect(state.role === "application" && state.label.startsWith("Calcora"), `role ${state.role}, label ${state.label}`);
   expect(state.lang === "en", `lang ${state.lang}`);
   expect(state.width === 1000 && state.height === 700, `canvas ${state.width}x${state.height}`);
+  const shift = await layoutShift(page);
+  expect(shift < 0.1, `the layout shifted by ${shift.toFixed(3)} while loading`);
+  const violations = await axeViolations(page);
+  expect(violations.length === 0, `axe: ${violations.join("; ")}`);
 });
 
 await check("the start screen's marker and first line are where the desktop draws them", async () => {
@@ -272,9 +304,12 @@ await check("the language switches to Polish and back; the page's language and k
   expect(Math.abs(webPolish.right - desktopPolish.right) <= 1, "the first line is not the Polish one");
   const page_ = await page.evaluate(() => ({lang: document.documentElement.lang,
     up: document.querySelector('#keypad [data-key="ArrowUp"]').getAttribute("aria-label")}));
-  expect(page_.lang === "pl" && page_.up === "W gore", `lang ${page_.lang}, keypad's Up ${page_.up}`);
+  expect(page_.lang === "pl" && page_.up === "W górę", `lang ${page_.lang}, keypad's Up ${page_.up}`);
   await keys(page, "Space", "ArrowLeft");
   expect(await frameHash(page) === english, "switching back did not restore the English screen");
+  await page.click("#keys");
+  await page.click("#keys");
+  expect(await page.evaluate(() => document.activeElement === canvas), "the Keys button kept the focus");
   expect(await page.evaluate(() => document.documentElement.lang) === "en", "lang did not return to en");
 });
 
@@ -332,11 +367,18 @@ await check("chapter 3: AltGr brackets and a held key: 0.12[857] typed so is 256
   expect((await answer(page)).startsWith("2569/19980"), `answer ${await answer(page)}`);
 }, ["Escape"]);
 
-await check("the live region says the answer after a solve and the working's first line after W", async () => {
+const saidNow = page => page.evaluate(() => document.getElementById("said").innerText.trim());
+
+await check("the live region reads menus as they stand, Polish with its letters, the answer after a solve and the working after W", async () => {
   await open(page, url);
+  const said = () => saidNow(page);
+  await keys(page, "ArrowDown");
+  expect(await said() === "2. Fractions and rational numbers - part 1", `the start screen's item 2 is read "${await said()}"`);
+  await keys(page, "Space");
+  expect((await said()).includes("2. Ułamki i liczby wymierne - część 1"), `in Polish: "${await said()}"`);
+  await keys(page, "Space", "ArrowUp");
   await keys(page, "Enter", "1", "7", "ArrowRight", "5", "ArrowDown", "Enter");
   await frames(page);
-  const said = () => page.evaluate(() => document.getElementById("said").textContent);
   expect((await said()).includes("17 = 5 * 3 + 2"), `the live region says ${await said()}`);
   const region = await page.evaluate(() => {
     const said = document.getElementById("said");
@@ -419,14 +461,27 @@ await check("Size in Options draws the canvas at 150% and 200% behind the same p
   }
 }, ["Escape"]);
 
-for (const [name, viewport] of [["1366x657", {width: 1366, height: 657}], ["800x600", {width: 800, height: 600}],
-                                ["150-percent", {width: 911, height: 438, deviceScaleFactor: 1.5}]])
+for (const [name, viewport] of [["1366x657", {width: 1366, height: 657}], ["800x600", {width: 800, height: 600}]])
   await check(`the whole program fits a ${name} window`, async () => {
     await page.setViewport(viewport);
     await open(page, url);  // a fresh start: the canvas 1000 by 700 again
     await keys(page, "Enter", "1", "7", "ArrowRight", "5", "ArrowDown", "Enter");
     await fitsWhole(page, name);
   }, ["Escape"]);
+
+// Zoomed in, the page shows the program larger, as it shows text larger.
+await check("at 150% zoom the exercise and its answer are shown at full size; the keypad's key shows the whole", async () => {
+  await page.setViewport({width: 911, height: 438, deviceScaleFactor: 1.5});
+  await open(page, url);
+  await keys(page, "Enter", "1", "7", "ArrowRight", "5", "ArrowDown", "Enter");
+  for (const [x, y, what] of [[110, 25, "the answer"], [240, 290, "the calculate button"]])
+    expect(await seenAtFullSize(page, x, y), `${what} is not shown at full size`);
+  await page.click("#keys");
+  await page.click('#keypad [data-key="whole"]');
+  await fitsWhole(page, "150-percent");
+  await page.click('#keypad [data-key="whole"]');
+  await page.click("#keys");
+}, ["Escape"]);
 
 // ?seed=N fixes the problems: with 2026 the first GCD problem is 18 and 6, as on the desktop.
 const practising = watchConsole(await browser.newPage());
@@ -444,22 +499,34 @@ await check("?seed=2026 gives the desktop's GCD problem; practice.csv is offered
   expect(!link.hidden && rows[0] === "exercise,level,problem,answer,verdict,hints" &&
          rows[1] === "gcd,1,Find the greatest common divisor of 18 and 6,108,wrong,0" &&
          rows[2] === "gcd,1,Find the greatest common divisor of 18 and 6,6,correct,0", `practice.csv: ${link.bytes}`);
+  // Each new problem is heard whole, in either language.
+  const heard = [];
+  for (const [key, expected] of [["Enter", "level 1"], ["s", "Skipped"], ["Enter", "level 1"], ["ArrowRight", "level 2"],
+                                 ["Space", "NWD - największy wspólny dzielnik, poziom 2"], ["Space", "GCD"]]) {
+    await keys(practising, key);
+    const said = await saidNow(practising);
+    heard.push(`${key}: ${said}`);
+    expect(said.includes(expected) && (key === "s" || said.includes("GCD =") || said.includes("NWD =")), heard.join(" | "));
+  }
 });
 await practising.close();
 
-// A phone: the keypad shows by itself, and taps alone solve an exercise.
+// A phone: the keypad shows by itself, every key and button on screen and
+// 44 pixels or more, down to 320 by 480 either way up; the program is shown
+// at full size around the highlight, the whole of it one key away, and taps
+// alone solve an exercise.
 const phone = watchConsole(await browser.newPage());
-for (const [name, viewport] of [["390x844", {width: 390, height: 844}], ["844x390", {width: 844, height: 390}]])
-  await check(`a ${name} phone: the program and its keypad fit, and taps alone solve an exercise`, async () => {
+for (const [name, viewport] of [["390x844", {width: 390, height: 844}], ["844x390", {width: 844, height: 390}],
+                                ["320x480", {width: 320, height: 480}], ["480x320", {width: 480, height: 320}]])
+  await check(`a ${name} phone: the keypad and the program at full size fit, and taps alone solve an exercise`, async () => {
     await phone.setViewport({...viewport, deviceScaleFactor: 2, isMobile: true, hasTouch: true});
     await open(phone, url);
-    const keypad = await phone.evaluate(() => [...document.querySelectorAll("#keypad button")].map(b => {
-      const r = b.getBoundingClientRect();
-      return {key: b.dataset.key, w: r.width, h: r.height, inside: r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight};
-    }));
-    expect(keypad.length === 40, `${keypad.length} keypad buttons`);
-    const small = keypad.filter(b => b.w < 44 || b.h < 44 || !b.inside);
+    const targets = await tapTargets(phone);
+    expect(targets.filter(t => t.name !== "keys").length === 41, `${targets.length} buttons`);
+    const small = targets.filter(b => b.w < 44 || b.h < 44 || !b.inside);
     expect(small.length === 0, `buttons too small or outside: ${JSON.stringify(small)}`);
+    if (viewport.width < 390 || viewport.height < 390) return;
+    expect(await seenAtFullSize(phone, 60, 255), "the start screen's first item is not shown at full size");
     for (const key of ["Enter", "1", "7", "ArrowRight", "5", "ArrowDown", "Enter"]) {
       await phone.tap(`#keypad [data-key="${key}"]`);
       await frames(phone);
@@ -467,7 +534,11 @@ for (const [name, viewport] of [["390x844", {width: 390, height: 844}], ["844x39
     await frames(phone);
     expect((await answer(phone)).startsWith("17 = 5 * 3 + 2"), `answer ${await answer(phone)}`);
     expect(await phone.evaluate(() => document.activeElement === canvas), "a tap took the focus");
+    for (const [x, y, what] of [[110, 25, "the answer"], [240, 290, "the calculate button"]])
+      expect(await seenAtFullSize(phone, x, y), `${what} is not shown at full size`);
+    await phone.tap('#keypad [data-key="whole"]');
     await fitsWhole(phone, name);
+    await phone.tap('#keypad [data-key="whole"]');
   });
 await phone.close();
 
@@ -585,7 +656,7 @@ await check("an update arrives whole: B runs whole or is offered, never mixed wi
   }
 });
 
-await check("opened from the disk, with JavaScript off, or with a file missing, the page says what to do", async () => {
+await check("opened from the disk, with JavaScript off, or with a file or its font missing, the page says what to do", async () => {
   const context = await browser.createBrowserContext();
   try {
     const disk = await context.newPage();
@@ -606,6 +677,15 @@ await check("opened from the disk, with JavaScript off, or with a file missing, 
     await missing.waitForFunction(() => document.getElementById("status").className === "failed", {timeout: 10000});
     const failure = await missing.evaluate(() => document.getElementById("status").textContent);
     expect(failure.includes("could not be loaded") && failure.includes("Nie udalo sie"), failure);
+    // Without its font the program runs in the browser's, and the page says so.
+    cpSync(site, broken.folder, {recursive: true});
+    rmSync(join(broken.folder, "calcora.woff2"));
+    const fontless = await context.newPage();
+    await open(fontless, `http://127.0.0.1:${brokenServer.address().port}/`);
+    const fontMessage = await fontless.evaluate(() => !document.getElementById("font-failed").hidden &&
+                                                      document.getElementById("font-failed").textContent);
+    expect(fontMessage && fontMessage.includes("font calcora.woff2 could not be loaded") &&
+           fontMessage.includes("czcionki calcora.woff2"), `the missing font is told as ${JSON.stringify(fontMessage)}`);
     brokenServer.closeAllConnections();
     brokenServer.close();
     rmSync(broken.folder, {recursive: true, force: true});
