@@ -53,6 +53,8 @@ const std::vector<Setting> SETTINGS = {
      }},
     {"high-contrast", OFF_ON, [](const CPU& cpu) { return int(cpu.getHighContrast()); },
      [](CPU& cpu, int on) { cpu.setHighContrast(on); }},
+    {"speech", OFF_ON, [](const CPU& cpu) { return int(cpu.getSpeech()); },
+     [](CPU& cpu, int on) { cpu.setSpeech(on); }},
 };
 
 #ifdef __EMSCRIPTEN__

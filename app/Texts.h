@@ -31,6 +31,10 @@
     X(options_high_contrast, "High contrast: ", "Wysoki kontrast: ") \
     X(options_high_contrast_on, "on", "wl") \
     X(options_high_contrast_off, "off", "wyl") \
+    X(options_speech, "Speech: ", "Mowa: ") \
+    X(options_speech_on, "on", "wlaczona") \
+    X(options_speech_off, "off", "wylaczona") \
+    X(options_speech_unavailable, "not available", "niedostepna") \
     X(options_controls, "controls:", "klawisze:") \
     X(options_key1, "arrow keys - move around the program", "strzalki - poruszanie sie po programie") \
     X(options_key2, "enter - validate", "enter - zawierdz") \

@@ -28,6 +28,7 @@ const std::vector<Text> ALL_TEXTS = {
     TEXT(options_gridlines_on), TEXT(options_gridlines_off), TEXT(options_controls), TEXT(options_key1),
     TEXT(options_key2), TEXT(options_key3), TEXT(options_key4), TEXT(options_key5),
     TEXT(options_size), TEXT(options_high_contrast), TEXT(options_high_contrast_on), TEXT(options_high_contrast_off),
+    TEXT(options_speech), TEXT(options_speech_on), TEXT(options_speech_off), TEXT(options_speech_unavailable),
     TEXT(about_line1), TEXT(about_line2), TEXT(about_line3), TEXT(about_line4),
     TEXT(about_line5), TEXT(about_line6), TEXT(about_line7), TEXT(_back),
     TEXT(to_remove_data_press), TEXT(_delete), TEXT(results_from),
