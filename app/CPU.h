@@ -120,6 +120,12 @@ public:
     void chooseSize(int percent);
     bool getHighContrast() const { return high_contrast; }
     void setHighContrast(bool on) { high_contrast = on; }
+    // Whether the pupil wants the screen spoken, and whether the desktop's
+    // speech service could not be reached since speech was last switched on.
+    bool getSpeech() const { return speech; }
+    void setSpeech(bool on) { speech = on; }
+    bool getSpeechUnavailable() const { return speech_unavailable; }
+    void setSpeechUnavailable(bool unavailable) { speech_unavailable = unavailable; }
 
     std::string getCurrentMenu() const { return current_menu; }
     void setCurrentMenu(std::string s) { current_menu = std::move(s); }
@@ -276,6 +282,8 @@ private:
     int size_percent = 100;
     int largest_size_percent = 200;
     bool high_contrast = false;
+    bool speech = false;
+    bool speech_unavailable = false;
 
     std::string current_menu = "start screen";
     std::string solve_this_program;

@@ -135,6 +135,7 @@ bool FrameLoop::runFrame() {
         drawCurrentScreen();
         g_graphics->endScene();
         m_redrawNeeded = g_cpu->getSolveThisProgram() != request;
+        if (m_speech.follow(*g_cpu)) m_redrawNeeded = true;
     }
     SDL_Delay(m_frameDelay);
     return draw;
@@ -168,6 +169,7 @@ int SDL_main(int, char*[]) {
         Shutdown();
         return 1;
     }
+    g_cpu->setSpeech(screenReaderRunning());  // until the settings file says otherwise
     rememberSettings(*g_cpu);
     rememberPractice(*g_cpu);
     Start_game();

@@ -6,6 +6,7 @@
 #include "CPU.h"
 #include "Input.h"
 #include "Screens.h"
+#include "Speech.h"
 #include "gfx/SDLGraphics.h"
 #include "input/Input2.h"
 #include "screens/DifferentScreens.h"
@@ -15,7 +16,8 @@
 class FrameLoop {
 public:
     // One frame: display mode, one event, draw (when anything may have
-    // changed), present, sleep. Returns whether the frame was drawn.
+    // changed), present, say what changed, sleep. Returns whether the frame
+    // was drawn.
     bool runFrame();
     // The pause at the end of every frame, 1 ms; tests that run many frames set 0.
     void setFrameDelay(Uint32 milliseconds) { m_frameDelay = milliseconds; }
@@ -26,6 +28,7 @@ private:
     // (whose result shows next frame).
     bool m_redrawNeeded = true;
     Uint32 m_frameDelay = 1;
+    Speech m_speech;
 };
 
 extern const char* WINDOW_TITLE;

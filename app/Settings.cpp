@@ -48,6 +48,8 @@ const std::vector<Setting> SETTINGS = {
      [](CPU& cpu, int index) { cpu.chooseSize(layout::SIZES[index]); }},
     {"high-contrast", OFF_ON, [](const CPU& cpu) { return int(cpu.getHighContrast()); },
      [](CPU& cpu, int on) { cpu.setHighContrast(on); }},
+    {"speech", OFF_ON, [](const CPU& cpu) { return int(cpu.getSpeech()); },
+     [](CPU& cpu, int on) { cpu.setSpeech(on); }},
 };
 
 #ifdef __EMSCRIPTEN__

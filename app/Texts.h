@@ -34,6 +34,10 @@
     X(options_high_contrast, "High contrast: ", "Wysoki kontrast: ") \
     XS(options_high_contrast_on, "on", "wl", "wł") \
     XS(options_high_contrast_off, "off", "wyl", "wył") \
+    X(options_speech, "Speech: ", "Mowa: ") \
+    XS(options_speech_on, "on", "wlaczona", "włączona") \
+    XS(options_speech_off, "off", "wylaczona", "wyłączona") \
+    XS(options_speech_unavailable, "not available", "niedostepna", "niedostępna") \
     X(options_controls, "controls:", "klawisze:") \
     XS(options_key1, "arrow keys - move around the program", "strzalki - poruszanie sie po programie", "strzałki - poruszanie się po programie") \
     XS(options_key2, "enter - validate", "enter - zawierdz", "enter - zawierdź") \

@@ -55,6 +55,10 @@ void enter(const Press& p) {
             cpu.chooseSize(layout::nextSize(cpu.getSizePercent(), cpu.getLargestSizePercent()));
             break;
         case EnterAction::toggle_high_contrast: cpu.setHighContrast(!cpu.getHighContrast()); break;
+        case EnterAction::toggle_speech:
+            cpu.setSpeech(!cpu.getSpeech());
+            cpu.setSpeechUnavailable(false);  // switched on again, the service is asked again
+            break;
         }
         return;
     }

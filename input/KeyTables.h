@@ -27,7 +27,7 @@ struct NavRow {
 };
 
 enum class EnterAction { go_to, solve, exit, switch_language, toggle_fullscreen, toggle_gridlines,
-                         next_size, toggle_high_contrast };
+                         next_size, toggle_high_contrast, toggle_speech };
 
 // Enter on `item` (null: on any item) does `action`: go_to shows `screen`,
 // solve sets the solve request `request`.

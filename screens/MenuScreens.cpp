@@ -57,11 +57,16 @@ MenuLayout optionsMenu(const CPU& cpu, const Language& t) {
     const std::string sizeLine = t.options_size + std::to_string(cpu.getSizePercent()) + "%";
     const std::string contrastLine = cpu.StringString(
         t.options_high_contrast, cpu.getHighContrast() ? t.options_high_contrast_on : t.options_high_contrast_off);
+    const std::string speechWord = !cpu.getSpeech()            ? t.options_speech_off
+                                   : cpu.getSpeechUnavailable() ? t.options_speech_unavailable
+                                                                : t.options_speech_on;
+    // The key table keeps its rows: the window's 700 pixels show no more below it.
     return {"images/math3.png", 400, 80,
             {row(t.options_line1, 1), row(fullscreenLine, 3), row(gridLine, 4), row(sizeLine, 5), row(contrastLine, 6),
-             row(t.options_line4, 7), row(t.options_controls, 9, ROW_SIZE, "title"), row(t.options_key1, 10),
-             row(t.options_key2, 11), row(t.options_key3, 12), row(t.options_key4, 13), row(t.options_key5, 14)},
-            {markerAt("1", 3), markerAt("2", 4), markerAt("3", 5), markerAt("4", 6), markerAt("5", 7)}};
+             row(cpu.StringString(t.options_speech, speechWord), 7), row(t.options_line4, 8),
+             row(t.options_controls, 9, ROW_SIZE, "title"), row(t.options_key1, 10), row(t.options_key2, 11),
+             row(t.options_key3, 12), row(t.options_key4, 13), row(t.options_key5, 14)},
+            {markerAt("1", 3), markerAt("2", 4), markerAt("3", 5), markerAt("4", 6), markerAt("5", 7), markerAt("6", 8)}};
 }
 
 MenuLayout aboutMenu(const Language& t) {

@@ -89,6 +89,8 @@ Snapshot snapshot(const CPU& cpu) {
         {"fullscreen", yesNo(cpu.getFullscreen())},
         {"changed_display_mode", yesNo(cpu.getChangedDisplayMode())},
         {"gridlines", yesNo(cpu.getGridlines())},
+        {"speech", yesNo(cpu.getSpeech())},
+        {"speech_unavailable", yesNo(cpu.getSpeechUnavailable())},
         {"language", language},
         {"last_solved", cpu.getLastSolved()},
         {"working_exercise", cpu.getWorkingExercise()},
@@ -370,8 +372,8 @@ TEST_F(Dispatcher, MenusAndPlotPanelsWrapAround) {
         {'D', "7"}, {'D', "1"}, {'L', "1"}, {'D', "2"}, {'L', "1"}, {'D', "2"}, {'D', "3"}, {'R', "8"},
     };
     walk(Screen::start_screen, "1", start);
-    const Step options[] = {{'D', "2"}, {'D', "3"}, {'D', "4"}, {'D', "5"}, {'D', "1"},
-                            {'U', "5"}, {'U', "4"}, {'L', "4"}, {'R', "4"}};
+    const Step options[] = {{'D', "2"}, {'D', "3"}, {'D', "4"}, {'D', "5"}, {'D', "6"}, {'D', "1"},
+                            {'U', "6"}, {'U', "5"}, {'L', "5"}, {'R', "5"}};
     walk(Screen::options_menu, "1", options);
     const Step chapter4[] = {{'U', "4"}, {'U', "3"}, {'D', "4"}, {'D', "1"}, {'L', "1"}, {'R', "1"}};
     walk(Screen::part4, "1", chapter4);
@@ -549,8 +551,16 @@ TEST_F(Dispatcher, OptionsToggleTheirOwnFlags) {
 
     press({SDLK_DOWN, SDLK_RETURN});
     EXPECT_TRUE(cpu.getHighContrast());
-    press({SDLK_RETURN, SDLK_DOWN, SDLK_RETURN});
+    press(SDLK_RETURN);
     EXPECT_FALSE(cpu.getHighContrast());
+
+    // Switched on again, speech asks the service again.
+    cpu.setSpeechUnavailable(true);
+    press({SDLK_DOWN, SDLK_RETURN});
+    EXPECT_TRUE(cpu.getSpeech());
+    EXPECT_FALSE(cpu.getSpeechUnavailable());
+    press({SDLK_RETURN, SDLK_DOWN, SDLK_RETURN});
+    EXPECT_FALSE(cpu.getSpeech());
     EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
 }
 

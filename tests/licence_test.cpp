@@ -16,7 +16,7 @@ namespace {
 bool isSource(const fs::path& p) {
     const std::string name = p.filename().string(), ext = p.extension().string();
     const std::string folder = p.parent_path().filename().string();
-    return ext == ".cpp" || ext == ".h" || ext == ".mjs" || ext == ".sh" || ext == ".cmake" ||
+    return ext == ".cpp" || ext == ".h" || ext == ".mjs" || ext == ".sh" || ext == ".py" || ext == ".cmake" ||
            name == "CMakeLists.txt" || name == "index.html" || name == "sw.js.in" ||
            (folder == "scripts" && ext.empty()) || (folder == ".ci" && name == "run");
 }

@@ -181,7 +181,8 @@ TEST_F(MenuScreens, StartScreenFollowsTheLanguageAtOnce) {
 }
 
 TEST_F(MenuScreens, OptionsMarkerStandsBesideTheHighlightedEntry) {
-    expectMarkers({{"1", 27, 324}, {"2", 27, 354}, {"3", 27, 384}, {"4", 27, 414}, {"5", 27, 444}},
+    expectMarkers({{"1", 27, 324}, {"2", 27, 354}, {"3", 27, 384}, {"4", 27, 414}, {"5", 27, 444},
+                   {"6", 27, 474}},
                   &CPU::setOptionsItem,
                   &DifferentScreens::options);
 }
@@ -194,10 +195,11 @@ TEST_F(MenuScreens, OptionsShowTheStateOfBothOptions) {
     expectRow(options, "Grid on the chart: off", 20, 354);
     expectRow(options, "Size: 100%", 20, 384);
     expectRow(options, "High contrast: off", 20, 414);
-    expectRow(options, "Back", 20, 444);
-    expectRow(options, "controls:", 20, 504, "title");
-    expectRow(options, "arrow keys - move around the program", 20, 534);
-    expectRow(options, "escape - back to previous screen", 20, 654);
+    expectRow(options, "Speech: off", 20, 444);
+    expectRow(options, "Back", 20, 474);
+    expectRow(options, "controls:", 20, 534, "title");
+    expectRow(options, "arrow keys - move around the program", 20, 564);
+    expectRow(options, "escape - back to previous screen", 20, 684);
 
     cpu.setFullscreen(true);
     expectRow(options, "Fullscreen: on", 20, 324);
@@ -215,6 +217,10 @@ TEST_F(MenuScreens, OptionsShowTheStateOfBothOptions) {
     cpu.setSizePercent(200);
     expectRow(options, "Rozmiar: 200%", 20, 384);
     expectRow(options, "Wysoki kontrast: wyl", 20, 414);
+    cpu.setSpeech(true);
+    expectRow(options, "Mowa: wlaczona", 20, 444);
+    cpu.setSpeechUnavailable(true);
+    expectRow(options, "Mowa: niedostepna", 20, 444);
 }
 
 TEST_F(MenuScreens, ChapterFourMenuMarkerAndRows) {

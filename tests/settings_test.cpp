@@ -72,10 +72,11 @@ TEST_F(Settings, ChoicesAreSavedWhenOneChangesAndRestoredNextTime) {
     cpu.setFullscreen(true);
     cpu.setSizePercent(150);
     cpu.setHighContrast(true);
+    cpu.setSpeech(true);
     keeper.keep(cpu, err);  // the folder is made too
     EXPECT_EQ(contents(),
               "# Calcora keeps the pupil's choices here and rewrites this file when one changes.\n"
-              "language=Polish\nfullscreen=on\ngridlines=on\nsize=150%\nhigh-contrast=on\n");
+              "language=Polish\nfullscreen=on\ngridlines=on\nsize=150%\nhigh-contrast=on\nspeech=on\n");
     EXPECT_EQ((std::filesystem::status(folder.path() / "calcora").permissions() & std::filesystem::perms::all),
               std::filesystem::perms::owner_all);
     EXPECT_EQ(err.str(), "");
@@ -88,6 +89,7 @@ TEST_F(Settings, ChoicesAreSavedWhenOneChangesAndRestoredNextTime) {
     EXPECT_TRUE(next.getFullscreen());
     EXPECT_EQ(next.getSizePercent(), 150);
     EXPECT_TRUE(next.getHighContrast());
+    EXPECT_TRUE(next.getSpeech());
     EXPECT_TRUE(next.getChangedDisplayMode()) << "the first frame switches to full screen";
 }
 

@@ -1,0 +1,216 @@
+// Calcora: keyboard-driven mathematics for secondary-school pupils.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Speech.h"
+
+#include <vector>
+
+#include "CPU.h"
+
+#ifndef __EMSCRIPTEN__
+#include <dlfcn.h>
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <cstdlib>
+#endif
+
+namespace {
+
+// The lines as the page hands them to its live region.
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
+std::string languageCode(const std::string& language) { return language == "Polish" ? "pl" : "en"; }
+
+#ifndef __EMSCRIPTEN__
+
+// The few calls of speech-dispatcher's client library used here, as
+// libspeechd.h declares them (its enums passed as the ints they are), so that
+// neither the library nor its header is needed to build the program.
+struct SPDConnection;
+const int SPD_MODE_SINGLE = 0;  // replies read by the caller: the library starts no thread
+const int SPD_MESSAGE = 2;      // a priority that is never dropped for another client's text
+using SpdOpen = SPDConnection* (*)(const char* client, const char* connection, const char* user, int mode);
+using SpdClose = void (*)(SPDConnection*);
+using SpdSay = int (*)(SPDConnection*, int priority, const char* text);
+using SpdCancel = int (*)(SPDConnection*);
+using SpdSetLanguage = int (*)(SPDConnection*, const char* language);
+
+template <typename Function>
+bool find(void* library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+class SpeechDispatcher : public Voice {
+public:
+    static std::unique_ptr<Voice> open() {
+        // Kept loaded once loaded: it brings GLib, which is never unloaded.
+        static void* const library = dlopen("libspeechd.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (!library) return nullptr;
+        std::unique_ptr<SpeechDispatcher> voice(new SpeechDispatcher);
+        SpdOpen spdOpen = nullptr;
+        if (!find(library, "spd_open", spdOpen) || !find(library, "spd_close", voice->m_close) ||
+            !find(library, "spd_say", voice->m_say) || !find(library, "spd_cancel", voice->m_cancel) ||
+            !find(library, "spd_set_language", voice->m_setLanguage))
+            return nullptr;
+        voice->m_connection = spdOpen("calcora", "main", nullptr, SPD_MODE_SINGLE);
+        if (!voice->m_connection) return nullptr;
+        return voice;
+    }
+
+    ~SpeechDispatcher() override {
+        if (m_connection) m_close(m_connection);
+    }
+
+    bool say(const std::string& language, const std::string& text) override {
+        if (language != m_language) {
+            if (m_setLanguage(m_connection, language.c_str()) != 0) return false;
+            m_language = language;
+        }
+        return m_cancel(m_connection) == 0 && m_say(m_connection, SPD_MESSAGE, text.c_str()) >= 0;
+    }
+
+private:
+    SpeechDispatcher() = default;
+
+    SPDConnection* m_connection = nullptr;
+    SpdClose m_close = nullptr;
+    SpdSay m_say = nullptr;
+    SpdCancel m_cancel = nullptr;
+    SpdSetLanguage m_setLanguage = nullptr;
+    std::string m_language;  // the service's language, set before the first text
+};
+
+// Asking the session bus: libdbus's few calls used here, as dbus/dbus.h
+// declares them (its booleans are 32-bit, its errors may be passed as null).
+struct DBusConnection;
+struct DBusMessage;
+struct DBusMessageIter {
+    alignas(void*) unsigned char opaque[128];  // the library's own is 72 bytes on 64-bit machines
+};
+const int DBUS_BUS_SESSION = 0;
+const int DBUS_TYPE_INVALID = 0;
+const int DBUS_TYPE_STRING = 's';
+const int DBUS_TYPE_VARIANT = 'v';
+const int DBUS_TYPE_BOOLEAN = 'b';
+const int ANSWER_WITHIN_MS = 250;
+
+struct DBus {
+    DBusConnection* (*busGetPrivate)(int, void*);
+    void (*setExitOnDisconnect)(DBusConnection*, std::uint32_t);
+    void (*connectionClose)(DBusConnection*);
+    void (*connectionUnref)(DBusConnection*);
+    DBusMessage* (*newMethodCall)(const char*, const char*, const char*, const char*);
+    std::uint32_t (*appendArgs)(DBusMessage*, int, ...);
+    void (*setAutoStart)(DBusMessage*, std::uint32_t);
+    DBusMessage* (*sendWithReplyAndBlock)(DBusConnection*, DBusMessage*, int, void*);
+    void (*messageUnref)(DBusMessage*);
+    std::uint32_t (*iterInit)(DBusMessage*, DBusMessageIter*);
+    int (*iterArgType)(DBusMessageIter*);
+    void (*iterRecurse)(DBusMessageIter*, DBusMessageIter*);
+    void (*iterGetBasic)(DBusMessageIter*, void*);
+
+    bool load(void* library) {
+        return find(library, "dbus_bus_get_private", busGetPrivate) &&
+               find(library, "dbus_connection_set_exit_on_disconnect", setExitOnDisconnect) &&
+               find(library, "dbus_connection_close", connectionClose) &&
+               find(library, "dbus_connection_unref", connectionUnref) &&
+               find(library, "dbus_message_new_method_call", newMethodCall) &&
+               find(library, "dbus_message_append_args", appendArgs) &&
+               find(library, "dbus_message_set_auto_start", setAutoStart) &&
+               find(library, "dbus_connection_send_with_reply_and_block", sendWithReplyAndBlock) &&
+               find(library, "dbus_message_unref", messageUnref) &&
+               find(library, "dbus_message_iter_init", iterInit) &&
+               find(library, "dbus_message_iter_get_arg_type", iterArgType) &&
+               find(library, "dbus_message_iter_recurse", iterRecurse) &&
+               find(library, "dbus_message_iter_get_basic", iterGetBasic);
+    }
+
+    // The boolean inside the variant a property's Get answers.
+    bool trueIn(DBusMessage* reply) {
+        DBusMessageIter variant, value;
+        if (!iterInit(reply, &variant) || iterArgType(&variant) != DBUS_TYPE_VARIANT) return false;
+        iterRecurse(&variant, &value);
+        std::uint32_t on = 0;
+        if (iterArgType(&value) == DBUS_TYPE_BOOLEAN) iterGetBasic(&value, &on);
+        return on != 0;
+    }
+
+    // org.a11y.Status's ScreenReaderEnabled, asked of the accessibility bus's
+    // launcher, which is not started for the question.
+    bool screenReaderEnabled() {
+        DBusConnection* bus = busGetPrivate(DBUS_BUS_SESSION, nullptr);
+        if (!bus) return false;
+        setExitOnDisconnect(bus, 0);
+        bool enabled = false;
+        if (DBusMessage* call = newMethodCall("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Get")) {
+            const char* interface = "org.a11y.Status";
+            const char* property = "ScreenReaderEnabled";
+            setAutoStart(call, 0);
+            if (appendArgs(call, DBUS_TYPE_STRING, &interface, DBUS_TYPE_STRING, &property, DBUS_TYPE_INVALID))
+                if (DBusMessage* reply = sendWithReplyAndBlock(bus, call, ANSWER_WITHIN_MS, nullptr)) {
+                    enabled = trueIn(reply);
+                    messageUnref(reply);
+                }
+            messageUnref(call);
+        }
+        connectionClose(bus);
+        connectionUnref(bus);
+        return enabled;
+    }
+};
+
+// Only a session bus that is already there is asked: libdbus would otherwise
+// start one of its own for the X display.
+bool sessionBusKnown() {
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS")) return true;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    struct stat status;
+    return runtime && stat((std::string(runtime) + "/bus").c_str(), &status) == 0 && S_ISSOCK(status.st_mode);
+}
+
+#endif
+
+}  // namespace
+
+std::unique_ptr<Voice> openSpeechService() {
+#ifdef __EMSCRIPTEN__
+    return nullptr;
+#else
+    return SpeechDispatcher::open();
+#endif
+}
+
+bool Speech::follow(CPU& cpu) {
+    if (!cpu.getSpeech()) {
+        m_voice.reset();
+        m_read = {};  // switched on again, the screen is said whole
+        return false;
+    }
+    if (cpu.getSpeechUnavailable()) return false;
+    if (!m_voice) m_voice = m_open();
+    const ScreenReading now = readScreen(cpu);
+    const std::vector<std::string> lines = newlyRead(m_read, now);
+    m_read = now;
+    if (m_voice && (lines.empty() || m_voice->say(languageCode(now.language), joined(lines)))) return false;
+    m_voice.reset();
+    cpu.setSpeechUnavailable(true);
+    return true;
+}
+
+bool screenReaderRunning() {
+#ifdef __EMSCRIPTEN__
+    return false;
+#else
+    if (!sessionBusKnown()) return false;
+    void* library = dlopen("libdbus-1.so.3", RTLD_NOW | RTLD_LOCAL);
+    if (!library) return false;
+    DBus dbus;  // the library stays loaded: its global data lives to the end
+    return dbus.load(library) && dbus.screenReaderEnabled();
+#endif
+}
+
