@@ -189,6 +189,9 @@ struct CsvRow {
 };
 // "" for an unreadable answer: those are not logged.
 std::string csvRow(const CsvRow& row);
+// One field as a spreadsheet reads it back: quoted when it holds a comma, a
+// quote or a line break, its quotes doubled.
+std::string csvField(const std::string& value);
 std::string csvTime(const std::tm& local);
 
 }  // namespace practice
