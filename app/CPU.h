@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "calc/Practice.h"
+#include "practice/Practice.h"
 
 // Every input field: accessor stem, field name, value at start-up.
 // A field named part N, program M, rest R has accessors get/set/clear

@@ -7,7 +7,7 @@
 
 #include "app/GlobalVariables.h"
 #include "calc/PrimeSieve.h"
-#include "calc/Practice.h"
+#include "practice/Practice.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "app/GlobalVariables.h"
 #include "calc/PrimeSieve.h"
-#include "calc/Working.h"
+#include "working/Working.h"
 
 namespace {
 

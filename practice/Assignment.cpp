@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "app/GlobalVariables.h"
-#include "calc/PracticeParts.h"
-#include "calc/WorkingParts.h"
+#include "practice/PracticeParts.h"
+#include "working/WorkingParts.h"
 
 namespace practice {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/Practice.h"
+#include "practice/Practice.h"
 
 namespace practice {
 

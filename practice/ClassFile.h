@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "calc/Practice.h"
+#include "practice/Practice.h"
 
 namespace practice {
 

@@ -20,7 +20,7 @@
 #include "ClassFile.h"
 #include "app/GlobalVariables.h"
 #include "app/SafeFile.h"
-#include "calc/WorkingParts.h"
+#include "working/WorkingParts.h"
 
 namespace practice {
 

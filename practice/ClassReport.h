@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/Practice.h"
+#include "practice/Practice.h"
 
 namespace practice {
 

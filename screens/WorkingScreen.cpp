@@ -9,7 +9,7 @@
 #include "app/GlobalVariables.h"
 #include "app/SafeFile.h"
 #include "calc/LineCut.h"
-#include "calc/Working.h"
+#include "working/Working.h"
 #include "gfx/Draw.h"
 #include "gfx/SDLGraphics.h"
 

@@ -13,7 +13,7 @@
 
 #include "app/GlobalVariables.h"
 #include "calc/Plane.h"
-#include "calc/Practice.h"
+#include "practice/Practice.h"
 
 using namespace practice;
 using calc::Fraction;

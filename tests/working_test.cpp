@@ -27,7 +27,7 @@
 #include "gfx/Layout.h"
 #include "calc/LineCut.h"
 #include "calc/Plane.h"
-#include "calc/Working.h"
+#include "working/Working.h"
 #include "screens/DifferentScreens.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/WorkingScreen.h"

@@ -1,11 +1,11 @@
 // Calcora: keyboard-driven mathematics for secondary-school pupils.
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workings of chapter 3: fractions and rational numbers, part 2.
-#include "Program13.h"
-#include "Program14.h"
-#include "Program15.h"
-#include "Program16.h"
 #include "WorkingParts.h"
+#include "calc/Program13.h"
+#include "calc/Program14.h"
+#include "calc/Program15.h"
+#include "calc/Program16.h"
 
 using namespace calc;
 using namespace working;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "Practice.h"
-#include "WorkingParts.h"
+#include "working/WorkingParts.h"
 
 namespace practice {
 

@@ -1,8 +1,8 @@
 // Calcora: keyboard-driven mathematics for secondary-school pupils.
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workings of the chapter 4 plots, exact: a typed decimal is a fraction.
-#include "Terms.h"
 #include "WorkingParts.h"
+#include "calc/Terms.h"
 
 using namespace calc;
 using namespace working;

@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "FractionSteps.h"
-#include "Plane.h"
 #include "Working.h"
 #include "app/GlobalVariables.h"
+#include "calc/FractionSteps.h"
+#include "calc/Plane.h"
 
 // Chapter 1.
 Working remainderWorking(std::int64_t n, std::int64_t k);

@@ -3,12 +3,12 @@
 // The workings of chapter 2: fractions and rational numbers, part 1.
 #include <array>
 
-#include "Program8.h"
-#include "Program9.h"
-#include "Program10.h"
-#include "Program11.h"
-#include "Program12.h"
 #include "WorkingParts.h"
+#include "calc/Program10.h"
+#include "calc/Program11.h"
+#include "calc/Program12.h"
+#include "calc/Program8.h"
+#include "calc/Program9.h"
 
 using namespace calc;
 using namespace working;

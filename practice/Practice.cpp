@@ -8,9 +8,9 @@
 #include <cctype>
 #include <limits>
 
-#include "Primes.h"
-#include "PrimeSieve.h"
 #include "PracticeParts.h"
+#include "calc/PrimeSieve.h"
+#include "calc/Primes.h"
 
 using namespace calc;
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdlib>
 
-#include "Plane.h"
 #include "PracticeParts.h"
+#include "calc/Plane.h"
 
 using namespace calc;
 

@@ -1,8 +1,8 @@
 // Calcora: keyboard-driven mathematics for secondary-school pupils.
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Practice forms of chapters 2 and 3: fractions and rational numbers.
-#include "FractionSteps.h"
 #include "PracticeParts.h"
+#include "calc/FractionSteps.h"
 
 using namespace calc;
 

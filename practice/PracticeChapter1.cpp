@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <map>
 
-#include "Divisibility.h"
-#include "Euclid.h"
 #include "PracticeParts.h"
-#include "Primes.h"
+#include "calc/Divisibility.h"
+#include "calc/Euclid.h"
+#include "calc/Primes.h"
 
 using namespace calc;
 

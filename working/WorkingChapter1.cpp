@@ -1,16 +1,16 @@
 // Calcora: keyboard-driven mathematics for secondary-school pupils.
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workings of chapter 1: natural numbers and integers.
-#include "Divisibility.h"
-#include "Primes.h"
-#include "Program1.h"
-#include "Program2.h"
-#include "Program3.h"
-#include "Program4.h"
-#include "Program5.h"
-#include "Program6.h"
-#include "Program7.h"
 #include "WorkingParts.h"
+#include "calc/Divisibility.h"
+#include "calc/Primes.h"
+#include "calc/Program1.h"
+#include "calc/Program2.h"
+#include "calc/Program3.h"
+#include "calc/Program4.h"
+#include "calc/Program5.h"
+#include "calc/Program6.h"
+#include "calc/Program7.h"
 
 using namespace calc;
 using namespace working;
