@@ -44,7 +44,10 @@ const char* const USAGE_END =
     "to results.txt in the working folder, and a working saved with Enter to\n"
     "working.txt there. The language, full screen, grid lines, size (100%, 150%\n"
     "or 200%) and high contrast chosen in Options are remembered in\n"
-    "$XDG_CONFIG_HOME/calcora/settings (else ~/.config/calcora/settings).\n"
+    "$XDG_CONFIG_HOME/calcora/settings (else ~/.config/calcora/settings), read\n"
+    "after the system-wide $XDG_CONFIG_DIRS/calcora/settings (else\n"
+    "/etc/xdg/calcora/settings), which may also name the pupil (pupil=NAME) and\n"
+    "a class folder (class-folder=PATH) that every practice row also goes to.\n"
     "Every checked practice answer and every skip is added to practice.csv in\n"
     "the working folder; the levels practised are remembered in\n"
     "$XDG_DATA_HOME/calcora/progress (else ~/.local/share/calcora/progress).\n";
@@ -99,7 +102,7 @@ int classReport(const std::vector<std::string>& arguments, std::ostream& out, st
     }
     setUpLanguage();
     CPU cpu;
-    SettingsKeeper(UserFile(UserFolder::config, "settings")).restore(cpu, err);
+    readSettings(cpu, err);
     return practice::classReport(arguments[1], arguments.size() == 3, out, err);
 }
 

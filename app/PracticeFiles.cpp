@@ -10,6 +10,7 @@
 
 #include "CPU.h"
 #include "SafeFile.h"
+#include "practice/ClassFile.h"
 
 namespace {
 
@@ -55,16 +56,77 @@ void PracticeKeeper::restore(CPU& cpu, std::uint64_t seed, std::ostream& err) {
     cpu.setPracticeProgressChanged(false);
 }
 
+Pupil accountPupil() { return {practice::accountLogin(), practice::accountGecos()}; }
+
 void PracticeKeeper::keep(CPU& cpu, std::ostream& err) {
     std::string rows, why;
+    const std::string pupil = practice::pupilName(cpu.getPupilName(), m_pupil.full_name, m_pupil.login);
     for (practice::CsvRow& row : cpu.takePracticeLog()) {
         row.time = timeNow();
         rows += practice::csvRow(row);
+        if (!cpu.getClassFolder().empty()) m_classRows += practice::classRow(pupil, row);
     }
     if (!rows.empty() && !appendToTextFile(m_log, rows, practice::csvHeader(), why)) failed(m_log, why, err);
+    const bool assignmentChanged = cpu.getAssignmentChanged();
+    keepAssignment(cpu, pupil, err);
+    if (!rows.empty() || assignmentChanged) sendToClass(cpu, err);
     if (!cpu.getPracticeProgressChanged()) return;
     cpu.setPracticeProgressChanged(false);
     if (!m_progress.save(cpu.practiceProgress().text(), why)) failed(m_progress.where(), why, err);
+}
+
+namespace {
+
+constexpr std::size_t LARGEST_ASSIGNMENT = 64 << 10;
+
+std::string assignmentProgress(const practice::Assignment& a, int done) {
+    return std::to_string(done) + " " + std::to_string(a.total()) + " " + a.title + "\n";
+}
+
+}  // namespace
+
+void PracticeKeeper::restoreAssignment(CPU& cpu, std::ostream& err) {
+    if (cpu.getClassFolder().empty()) return;
+    const UserFile file = UserFile::at(cpu.getClassFolder() + "/" + practice::ASSIGNMENT_FILE);
+    std::string text, why;
+    const UserFile::Found found = file.read(text, why, LARGEST_ASSIGNMENT);
+    if (found == UserFile::Found::unreadable)
+        err << "calcora: cannot read the assignment " << file.where() << " (" << why << ")\n";
+    if (found != UserFile::Found::read) return;
+    practice::Assignment a = practice::readAssignment(text);
+    for (const practice::AssignmentLineFault& f : a.faults) err << "calcora: " << practice::describe(f) << "\n";
+    std::string kept;
+    m_assignment.read(kept, why, LARGEST_ASSIGNMENT);
+    // How far the pupil got counts only for the same assignment.
+    for (int done = 1; done <= a.total(); ++done)
+        if (kept == assignmentProgress(a, done)) cpu.setAssignmentDone(done);
+    cpu.setAssignment(std::move(a));
+}
+
+void PracticeKeeper::keepAssignment(CPU& cpu, const std::string& pupil, std::ostream& err) {
+    if (!cpu.getAssignmentChanged()) return;
+    cpu.setAssignmentChanged(false);
+    const practice::Assignment& a = cpu.getAssignment();
+    std::string why;
+    if (!m_assignment.save(assignmentProgress(a, cpu.getAssignmentDone()), why)) failed(m_assignment.where(), why, err);
+    if (!cpu.getClassFolder().empty())
+        m_classRows += practice::assignmentRow(pupil, timeNow(), a.title, cpu.getAssignmentDone(), a.total());
+}
+
+void PracticeKeeper::sendToClass(CPU& cpu, std::ostream& err) {
+    if (m_classRows.empty()) return;
+    const std::optional<std::string> file = practice::classFilePath(cpu.getClassFolder(), m_pupil.login);
+    std::string why = "the account has no login that can name a file";
+    if (file && appendToTextFile(*file, m_classRows, practice::classHeader(), why)) {
+        m_classRows.clear();
+        cpu.setClassUnreachable(false);
+        return;
+    }
+    cpu.setClassUnreachable(true);
+    if (m_classFailureReported) return;
+    err << "calcora: cannot reach the class folder " << cpu.getClassFolder() << " (" << why
+        << "); its rows wait here and go there once it can be reached\n";
+    m_classFailureReported = true;
 }
 
 void PracticeKeeper::failed(const std::string& what, const std::string& why, std::ostream& err) {
@@ -76,6 +138,9 @@ void PracticeKeeper::failed(const std::string& what, const std::string& why, std
 void rememberPractice(CPU& cpu) {
     g_keeper = std::make_unique<PracticeKeeper>(practiceProgressFile(), PRACTICE_LOG_FILE);
     g_keeper->restore(cpu, practiceSeed(), std::cerr);
+    g_keeper->restoreAssignment(cpu, std::cerr);
+    const Pupil account = accountPupil();
+    cpu.setAccountName(practice::pupilName("", account.full_name, account.login));
 }
 
 void keepPractice(CPU& cpu) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include "UserFile.h"
 
@@ -23,22 +24,46 @@ UserFile practiceProgressFile();
 void setPracticeSeed(std::uint64_t seed);
 std::uint64_t practiceSeed();
 
+// The pupil whose rows these are: the login the class file is named after,
+// and the account's full name (its GECOS field).
+struct Pupil {
+    std::string login;
+    std::string full_name;
+};
+Pupil accountPupil();
+
 // Keeps the practice files: `restore` reads the progress into the store at
 // start-up; `keep`, called every frame, appends practice.csv's new rows
 // (stamped with the local time now) and saves the progress when it changed.
 // A failed save is said once a run, and the next change tries again.
+// With a class folder in the store, each row also goes to the pupil's class
+// file there; rows that cannot reach it wait and go first with the next row
+// that can, the store saying meanwhile that the folder cannot be reached.
 class PracticeKeeper {
 public:
-    PracticeKeeper(UserFile progress, std::string log) : m_progress(std::move(progress)), m_log(std::move(log)) {}
+    PracticeKeeper(UserFile progress, std::string log, Pupil pupil = accountPupil(),
+                   UserFile assignment = UserFile(UserFolder::data, "assignment"))
+        : m_progress(std::move(progress)), m_log(std::move(log)), m_pupil(std::move(pupil)),
+          m_assignment(std::move(assignment)) {}
     void restore(CPU& cpu, std::uint64_t seed, std::ostream& err);
+    // Reads the class folder's assignment.txt into the store (its unreadable
+    // lines said on `err`) and how far the pupil got with it, kept in
+    // `assignment` as "DONE TOTAL TITLE".
+    void restoreAssignment(CPU& cpu, std::ostream& err);
     void keep(CPU& cpu, std::ostream& err);
 
 private:
     void failed(const std::string& what, const std::string& why, std::ostream& err);
+    void sendToClass(CPU& cpu, std::ostream& err);
+    void keepAssignment(CPU& cpu, const std::string& pupil, std::ostream& err);
 
     UserFile m_progress;
     std::string m_log;
+    Pupil m_pupil;
+    UserFile m_assignment;
+    std::string m_classRows;  // waiting for the class folder
     bool m_failureReported = false;
+    bool m_classFailureReported = false;
 };
 
 // The program's own practice files: SDL_main and the browser's main call

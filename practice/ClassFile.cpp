@@ -124,6 +124,12 @@ std::optional<std::string> classFilePath(const std::string& folder, const std::s
     return folder + "/" + login + ".csv";
 }
 
+std::uint64_t nameSeed(const std::string& name) {
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return hash;
+}
+
 std::string mistakeId(Mistake m) {
     const MistakeRow* row = rowOf(m);
     return row ? row->id : "";
@@ -142,12 +148,12 @@ std::string mistakeName(Mistake m) {
 
 std::string classHeader() { return "pupil," + csvHeader(); }
 
-std::string classRow(const std::string& pupil, const CsvRow& row, Mistake mistake) {
+std::string classRow(const std::string& pupil, const CsvRow& row) {
     std::string written = csvRow(row);
     if (written.empty()) return "";
     // The verdict is the last field but one; neither it nor the hints hold a comma.
     const std::size_t hints = written.rfind(',');
-    if (mistake != Mistake::none && row.verdict) written.insert(hints, ":" + mistakeId(mistake));
+    if (row.mistake != Mistake::none && row.verdict) written.insert(hints, ":" + mistakeId(row.mistake));
     return csvField(pupil) + "," + written;
 }
 

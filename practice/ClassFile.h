@@ -7,6 +7,7 @@
 // ("wrong:product_not_gcd"), and the assignment's completion is a row of
 // its own (exercise "assignment", no level, the title as the problem,
 // "DONE/TOTAL" as the answer, verdict "progress" or "complete", no hints).
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -35,6 +36,10 @@ std::string typeIntoName(const std::string& name, char32_t typed);
 // file's name there ("", ".", "..", or one with a slash).
 std::optional<std::string> classFilePath(const std::string& folder, const std::string& login);
 
+// A seed of the pupil's own, the same in every run: an assignment without
+// a seed of its own gives each pupil their own problems from it.
+std::uint64_t nameSeed(const std::string& name);
+
 // The mistake's fixed id in the class file, "product_not_gcd"; "" for none.
 std::string mistakeId(Mistake m);
 std::optional<Mistake> mistakeWithId(const std::string& id);
@@ -44,7 +49,7 @@ std::string mistakeName(Mistake m);
 std::string classHeader();  // "pupil,time,exercise,level,problem,answer,verdict,hints\n"
 // The class file's row for practice.csv's row `row` under `pupil`; "" where
 // practice.csv has none.
-std::string classRow(const std::string& pupil, const CsvRow& row, Mistake mistake);
+std::string classRow(const std::string& pupil, const CsvRow& row);
 // The assignment's completion after `done` of its `total` problems.
 std::string assignmentRow(const std::string& pupil, const std::string& time, const std::string& title, int done,
                           int total);

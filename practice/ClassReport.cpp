@@ -413,16 +413,9 @@ std::string today() {
     return csvTime(local).substr(0, 10);
 }
 
-// A stable order that tells nothing of the names: FNV-1a of the file's name.
-std::uint64_t scrambled(const std::string& name) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return hash;
-}
-
 void putInOrder(ReportInput& in) {
     std::sort(in.pupils.begin(), in.pupils.end(), [&](const PupilSummary& a, const PupilSummary& b) {
-        if (in.anonymous) return scrambled(a.file) < scrambled(b.file);
+        if (in.anonymous) return nameSeed(a.file) < nameSeed(b.file);  // an order that tells nothing of the names
         return a.name != b.name ? a.name < b.name : a.file < b.file;
     });
 }

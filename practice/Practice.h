@@ -186,6 +186,7 @@ struct CsvRow {
     std::string answer;   // as typed: answerText
     std::optional<VerdictKind> verdict;  // nothing: skipped
     int hints;
+    Mistake mistake = Mistake::none;     // the one the check named (the class file says it)
 };
 // "" for an unreadable answer: those are not logged.
 std::string csvRow(const CsvRow& row);

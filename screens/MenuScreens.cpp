@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DifferentScreens.h"
+#include "PracticeScreen.h"
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
 #include "gfx/Layout.h"
@@ -18,6 +19,7 @@ using layout::menuRow;
 
 const int ROW_SIZE = 20;   // menu rows and titles
 const int SMALL_SIZE = 16; // the About screen's credits
+const int HINT_SIZE = 14;  // the start screen's hint of an assignment
 
 struct TextRow {
     std::string text;
@@ -62,7 +64,8 @@ void DifferentScreens::start_screen(SDLGraphics* g, CPU* cpu) {
          row(t.start_screen_line4, 4), row(t.start_screen_line5, 5), row(t.start_screen_line6, 6),
          row(t.start_screen_line7, 7),
          {t.start_screen_language1, B_WIDTH - 250, 30, ROW_SIZE, "text"},
-         {t.start_screen_language2, B_WIDTH - 150, 30, ROW_SIZE, "highlight"}},
+         {t.start_screen_language2, B_WIDTH - 150, 30, ROW_SIZE, "highlight"},
+         row(assignmentOffer(*cpu), 9, HINT_SIZE, "hint")},
         {markerAt("1", 1), markerAt("2", 2), markerAt("3", 3), markerAt("4", 4), markerAt("5", 5), markerAt("6", 6),
          markerAt("7", 7), {"8", B_WIDTH - 300, 30}}};
     drawMenu(g, menu, cpu->getMenuItem());

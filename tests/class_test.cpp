@@ -51,8 +51,9 @@ TEST(ClassFile, ANameTakesLettersPolishOnesTooDigitsBlanksAndHyphensUpToForty) {
 
 TEST(ClassFile, RowsArePracticeRowsWithThePupilInFrontAndTheMistakeNamed) {
     EXPECT_EQ(classHeader(), HEADER);
-    const CsvRow row{"2026-12-09 08:00:00", Exercise::gcd, 1, "Find the GCD of 84 and 126", "10584", VerdictKind::wrong, 0};
-    EXPECT_EQ(classRow("Nowak, \"Ola\"", row, Mistake::product_not_gcd),
+    const CsvRow row{"2026-12-09 08:00:00", Exercise::gcd, 1, "Find the GCD of 84 and 126", "10584", VerdictKind::wrong, 0,
+                      Mistake::product_not_gcd};
+    EXPECT_EQ(classRow("Nowak, \"Ola\"", row),
               "\"Nowak, \"\"Ola\"\"\",2026-12-09 08:00:00,gcd,1,Find the GCD of 84 and 126,10584,wrong:product_not_gcd,0\n");
     EXPECT_EQ(assignmentRow("Ola", "2026-12-09 08:10:00", "Week 3", 2, 5),
               "Ola,2026-12-09 08:10:00,assignment,,Week 3,2/5,progress,0\n");
@@ -118,7 +119,7 @@ TEST(ClassReport, AHostileClassGivesAPageAndATableThatOnlyShowText) {
     for (int i = 0; i < 3; ++i) {
         const std::string n = std::to_string(i);
         hostile += "\"<script>alert(1)</script>\",2026-12-09 08:0" + n + ":00,operations,1,q" + n +
-                   ",=HYPERLINK(\"\"http://x\"\"),wrong:added_across,0\n";
+                   ",\"=HYPERLINK(\"\"http://x\"\")\",wrong:added_across,0\n";
         plain += "=cmd|' /C calc'!A0,2026-12-09 08:0" + n + ":00,operations,1,q" + n + ",3/10,wrong:added_across,0\n";
     }
     hostile += "\"<script>alert(1)</script>\",2026-12-09 08:09:00,assignment,,Week 3,2/5,progress,0\n";
