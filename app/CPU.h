@@ -161,10 +161,13 @@ public:
     void setSolutionLine(int n, std::string s) { solution_line.at(n - 1) = std::move(s); }
     void clearSolutionLines1to5();
 
-    // results.txt: whether the last save failed (the solution panel says so)
-    // and whether a failure was already reported on stderr in this run.
+    // results.txt: whether the last save failed (the solution panel says so),
+    // whether it was refused to keep the old file whole, and whether a
+    // failure was already reported on stderr in this run.
     bool getResultsNotSaved() const { return results_not_saved; }
     void setResultsNotSaved(bool failed) { results_not_saved = failed; }
+    bool getResultsRefused() const { return results_refused; }
+    void setResultsRefused(bool refused) { results_refused = refused; }
     bool getResultsFailureReported() const { return results_failure_reported; }
     void setResultsFailureReported(bool reported) { results_failure_reported = reported; }
 
@@ -264,6 +267,9 @@ public:
     void setPracticeProgressChanged(bool changed) { practice_progress_changed = changed; }
     std::vector<practice::CsvRow> takePracticeLog() { return std::exchange(practice_log, {}); }
     void logPractice(practice::CsvRow row) { practice_log.push_back(std::move(row)); }
+    // Whether rows of practice.csv wait to be written (the practice screen says so).
+    bool getPracticeRowsWaiting() const { return practice_rows_waiting; }
+    void setPracticeRowsWaiting(bool waiting) { practice_rows_waiting = waiting; }
     // Each exercise's level as last chosen in this run (level 1 until then).
     int getPracticeLevel(practice::Exercise e) const;
     void setPracticeLevel(practice::Exercise e, int level) { practice_levels[e] = level; }
@@ -303,6 +309,7 @@ private:
     std::array<std::string, 5> solution_line;
     bool results_not_saved = false;
     bool results_failure_reported = false;
+    bool results_refused = false;
     std::string menu_item = "1";
     std::string part1_item = "program1_n";
     std::string part2_item = "program1_n1a";
@@ -328,6 +335,7 @@ private:
     PracticeShown practice_shown;
     practice::Progress practice_progress;
     bool practice_progress_changed = false;
+    bool practice_rows_waiting = false;
     std::vector<practice::CsvRow> practice_log;
     std::map<practice::Exercise, int> practice_levels;
 };

@@ -105,7 +105,9 @@ bool FrameLoop::runFrame() {
     if (applyDisplayMode()) m_redrawNeeded = true;
     if (handleInput() && g_input->lastEventShows()) m_redrawNeeded = true;
     keepSettings(*g_cpu);
+    const bool rowsWaited = g_cpu->getPracticeRowsWaiting();
     keepPractice(*g_cpu);
+    if (g_cpu->getPracticeRowsWaiting() != rowsWaited) m_redrawNeeded = true;  // the practice screen says so
     const bool draw = m_redrawNeeded && g_graphics->getScreen() != nullptr;
     if (draw) {
         const std::string request = g_cpu->getSolveThisProgram();

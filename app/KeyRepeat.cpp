@@ -10,6 +10,8 @@ void keepFastRepeatedKeys() {}
 #include <X11/XKBlib.h>
 #include <X11/Xlibint.h>
 
+#include "gfx/XErrorTrap.h"
+
 namespace {
 
 // Xlib's own conversions of key events as they arrive from the server.
@@ -50,10 +52,14 @@ void keepFastRepeatedKeys() {
     SDL_VERSION(&info.version);
     if (SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11) return;
     Display* display = info.info.x11.display;
+    if (!display) return;
     info.info.x11.lock_func();
-    Bool detectable = False;
-    // Without it a held key sends key-ups between its repeats: SDL's guess is kept then.
-    if (XkbSetDetectableAutoRepeat(display, True, &detectable) && detectable) convertKeysOn(display);
+    {
+        const XErrorTrap trap(display);
+        Bool detectable = False;
+        // Without it a held key sends key-ups between its repeats: SDL's guess is kept then.
+        if (XkbSetDetectableAutoRepeat(display, True, &detectable) && detectable) convertKeysOn(display);
+    }
     info.info.x11.unlock_func();
 }
 #endif

@@ -15,6 +15,8 @@
 namespace {
 
 constexpr std::size_t LARGEST_PROGRESS = 1 << 20;
+// Rows that wait are tried again this often, when no new row comes sooner.
+constexpr std::chrono::seconds RETRY_PAUSE{5};
 
 std::optional<std::uint64_t> g_seed;
 std::unique_ptr<PracticeKeeper> g_keeper;
@@ -24,6 +26,19 @@ std::string timeNow() {
     std::tm local{};
     localtime_r(&now, &local);
     return practice::csvTime(local);
+}
+
+// Beside the progress; nowhere (memory only) when it has no folder of its own.
+std::string pendingBeside(const UserFile& progress, const std::string& log) {
+    const std::string& where = progress.where();
+    if (where.empty() || where[0] != '/') return "";
+    return pendingFileFor(where.substr(0, where.rfind('/')), log);
+}
+
+bool soundProgress(const std::string& text) {
+    bool damaged = false;
+    practice::Progress::read(text, 0, &damaged);
+    return !damaged;
 }
 
 }  // namespace
@@ -37,6 +52,12 @@ std::uint64_t practiceSeed() {
                           std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
     return *g_seed;
 }
+
+PracticeKeeper::PracticeKeeper(UserFile progress, const std::string& log, Pupil pupil, UserFile assignment)
+    : m_progress(std::move(progress)),
+      m_log(log, practice::csvHeader(), pendingBeside(m_progress, log)),
+      m_pupil(std::move(pupil)),
+      m_assignment(std::move(assignment)) {}
 
 void PracticeKeeper::restore(CPU& cpu, std::uint64_t seed, std::ostream& err) {
     std::string text, why;
@@ -54,25 +75,40 @@ void PracticeKeeper::restore(CPU& cpu, std::uint64_t seed, std::ostream& err) {
     if (damaged)
         err << "calcora: the practice progress " << m_progress.where() << " is damaged; practice starts afresh\n";
     cpu.setPracticeProgressChanged(false);
+    m_progressKept = cpu.practiceProgress().text();
+    if (m_log.waiting()) sendRows(cpu, "", err);
+    if (classWaiting()) sendToClass(cpu, err);
+}
+
+void PracticeKeeper::sendRows(CPU& cpu, const std::string& rows, std::ostream& err) {
+    std::string why;
+    m_lastTry = std::chrono::steady_clock::now();
+    if (!m_log.append(rows, why)) failed(m_log.destination(), why, err);
+    cpu.setPracticeRowsWaiting(m_log.waiting() || classWaiting());
 }
 
 Pupil accountPupil() { return {practice::accountLogin(), practice::accountGecos()}; }
 
 void PracticeKeeper::keep(CPU& cpu, std::ostream& err) {
-    std::string rows, why;
+    std::string rows;
     const std::string pupil = practice::pupilName(cpu.getPupilName(), m_pupil.full_name, m_pupil.login);
     for (practice::CsvRow& row : cpu.takePracticeLog()) {
         row.time = timeNow();
         rows += practice::csvRow(row);
         if (!cpu.getClassFolder().empty()) m_classRows += practice::classRow(pupil, row);
     }
-    if (!rows.empty() && !appendToTextFile(m_log, rows, practice::csvHeader(), why)) failed(m_log, why, err);
     const bool assignmentChanged = cpu.getAssignmentChanged();
     keepAssignment(cpu, pupil, err);
-    if (!rows.empty() || assignmentChanged) sendToClass(cpu, err);
+    const bool retryDue = (m_log.waiting() || classWaiting()) && std::chrono::steady_clock::now() - m_lastTry >= RETRY_PAUSE;
+    if (!rows.empty() || retryDue) sendRows(cpu, rows, err);
+    if (!rows.empty() || assignmentChanged || retryDue) sendToClass(cpu, err);
     if (!cpu.getPracticeProgressChanged()) return;
     cpu.setPracticeProgressChanged(false);
-    if (!m_progress.save(cpu.practiceProgress().text(), why)) failed(m_progress.where(), why, err);
+    const std::string ours = cpu.practiceProgress().text();
+    std::string why;
+    if (!m_progress.saveChanges(m_progressKept, ours, practice::Progress::lineKey, soundProgress, why))
+        failed(m_progress.where(), why, err);
+    m_progressKept = ours;
 }
 
 namespace {
@@ -113,17 +149,30 @@ void PracticeKeeper::keepAssignment(CPU& cpu, const std::string& pupil, std::ost
         m_classRows += practice::assignmentRow(pupil, timeNow(), a.title, cpu.getAssignmentDone(), a.total());
 }
 
-void PracticeKeeper::sendToClass(CPU& cpu, std::ostream& err) {
-    if (m_classRows.empty()) return;
+RowQueue* PracticeKeeper::classQueue(const CPU& cpu) {
     const std::optional<std::string> file = practice::classFilePath(cpu.getClassFolder(), m_pupil.login);
+    if (cpu.getClassFolder().empty() || !file) return nullptr;
+    auto found = m_classQueues.find(*file);
+    if (found == m_classQueues.end())
+        found = m_classQueues.try_emplace(*file, *file, practice::classHeader(), pendingBeside(m_progress, *file)).first;
+    return &found->second;
+}
+
+bool PracticeKeeper::classWaiting() const {
+    for (const auto& [file, queue] : m_classQueues)
+        if (queue.waiting()) return true;
+    return false;
+}
+
+void PracticeKeeper::sendToClass(CPU& cpu, std::ostream& err) {
+    RowQueue* queue = classQueue(cpu);
+    if (m_classRows.empty() && !(queue && queue->waiting())) return;
     std::string why = "the account has no login that can name a file";
-    if (file && appendToTextFile(*file, m_classRows, practice::classHeader(), why)) {
-        m_classRows.clear();
-        cpu.setClassUnreachable(false);
-        return;
-    }
-    cpu.setClassUnreachable(true);
-    if (m_classFailureReported) return;
+    const bool sent = queue && queue->append(m_classRows, why);
+    if (queue) m_classRows.clear();  // the queue holds them now
+    cpu.setClassUnreachable(!sent);
+    cpu.setPracticeRowsWaiting(m_log.waiting() || classWaiting());
+    if (sent || m_classFailureReported) return;
     err << "calcora: cannot reach the class folder " << cpu.getClassFolder() << " (" << why
         << "); its rows wait here and go there once it can be reached\n";
     m_classFailureReported = true;

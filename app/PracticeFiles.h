@@ -4,14 +4,17 @@
 // The practice screen's files: the pupil's progress, kept per user between
 // runs (read defensively: missing or empty is a fresh start, and so is a
 // damaged file, said in one line on stderr), and practice.csv in the working
-// folder, a row for every checked answer and every skip. Both go through the
-// one safe save. The store holds what waits to be written; the frame loop
-// writes it.
+// folder, a row for every checked answer and every skip, appended (never
+// rewritten) and kept until it lands. The store holds what waits to be
+// written; the frame loop writes it.
+#include <chrono>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
 
+#include "RowQueue.h"
 #include "UserFile.h"
 
 class CPU;
@@ -33,18 +36,21 @@ struct Pupil {
 Pupil accountPupil();
 
 // Keeps the practice files: `restore` reads the progress into the store at
-// start-up; `keep`, called every frame, appends practice.csv's new rows
-// (stamped with the local time now) and saves the progress when it changed.
-// A failed save is said once a run, and the next change tries again.
+// start-up and sends the rows an earlier run could not; `keep`, called every
+// frame, appends practice.csv's new rows (stamped with the local time now)
+// behind any still waiting, and saves the progress when it changed: only
+// the levels changed here, into the file as it is then, so that two windows
+// keep each other's progress. Rows that cannot be written wait (in a pending
+// file beside the progress) and are tried again with the next row or after
+// a few seconds; the store knows that they wait. A failed save is said once
+// a run, and the next change tries again.
 // With a class folder in the store, each row also goes to the pupil's class
-// file there; rows that cannot reach it wait and go first with the next row
-// that can, the store saying meanwhile that the folder cannot be reached.
+// file there, through a queue of its own; while its rows wait the store also
+// says that the folder cannot be reached.
 class PracticeKeeper {
 public:
-    PracticeKeeper(UserFile progress, std::string log, Pupil pupil = accountPupil(),
-                   UserFile assignment = UserFile(UserFolder::data, "assignment"))
-        : m_progress(std::move(progress)), m_log(std::move(log)), m_pupil(std::move(pupil)),
-          m_assignment(std::move(assignment)) {}
+    PracticeKeeper(UserFile progress, const std::string& log, Pupil pupil = accountPupil(),
+                   UserFile assignment = UserFile(UserFolder::data, "assignment"));
     void restore(CPU& cpu, std::uint64_t seed, std::ostream& err);
     // Reads the class folder's assignment.txt into the store (its unreadable
     // lines said on `err`) and how far the pupil got with it, kept in
@@ -54,14 +60,20 @@ public:
 
 private:
     void failed(const std::string& what, const std::string& why, std::ostream& err);
+    void sendRows(CPU& cpu, const std::string& rows, std::ostream& err);
     void sendToClass(CPU& cpu, std::ostream& err);
     void keepAssignment(CPU& cpu, const std::string& pupil, std::ostream& err);
+    RowQueue* classQueue(const CPU& cpu);
+    bool classWaiting() const;
 
     UserFile m_progress;
-    std::string m_log;
+    std::string m_progressKept;  // the progress as last read or saved
+    RowQueue m_log;
+    std::chrono::steady_clock::time_point m_lastTry{};
     Pupil m_pupil;
     UserFile m_assignment;
-    std::string m_classRows;  // waiting for the class folder
+    std::map<std::string, RowQueue> m_classQueues;  // one for each class file of the run
+    std::string m_classRows;  // waiting for a class file to be named
     bool m_failureReported = false;
     bool m_classFailureReported = false;
 };

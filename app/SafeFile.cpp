@@ -4,6 +4,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -14,12 +15,14 @@
 #endif
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <thread>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -39,6 +42,11 @@ const std::string REDO_SUFFIX = ".redo";
 const char TAG_LETTERS[] = "0123456789abcdefghijklmnopqrstuvwxyz";
 const std::size_t TAG_LENGTH = 6;
 const std::string REDO_HEADER = "calcora-rewrite";
+// Another program's lock on a shared file is held for a write or two; after
+// half a second of waiting it is taken as stuck.
+const std::string LOCK_SUFFIX = ".lock";
+const int LOCK_TRIES = 50;
+const std::chrono::milliseconds LOCK_PAUSE{10};
 
 // An open file descriptor, closed when it goes.
 class OpenFile {
@@ -86,16 +94,16 @@ bool endsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// In a folder that is sticky and writable by all (a shared temporary folder)
-// anyone may plant a link. As the kernel does for the links it follows
-// itself, follow one there only when it is the user's or the folder owner's.
+// In a folder that others may write (a shared temporary folder, a class
+// folder) anyone may plant a link. As the kernel does for the links it
+// follows itself in sticky folders, follow one there only when it is the
+// user's or the folder owner's.
 bool mayFollow(const std::string& link, uid_t linkOwner, std::string& why) {
     struct stat folder {};
     if (stat(folderOf(link).c_str(), &folder) != 0) return fail(why, lastError());
-    const mode_t shared = S_ISVTX | S_IWOTH;
-    if ((folder.st_mode & shared) != shared || linkOwner == geteuid() || linkOwner == folder.st_uid) return true;
+    if (!(folder.st_mode & (S_IWGRP | S_IWOTH)) || linkOwner == geteuid() || linkOwner == folder.st_uid) return true;
     return fail(why, link + " is a link of another user (uid " + std::to_string(linkOwner) +
-                         ") in a folder shared by all; it is not followed");
+                         ") in a folder others may write; it is not followed");
 }
 
 // The file a chain of symbolic links ends at; it need not exist yet. A
@@ -223,26 +231,37 @@ std::optional<Leftover> leftoverNamed(const std::string& name) {
 // leftover of this process's own number is an older process's.
 bool processGone(pid_t pid) { return pid == getpid() || (kill(pid, 0) != 0 && errno == ESRCH); }
 
-// The user's own folder for what a rewrite must keep until it is done
-// ($XDG_STATE_HOME/calcora, or ~/.local/state/calcora); "" when there is none.
-std::string stateFolder(bool create) {
+// The places for the user's own folder of what a rewrite must keep until it
+// is done, best first: $XDG_STATE_HOME/calcora, ~/.local/state/calcora from
+// $HOME and from the account (HOME may be unset or wrong).
+std::vector<std::string> stateBases() {
+    std::vector<std::string> bases;
     const char* state = std::getenv("XDG_STATE_HOME");
     const char* home = std::getenv("HOME");
-    std::string base;
-    if (state && state[0] == '/')
-        base = state;
-    else if (home && home[0] == '/')
-        base = std::string(home) + "/.local/state";
-    else
-        return "";
-    const std::string folder = base + "/calcora";
-    if (create) {
-        std::error_code ignored;
-        std::filesystem::create_directories(base, ignored);
-        mkdir(folder.c_str(), 0700);
-    }
+    const passwd* account = getpwuid(geteuid());
+    if (state && state[0] == '/') bases.push_back(state);
+    if (home && home[0] == '/') bases.push_back(std::string(home) + "/.local/state");
+    if (account && account->pw_dir && account->pw_dir[0] == '/') bases.push_back(std::string(account->pw_dir) + "/.local/state");
+    return bases;
+}
+
+bool usableStateFolder(const std::string& folder) {
     struct stat info {};
-    return lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid() ? folder : "";
+    return lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid();
+}
+
+// The first of those folders that is usable (made when `create`); "" when none is.
+std::string stateFolder(bool create) {
+    for (const std::string& base : stateBases()) {
+        const std::string folder = base + "/calcora";
+        if (create) {
+            std::error_code ignored;
+            std::filesystem::create_directories(base, ignored);
+            mkdir(folder.c_str(), 0700);
+        }
+        if (usableStateFolder(folder)) return folder;
+    }
+    return "";
 }
 
 // FNV-1a, continued from `hash` when given.
@@ -294,25 +313,22 @@ std::optional<Rewrite> rewriteRecorded(const std::string& record) {
 
 // Keeps the rewrite's record beside the file or else in the user's state
 // folder, flushed to disk, and names it in `record`. Where neither can take
-// a new file, `record` is empty and the rewrite goes on unguarded, as a
-// plain write would; a record that cannot be written whole fails the save.
+// it, the rewrite is refused: a kill half-way would tear the file for good.
 bool keepRecord(const Rewrite& rewrite, std::string& record, std::string& why) {
     const std::string contents = recordOf(rewrite);
     std::string folder = folderOf(rewrite.target);
     OpenFile file(createLeftover(folder, REDO_SUFFIX, 0600, record));
     if (!file.isOpen() && !(folder = stateFolder(true)).empty())
         file.reset(createLeftover(folder, REDO_SUFFIX, 0600, record));
-    if (file.isOpen()) {
-        if (writeAll(file.fd(), contents) && fsync(file.fd()) == 0 && file.closeNow()) {
-            syncFolder(folder);
-            return true;
-        }
-        why = lastError();
-        unlink(record.c_str());
-        return false;
+    if (!file.isOpen())
+        return fail(why, REFUSED_REWRITE);
+    if (writeAll(file.fd(), contents) && fsync(file.fd()) == 0 && file.closeNow()) {
+        syncFolder(folder);
+        return true;
     }
-    record.clear();
-    return true;
+    why = lastError();
+    unlink(record.c_str());
+    return false;
 }
 
 // A rewrite in place cannot be undone: before the first byte changes, the new
@@ -350,12 +366,12 @@ bool rewriteInPlace(int fd, const std::string& target, const struct stat& old, c
         !keepRecord({old.st_dev, old.st_ino, absolutePath(target), text}, record, why))
         return false;
     if (!roomOnDisk(fd, text.size(), why)) {
-        if (!record.empty()) unlink(record.c_str());
+        unlink(record.c_str());
         return false;
     }
     // A failure from here on (an I/O error) keeps the record: the next start finishes the rewrite.
     if (!overwrite(fd, text)) return fail(why, lastError());
-    if (!record.empty()) unlink(record.c_str());
+    unlink(record.c_str());
     return true;
 }
 
@@ -458,6 +474,10 @@ void sweepFolder(const std::string& folder, std::ostream& report) {
 
 }  // namespace
 
+const char* const REFUSED_REWRITE =
+    "it must be rewritten in place and there is no folder to keep its new text in until that is done; the old file "
+    "is kept whole";
+
 bool saveTextFile(const std::string& fileName, const std::string& text, std::string& why) {
     std::string target;
     if (!followLinks(fileName, target, why)) return false;
@@ -493,12 +513,78 @@ bool saveTextFileIfChanged(const std::string& fileName, const std::string& text,
     return saveTextFile(fileName, text, why);
 }
 
-bool appendToTextFile(const std::string& fileName, const std::string& text, const std::string& header,
-                      std::string& why) {
-    std::string old;
+bool lockFile(int fd, std::string& why) {
+    for (int attempt = 0; attempt < LOCK_TRIES; ++attempt) {
+        struct flock whole {};
+        whole.l_type = F_WRLCK;
+        whole.l_whence = SEEK_SET;
+#ifdef F_OFD_SETLK
+        // A lock of this open file, not of the process: another descriptor closed elsewhere keeps it.
+        if (fcntl(fd, F_OFD_SETLK, &whole) == 0) return true;
+        if (errno == EINVAL && fcntl(fd, F_SETLK, &whole) == 0) return true;
+#else
+        if (fcntl(fd, F_SETLK, &whole) == 0) return true;
+#endif
+        // A file system without locks: single writes of whole rows still keep every row.
+        if (errno == ENOLCK || errno == EOPNOTSUPP) return true;
+        if (errno != EAGAIN && errno != EACCES && errno != EINTR) return fail(why, lastError());
+        std::this_thread::sleep_for(LOCK_PAUSE);
+    }
+    return fail(why, "another program holds the file locked");
+}
+
+bool appendToTextFile(const std::string& fileName, const std::string& rows, const std::string& header,
+                      std::string& why, const std::function<void(const AppendPlace&)>& beforeWrite) {
+    std::string target;
+    if (!followLinks(fileName, target, why)) return false;
+    struct stat info {};
+    if (lstat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return fail(why, "not a regular file");
+    // Read too, to see the last byte; a file the user may only write is taken as ending its line.
+    const int flags = O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    OpenFile file(open(target.c_str(), O_RDWR | flags, 0666));
+    if (!file.isOpen() && errno == EACCES) file.reset(open(target.c_str(), O_WRONLY | flags, 0666));
+    if (!file.isOpen()) return fail(why, lastError());
+    if (fstat(file.fd(), &info) != 0 || !S_ISREG(info.st_mode)) return fail(why, "not a regular file");
+    if (!lockFile(file.fd(), why)) return false;
+    if (fstat(file.fd(), &info) != 0) return fail(why, lastError());
+    char last = '\n';
+    if (info.st_size > 0 && pread(file.fd(), &last, 1, info.st_size - 1) != 1) last = '\n';
+    const std::string bytes = (info.st_size == 0 ? header : last == '\n' ? "" : "\n") + rows;
+    if (!underSizeLimit(static_cast<std::size_t>(info.st_size) + bytes.size(), why)) return false;
+    if (beforeWrite) beforeWrite({info.st_dev, info.st_ino, static_cast<long long>(info.st_size), bytes.size()});
+    if (!writeAll(file.fd(), bytes)) {
+        why = lastError();
+        // A part of a row is taken back (not possible in an append-only file, where it stays).
+        if (ftruncate(file.fd(), info.st_size) != 0) why += "; a part of a row is left at its end";
+        return false;
+    }
+    return file.closeNow() || fail(why, lastError());
+}
+
+bool appendLanded(const std::string& fileName, const AppendPlace& place, const std::string& tail) {
+    OpenFile file(open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    const long long end = place.offset + static_cast<long long>(place.size);
+    if (!file.isOpen() || fstat(file.fd(), &info) != 0 || info.st_dev != place.device || info.st_ino != place.inode ||
+        info.st_size < end || tail.size() > place.size)
+        return false;
+    std::string there(tail.size(), '\0');
+    const off_t from = static_cast<off_t>(end - static_cast<long long>(tail.size()));
+    return pread(file.fd(), &there[0], there.size(), from) == static_cast<ssize_t>(there.size()) && there == tail;
+}
+
+bool saveMergedTextFile(const std::string& fileName, const std::function<std::string(const std::string&)>& change,
+                        std::string& why, std::size_t limit) {
+    // A folder that takes no new file (the file itself may still be written) is saved in without the lock.
+    OpenFile lock(open((fileName + LOCK_SUFFIX).c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
+    if (lock.isOpen() && !lockFile(lock.fd(), why)) return false;
+    std::string now;
     bool missing = false;
-    if (!readFollowingLinks(fileName, old, why, SIZE_MAX, missing) && !missing) return false;
-    return saveTextFile(fileName, (old.empty() ? header : old) + text, why);
+    if (!readFollowingLinks(fileName, now, why, limit, missing)) {
+        if (!missing) return false;
+        now.clear();
+    }
+    return saveTextFileIfChanged(fileName, change(now), why);
 }
 
 bool readTextFile(const std::string& fileName, std::string& text, std::string& why, std::size_t limit) {
@@ -513,9 +599,15 @@ void finishInterruptedSaves(const std::vector<std::string>& fileNames, std::ostr
         std::string target, ignored;
         if (followLinks(name, target, ignored)) folders.insert(folderOf(target));
     }
-    const std::string state = stateFolder(false);
-    if (!state.empty()) folders.insert(state);
+    for (const std::string& base : stateBases())
+        if (usableStateFolder(base + "/calcora")) folders.insert(base + "/calcora");
     for (const std::string& folder : folders) sweepFolder(folder, report);
+}
+
+bool writeWhole(int fd, const std::string& text) { return writeAll(fd, text); }
+
+bool readWhole(int fd, std::string& text, std::string& why, std::size_t limit) {
+    return readOpenFile(fd, text, limit, why);
 }
 
 void keepRunningWhenWritesFail() {

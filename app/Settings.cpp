@@ -108,8 +108,12 @@ std::string settingsText(const CPU& cpu) {
     return text;
 }
 
-bool applySettingsText(CPU& cpu, const std::string& text, std::string& why) {
-    std::vector<std::pair<const Setting*, std::string>> chosen;
+namespace {
+
+using Choices = std::vector<std::pair<const Setting*, std::string>>;
+
+// The choices a settings file's text makes; false, with `why`, for a damaged text.
+bool readChoices(const std::string& text, Choices& chosen, std::string& why) {
     std::size_t start = 0;
     for (int number = 1; start < text.size(); ++number) {
         std::size_t end = text.find('\n', start);
@@ -128,6 +132,27 @@ bool applySettingsText(CPU& cpu, const std::string& text, std::string& why) {
         }
         if (setting) chosen.emplace_back(setting, value);  // a later version's setting is passed over
     }
+    return true;
+}
+
+bool soundSettings(const std::string& text) {
+    Choices chosen;
+    std::string why;
+    return readChoices(text, chosen, why);
+}
+
+// A line's setting name; "" for a comment or a blank line.
+std::string settingKey(const std::string& line) {
+    const std::string plain = trimmed(line);
+    if (plain.empty() || plain[0] == '#') return "";
+    return trimmed(plain.substr(0, plain.find('=')));
+}
+
+}  // namespace
+
+bool applySettingsText(CPU& cpu, const std::string& text, std::string& why) {
+    Choices chosen;
+    if (!readChoices(plainLines(text), chosen, why)) return false;
     for (const auto& [setting, value] : chosen) {
         if (!setting->in_browser && IN_BROWSER) continue;
         if (setting->write) setting->write(cpu, value);
@@ -226,14 +251,19 @@ void SettingsKeeper::restore(CPU& cpu, std::ostream& err) {
         if (!found) apply(cpu, system, err, found);
     apply(cpu, m_file, err, found);
     m_kept = choices(cpu);
+    m_keptText = settingsText(cpu);
 }
 
 void SettingsKeeper::keep(const CPU& cpu, std::ostream& err) {
     std::vector<std::string> present = choices(cpu);
     if (present == m_kept) return;
     m_kept = std::move(present);
+    // Only the lines of the choices changed here: another window's stay.
+    const std::string ours = settingsText(cpu);
     std::string why;
-    if (m_file.save(settingsText(cpu), why) || m_failureReported) return;
+    const bool saved = m_file.saveChanges(m_keptText, ours, settingKey, soundSettings, why);
+    m_keptText = ours;
+    if (saved || m_failureReported) return;
     err << "calcora: cannot save the settings file " << m_file.where() << ": " << why << "\n";
     m_failureReported = true;
 }

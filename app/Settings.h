@@ -36,7 +36,8 @@ const std::vector<Setting>& settings();
 // The settings file's text for the store's present choices.
 std::string settingsText(const CPU& cpu);
 
-// Applies a settings file's text to the store. A damaged text (a line that is
+// Applies a settings file's text to the store (a byte order mark is
+// nothing, CRLF a line end). A damaged text (a line that is
 // not "name=value", a value that is not one of its setting's words) changes
 // nothing and gives false, `why` saying where. Blank lines, "#" comments and
 // names of settings this version does not know are passed over.
@@ -60,7 +61,10 @@ std::vector<UserFile> systemSettingsFiles();
 // locale's language and the store's defaults where the files are missing,
 // empty, damaged or unreadable; a file that exists but cannot be used is said
 // in one line on `err`); `keep`, called every frame, saves them when one has
-// changed. A failed save is said once a run and tried again at the next change.
+// changed: the changed lines only, into `file` as it is then, so that two
+// windows keep each other's choices and what came from `system` is not
+// copied there. A failed save is said once a run and tried again at the next
+// change.
 class SettingsKeeper {
 public:
     explicit SettingsKeeper(UserFile file, std::vector<UserFile> system = {})
@@ -75,6 +79,7 @@ private:
     UserFile m_file;
     std::vector<UserFile> m_system;
     std::vector<std::string> m_kept;  // the choices last read or saved
+    std::string m_keptText;           // and their text
     bool m_failureReported = false;
 };
 

@@ -151,6 +151,7 @@
     X(practice_heading, "{1}, level {2}", "{1}, poziom {2}") \
     X(practice_next, "Enter: the next problem", "Enter: nastepne zadanie") \
     X(practice_skipped, "Skipped: it comes back soon", "Pominiete: wroci niedlugo") \
+    X(practice_rows_waiting, "Answers are waiting to be saved", "Odpowiedzi czekaja na zapisanie") \
     X(practice_hint_stage, "Hint {1} of {2}:", "Podpowiedz {1} z {2}:") \
     X(practice_mastered, "Levels mastered:", "Opanowane poziomy:") \
     X(practice_keys, "Enter: check   H: hint   S: skip   Left/Right on an empty answer: level   Space: language   Escape: back", "Enter: sprawdz   H: podpowiedz   S: pomin   Lewo/Prawo przy pustej odpowiedzi: poziom   Spacja: jezyk   Escape: powrot") \
@@ -341,6 +342,7 @@
     X(error_recurring_decimal, "Write the decimal like 0.12[857]", "Zapisz ulamek tak jak 0.12[857]") \
     X(error_too_long, "The answer is too long to show", "Odpowiedz jest za dluga, by ja pokazac") \
     X(error_results_not_saved, "Could not save results.txt", "Nie mozna zapisac pliku results.txt") \
+    X(error_results_kept, "results.txt is kept as it was: there is nowhere safe to rewrite it", "Plik results.txt zostal bez zmian: nie ma bezpiecznego miejsca, by go zapisac") \
     X(working_hint, "W: show the working", "W: pokaz rozwiazanie") \
     X(working_keys, "Up/Down, Page Up/Down, Home/End: scroll    Enter: save to working.txt    Esc or W: back", "Gora/Dol, Page Up/Down, Home/End: przewijanie    Enter: zapis do working.txt    Esc lub W: powrot") \
     X(working_more_above, "more above", "wiecej powyzej") \

@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UserFile.h"
 
+#include <map>
+#include <sstream>
+#include <vector>
+
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
 
@@ -26,6 +30,46 @@ const char* const PROGRAM_FOLDER = "calcora";
 }  // namespace
 
 UserFile UserFile::at(const std::string& path) { return UserFile(path); }
+
+std::string plainLines(std::string text) {
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) text.erase(at, 1);
+    return text;
+}
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
+std::string mergeLines(const std::string& now, const std::string& before, const std::string& ours, LineKey keyOf) {
+    if (now.empty()) return ours;
+    std::map<std::string, std::string> was, changed;
+    for (const std::string& line : linesOf(before)) was[keyOf(line)] = line;
+    std::vector<std::string> order;  // the changed keys in the order of `ours`
+    for (const std::string& line : linesOf(ours)) {
+        const std::string key = keyOf(line);
+        const auto old = was.find(key);
+        if (key.empty() || (old != was.end() && old->second == line)) continue;
+        changed[key] = line;
+        order.push_back(key);
+    }
+    std::string merged;
+    for (const std::string& line : linesOf(now)) {
+        const auto mine = changed.find(keyOf(line));
+        merged += (mine == changed.end() ? line : mine->second) + "\n";
+        if (mine != changed.end()) changed.erase(mine);
+    }
+    for (const std::string& key : order)
+        if (changed.count(key)) merged += changed[key] + "\n";
+    return merged;
+}
 
 #ifdef __EMSCRIPTEN__
 
@@ -64,7 +108,7 @@ UserFile::Found UserFile::read(std::string& text, std::string& why, std::size_t 
         return Found::unreadable;
     }
     if (!value) return Found::missing;
-    text = value;
+    text = plainLines(value);
     std::free(value);
     if (text.size() <= limit) return Found::read;
     why = "it is larger than expected";
@@ -75,6 +119,14 @@ bool UserFile::save(const std::string& text, std::string& why) const {
     if (calcora_storage_set(m_where.c_str(), text.c_str())) return true;
     why = "the browser's local storage refused it";
     return false;
+}
+
+// The page's tabs share the storage but run one at a time: no lock needed.
+bool UserFile::saveChanges(const std::string& before, const std::string& ours, const LineKey& keyOf,
+                           bool (*sound)(const std::string&), std::string& why) const {
+    std::string now;
+    if (read(now, why, 1 << 20) != Found::read || !sound(now)) now.clear();
+    return save(mergeLines(now, before, ours, keyOf), why);
 }
 
 #else
@@ -144,6 +196,7 @@ UserFile::Found UserFile::read(std::string& text, std::string& why, std::size_t 
         if (got < 0) why = std::strerror(errno);
         else if (text.size() > limit) why = "it is larger than expected";  // it grew while being read
         else found = Found::read;
+        text = plainLines(std::move(text));
     }
     close(fd);
     return found;
@@ -155,6 +208,16 @@ bool UserFile::save(const std::string& text, std::string& why) const {
         return false;
     }
     return makeFoldersOf(m_where, why) && saveTextFile(m_where, text, why);
+}
+
+bool UserFile::saveChanges(const std::string& before, const std::string& ours, const LineKey& keyOf,
+                           bool (*sound)(const std::string&), std::string& why) const {
+    if (m_where.empty()) return save(ours, why);
+    const auto merge = [&](const std::string& now) {
+        const std::string plain = plainLines(now);
+        return mergeLines(sound(plain) ? plain : "", before, ours, keyOf);
+    };
+    return makeFoldersOf(m_where, why) && saveMergedTextFile(m_where, merge, why);
 }
 
 #endif

@@ -13,6 +13,19 @@
 // data ($XDG_DATA_HOME, else ~/.local/share).
 enum class UserFolder { config, data };
 
+// What a line of a file is about (a setting's name, an exercise and level):
+// "" for a line about nothing (a comment, a header).
+using LineKey = std::string (*)(const std::string& line);
+
+// The text with a byte order mark at its start dropped and CRLF made LF.
+std::string plainLines(std::string text);
+
+// Another program's text `now` of a file, with the lines of `ours` whose key
+// `before` had otherwise (or not at all) put in place of that key's line, or
+// added at the end: two programs saving one file keep each other's changes,
+// and lines this version does not know stay as they are. Empty `now`: `ours`.
+std::string mergeLines(const std::string& now, const std::string& before, const std::string& ours, LineKey keyOf);
+
 class UserFile {
 public:
     // The file `name` in the program's folder under the user's base folder:
@@ -27,8 +40,9 @@ public:
     const std::string& where() const { return m_where; }
 
     enum class Found { missing, read, unreadable };
-    // Reads the whole file into `text`. Only a regular file of at most `limit`
-    // bytes is read (a FIFO, a device or a folder in its place is never
+    // Reads the whole file into `text`, a byte order mark at its start read
+    // as nothing and CRLF line ends as LF. Only a regular file of at most
+    // `limit` bytes is read (a FIFO, a device or a folder in its place is never
     // opened for reading, or never blocks); otherwise `why` says what is wrong.
     Found read(std::string& text, std::string& why, std::size_t limit) const;
 
@@ -36,6 +50,12 @@ public:
     // folders (only the user may enter them). Returns whether it was saved;
     // otherwise `why` says what went wrong.
     bool save(const std::string& text, std::string& why) const;
+
+    // Saves `ours`, the program's new text of the file it last read or saved
+    // as `before`, into the file as it is now, under a lock: see mergeLines.
+    // A present text that `sound` rejects is replaced by `ours` whole.
+    bool saveChanges(const std::string& before, const std::string& ours, const LineKey& keyOf,
+                     bool (*sound)(const std::string&), std::string& why) const;
 
 private:
     explicit UserFile(std::string where) : m_where(std::move(where)) {}

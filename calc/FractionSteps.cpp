@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace calc {
 
@@ -25,10 +26,12 @@ std::array<OperationResult, 4> fourOperations(const Fraction& x, const Fraction&
     return results;
 }
 
-Reduction reduction(const Integer& numerator, const Integer& denominator) {
-    Reduction r{{numerator, denominator}, euclid<Integer>(abs(numerator), abs(denominator)), {}};
-    r.reduced = {numerator / r.euclid.gcd, denominator / r.euclid.gcd};
-    return r;
+Reduction reduction(Integer numerator, Integer denominator, Keep keep) {
+    // Euclid's divisions run on the sizes; the GCD alone ignores the signs.
+    Euclid<Integer> e = keep == Keep::steps ? euclid<Integer>(abs(numerator), abs(denominator))
+                                            : Euclid<Integer>{{}, greatestCommonDivisor(numerator, denominator)};
+    Fraction reduced{numerator / e.gcd, denominator / e.gcd};
+    return {{std::move(numerator), std::move(denominator)}, std::move(e), std::move(reduced)};
 }
 
 CrossProducts crossProducts(const Fraction& x, const Fraction& y) {
@@ -65,7 +68,7 @@ std::optional<RecurringDecimal> parseRecurringDecimal(const std::string& typed) 
     return parts;
 }
 
-RecurringValue recurringValue(const RecurringDecimal& d) {
+RecurringValue recurringValue(const RecurringDecimal& d, Keep keep) {
     RecurringValue v;
     v.shift_to_period = powerOfTen(d.before_period.size());
     v.shift_past_period = v.shift_to_period * powerOfTen(d.period.size());
@@ -73,11 +76,18 @@ RecurringValue recurringValue(const RecurringDecimal& d) {
     v.through_period = digitsValue(d.whole + d.before_period + d.period);
     v.factor = v.shift_past_period - v.shift_to_period;
     v.numerator = v.through_period - v.up_to_period;
-    v.value = reduction(v.numerator, v.factor);
+    v.value = reduction(v.numerator, v.factor, keep);
     return v;
 }
 
-EgyptianExpansion egyptianExpansion(const Integer& a, const Integer& b, std::size_t longestDenominator) {
+GreedyStep greedyStep(Fraction rest) {
+    // 1/unit, the largest unit fraction strictly below rest: unit = floor(d/n) + 1.
+    Integer unit = rest.denominator / rest.numerator + 1;
+    Fraction next = lowestTerms(rest.numerator * unit - rest.denominator, unit * rest.denominator);
+    return {std::move(rest), std::move(unit), std::move(next)};
+}
+
+EgyptianExpansion egyptianStart(const Integer& a, const Integer& b) {
     // With a positive denominator and the whole part rounded down, what is
     // left is a proper fraction even for a negative input.
     const int sign = b < 0 ? -1 : 1;
@@ -88,28 +98,31 @@ EgyptianExpansion egyptianExpansion(const Integer& a, const Integer& b, std::siz
         e.whole -= 1;
         rest += e.reduced.denominator;
     }
-    e.proper = {rest, e.reduced.denominator};
-    if (rest == 0) return e;
-    const Integer tooLong = powerOfTen(longestDenominator);
-    Fraction left = e.proper;
-    do {
-        // 1/unit, the largest unit fraction strictly below left: unit = floor(d/n) + 1.
-        const Integer unit = left.denominator / left.numerator + 1;
-        const Fraction next = lowestTerms(left.numerator * unit - left.denominator, unit * left.denominator);
-        if (next.denominator >= tooLong) {
-            e.complete = false;
-            return e;
-        }
-        e.steps.push_back({left, unit, next});
-        left = next;
-    } while (left.numerator != 1);  // the numerator falls at every step
+    e.proper = {std::move(rest), e.reduced.denominator};
     return e;
 }
 
-std::string egyptianSum(const Integer& a, const Integer& b, const EgyptianExpansion& e) {
-    std::string sum = " " + text(a) + "/" + text(b) + " = ";
-    if (e.whole != 0) sum += text(e.whole) + " + ";
-    for (const GreedyStep& step : e.steps) sum += "1/" + text(step.unit) + " + ";
+EgyptianExpansion egyptianExpansion(const Integer& a, const Integer& b, std::size_t longestDenominator) {
+    EgyptianExpansion e = egyptianStart(a, b);
+    if (e.proper.numerator == 0) return e;
+    const Integer tooLong = powerOfTen(longestDenominator);
+    e.complete = greedySteps(e.proper, [&](const GreedyStep& step) {
+        if (step.next.denominator >= tooLong) return false;
+        e.steps.push_back(step);
+        return true;
+    }).has_value();
+    return e;
+}
+
+std::string egyptianSumStart(std::int64_t a, std::int64_t b, const Integer& whole) {
+    return " " + text(a) + "/" + text(b) + " = " + (whole != 0 ? text(whole) + " + " : "");
+}
+
+std::string egyptianTerm(const GreedyStep& step) { return "1/" + text(step.unit) + " + "; }
+
+std::string egyptianSum(std::int64_t a, std::int64_t b, const EgyptianExpansion& e) {
+    std::string sum = egyptianSumStart(a, b, e.whole);
+    for (const GreedyStep& step : e.steps) sum += egyptianTerm(step);
     return sum + text(e.last());
 }
 

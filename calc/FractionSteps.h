@@ -7,8 +7,10 @@
 // answers and the workings are both written from these steps.
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Euclid.h"
@@ -38,7 +40,7 @@ struct Reduction {
     Euclid<Integer> euclid;  // on the sizes of numerator and denominator
     Fraction reduced;
 };
-Reduction reduction(const Integer& numerator, const Integer& denominator);
+Reduction reduction(Integer numerator, Integer denominator, Keep keep = Keep::steps);
 
 // a/b against c/d by multiplying crosswise: a * d and c * b, and the sign of
 // a/b - c/d (the order of the products, turned over when exactly one
@@ -75,15 +77,30 @@ struct RecurringValue {
     Integer factor, numerator;                   // 10^(k+p) - 10^k, WBA - WB
     Reduction value;                             // numerator/factor reduced
 };
-RecurringValue recurringValue(const RecurringDecimal& d);
+RecurringValue recurringValue(const RecurringDecimal& d, Keep keep = Keep::steps);
 
 // One greedy step: 1/unit is the largest unit fraction strictly below rest,
-// and rest - 1/unit = next, in lowest terms.
+// and rest - 1/unit = next, in lowest terms. 0 < rest < 1.
 struct GreedyStep {
     Fraction rest;
     Integer unit;
     Fraction next;
 };
+GreedyStep greedyStep(Fraction rest);
+
+// The greedy steps from `left` (0 < left < 1) one after another, each shown
+// to `take`, until what is left has the numerator 1, the last term (a unit
+// fraction still takes one step), or `take` declines a step by returning
+// false. The last term when the sum ended, nothing when a step was declined.
+template <class Take>
+std::optional<Fraction> greedySteps(Fraction left, Take&& take) {
+    do {
+        GreedyStep step = greedyStep(std::move(left));
+        if (!take(std::as_const(step))) return std::nullopt;
+        left = std::move(step.next);
+    } while (left.numerator != 1);  // the numerator falls at every step
+    return left;
+}
 
 // a/b as its whole part plus distinct unit fractions, found greedily: with a
 // positive denominator and the whole part rounded down, the proper fraction
@@ -103,8 +120,17 @@ struct EgyptianExpansion {
 };
 EgyptianExpansion egyptianExpansion(const Integer& a, const Integer& b, std::size_t longestDenominator);
 
+// The expansion before its first step: a/b reduced, its whole part and the
+// proper fraction left; complete when nothing is left. b != 0.
+EgyptianExpansion egyptianStart(const Integer& a, const Integer& b);
+
 // " a/b = W + 1/x + ... + 1/z": a/b as typed and its complete expansion (the
 // whole part only when not 0).
-std::string egyptianSum(const Integer& a, const Integer& b, const EgyptianExpansion& e);
+std::string egyptianSum(std::int64_t a, std::int64_t b, const EgyptianExpansion& e);
+
+// That sum written term by term: its start " a/b = W + ", each greedy step's
+// "1/x + ", and the last term.
+std::string egyptianSumStart(std::int64_t a, std::int64_t b, const Integer& whole);
+std::string egyptianTerm(const GreedyStep& step);
 
 }  // namespace calc

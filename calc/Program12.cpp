@@ -19,7 +19,7 @@ std::string Language::*const LABELS[] = {
 // The reduced fraction, or the message in its place when it has no value.
 std::string reducedText(std::int64_t numerator, std::int64_t denominator) {
     if (denominator == 0) return lang_file->error_zero_denominator;
-    return text(reduction(numerator, denominator).reduced);
+    return text(reduction(numerator, denominator, Keep::result).reduced);
 }
 
 }  // namespace

@@ -9,5 +9,5 @@ using namespace calc;
 
 void Program14::calculate(std::string recurringDecimal) {
     const std::optional<RecurringDecimal> parts = parseRecurringDecimal(recurringDecimal);
-    solution = parts ? text(recurringValue(*parts).value.reduced) : lang_file->error_recurring_decimal;
+    solution = parts ? text(recurringValue(*parts, Keep::result).value.reduced) : lang_file->error_recurring_decimal;
 }

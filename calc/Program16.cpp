@@ -12,10 +12,15 @@ void Program16::calculate(std::int64_t number1, std::int64_t number2) {
         solution = lang_file->error_zero_denominator;
         return;
     }
-    // An expansion cut short at the panel's width in digits has a term too
-    // long for the panel anyway.
-    const EgyptianExpansion e = egyptianExpansion(number1, number2, LONGEST_ANSWER);
-    if (e.proper.numerator == 0) return;
-    const std::string sum = e.complete ? egyptianSum(number1, number2, e) : "";
-    solution = e.complete && sum.size() <= LONGEST_ANSWER ? sum : lang_file->error_too_long;
+    EgyptianExpansion start = egyptianStart(number1, number2);
+    if (start.proper.numerator == 0) return;
+    // The sum is written as the steps come and they stop once it is too long
+    // for the panel: the denominators double their digits at every step.
+    std::string sum = egyptianSumStart(number1, number2, start.whole);
+    const std::optional<Fraction> last = greedySteps(std::move(start.proper), [&](const GreedyStep& step) {
+        sum += egyptianTerm(step);
+        return sum.size() <= LONGEST_ANSWER;
+    });
+    if (last) sum += text(*last);
+    solution = last && sum.size() <= LONGEST_ANSWER ? sum : lang_file->error_too_long;
 }

@@ -10,5 +10,5 @@ using namespace calc;
 
 void Program5::calculate(std::int64_t n, std::int64_t k) {
     solution = lang_file->program5_1 + text(n) + lang_file->program5and6_and + text(k) + lang_file->program5_2 +
-               text(euclid(n, k).gcd);
+               text(euclid(n, k, Keep::result).gcd);
 }

@@ -3,6 +3,7 @@
 #include "Program8.h"
 
 #include <cstddef>
+#include <utility>
 
 #include "FractionSteps.h"
 #include "app/GlobalVariables.h"
@@ -24,14 +25,15 @@ std::array<std::string, 4> fourOperationLines(const std::string& prefix, std::in
     }
     const std::string first = text(a) + "/" + text(b);
     const std::string second = text(c) + "/" + text(d);
-    const std::array<OperationResult, 4> results = fourOperations({a, b}, {c, d});
+    std::array<OperationResult, 4> results = fourOperations({a, b}, {c, d});
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        Fraction result = results[k].result;
+        Fraction result = std::move(results[k].result);
         if (result.denominator == 0) {  // only the quotient, by a zero fraction
             lines[k] = lang_file->error_division_by_zero;
             continue;
         }
-        if (form == ResultForm::lowest_terms) result = reduction(result.numerator, result.denominator).reduced;
+        if (form == ResultForm::lowest_terms)
+            result = reduction(std::move(result.numerator), std::move(result.denominator), Keep::result).reduced;
         lines[k] = (k == 0 ? "" : prefix) + first + SIGNS[k] + second + " = " + text(result) + "     ";
     }
     return lines;

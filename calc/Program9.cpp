@@ -12,5 +12,5 @@ void Program9::calculate(std::int64_t number_n1, std::int64_t number_n2) {
         solution = lang_file->error_zero_denominator;
         return;
     }
-    solution = text(reduction(number_n1, number_n2).reduced);
+    solution = text(reduction(number_n1, number_n2, Keep::result).reduced);
 }

@@ -11,14 +11,15 @@
 
 namespace {
 
-// SDL 1.2's drivers that draw into a terminal.
-const char* const TEXT_MODE_DRIVERS[] = {"caca", "aalib"};
+// The drivers that draw into a terminal (SDL 1.2's) or nowhere (the
+// replacement library's SDL 2 falls back to "offscreen" without a display).
+const char* const NO_WINDOW_DRIVERS[] = {"caca", "aalib", "offscreen", "dummy"};
 
 bool named(const char* value) { return value && *value; }
 
-bool isTextMode(const std::string& driver) {
-    for (const char* text : TEXT_MODE_DRIVERS)
-        if (driver == text) return true;
+bool opensNoWindow(const std::string& driver) {
+    for (const char* none : NO_WINDOW_DRIVERS)
+        if (driver == none) return true;
     return false;
 }
 
@@ -27,7 +28,7 @@ bool isTextMode(const std::string& driver) {
 std::string displayProblem(const std::string& chosen, const char* requested, const char* display,
                            const std::string& reason) {
     if (named(requested)) return "";
-    if (!chosen.empty() && !isTextMode(chosen)) return "";
+    if (!chosen.empty() && !opensNoWindow(chosen)) return "";
     if (!named(display)) return NO_GRAPHICAL_DISPLAY;
     return std::string("the graphical display ") + display + " refused or dropped the connection: " +
            (reason.empty() ? "SDL could not open it" : reason);

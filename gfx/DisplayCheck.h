@@ -4,7 +4,9 @@
 // Opening the window where it can be opened, and a clear word where it cannot.
 // - SDL 1.2, left to choose its video driver where there is no display to
 //   open, falls back to drivers that draw the window as text art in the
-//   terminal. Nobody can use the program that way, so start-up stops.
+//   terminal; the replacement library that runs SDL 1.2 programs on SDL 2
+//   falls back to a driver that draws nowhere. Nobody can use the program
+//   that way, so start-up stops.
 // - SDL's X11 driver first tries the display with a connection of its own,
 //   closes it and then connects again. An X server that resets when its last
 //   client leaves (Xvfb, a kiosk started by xinit) resets in between and

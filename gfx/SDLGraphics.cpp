@@ -29,6 +29,11 @@ const Uint32 WINDOWED_FLAGS = SDL_HWSURFACE | SDL_DOUBLEBUF;
 // whole store is dropped and rebuilt from what the next frames draw.
 const std::size_t MAX_KEPT_LINES = 1024;
 
+// What all the pictures together may have, counted at the size they are
+// drawn at: six pictures of 4096 by 4096 would take 15 s and a gigabyte to
+// start with, at 200%, and no key or close request would be answered meanwhile.
+const double PICTURE_PIXELS = 4096.0 * 4096.0;
+
 #ifdef __EMSCRIPTEN__
 // The page's text is drawn by the browser, which falls back to another font
 // rather than draw empty letters; reading a line back from its canvas would
@@ -36,7 +41,7 @@ const std::size_t MAX_KEPT_LINES = 1024;
 bool hasInk(SDL_Surface*) { return true; }
 
 // The page's pictures and font are files it brought itself.
-SDL_Surface* loadPicture(const std::string& path, std::string& why) {
+SDL_Surface* loadPicture(const std::string& path, std::string& why, double) {
     SDL_Surface* loaded = IMG_Load(path.c_str());
     if (!loaded) why = IMG_GetError();
     return loaded;
@@ -67,6 +72,36 @@ bool hasInk(SDL_Surface* line) {
 // A picture is decoded only when its header claims at most this many pixels
 // each way: a 250 kB file can claim 16000 by 16000, a gigabyte decoded.
 const Uint32 MAX_PICTURE_SIDE = 4096;
+
+// libpng says what is wrong with a damaged picture on stderr itself, beside
+// the program's own line that names the file: quiet while a picture decodes.
+class QuietStderr {
+public:
+    QuietStderr() : m_saved(dup(STDERR_FILENO)) {
+        std::fflush(stderr);
+        const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nowhere >= 0) {
+            dup2(nowhere, STDERR_FILENO);
+            close(nowhere);
+        }
+    }
+    ~QuietStderr() {
+        if (m_saved < 0) return;
+        std::fflush(stderr);
+        dup2(m_saved, STDERR_FILENO);
+        close(m_saved);
+    }
+    QuietStderr(const QuietStderr&) = delete;
+    QuietStderr& operator=(const QuietStderr&) = delete;
+
+private:
+    int m_saved;
+};
+
+SDL_Surface* decodedQuietly(SDL_RWops* stream) {
+    const QuietStderr quiet;
+    return IMG_LoadPNG_RW(stream);
+}
 
 SDL_RWops* refuse(std::string& why, const std::string& what) {
     why = what;
@@ -111,9 +146,9 @@ bool claimedPngSize(SDL_RWops* stream, Uint32& width, Uint32& height) {
     return true;
 }
 
-// The program's pictures are PNG files; any other file, or one too large, is
-// refused before it is decoded.
-SDL_Surface* loadPicture(const std::string& path, std::string& why) {
+// The program's pictures are PNG files; any other file, one too large, or
+// one of more than `pixelsLeft` pixels, is refused before it is decoded.
+SDL_Surface* loadPicture(const std::string& path, std::string& why, double pixelsLeft) {
     SDL_RWops* stream = openRegularFile(path, why);
     if (!stream) return nullptr;
     Uint32 width = 0, height = 0;
@@ -124,7 +159,10 @@ SDL_Surface* loadPicture(const std::string& path, std::string& why) {
         why = "its header claims " + std::to_string(width) + " by " + std::to_string(height) +
               " pixels, more than the " + std::to_string(MAX_PICTURE_SIDE) + " by " +
               std::to_string(MAX_PICTURE_SIDE) + " allowed";
-    else if (!(loaded = IMG_LoadPNG_RW(stream)))
+    else if (double(width) * height > pixelsLeft)
+        why = "its " + std::to_string(width) + " by " + std::to_string(height) +
+              " pixels are more than the pictures together may have at this size";
+    else if (!(loaded = decodedQuietly(stream)))
         why = IMG_GetError();
     SDL_RWclose(stream);
     return loaded;
@@ -152,7 +190,8 @@ SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int 
     m_started = videoStarted;
     char driver[32] = "";
     if (videoStarted) SDL_VideoDriverName(driver, sizeof driver);
-    m_startupError = displayProblem(driver, requestedDriver, std::getenv("DISPLAY"), SDL_GetError());
+    // Once a driver has started, SDL's last error is not about the display.
+    m_startupError = displayProblem(driver, requestedDriver, std::getenv("DISPLAY"), videoStarted ? "" : SDL_GetError());
     if (!m_startupError.empty()) return;
     if (!videoStarted) {
         m_startupError = std::string("SDL video could not start: ") + SDL_GetError();
@@ -162,13 +201,14 @@ SDLGraphics::SDLGraphics(int width, int height, const char* title, int red, int 
         m_startupError = std::string("SDL_ttf could not start: ") + TTF_GetError();
         return;
     }
-    setWindowIcon();
     if (const SDL_VideoInfo* info = SDL_GetVideoInfo()) {
         m_desktopWidth = info->current_w;
         m_desktopHeight = info->current_h;
     }
     view::use(View{});
     if (!openVideoMode(width, height, WINDOWED_FLAGS)) return;
+    // The replacement library over SDL 2 makes its window only now.
+    setWindowIcon();
     SDL_WM_SetCaption(title, nullptr);
     setBackgroundColor(red, green, blue);
 }
@@ -201,6 +241,7 @@ bool SDLGraphics::openVideoMode(int width, int height, Uint32 flags) {
         return false;
     }
     m_screen = screen;
+    placeWindowWithoutManager();
     return true;
 }
 
@@ -300,8 +341,10 @@ SDL_Surface* SDLGraphics::image(const std::string& fileName) {
     if (found != m_images.end()) return found->second;
     const std::string file = m_assets.path(fileName);
     std::string why;
-    SDL_Surface* loaded = loadPicture(file, why);
+    const double scale = view::current().scale;
+    SDL_Surface* loaded = loadPicture(file, why, PICTURE_PIXELS / (scale * scale) - m_picturePixels);
     if (!loaded) reportOnce("cannot load the image", file, why);
+    if (loaded) m_picturePixels += double(loaded->w) * loaded->h;
     m_images[fileName] = inDisplayFormat(loaded);
     return m_images[fileName];
 }
@@ -375,6 +418,10 @@ SDL_Surface* SDLGraphics::atViewScale(const std::string& key, SDL_Surface* pictu
     const std::string scaledKey = key + "@" + std::to_string(scale);
     auto found = m_images.find(scaledKey);
     if (found != m_images.end()) return found->second;
+    // Past what the pictures may have together, a picture keeps its size: enlarging stays quick.
+    const double pixels = double(picture->w) * picture->h * scale * scale;
+    if (m_enlargedPixels + pixels > PICTURE_PIXELS) return picture;
+    m_enlargedPixels += pixels;
     SDL_Surface* zoomed = enlarged(picture, scale);
     m_images[scaledKey] = zoomed ? runLengthCoded(inDisplayFormat(zoomed)) : nullptr;
     return m_images[scaledKey];

@@ -94,6 +94,9 @@ private:
 
     std::map<int, TTF_Font*> m_fonts;              // null entries: the font could not be opened
     std::map<std::string, SDL_Surface*> m_images;  // null entries: the image could not be loaded
+    // The pictures' pixels decoded and enlarged so far, each counted as the
+    // larger sizes draw it: they must stay within what a start can afford.
+    double m_picturePixels = 0, m_enlargedPixels = 0;
     std::map<std::string, SDL_Surface*> m_lines;   // rendered text lines by text, size and colour
     std::set<std::string> m_reported;
     std::set<std::string> m_unknownColors;

@@ -9,11 +9,13 @@
 #include <SDL/SDL_image.h>
 #include <SDL/SDL_syswm.h>
 #include <X11/Xatom.h>
-#include <X11/Xlib.h>
+#include <unistd.h>
 
-#include <vector>
+#include <string>
 
 #include "WindowIcons.h"  // WINDOW_ICONS: the menu icon's PNG files, generated from dist/icons/
+#include "WindowIdentityX11.h"
+#include "XErrorTrap.h"
 #endif
 
 void nameWindowClass() { setenv("SDL_VIDEO_X11_WMCLASS", WINDOW_CLASS, 0); }
@@ -21,6 +23,7 @@ void nameWindowClass() { setenv("SDL_VIDEO_X11_WMCLASS", WINDOW_CLASS, 0); }
 #ifdef __EMSCRIPTEN__
 
 void setWindowIcon() {}  // the page has its own
+void placeWindowWithoutManager() {}
 
 #else
 
@@ -53,18 +56,67 @@ void appendIcon(std::vector<unsigned long>& property, SDL_Surface* icon) {
     SDL_UnlockSurface(icon);
 }
 
-void setNetWmIcon(const std::vector<unsigned long>& property) {
+// The one 32-bit value of `window`'s property `name`, of type `type`; 0 when it has none.
+unsigned long propertyValue(Display* display, Window window, const char* name, Atom type) {
+    Atom actualType = None;
+    int format = 0;
+    unsigned long items = 0, left = 0;
+    unsigned char* data = nullptr;
+    unsigned long value = 0;
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1, False, type, &actualType, &format,
+                           &items, &left, &data) == Success &&
+        data && actualType == type && format == 32 && items == 1)
+        value = *reinterpret_cast<unsigned long*>(data);  // Xlib hands 32-bit values over as longs
+    if (data) XFree(data);
+    return value;
+}
+
+Window windowOfThisProcess(Display* display) {
+    const XErrorTrap trap(display);  // a window may go between listing and asking
+    const unsigned long self = static_cast<unsigned long>(getpid());
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    Window found = 0;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+        for (unsigned int i = 0; i < count && !found; ++i)
+            if (propertyValue(display, children[i], "_NET_WM_PID", XA_CARDINAL) == self) found = children[i];
+    if (children) XFree(children);
+    return found;
+}
+
+// Runs `use` on SDL's X display and the program's window, where there are both.
+template <typename Use>
+void withProgramWindow(Use use) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11 || !info.info.x11.display) return;
     info.info.x11.lock_func();
     Display* display = info.info.x11.display;
-    XChangeProperty(display, info.info.x11.wmwindow, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(property.data()), int(property.size()));
+    if (const Window window = windowToLabel(display, info.info.x11.wmwindow, info.info.x11.window)) use(display, window);
     info.info.x11.unlock_func();
 }
 
 }  // namespace
+
+Window windowToLabel(Display* display, Window wmwindow, Window window) {
+    for (const Window made : {wmwindow, window})
+        if (made) return made;
+    return windowOfThisProcess(display);
+}
+
+bool windowManagerRuns(Display* display) {
+    const XErrorTrap trap(display);
+    const bool says = propertyValue(display, DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW) != 0;
+    const std::string selection = "WM_S" + std::to_string(DefaultScreen(display));
+    return says || XGetSelectionOwner(display, XInternAtom(display, selection.c_str(), False)) != None;
+}
+
+bool setIconProperty(Display* display, Window window, const std::vector<unsigned long>& icons) {
+    XErrorTrap trap(display);
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(icons.data()), int(icons.size()));
+    return trap.errors() == 0;
+}
 
 void setWindowIcon() {
     std::vector<unsigned long> property;
@@ -75,7 +127,16 @@ void setWindowIcon() {
         if (icon->w == WINDOW_HINT_ICON_SIZE) SDL_WM_SetIcon(icon, nullptr);
         SDL_FreeSurface(icon);
     }
-    if (!property.empty()) setNetWmIcon(property);
+    if (!property.empty())
+        withProgramWindow([&property](Display* display, Window window) { setIconProperty(display, window, property); });
+}
+
+void placeWindowWithoutManager() {
+    withProgramWindow([](Display* display, Window window) {
+        if (windowManagerRuns(display)) return;
+        const XErrorTrap trap(display);
+        XMoveWindow(display, window, 0, 0);
+    });
 }
 
 #endif

@@ -12,6 +12,15 @@ constexpr const char* WINDOW_CLASS = "io.github.calcora.Calcora";
 // (SDL_VIDEO_X11_WMCLASS).
 void nameWindowClass();
 
-// After SDL has started, before the window opens: the icon, as the classic
-// window-manager hint and in the several sizes that docks and task bars read.
+// Once the window is open: the icon, as the classic window-manager hint and in
+// the several sizes that docks and task bars read, on the window the library
+// made (gfx/WindowIdentityX11.h). Where none can be found, the window keeps
+// none and nothing is said.
 void setWindowIcon();
+
+// After each new video mode. Where no window manager runs (a kiosk started by
+// xinit) nobody places the window: SDL 1.2 leaves it at the screen's corner,
+// while the replacement library over SDL 2 centres the first window and keeps
+// that place, so that a larger size or a full screen would reach past the
+// screen's edges. There the window is put at the corner as SDL 1.2 puts it.
+void placeWindowWithoutManager();

@@ -146,8 +146,13 @@ public:
     // The saved form: one line per exercise and level with any progress.
     std::string text() const;
     // Reads a saved form; empty text gives a fresh start, and so does a
-    // damaged one, which also sets *damaged (when given).
+    // damaged one, which also sets *damaged (when given). A line of an
+    // exercise or level this version does not know is kept as it is and
+    // written back.
     static Progress read(const std::string& saved, std::uint64_t sequenceSeed, bool* damaged = nullptr);
+    // What a line of the saved form is about: "gcd 2" for an exercise and
+    // level; "" for the header or a blank line.
+    static std::string lineKey(const std::string& line);
 
 private:
     struct Comeback {
@@ -172,6 +177,7 @@ private:
 
     std::uint64_t sequenceSeed_;
     std::map<std::pair<Exercise, int>, Level> levels_;
+    std::vector<std::string> unknown_;  // a later version's lines
 };
 
 // practice.csv: the header line, and one row per checked answer or skip,

@@ -107,16 +107,21 @@ std::string Progress::text() const {
         saved += id(key.first) + " " + std::to_string(key.second) + " " + (l.mastered ? "1" : "0") + " " +
                  (l.recent.empty() ? "-" : l.recent) + " " + (due.empty() ? "-" : due) + "\n";
     }
+    for (const std::string& line : unknown_) saved += line + "\n";
     return saved;
 }
 
 bool Progress::readLine(const std::string& line) {
     const std::vector<std::string> f = fieldsOf(line);
     if (f.empty()) return true;
-    if (f.size() != 5) return false;
     const std::optional<Exercise> e = exerciseWithId(f[0]);
-    const std::optional<std::uint64_t> level = readCount(f[1]);
-    if (!e || !level || *level < LOWEST_LEVEL || *level > HIGHEST_LEVEL || (f[2] != "0" && f[2] != "1")) return false;
+    const std::optional<std::uint64_t> level = f.size() > 1 ? readCount(f[1]) : std::nullopt;
+    if (!e || (level && *level > HIGHEST_LEVEL)) {
+        unknown_.push_back(line);  // an exercise or a level of a later version
+        return true;
+    }
+    if (f.size() != 5) return false;
+    if (!level || *level < LOWEST_LEVEL || (f[2] != "0" && f[2] != "1")) return false;
     if (find(*e, int(*level))) return false;
     Level l;
     l.mastered = f[2] == "1";
@@ -144,11 +149,22 @@ Progress Progress::read(const std::string& saved, std::uint64_t sequenceSeed, bo
     Progress p(sequenceSeed);
     std::istringstream in(saved);
     std::string line;
-    bool sound = std::getline(in, line) && line == SAVED_HEADER;
-    while (sound && std::getline(in, line)) sound = p.readLine(line);
+    const auto nextLine = [&] {
+        if (!std::getline(in, line)) return false;
+        if (!line.empty() && line.back() == '\r') line.pop_back();  // CRLF
+        return true;
+    };
+    bool sound = nextLine() && line == SAVED_HEADER;
+    while (sound && nextLine()) sound = p.readLine(line);
     if (sound) return p;
     if (damaged) *damaged = true;
     return fresh;
+}
+
+std::string Progress::lineKey(const std::string& line) {
+    const std::vector<std::string> f = fieldsOf(line);
+    if (f.size() < 2 || line == SAVED_HEADER) return "";
+    return f[0] + " " + f[1];
 }
 
 // practice.csv

@@ -52,8 +52,7 @@ void drawSolution(SDLGraphics* g, const CPU& cpu) {
     g->drawText(cpu.getSolution(), TEXT_SIZE, SOLUTION_X, SOLUTION_ROWS_Y[0], "text");
     for (int line = 1; line <= 5; ++line)
         g->drawText(cpu.getSolutionLine(line), TEXT_SIZE, SOLUTION_X, SOLUTION_ROWS_Y[line], "text");
-    if (cpu.getResultsNotSaved())
-        g->drawText(lang_file->error_results_not_saved, TEXT_SIZE, SOLUTION_X, rowBelowAnswer(cpu), "message");
+    g->drawText(resultsMessage(cpu), TEXT_SIZE, SOLUTION_X, rowBelowAnswer(cpu), "message");
 }
 
 // The texts of the step's fields, or none when any of them is empty.
@@ -66,11 +65,17 @@ std::optional<std::vector<std::string>> typedTexts(const CPU& cpu, const std::ve
 void store(CPU& cpu, const SolveResult& result) {
     cpu.clearSolutionLines1to5();
     cpu.setResultsNotSaved(false);  // a new answer; a failed save says so again
+    cpu.setResultsRefused(false);
     for (std::size_t i = 0; i < result.lines.size() && i < 5; ++i) cpu.setSolutionLine(int(i) + 1, result.lines[i]);
     cpu.setSolution(result.solution);
 }
 
 }  // namespace
+
+std::string resultsMessage(const CPU& cpu) {
+    if (!cpu.getResultsNotSaved()) return "";
+    return cpu.getResultsRefused() ? lang_file->error_results_kept : lang_file->error_results_not_saved;
+}
 
 std::optional<std::pair<int, int>> markerPosition(const ChapterLayout& layout, const std::string& item) {
     if (item == "back") return std::make_pair(BACK_MARKER_X, layout.hint_y);

@@ -81,6 +81,9 @@ struct SolveStep {
 // All sixteen calculations, chapter by chapter (SolveSteps.cpp).
 const std::vector<SolveStep>& solveSteps();
 
+// What the solution panel says of results.txt's last save: "" when it was saved.
+std::string resultsMessage(const CPU& cpu);
+
 // Draws the whole screen from the store, the marker at `highlight`.
 void drawChapterScreen(SDLGraphics* g, const CPU& cpu, const ChapterLayout& layout, const std::string& highlight);
 // Runs the calculation of `chapter` that the pending request names, stores

@@ -206,6 +206,8 @@ void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
     y = drawAssignmentFaults(g, at, *cpu, shown, y);
     drawHints(g, at, shown, y + 10);
     drawMastery(g, at, *cpu, shown.problem.exercise);
+    if (cpu->getPracticeRowsWaiting())
+        g->drawText(lang_file->practice_rows_waiting, SMALL_SIZE, at.left, PROGRESS_Y + SMALL_ROW, "message");
 }
 
 // The plot screen's own drawing of the problem's values, as if typed there.

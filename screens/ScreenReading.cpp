@@ -185,6 +185,7 @@ void readPractice(const CPU& cpu, ScreenReading& r) {
     r.item = shown.fields[shown.field].label;
     r.value = shown.typed[shown.field];
     r.messages = practiceMessages(shown);
+    if (cpu.getPracticeRowsWaiting()) r.messages.push_back(lang_file->practice_rows_waiting);
     r.page = shown.hint_lines;
 }
 
@@ -193,7 +194,7 @@ void readAnswer(const CPU& cpu, ScreenReading& r) {
         const std::string text = line == 0 ? cpu.getSolution() : cpu.getSolutionLine(line);
         if (!text.empty()) r.answer.push_back(text);
     }
-    if (cpu.getResultsNotSaved()) r.messages.push_back(lang_file->error_results_not_saved);
+    if (cpu.getResultsNotSaved()) r.messages.push_back(resultsMessage(cpu));
 }
 
 std::string highlight(const CPU& cpu, Screen screen) {

@@ -4,12 +4,14 @@
 // reduction, equality and six fractions.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "TestSupport.h"
 #include "app/GlobalVariables.h"
-#include "calc/Fraction.h"
+#include "calc/FractionSteps.h"
 #include "calc/Program10.h"
 #include "calc/Program11.h"
 #include "calc/Program12.h"
@@ -95,6 +97,21 @@ TEST_F(Chapter2, ReducedFractionsKeepTheirValue) {
         const Integer rn = fromDecimal(reduced.substr(0, slash)), rd = fromDecimal(reduced.substr(slash + 1));
         EXPECT_EQ(rn * d, rd * n) << reduced;
         EXPECT_EQ(gcd(rn, rd), 1) << reduced;
+    }
+}
+
+// The panel takes the library's GCD, the working Euclid's last divisor: the
+// same number for every sign, zero and the longest run of divisions.
+TEST_F(Chapter2, TheGcdAloneIsEuclidsLastDivisor) {
+    std::mt19937_64 random(3);
+    std::uniform_int_distribution<std::int64_t> field(-9999999999, 9999999999);
+    std::vector<std::pair<std::int64_t, std::int64_t>> pairs = {{0, 7}, {-12, 18}, {12, -18}, {7778742049, 4807526976}};
+    for (int k = 0; k < 500; ++k) pairs.push_back({field(random), field(random) | 1});
+    for (const auto& [n, d] : pairs) {
+        const Reduction kept = reduction(n, d), alone = reduction(n, d, Keep::result);
+        EXPECT_EQ(alone.euclid.gcd, kept.euclid.gcd) << n << "/" << d;
+        EXPECT_EQ(text(alone.reduced), text(kept.reduced)) << n << "/" << d;
+        EXPECT_EQ(euclid(std::abs(n), std::abs(d), Keep::result).gcd, euclid(std::abs(n), std::abs(d)).gcd) << n << ", " << d;
     }
 }
 

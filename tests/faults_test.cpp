@@ -91,7 +91,7 @@ TEST(Faults, ATruncatedPictureIsReportedOnceAndSkipped) {
     g.drawImage("damaged/math1.png", 420, 170);
     g.drawText("still drawn", 20, 62, 264, "text");
     const std::string report = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(ownLines(report), 1) << report;
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;  // libpng's own lines silenced
     EXPECT_NE(report.find("damaged/math1.png"), std::string::npos) << report;
     EXPECT_FALSE(anyPixelOtherThan(420, 170, 980, 260, WHITE));
     EXPECT_GT(countPixels(62, 264, 200, 290, BLACK), 20);

@@ -75,12 +75,13 @@ TEST(CommandLine, OptionsAnsweredWithoutAWindow) {
     EXPECT_EQ(out.str() + err.str(), "");
 }
 
-TEST(DisplayCheck, TextModeRefusedUnlessAskedFor) {
+TEST(DisplayCheck, DriversThatShowNoWindowRefusedUnlessAskedFor) {
     const std::string refused = "the graphical display :5 refused or dropped the connection: ";
     EXPECT_EQ(displayProblem("x11", nullptr, ":0", ""), "");
     EXPECT_EQ(displayProblem("fbcon", "", nullptr, ""), "");
     EXPECT_EQ(displayProblem("caca", nullptr, nullptr, ""), NO_GRAPHICAL_DISPLAY);
     EXPECT_EQ(displayProblem("aalib", "", "", ""), NO_GRAPHICAL_DISPLAY);
+    EXPECT_EQ(displayProblem("offscreen", nullptr, nullptr, ""), NO_GRAPHICAL_DISPLAY);  // SDL 2 under SDL 1.2's name
     EXPECT_EQ(displayProblem("", nullptr, nullptr, "x"), NO_GRAPHICAL_DISPLAY);  // no driver could start
     // A display is named but SDL could not use it: SDL's reason is given.
     EXPECT_EQ(displayProblem("", nullptr, ":5", "Couldn't open X11 display"), refused + "Couldn't open X11 display");

@@ -6,6 +6,7 @@
 // Escape leaves the exercise screen as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <numeric>
@@ -211,6 +212,7 @@ TEST(PracticeScreen, RowsReachTheClassFolderOnceItCanBeReached) {
         press(cpu, SDLK_RETURN);
     }
     EXPECT_TRUE(cpu.getClassUnreachable());
+    EXPECT_TRUE(cpu.getPracticeRowsWaiting());
     EXPECT_EQ(split(fileText(PRACTICE_LOG_FILE), "\n").size(), 4u);
     EXPECT_EQ(split(err.str(), "\n").size(), 2u) << err.str();
     EXPECT_NE(err.str().find("cannot reach the class folder " + classFolder), std::string::npos) << err.str();
@@ -221,6 +223,7 @@ TEST(PracticeScreen, RowsReachTheClassFolderOnceItCanBeReached) {
     press(cpu, SDLK_s);
     keeper.keep(cpu, err);
     EXPECT_FALSE(cpu.getClassUnreachable());
+    EXPECT_FALSE(cpu.getPracticeRowsWaiting());
     const std::vector<std::string> rows = split(fileText(classFolder + "/anowak.csv"), "\n");
     ASSERT_EQ(rows.size(), 5u) << fileText(classFolder + "/anowak.csv");
     EXPECT_EQ(rows[0], "pupil,time,exercise,level,problem,answer,verdict,hints");
@@ -275,4 +278,44 @@ TEST(PracticeScreen, AnAssignmentIsWorkedThroughInOrderAndRecorded) {
     again.setClassFolder(classFolder);
     keeper.restoreAssignment(again, err);
     EXPECT_EQ(again.getAssignmentDone(), 2);
+}
+
+// Rows that cannot be written (practice.csv's folder is gone) wait, the
+// screen says so once, and they land in order with the next row; a progress
+// file of a later version (a byte order mark, CRLF, an exercise this version
+// does not know) is read and its unknown line written back.
+TEST(PracticeScreen, WaitingRowsAndALaterVersionsProgressAreKept) {
+    useEnglish();
+    TemporaryFolder folder{"practice-waiting"};
+    const std::string progressFile = (folder.path() / "calcora" / "progress").string();
+    const std::string log = (folder.path() / "class" / "practice.csv").string();
+    std::filesystem::create_directories(folder.path() / "calcora");
+    std::ofstream(progressFile, std::ios::binary)
+        << "\xEF\xBB\xBF" "calcora practice progress 1\r\nlcm 1 1 ccccc -\r\nlogarithms 1 0 c -\r\n";
+    PracticeKeeper keeper(UserFile::at(progressFile), log);
+    std::ostringstream err;
+    CPU cpu;
+    keeper.restore(cpu, 5, err);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_TRUE(cpu.practiceProgress().mastered(practice::Exercise::lcm, 1));
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("calculate6");
+    press(cpu, SDLK_p);
+    const std::string first = cpu.getPractice().statement;
+    press(cpu, SDLK_s);
+    keeper.keep(cpu, err);
+    EXPECT_TRUE(cpu.getPracticeRowsWaiting());
+    const std::vector<std::string> messages = readScreen(cpu).messages;
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), "Answers are waiting to be saved"), 1);
+    EXPECT_NE(fileText(progressFile).find("\nlogarithms 1 0 c -\n"), std::string::npos) << fileText(progressFile);
+
+    std::filesystem::create_directories(folder.path() / "class");
+    press(cpu, SDLK_RETURN);
+    press(cpu, SDLK_s);
+    keeper.keep(cpu, err);
+    EXPECT_FALSE(cpu.getPracticeRowsWaiting());
+    const std::vector<std::string> rows = split(fileText(log), "\n");
+    ASSERT_EQ(rows.size(), 4u) << fileText(log);
+    EXPECT_NE(rows[1].find(first), std::string::npos) << rows[1];  // the older first
+    EXPECT_EQ(split(err.str(), "\n").size(), 2u) << err.str();  // said once
 }

@@ -486,7 +486,7 @@ TEST(PracticeProgress, SavedFormReadsBackAndDamageGivesAFreshStart) {
 
     const std::string header = "calcora practice progress 1\n";
     for (const std::string& bad : std::vector<std::string>{"garbage", "calcora practice progress 2\n", header + "gcd 1 1 ccccc",
-                                   header + "nothing 1 0 c -\n", header + "gcd 4 0 c -\n", header + "gcd 1 2 c -\n",
+                                   header + "gcd 1 2 c -\n",
                                    header + "gcd 1 0 cx -\n", header + "gcd 1 0 ccccccc -\n", header + "gcd 1 0 c 12:9\n",
                                    header + "gcd 1 0 c 12\n", header + "gcd 1 0 c -1:1\n", header + "gcd 1 0 c -\ngcd 1 1 c -\n"}) {
         const Progress fresh = Progress::read(bad, 1, &damaged);
@@ -496,6 +496,11 @@ TEST(PracticeProgress, SavedFormReadsBackAndDamageGivesAFreshStart) {
     }
     Progress::read("", 1, &damaged);
     EXPECT_FALSE(damaged);
+    // A later version's exercise or level, CRLF line ends: read, and the unknown lines written back as they were.
+    const Progress later = Progress::read(header + "nothing 1 0 c -\r\ngcd 1 1 ccccc -\r\ngcd 4 0 c -\r\n", 1, &damaged);
+    EXPECT_FALSE(damaged);
+    EXPECT_TRUE(later.mastered(Exercise::gcd, 1));
+    EXPECT_EQ(later.text(), header + "gcd 1 1 ccccc -\nnothing 1 0 c -\ngcd 4 0 c -\n");
 }
 
 TEST(PracticeCsv, RowsAreQuotedForASpreadsheet) {

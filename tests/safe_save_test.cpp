@@ -7,7 +7,10 @@
 // another user, in child processes that can be killed.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <grp.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
@@ -31,7 +34,10 @@
 #include "TestSupport.h"
 #include "app/CPU.h"
 #include "app/OutputToTextFile.h"
+#include "app/RowQueue.h"
 #include "app/SafeFile.h"
+#include "app/UserFile.h"
+#include "practice/Practice.h"
 
 namespace fs = std::filesystem;
 
@@ -286,8 +292,8 @@ TEST_F(SafeSave, SavesKilledAtAnyByteLeaveTheOldTextOrTheNew) {
               << finished << " were finished by the next start, " << done << " had written all before\n";
 }
 
-// In a sticky folder open to all, a link is followed only when it is the
-// saving user's or the folder owner's; elsewhere every link is followed.
+// In a folder others may write, sticky or not, a link is followed only when
+// it is the saving user's or the folder owner's; elsewhere every link is followed.
 TEST_F(SafeSave, ALinkInASharedFolderIsFollowedOnlyForItsOwnerOrTheFolders) {
     struct Case {
         mode_t folderMode;
@@ -296,7 +302,8 @@ TEST_F(SafeSave, ALinkInASharedFolderIsFollowedOnlyForItsOwnerOrTheFolders) {
     };
     const Case cases[] = {
         {01777, STRANGER, ROOT, false}, {01777, STRANGER, NOBODY, false}, {01777, ROOT, NOBODY, true},
-        {01777, NOBODY, NOBODY, true},  {01777, ROOT, ROOT, true},        {0777, STRANGER, ROOT, true},
+        {01777, NOBODY, NOBODY, true},  {01777, ROOT, ROOT, true},        {0777, STRANGER, ROOT, false},
+        {0777, NOBODY, NOBODY, true},   {0775, STRANGER, NOBODY, false},  {0755, STRANGER, ROOT, true},
     };
     writeFile("victim", "before\n", ROOT, 0666);
     for (const Case& c : cases) {
@@ -306,7 +313,8 @@ TEST_F(SafeSave, ALinkInASharedFolderIsFollowedOnlyForItsOwnerOrTheFolders) {
         const int status = statusOf(startAs(c.saver, [] {
             std::string why;
             if (saveTextFile("tmp/results.txt", "primes\n", why)) return 0;
-            return why.find("link of another user") != std::string::npos ? 2 : 1;
+            if (why.find("link of another user") == std::string::npos) return 1;
+            return appendToTextFile("tmp/results.txt", "row\n", "", why) ? 3 : 2;  // appends follow the same rule
         }));
         const std::string label = "link of " + std::to_string(c.linkOwner) + " saved by " + std::to_string(c.saver);
         EXPECT_EQ(status, c.followed ? 0 : 2) << label;
@@ -367,4 +375,165 @@ TEST_F(SafeSave, AFileSizeLimitOrAClosedStderrFailsTheSaveNotTheProgram) {
         return OutputToTextFile().save_to_text_file(&cpu) ? 1 : 0;
     }));
     EXPECT_EQ(status, 0);
+}
+
+namespace {
+
+const std::string HEADER = "time,exercise,answer\n";
+
+// The row a pupil's answer `n` makes.
+std::string row(int n) { return "2026-12-09 00:09:2" + std::to_string(n % 10) + ",gcd," + std::to_string(n) + "\n"; }
+
+}  // namespace
+
+// A full disk, then room again: the rows that could not be written wait
+// (in the pending file, or in memory where it cannot be written either) and
+// land first, each once, in order; a last line without its line end gets one.
+TEST_F(SafeSave, RowsThatCannotBeAppendedWaitAndLandOnceInOrder) {
+    const std::string pendingElsewhere = (folder.path() / "pending").string();
+    // A page of the disk, full to its end: any more needs another.
+    std::string last = "2026-12-09 00:09:19,gcd,correct,0";
+    last.insert(0, 4096 - HEADER.size() - last.size(), ' ');
+    for (const std::string& pending : {pendingElsewhere, std::string("pending-on-the-full-disk")}) {
+        writeFile("practice.csv", HEADER + last, ROOT, 0644);
+        leaveRoom(0);
+        RowQueue queue("practice.csv", HEADER, pending);
+        std::string why;
+        EXPECT_FALSE(queue.append(row(1), why)) << pending;
+        EXPECT_NE(why.find("No space left"), std::string::npos) << why;
+        EXPECT_FALSE(queue.append(row(2), why));
+        EXPECT_TRUE(queue.waiting());
+        fs::remove("filler");
+        EXPECT_TRUE(queue.append(row(3), why)) << why;
+        EXPECT_FALSE(queue.waiting());
+        EXPECT_EQ(contentsOf("practice.csv"), HEADER + last + "\n" + row(1) + row(2) + row(3));
+        EXPECT_TRUE(!fs::exists(pending) || fs::file_size(pending) == 0) << pending;
+        fs::remove(pending);
+    }
+    // An append-only file (chattr +a) takes them too, where the disk knows such files.
+    writeFile("append-only.csv", HEADER, ROOT, 0644);
+    const int fd = open("append-only.csv", O_RDONLY);
+    int flags = FS_APPEND_FL;
+    if (ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0) {
+        std::string why;
+        EXPECT_TRUE(RowQueue("append-only.csv", HEADER, pendingElsewhere).append(row(4), why)) << why;
+        EXPECT_EQ(contentsOf("append-only.csv"), HEADER + row(4));
+        flags = 0;
+        ioctl(fd, FS_IOC_SETFLAGS, &flags);
+    }
+    close(fd);
+}
+
+namespace {
+
+bool killInTruncate = false;
+
+}  // namespace
+
+// The moment between the rows' landing and the pending file's emptying.
+extern "C" int ftruncate(int fd, off_t length) {
+    if (killInTruncate && length == 0) raise(SIGKILL);
+    return static_cast<int>(syscall(SYS_ftruncate, fd, length));
+}
+
+// A row waiting from an earlier run, a new one, and a kill at any byte on
+// their way to the pending file, right after their append or before the
+// pending file is emptied: the next start's retry leaves each row once, none
+// cut short (a row a kill cut before it was kept is lost, as with no file).
+TEST_F(SafeSave, AKilledAppendNeitherLosesNorRepeatsARow) {
+    const std::string pending = stateFolder(ROOT) + "/pending", rows = row(1) + row(2);
+    writeFile("practice.csv", HEADER, ROOT, 0644);
+    struct stat log {};
+    ASSERT_EQ(stat("practice.csv", &log), 0);
+    // What reaches the pending file before practice.csv is written: the new row, then where the rows go.
+    const long long guarded = static_cast<long long>(
+        row(2).size() + ("#calcora-sent " + std::to_string(log.st_dev) + " " + std::to_string(log.st_ino) + " " +
+                         std::to_string(HEADER.size()) + " " + std::to_string(rows.size()) + "\n")
+                            .size());
+    std::vector<long long> kills{-1, guarded + static_cast<long long>(rows.size())};  // -1: as it empties the pending file
+    for (long long at = 0; at <= guarded; ++at) kills.push_back(at);
+    for (long long kill : kills) {
+        writeFile("practice.csv", HEADER, ROOT, 0644);
+        writeFile(pending, row(1), ROOT, 0600);
+        const int status = statusOf(startAs(ROOT, [&] {
+            killInTruncate = kill < 0;
+            bytesWritten = 0;
+            bytesBeforeKill = kill;
+            std::string why;
+            return RowQueue("practice.csv", HEADER, pending).append(row(2), why) ? 0 : 1;
+        }));
+        ASSERT_EQ(status, -SIGKILL) << "killed at byte " << kill;
+        std::string why;
+        EXPECT_TRUE(RowQueue("practice.csv", HEADER, pending).retry(why)) << why;
+        const std::string now = contentsOf("practice.csv");
+        const bool keptNew = kill < 0 || kill >= static_cast<long long>(row(2).size());
+        EXPECT_EQ(now, HEADER + (keptNew ? rows : row(1))) << "killed at byte " << kill;
+    }
+}
+
+// A file that must be rewritten in place where no folder can keep its new
+// text meanwhile (the state folder a file, no home): the rewrite is refused
+// and the old file kept whole; a usable home behind a useless state folder takes it.
+TEST_F(SafeSave, ARewriteWithNowhereToKeepItsTextIsRefused) {
+    const InPlace& closed = IN_PLACE[2];
+    const std::string file = layOut(closed, "old\n");
+    writeFile("not-a-folder", "", NOBODY, 0644);
+    const int refused = statusOf(startAs(NOBODY, [&] {
+        setenv("XDG_STATE_HOME", "not-a-folder", 1);
+        unsetenv("HOME");  // and the account's home, /nonexistent, is none
+        std::string why;
+        if (saveTextFile(file, "new\n", why)) return 0;
+        return why.rfind(REFUSED_REWRITE, 0) == 0 ? 2 : 1;
+    }));
+    EXPECT_EQ(refused, 2);
+    EXPECT_EQ(contentsOf(file), "old\n");
+    const int status = statusOf(startAs(NOBODY, [&] {
+        setenv("XDG_STATE_HOME", (fs::current_path() / "not-a-folder").c_str(), 1);
+        setenv("HOME", stateFolder(NOBODY).c_str(), 1);
+        return save(file, "new\n");
+    }));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(contentsOf(file), "new\n");
+    expectNoLeftovers(closed);
+}
+
+// Two programs at once in one folder, each appending rows and saving its
+// own setting and progress: every row arrives, whole, and each keeps the
+// other's changes.
+TEST_F(SafeSave, TwoProgramsAtOnceKeepEachOthersWork) {
+    const int ROWS = 15;
+    const std::string settings = "settings", progress = "progress";
+    writeFile(settings, "language=English\ngridlines=off\n", ROOT, 0644);
+    writeFile(progress, "calcora practice progress 1\n", ROOT, 0644);
+    const std::string changes[] = {"gcd 1 0 cc -", "remainder 2 1 ccccc -"};
+    std::vector<pid_t> children;
+    for (int who = 0; who < 2; ++who)
+        children.push_back(startAs(ROOT, [&, who] {
+            const auto keyed = [](const std::string& line) { return line.substr(0, line.find_first_of("= ")); };
+            const std::string settingsBefore = "language=English\ngridlines=off\n";
+            const std::string progressBefore = "calcora practice progress 1\n";
+            const std::string ours[] = {"language=Polish\ngridlines=off\n", "language=English\ngridlines=on\n"};
+            RowQueue queue("practice.csv", HEADER, pendingFileFor(stateFolder(ROOT), "practice.csv"));  // as both windows
+            std::string why;
+            bool sound = true;
+            for (int n = 0; n < ROWS; ++n) {
+                sound = queue.append(row(who * 100 + n), why) && sound;
+                if (n != ROWS / 2) continue;
+                const UserFile s = UserFile::at(settings), p = UserFile::at(progress);
+                sound = s.saveChanges(settingsBefore, ours[who], keyed, [](const std::string&) { return true; }, why) && sound;
+                sound = p.saveChanges(progressBefore, progressBefore + changes[who] + "\n",
+                                      practice::Progress::lineKey, [](const std::string&) { return true; }, why) &&
+                        sound;
+            }
+            return sound ? 0 : 1;
+        }));
+    for (pid_t child : children) EXPECT_EQ(statusOf(child), 0);
+    const std::string log = contentsOf("practice.csv");
+    EXPECT_EQ(log.rfind(HEADER, 0), 0u);
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2 * ROWS + 1) << log;
+    for (int who = 0; who < 2; ++who)
+        for (int n = 0; n < ROWS; ++n) EXPECT_NE(log.find(row(who * 100 + n)), std::string::npos) << who << " " << n;
+    EXPECT_EQ(contentsOf(settings), "language=Polish\ngridlines=on\n");
+    const std::string both = contentsOf(progress);
+    for (const std::string& change : changes) EXPECT_NE(both.find(change + "\n"), std::string::npos) << both;
 }

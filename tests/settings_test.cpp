@@ -208,9 +208,29 @@ TEST_F(Settings, SystemWideSettingsComeFirstAndThePupilsOwnLinesWin) {
     keeper.keep(cpu, err);
     EXPECT_NE(contents().find("\npupil=Ola Nowak\n"), std::string::npos) << contents();
     EXPECT_EQ(contents().find("class-folder"), std::string::npos);
+    EXPECT_EQ(contents().find("language"), std::string::npos);  // the administrator's line stays theirs
     for (const char* bad : {"pupil=<script>\n", "class-folder=relative/path\n"}) {
         write(bad);
         CPU fresh;
         EXPECT_NE(restored(fresh).find("is damaged"), std::string::npos) << bad;
     }
+}
+
+// A file written on another system (a byte order mark, CRLF) is read as
+// plain lines; a save changes only the lines of the choices changed here,
+// keeping another window's and a later version's lines as they are.
+TEST_F(Settings, AnotherSystemsFileIsReadAndAnotherWindowsChoicesKept) {
+    std::filesystem::create_directories(folder.path() / "calcora");
+    write("\xEF\xBB\xBFgridlines=on\r\nsize=150%\r\n");
+    CPU cpu;
+    SettingsKeeper keeper(UserFile::at(file));
+    std::ostringstream err;
+    withLocale({"", "", "C", ""}, [&] { keeper.restore(cpu, err); });
+    EXPECT_TRUE(cpu.getGridlines());
+    EXPECT_EQ(cpu.getSizePercent(), 150);
+    write("language=Polish\nsize=150%\nzoom=2\n");  // another window since
+    cpu.setHighContrast(true);
+    keeper.keep(cpu, err);
+    EXPECT_EQ(contents(), "language=Polish\nsize=150%\nzoom=2\nhigh-contrast=on\n");
+    EXPECT_EQ(err.str(), "");
 }

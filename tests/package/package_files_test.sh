@@ -2,7 +2,8 @@
 # Calcora: keyboard-driven mathematics for secondary-school pupils.
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The built package (scripts/package): named by the project version, Depends
-# on the program's libraries and the font, hardened (bind-now) and stripped of
+# on the program's libraries (met by either SDL 1.2 Debian ships) and the
+# font, hardened (bind-now) and stripped of
 # the compiler's notes, not a hint from lintian even when pedantic, and its
 # menu entry, metadata and manual page pass Debian's and freedesktop's
 # checkers.
@@ -16,6 +17,14 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libsdl1.2debian libsdl-ttf2.0-0 libsdl-image1.2 libsdl-gfx1.2-5 libgmp10 fonts-liberation2; do
   [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
 done
+# Either SDL 1.2 that Debian ships will do: the classic library, or its
+# replacement over SDL 2 through libsdl1.2-compat-shim, which stands in for
+# libsdl1.2debian at the version it provides (bookworm's where apt knows none).
+shim=$(apt-cache show libsdl1.2-compat-shim 2>/dev/null |
+  sed -n 's/^Provides: .*libsdl1\.2debian (= \([^)]*\)).*/\1/p' | head -n 1)
+wanted=$(sed -n 's/.*libsdl1\.2debian (>= \([^)]*\)).*/\1/p' <<<"$depends")
+dpkg --compare-versions "${shim:=1.2.15-1}" ge "${wanted:-0}" ||
+  fail "libsdl1.2-compat-shim, libsdl1.2debian $shim, does not meet libsdl1.2debian (>= $wanted)"
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT

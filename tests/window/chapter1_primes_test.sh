@@ -2,7 +2,7 @@
 # Calcora: keyboard-driven mathematics for secondary-school pupils.
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Chapter 1 in a real window: list the primes from 1 to 30 and find the
-# whole answer in results.txt.
+# whole answer in results.txt; then Exit ends the program.
 source "$(dirname "$0")/lib.sh"
 rm -f results.txt
 start_program "$1"
@@ -14,4 +14,7 @@ for _ in $(seq 20); do [ -f results.txt ] && break; sleep 0.1; done
 screenshot solved
 shown=$(read_text solved 105 15 600 25)
 case "$shown" in *"Number of prime numbers: 10"*) ;; *) fail "the panel shows: $shown" ;; esac
+keys Escape Up Return
+wait_for_exit
+[ "$EXIT_STATUS" = 0 ] || fail "Exit ended the program with status $EXIT_STATUS: $(program_errors)"
 echo "ok"

@@ -43,10 +43,13 @@ start_display() {
   # language (so the program starts in English), and nothing kept afterwards.
   export XDG_CONFIG_HOME="$WINDOW_TEST_DIR/config" XDG_DATA_HOME="$WINDOW_TEST_DIR/data" LANG=C.UTF-8
   unset LC_ALL LC_MESSAGES LANGUAGE
-  # Under the sanitizers: libX11 keeps a few strings to the end of the process.
-  printf 'leak:libX11.so\n' >"$WINDOW_TEST_DIR/lsan.supp"
+  # Under the sanitizers: libX11 (and SDL 2, under the replacement library)
+  # keeps a few strings to the end of the process.
+  printf 'leak:libX11.so\nleak:libSDL2-2.0.so\nleak:sdl12-compat\n' >"$WINDOW_TEST_DIR/lsan.supp"
   export LSAN_OPTIONS="suppressions=$WINDOW_TEST_DIR/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 }
+
+source "$(dirname "${BASH_SOURCE[0]}")/sdl_library.sh"
 
 # The program's stderr so far.
 program_errors() {
@@ -72,6 +75,7 @@ start_program() {
   for _ in $(seq 100); do [ -s "$WINDOW_TEST_DIR/pid" ] && break; sleep 0.02; done
   PROGRAM_PID=$(cat "$WINDOW_TEST_DIR/pid")
   WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Calcora$' | head -n 1) || fail "no window captioned Calcora"
+  check_sdl_library "$PROGRAM_PID"
   xdotool windowfocus --sync "$WINDOW"
   for _ in $(seq 30); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WINDOW" ] && break; sleep 0.1; done
   sleep 0.3

@@ -9,7 +9,7 @@
 source "$(dirname "$0")/lib.sh"
 program=$(realpath "$1")
 desktop_file=$(realpath "$(dirname "$0")/../../dist/io.github.calcora.Calcora.desktop")
-STARTS=50
+STARTS=${WINDOW_TEST_STARTS:-50}
 
 start_display
 cd "$WINDOW_TEST_DIR"
@@ -43,6 +43,7 @@ for start in $(seq "$STARTS"); do
     window=$(timeout 10 xdotool search --sync --name '^Calcora$' | head -n 1) || true
     [ -n "$window" ] || fail "start $start: no window: $(program_errors)"
     if [ "$start" = 1 ]; then
+      check_sdl_library "$PROGRAM_PID"
       class=$(xprop -id "$window" WM_CLASS)
       [ "$class" = 'WM_CLASS(STRING) = "io.github.calcora.Calcora", "io.github.calcora.Calcora"' ] ||
         fail "the window's class: $class"
