@@ -77,7 +77,7 @@ void PracticeKeeper::restore(CPU& cpu, std::uint64_t seed, std::ostream& err) {
     cpu.setPracticeProgressChanged(false);
     m_progressKept = cpu.practiceProgress().text();
     if (m_log.waiting()) sendRows(cpu, "", err);
-    if (classWaiting()) sendToClass(cpu, err);
+    if (const RowQueue* queue = classQueue(cpu); queue && queue->waiting()) sendToClass(cpu, err);  // an earlier run's
 }
 
 void PracticeKeeper::sendRows(CPU& cpu, const std::string& rows, std::ostream& err) {
