@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "practice/Practice.h"
+#include "practice/Assignment.h"
 
 // Every input field: accessor stem, field name, value at start-up.
 // A field named part N, program M, rest R has accessors get/set/clear
@@ -126,6 +127,26 @@ public:
     void setSpeech(bool on) { speech = on; }
     bool getSpeechUnavailable() const { return speech_unavailable; }
     void setSpeechUnavailable(bool unavailable) { speech_unavailable = unavailable; }
+    // The class: the name chosen for the pupil ("" until one is) and the
+    // class folder their rows also go to ("" for none).
+    std::string getPupilName() const { return pupil_name; }
+    void setPupilName(std::string name) { pupil_name = std::move(name); }
+    // The account's own name for the rows when none is chosen (its full name, else its login).
+    std::string getAccountName() const { return account_name; }
+    void setAccountName(std::string name) { account_name = std::move(name); }
+    std::string getClassFolder() const { return class_folder; }
+    void setClassFolder(std::string folder) { class_folder = std::move(folder); }
+    // Whether the class folder could not be reached (the practice screen says so once).
+    bool getClassUnreachable() const { return class_unreachable; }
+    void setClassUnreachable(bool unreachable) { class_unreachable = unreachable; }
+    // The class folder's assignment (no tasks: none) and how many of its
+    // problems are done; a change waits for the frame loop to record it.
+    const practice::Assignment& getAssignment() const { return assignment; }
+    void setAssignment(practice::Assignment a) { assignment = std::move(a); }
+    int getAssignmentDone() const { return assignment_done; }
+    void setAssignmentDone(int done) { assignment_done = done; }
+    bool getAssignmentChanged() const { return assignment_changed; }
+    void setAssignmentChanged(bool changed) { assignment_changed = changed; }
 
     std::string getCurrentMenu() const { return current_menu; }
     void setCurrentMenu(std::string s) { current_menu = std::move(s); }
@@ -242,6 +263,7 @@ public:
         int hints = 0;                     // taken on this problem
         std::vector<std::string> hint_lines;
         std::string language;
+        int assignment_problem = -1;       // the assignment's problem shown (from 0); -1: free practice
         // Correct or skipped: Enter shows the next problem.
         bool finished() const { return skipped || (verdict && verdict->kind == practice::VerdictKind::correct); }
     };
@@ -284,6 +306,13 @@ private:
     bool high_contrast = false;
     bool speech = false;
     bool speech_unavailable = false;
+    std::string pupil_name;
+    std::string class_folder;
+    std::string account_name;
+    bool class_unreachable = false;
+    practice::Assignment assignment;
+    int assignment_done = 0;
+    bool assignment_changed = false;
 
     std::string current_menu = "start screen";
     std::string solve_this_program;

@@ -9,13 +9,18 @@
 #include <cstring>
 #include <iostream>
 
+#include "CPU.h"
+#include "GlobalVariables.h"
 #include "PracticeFiles.h"
+#include "Settings.h"
+#include "practice/ClassReport.h"
 #include "input/KeyTables.h"
 
 namespace {
 
 const char* const USAGE =
     "Usage: calcora [--help | --version | --practice-seed N]\n"
+    "       calcora --class-report FOLDER [--anonymous]\n"
     "\n"
     "Calcora, keyboard-driven mathematics for secondary-school pupils:\n"
     "integers and primes, fractions, recurring decimals, lines and vectors.\n"
@@ -26,6 +31,10 @@ const char* const USAGE =
     "      --version          print the version and exit\n"
     "      --practice-seed N  open the window; practice problems follow from the\n"
     "                         whole number N alone, the same for the whole class\n"
+    "      --class-report FOLDER\n"
+    "                         sum up the class files in FOLDER into class-report.html\n"
+    "                         and class-report.csv in the working folder, and exit\n"
+    "      --anonymous        with --class-report: pupils as numbers, not names\n"
     "\n";
 
 // After the key list.
@@ -35,7 +44,10 @@ const char* const USAGE_END =
     "to results.txt in the working folder, and a working saved with Enter to\n"
     "working.txt there. The language, full screen, grid lines, size (100%, 150%\n"
     "or 200%) and high contrast chosen in Options are remembered in\n"
-    "$XDG_CONFIG_HOME/calcora/settings (else ~/.config/calcora/settings).\n"
+    "$XDG_CONFIG_HOME/calcora/settings (else ~/.config/calcora/settings), read\n"
+    "after the system-wide $XDG_CONFIG_DIRS/calcora/settings (else\n"
+    "/etc/xdg/calcora/settings), which may also name the pupil (pupil=NAME) and\n"
+    "a class folder (class-folder=PATH) that every practice row also goes to.\n"
     "Every checked practice answer and every skip is added to practice.csv in\n"
     "the working folder; the levels practised are remembered in\n"
     "$XDG_DATA_HOME/calcora/progress (else ~/.local/share/calcora/progress).\n";
@@ -78,6 +90,21 @@ std::optional<std::uint64_t> seedIn(const std::string& text) {
 }
 
 const char* const SEED_OPTION = "--practice-seed";
+const char* const REPORT_OPTION = "--class-report";
+const char* const ANONYMOUS_OPTION = "--anonymous";
+
+// The report in the language the settings (else the locale) choose.
+int classReport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.size() < 2 || arguments.size() > 3 || (arguments.size() == 3 && arguments[2] != ANONYMOUS_OPTION)) {
+        err << "calcora: " << REPORT_OPTION << " takes a folder, and then only " << ANONYMOUS_OPTION << "\n";
+        printUsage(err);
+        return 2;
+    }
+    setUpLanguage();
+    CPU cpu;
+    readSettings(cpu, err);
+    return practice::classReport(arguments[1], arguments.size() == 3, out, err);
+}
 
 }  // namespace
 
@@ -93,6 +120,7 @@ std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, 
         printUsage(err);
         return 2;
     }
+    if (arguments.front() == REPORT_OPTION) return classReport(arguments, out, err);
     const Option* known = optionNamed(arguments.front());
     if (known && arguments.size() == 1) {
         known->answer(out);

@@ -10,7 +10,8 @@
 
 // The exit status for `arguments` (argv without the program's name) when they
 // are answered here: --help and --version print to `out` and give 0, anything
-// else prints the usage to `err` and gives 2. No arguments, or
+// else prints the usage to `err` and gives 2; `--class-report FOLDER
+// [--anonymous]` writes the teacher's report and gives its status. No arguments, or
 // `--practice-seed N` (which sets the practice seed): nothing, and the
 // program starts as usual.
 std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, std::ostream& out,

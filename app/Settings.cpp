@@ -11,6 +11,7 @@
 #include "CPU.h"
 #include "GlobalVariables.h"
 #include "gfx/Layout.h"
+#include "practice/ClassFile.h"
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
@@ -50,6 +51,11 @@ const std::vector<Setting> SETTINGS = {
      [](CPU& cpu, int on) { cpu.setHighContrast(on); }},
     {"speech", OFF_ON, [](const CPU& cpu) { return int(cpu.getSpeech()); },
      [](CPU& cpu, int on) { cpu.setSpeech(on); }},
+    {"pupil", {}, nullptr, nullptr, true, [](const CPU& cpu) { return cpu.getPupilName(); },
+     [](CPU& cpu, const std::string& name) { cpu.setPupilName(name); }, practice::typableName},
+    {"class-folder", {}, nullptr, nullptr, false, [](const CPU& cpu) { return cpu.getClassFolder(); },
+     [](CPU& cpu, const std::string& folder) { cpu.setClassFolder(folder); },
+     [](const std::string& folder) { return folder.size() > 1 && folder[0] == '/'; }, false},
 };
 
 #ifdef __EMSCRIPTEN__
@@ -86,19 +92,25 @@ int wordIndex(const Setting& setting, const std::string& word) {
 
 const std::vector<Setting>& settings() { return SETTINGS; }
 
+// The setting's present value as the file writes it.
+std::string valueOf(const Setting& setting, const CPU& cpu) {
+    return setting.text ? setting.text(cpu) : setting.words[std::size_t(setting.current(cpu))];
+}
+
 std::string settingsText(const CPU& cpu) {
     std::string text = HEADER;
     for (const Setting& setting : SETTINGS)
-        text += std::string(setting.name) + "=" + setting.words[setting.current(cpu)] + "\n";
+        if (setting.saved && !valueOf(setting, cpu).empty())
+            text += std::string(setting.name) + "=" + valueOf(setting, cpu) + "\n";
     return text;
 }
 
 namespace {
 
-using Choices = std::vector<std::pair<const Setting*, int>>;
+using Choices = std::vector<std::pair<const Setting*, std::string>>;
 
 // The choices a settings file's text makes; false, with `why`, for a damaged text.
-bool readSettings(const std::string& text, Choices& chosen, std::string& why) {
+bool readChoices(const std::string& text, Choices& chosen, std::string& why) {
     std::size_t start = 0;
     for (int number = 1; start < text.size(); ++number) {
         std::size_t end = text.find('\n', start);
@@ -109,12 +121,13 @@ bool readSettings(const std::string& text, Choices& chosen, std::string& why) {
         const std::size_t equals = line.find('=');
         const bool wellFormed = equals != std::string::npos && line.find('\0') == std::string::npos;
         const Setting* setting = wellFormed ? settingNamed(trimmed(line.substr(0, equals))) : nullptr;
-        const int word = setting ? wordIndex(*setting, trimmed(line.substr(equals + 1))) : -1;
-        if (!wellFormed || (setting && word < 0)) {
+        const std::string value = wellFormed ? trimmed(line.substr(equals + 1)) : "";
+        const bool fits = setting && (setting->text ? setting->fits(value) : wordIndex(*setting, value) >= 0);
+        if (!wellFormed || (setting && !fits)) {
             why = "line " + std::to_string(number) + " is not a setting";
             return false;
         }
-        if (setting) chosen.emplace_back(setting, word);  // a later version's setting is passed over
+        if (setting) chosen.emplace_back(setting, value);  // a later version's setting is passed over
     }
     return true;
 }
@@ -122,7 +135,7 @@ bool readSettings(const std::string& text, Choices& chosen, std::string& why) {
 bool soundSettings(const std::string& text) {
     Choices chosen;
     std::string why;
-    return readSettings(text, chosen, why);
+    return readChoices(text, chosen, why);
 }
 
 // A line's setting name; "" for a comment or a blank line.
@@ -136,9 +149,12 @@ std::string settingKey(const std::string& line) {
 
 bool applySettingsText(CPU& cpu, const std::string& text, std::string& why) {
     Choices chosen;
-    if (!readSettings(plainLines(text), chosen, why)) return false;
-    for (const auto& [setting, word] : chosen)
-        if (setting->in_browser || !IN_BROWSER) setting->choose(cpu, word);
+    if (!readChoices(plainLines(text), chosen, why)) return false;
+    for (const auto& [setting, value] : chosen) {
+        if (!setting->in_browser && IN_BROWSER) continue;
+        if (setting->write) setting->write(cpu, value);
+        else setting->choose(cpu, wordIndex(*setting, value));
+    }
     return true;
 }
 
@@ -162,6 +178,8 @@ EM_JS(char*, calcora_browser_languages, (), {
 
 }  // namespace
 
+std::vector<UserFile> systemSettingsFiles() { return {}; }
+
 std::vector<std::string> localePreferences() {
     char* joined = calcora_browser_languages();
     std::vector<std::string> preferences;
@@ -175,6 +193,20 @@ std::vector<std::string> localePreferences() {
 
 #else
 
+std::vector<UserFile> systemSettingsFiles() {
+    const char* variable = std::getenv("XDG_CONFIG_DIRS");
+    std::string folders = variable && *variable ? variable : "/etc/xdg";
+    std::vector<UserFile> files;
+    for (std::size_t start = 0; start <= folders.size();) {
+        std::size_t colon = folders.find(':', start);
+        if (colon == std::string::npos) colon = folders.size();
+        const std::string folder = folders.substr(start, colon - start);
+        if (!folder.empty() && folder[0] == '/') files.push_back(UserFile::at(folder + "/calcora/settings"));
+        start = colon + 1;
+    }
+    return files;
+}
+
 std::vector<std::string> localePreferences() {
     std::vector<std::string> preferences;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
@@ -186,33 +218,41 @@ std::vector<std::string> localePreferences() {
 
 #endif
 
-std::vector<int> SettingsKeeper::choices(const CPU& cpu) const {
-    std::vector<int> present;
-    for (const Setting& setting : SETTINGS) present.push_back(setting.current(cpu));
+std::vector<std::string> SettingsKeeper::choices(const CPU& cpu) const {
+    std::vector<std::string> present;
+    for (const Setting& setting : SETTINGS) present.push_back(setting.saved ? valueOf(setting, cpu) : "");
     return present;
 }
 
-void SettingsKeeper::restore(CPU& cpu, std::ostream& err) {
-    chooseLanguage(cpu, localeLanguage(localePreferences()) == LANGUAGES[1]);
+void SettingsKeeper::apply(CPU& cpu, const UserFile& file, std::ostream& err, bool& found) {
     std::string text, why;
-    switch (m_file.read(text, why, LARGEST_FILE)) {
-        case UserFile::Found::missing: break;
+    switch (file.read(text, why, LARGEST_FILE)) {
+        case UserFile::Found::missing: return;
         case UserFile::Found::unreadable:
-            err << "calcora: cannot read the settings file " << m_file.where() << " (" << why
+            err << "calcora: cannot read the settings file " << file.where() << " (" << why
                 << "); the defaults are used\n";
             break;
         case UserFile::Found::read:
             if (!applySettingsText(cpu, text, why))
-                err << "calcora: the settings file " << m_file.where() << " is damaged (" << why
+                err << "calcora: the settings file " << file.where() << " is damaged (" << why
                     << "); the defaults are used\n";
             break;
     }
+    found = true;
+}
+
+void SettingsKeeper::restore(CPU& cpu, std::ostream& err) {
+    chooseLanguage(cpu, localeLanguage(localePreferences()) == LANGUAGES[1]);
+    bool found = false;
+    for (const UserFile& system : m_system)
+        if (!found) apply(cpu, system, err, found);
+    apply(cpu, m_file, err, found);
     m_kept = choices(cpu);
     m_keptText = settingsText(cpu);
 }
 
 void SettingsKeeper::keep(const CPU& cpu, std::ostream& err) {
-    std::vector<int> present = choices(cpu);
+    std::vector<std::string> present = choices(cpu);
     if (present == m_kept) return;
     m_kept = std::move(present);
     // Only the lines of the choices changed here: another window's stay.
@@ -234,8 +274,12 @@ std::unique_ptr<SettingsKeeper> g_settings;
 UserFile settingsFile() { return UserFile(UserFolder::config, "settings"); }
 
 void rememberSettings(CPU& cpu) {
-    g_settings = std::make_unique<SettingsKeeper>(settingsFile());
+    g_settings = std::make_unique<SettingsKeeper>(settingsFile(), systemSettingsFiles());
     g_settings->restore(cpu, std::cerr);
+}
+
+void readSettings(CPU& cpu, std::ostream& err) {
+    SettingsKeeper(settingsFile(), systemSettingsFiles()).restore(cpu, err);
 }
 
 void keepSettings(const CPU& cpu) {

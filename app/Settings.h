@@ -15,13 +15,21 @@ class CPU;
 
 // One remembered choice: its name in the file, the words it is written as
 // (one per value), how the store holds it, and whether the browser restores
-// it. Adding a setting is one row of SETTINGS (Settings.cpp).
+// it. A setting without words holds a text (the pupil's name, a folder):
+// `text` reads it, `write` sets it, `fits` says which texts it takes, and
+// `saved` whether the program writes it back (the class folder is the
+// administrator's or the teacher's, never rewritten by the program).
+// Adding a setting is one row of SETTINGS (Settings.cpp).
 struct Setting {
     const char* name;
     std::vector<const char*> words;
     int (*current)(const CPU&);       // the index of the present value's word
     void (*choose)(CPU&, int word);   // makes the value of that word the present one
     bool in_browser = true;           // a page may not go full screen unless the pupil asks there and then
+    std::string (*text)(const CPU&) = nullptr;
+    void (*write)(CPU&, const std::string&) = nullptr;
+    bool (*fits)(const std::string&) = nullptr;
+    bool saved = true;
 };
 const std::vector<Setting>& settings();
 
@@ -43,25 +51,35 @@ bool applySettingsText(CPU& cpu, const std::string& text, std::string& why);
 std::string localeLanguage(const std::vector<std::string>& preferences);
 std::vector<std::string> localePreferences();
 
-// Keeps the choices in `file`: `restore` reads them at start-up (the locale's
-// language and the store's defaults where the file is missing, empty, damaged
-// or unreadable; a file that exists but cannot be used is said in one line on
-// `err`); `keep`, called every frame, saves them when one has changed: the
-// changed lines only, into the file as it is then, so that two windows keep
-// each other's choices. A failed save is said once a run and tried again at
-// the next change.
+// The system-wide settings files an administrator may write, in the order
+// they are looked for: calcora/settings in each folder of $XDG_CONFIG_DIRS
+// (else /etc/xdg); only absolute folders count. None in the browser.
+std::vector<UserFile> systemSettingsFiles();
+
+// Keeps the choices in `file`: `restore` reads them at start-up, first from
+// the first of `system` that exists, then from `file`, whose lines win (the
+// locale's language and the store's defaults where the files are missing,
+// empty, damaged or unreadable; a file that exists but cannot be used is said
+// in one line on `err`); `keep`, called every frame, saves them when one has
+// changed: the changed lines only, into `file` as it is then, so that two
+// windows keep each other's choices and what came from `system` is not
+// copied there. A failed save is said once a run and tried again at the next
+// change.
 class SettingsKeeper {
 public:
-    explicit SettingsKeeper(UserFile file) : m_file(std::move(file)) {}
+    explicit SettingsKeeper(UserFile file, std::vector<UserFile> system = {})
+        : m_file(std::move(file)), m_system(std::move(system)) {}
     void restore(CPU& cpu, std::ostream& err);
     void keep(const CPU& cpu, std::ostream& err);
 
 private:
-    std::vector<int> choices(const CPU& cpu) const;
+    std::vector<std::string> choices(const CPU& cpu) const;
+    void apply(CPU& cpu, const UserFile& file, std::ostream& err, bool& found);
 
     UserFile m_file;
-    std::vector<int> m_kept;  // the choices last read or saved
-    std::string m_keptText;   // and their text
+    std::vector<UserFile> m_system;
+    std::vector<std::string> m_kept;  // the choices last read or saved
+    std::string m_keptText;           // and their text
     bool m_failureReported = false;
 };
 
@@ -72,4 +90,7 @@ UserFile settingsFile();
 // `rememberSettings` once started, the frame loop calls `keepSettings`. Tests
 // that run frames remember nothing unless they ask.
 void rememberSettings(CPU& cpu);
+// The choices as the program's own settings give them, read but never saved
+// (the class report's language).
+void readSettings(CPU& cpu, std::ostream& err);
 void keepSettings(const CPU& cpu);

@@ -165,6 +165,62 @@
     X(practice_mastered, "Levels mastered:", "Opanowane poziomy:") \
     XS(practice_keys, "Enter: check   H: hint   S: skip   Left/Right on an empty answer: level   Space: language   Escape: back", "Enter: sprawdz   H: podpowiedz   S: pomin   Lewo/Prawo przy pustej odpowiedzi: poziom   Spacja: jezyk   Escape: powrot", "Enter: sprawdź   H: podpowiedź   S: pomiń   Lewo/Prawo przy pustej odpowiedzi: poziom   Spacja: język   Escape: powrót") \
     XS(practice_offer, "P: practise", "P: cwicz", "P: ćwicz") \
+    X(class_recorded_as, "Recorded as: {1}", "Zapisywane jako: {1}") \
+    X(class_unreachable, "The class folder cannot be reached: the answers wait here and go there later", "Folder klasy jest niedostepny: odpowiedzi czekaja tutaj i trafia tam pozniej") \
+    X(options_name, "Name: ", "Imie: ") \
+    X(options_name_typing, "Type your name, then Enter; Escape leaves it as it was", "Wpisz swoje imie i wcisnij Enter; Escape zostawia je bez zmian") \
+    X(assignment_offer, "A: assignment ({1} of {2})", "A: zestaw zadan ({1} z {2})") \
+    X(assignment_untitled, "Assignment", "Zestaw zadan") \
+    X(assignment_at, "{1}: problem {2} of {3}", "{1}: zadanie {2} z {3}") \
+    X(assignment_done, "{1}: complete, well done", "{1}: ukonczony, brawo") \
+    X(assignment_line_error, "Line {1} of assignment.txt: {2}", "Wiersz {1} pliku assignment.txt: {2}") \
+    X(assignment_not_task, "it is not EXERCISE LEVEL COUNT, such as gcd 2 5", "to nie CWICZENIE POZIOM LICZBA, np. gcd 2 5") \
+    X(assignment_unknown_exercise, "there is no exercise {1}", "nie ma cwiczenia {1}") \
+    X(assignment_bad_level, "the level must be 1, 2 or 3", "poziom musi byc rowny 1, 2 lub 3") \
+    X(assignment_bad_count, "the count must be a whole number from 1 to 100", "liczba zadan musi byc calkowita od 1 do 100") \
+    X(assignment_bad_seed, "seed takes one whole number", "po seed musi stac jedna liczba calkowita") \
+    X(report_title, "Class report", "Raport klasy") \
+    X(report_summary, "Pupils: {1}. Answers: {2}. Made on {3}.", "Uczniowie: {1}. Odpowiedzi: {2}. Sporzadzono {3}.") \
+    X(report_grid, "Pupils and exercises", "Uczniowie i cwiczenia") \
+    X(report_legend, "Each cell: the level mastered, the answers given and the share right at the first try. Colour says the same: green 80% or more, yellow 50% to 79%, red below 50%.", "W kazdej kratce: opanowany poziom, liczba odpowiedzi i odsetek dobrych za pierwszym razem. Kolor mowi to samo: zielony od 80%, zolty od 50% do 79%, czerwony ponizej 50%.") \
+    X(report_pupil, "Pupil", "Uczen") \
+    X(report_pupil_number, "Pupil {1}", "Uczen {1}") \
+    X(report_assignment, "Assignment", "Zestaw zadan") \
+    X(report_days, "Days practised", "Dni cwiczen") \
+    X(report_level, "level {1}", "poziom {1}") \
+    X(report_no_level, "no level yet", "bez poziomu") \
+    X(report_answers, "answers: {1}", "odpowiedzi: {1}") \
+    X(report_first_try, "{1}% right at the first try", "{1}% dobrze za pierwszym razem") \
+    X(report_done_of, "{1} of {2}", "{1} z {2}") \
+    X(report_complete, "complete", "ukonczony") \
+    X(report_mistakes, "Frequent mistakes", "Czeste bledy") \
+    X(report_mistakes_note, "A mistake counts for a pupil only when it recurs: one slip names nobody.", "Blad liczy sie u ucznia dopiero wtedy, gdy sie powtarza: jedna pomylka nikogo nie wskazuje.") \
+    X(report_no_mistakes, "No named mistake recurs.", "Zaden nazwany blad sie nie powtarza.") \
+    X(report_exercise, "Exercise", "Cwiczenie") \
+    X(report_mistake, "Mistake", "Blad") \
+    X(report_pupils, "Pupils", "Uczniowie") \
+    X(report_level_mastered, "level mastered", "opanowany poziom") \
+    X(report_answers_given, "answers", "odpowiedzi") \
+    X(report_problems, "problems answered", "zadania z odpowiedzia") \
+    X(report_right_first, "right at the first try", "dobrze za pierwszym razem") \
+    X(report_right_share, "right at the first try (%)", "dobrze za pierwszym razem (%)") \
+    X(mistake_added_across, "numerators and denominators added separately", "liczniki i mianowniki dodane osobno") \
+    X(mistake_product_not_lcm, "the product given for the LCM", "iloczyn zamiast NWW") \
+    X(mistake_product_not_gcd, "the product given for the GCD", "iloczyn zamiast NWD") \
+    X(mistake_gcd_lcm_swapped, "GCD and LCM swapped", "NWD i NWW zamienione") \
+    X(mistake_not_greatest_divisor, "a common divisor, not the greatest", "wspolny dzielnik, ale nie najwiekszy") \
+    X(mistake_not_lowest_multiple, "a common multiple, not the lowest", "wspolna wielokrotnosc, ale nie najmniejsza") \
+    X(mistake_quotient_not_remainder, "the quotient given for the remainder", "iloraz zamiast reszty") \
+    X(mistake_slope_upside_down, "the slope upside down", "odwrocony wspolczynnik kierunkowy") \
+    X(mistake_sign_of_b, "the wrong sign of b", "zly znak b") \
+    X(mistake_not_turned_over, "division without turning the second fraction over", "dzielenie bez odwrocenia drugiego ulamka") \
+    X(mistake_factors_product, "factors that multiply to another number", "czynniki o innym iloczynie") \
+    X(mistake_factor_not_prime, "a factor that is not prime", "czynnik, ktory nie jest liczba pierwsza") \
+    X(mistake_term_not_prime, "a term that is not prime", "skladnik, ktory nie jest liczba pierwsza") \
+    X(mistake_sum_wrong, "two primes with another sum", "dwie liczby pierwsze o innej sumie") \
+    X(mistake_unit_repeated, "a unit fraction used twice", "powtorzony ulamek o liczniku 1") \
+    X(mistake_units_sum_wrong, "unit fractions with another sum", "ulamki o innej sumie") \
+    X(mistake_one_vector_scaled, "only one vector multiplied by its factor", "tylko jeden wektor pomnozony przez wspolczynnik") \
     XS(part1_program1_line1, "1. Calculate the rest r by dividing n by k", "1. Oblicz reszte r z dzielenia n przez k", "1. Oblicz resztę r z dzielenia n przez k") \
     X(part1_program1_line2, "n = k * m + r", "n = k * m + r") \
     X(part1_program1_line3, "n =", "n =") \

@@ -506,7 +506,13 @@ SDL_Surface* SDLGraphics::renderedLine(const std::string& text, int fontSize, SD
     if (found != m_lines.end()) return found->second;
     TTF_Font* f = font(fontSize);
     if (!f) return nullptr;
+    // Texts are UTF-8 (a pupil's name may hold Polish letters); the browser's
+    // port reads every text as UTF-8 and has only the plain call.
+#ifdef __EMSCRIPTEN__
     SDL_Surface* rendered = TTF_RenderText_Blended(f, text.c_str(), color);
+#else
+    SDL_Surface* rendered = TTF_RenderUTF8_Blended(f, text.c_str(), color);
+#endif
     if (!rendered) {
         reportUnrenderedText(TTF_GetError());
         return nullptr;

@@ -142,6 +142,7 @@ const Action ACTIONS[] = {
     /* change_level */ [](const Press& p) { changeLevel(p.cpu, p.value); },
     /* practice_language */ [](const Press& p) { switchLanguage(); showPracticeInLanguage(p.cpu); },
     /* close_practice */ [](const Press& p) { closePractice(p.cpu); },
+    /* open_assignment */ [](const Press& p) { if (p.keys) openAssignment(p.cpu, p.keys->screen); },
 };
 static_assert(sizeof(ACTIONS) / sizeof(ACTIONS[0]) == int(KeyAction::count), "one entry per action");
 

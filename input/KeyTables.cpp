@@ -265,6 +265,8 @@ std::vector<KeySection> buildKeyList() {
           {"Escape or W", "back to the screen the working was opened on",
            {{SDLK_ESCAPE, K::close_working}, {SDLK_w, K::close_working}}}}},
         {Screen::practice, "on the practice screen", practiceKeys()},
+        {Screen::start_screen, "on the start screen",
+         {{"A", "the class folder's assignment, when it has one", {{SDLK_a, K::open_assignment}}}}},
     };
 }
 

@@ -83,6 +83,7 @@ enum class KeyAction {
     change_level,                               // `value` levels up, on an empty answer
     practice_language,                          // English to Polish and back, the verdict said again
     close_practice,                             // back to the screen practice was opened on
+    open_assignment,                            // the class's assignment, at its first problem not done
     count
 };
 

@@ -7,6 +7,7 @@
 
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
+#include "practice/ClassFile.h"
 
 namespace {
 
@@ -54,12 +55,31 @@ void show(CPU& cpu, const practice::Problem& problem) {
 
 void showNext(CPU& cpu, Exercise e, int level) { show(cpu, cpu.practiceProgress().next(e, level)); }
 
+// Problem `n` of the class's assignment: the same for the whole class when
+// the assignment gives a seed, else the pupil's own.
+void showAssignmentProblem(CPU& cpu, int n) {
+    const std::string pupil = practice::pupilName(cpu.getPupilName(), cpu.getAccountName(), "");
+    show(cpu, cpu.getAssignment().problem(n, practice::nameSeed(pupil)));
+    CPU::PracticeShown shown = cpu.getPractice();
+    shown.assignment_problem = n;
+    cpu.setPractice(std::move(shown));
+}
+
+// A right answer to the assignment's next problem counts it done.
+void countForAssignment(CPU& cpu, const CPU::PracticeShown& shown) {
+    if (shown.assignment_problem < 0 || shown.assignment_problem != cpu.getAssignmentDone()) return;
+    if (!shown.verdict || shown.verdict->kind != practice::VerdictKind::correct) return;
+    cpu.setAssignmentDone(cpu.getAssignmentDone() + 1);
+    cpu.setAssignmentChanged(true);
+}
+
 // practice.csv's row for what happened to the shown problem; its time is
 // written when the row is.
 void log(CPU& cpu, const CPU::PracticeShown& shown, std::optional<practice::VerdictKind> verdict) {
     const practice::Problem& p = shown.problem;
+    const practice::Mistake mistake = verdict && shown.verdict ? shown.verdict->mistake : practice::Mistake::none;
     cpu.logPractice({"", p.exercise, p.level, shown.statement, practice::answerText(p, shown.typed), verdict,
-                     shown.hints});
+                     shown.hints, mistake});
 }
 
 }  // namespace
@@ -74,7 +94,8 @@ void openPractice(CPU& cpu, Screen from, const std::string& item) {
     const std::optional<Exercise> e = exerciseToPractise(from, item);
     if (!e) return;
     CPU::PracticeShown shown = cpu.getPractice();
-    const bool unfinished = !shown.fields.empty() && shown.problem.exercise == *e && !shown.finished();
+    const bool unfinished =
+        !shown.fields.empty() && shown.problem.exercise == *e && !shown.finished() && shown.assignment_problem < 0;
     shown.return_to = screenName(from);
     cpu.setPractice(shown);
     if (!unfinished) showNext(cpu, *e, cpu.getPracticeLevel(*e));
@@ -111,6 +132,11 @@ void checkOrMoveOn(CPU& cpu) {
     CPU::PracticeShown shown = cpu.getPractice();
     const practice::Problem& p = shown.problem;
     if (shown.fields.empty()) return;
+    if (shown.finished() && shown.assignment_problem >= 0) {
+        if (cpu.getAssignmentDone() < cpu.getAssignment().total()) showAssignmentProblem(cpu, cpu.getAssignmentDone());
+        else closePractice(cpu);
+        return;
+    }
     if (shown.finished()) {
         showNext(cpu, p.exercise, p.level);
         return;
@@ -121,6 +147,7 @@ void checkOrMoveOn(CPU& cpu) {
         cpu.practiceProgress().answered(p.exercise, p.level, shown.verdict->kind, shown.hints);
         cpu.setPracticeProgressChanged(true);
         log(cpu, shown, shown.verdict->kind);
+        countForAssignment(cpu, shown);
     }
     cpu.setPractice(std::move(shown));
 }
@@ -135,7 +162,7 @@ void takeHint(CPU& cpu) {
 
 void skipProblem(CPU& cpu) {
     CPU::PracticeShown shown = cpu.getPractice();
-    if (shown.fields.empty() || shown.finished()) return;
+    if (shown.fields.empty() || shown.finished() || shown.assignment_problem >= 0) return;
     cpu.practiceProgress().skipped(shown.problem.exercise, shown.problem.level);
     cpu.setPracticeProgressChanged(true);
     log(cpu, shown, std::nullopt);
@@ -147,7 +174,7 @@ void skipProblem(CPU& cpu) {
 void changeLevel(CPU& cpu, int step) {
     const CPU::PracticeShown shown = cpu.getPractice();
     const bool empty = std::all_of(shown.typed.begin(), shown.typed.end(), [](const std::string& t) { return t.empty(); });
-    if (shown.fields.empty() || !empty) return;
+    if (shown.fields.empty() || !empty || shown.assignment_problem >= 0) return;
     const int level = std::clamp(shown.problem.level + step, practice::LOWEST_LEVEL, practice::HIGHEST_LEVEL);
     if (level == shown.problem.level) return;
     cpu.setPracticeLevel(shown.problem.exercise, level);
@@ -157,6 +184,18 @@ void changeLevel(CPU& cpu, int step) {
 void closePractice(CPU& cpu) {
     const std::string returnTo = cpu.getPractice().return_to;
     if (screenNamed(returnTo)) cpu.setCurrentMenu(returnTo);
+}
+
+void openAssignment(CPU& cpu, Screen from) {
+    const int done = cpu.getAssignmentDone();
+    if (done >= cpu.getAssignment().total()) return;
+    CPU::PracticeShown shown = cpu.getPractice();
+    const bool unfinished = !shown.fields.empty() && shown.assignment_problem == done && !shown.finished();
+    shown.return_to = screenName(from);
+    cpu.setPractice(shown);
+    if (!unfinished) showAssignmentProblem(cpu, done);
+    showPracticeInLanguage(cpu);
+    cpu.setCurrentMenu(screenName(Screen::practice));
 }
 
 void showPracticeInLanguage(CPU& cpu) {

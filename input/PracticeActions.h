@@ -33,6 +33,10 @@ void skipProblem(CPU& cpu);
 // A level `step` lower or higher, only while every answer field is empty.
 void changeLevel(CPU& cpu, int step);
 void closePractice(CPU& cpu);
+// Shows the class's assignment on the practice screen at its first problem
+// not done (its problems in order, each answered right before the next;
+// no skips or level changes); nothing when there is none or it is done.
+void openAssignment(CPU& cpu, Screen from);
 // Writes the shown texts again when they are in another language than the
 // one shown now (the verdict checked again, not counted again).
 void showPracticeInLanguage(CPU& cpu);

@@ -186,9 +186,13 @@ struct CsvRow {
     std::string answer;   // as typed: answerText
     std::optional<VerdictKind> verdict;  // nothing: skipped
     int hints;
+    Mistake mistake = Mistake::none;     // the one the check named (the class file says it)
 };
 // "" for an unreadable answer: those are not logged.
 std::string csvRow(const CsvRow& row);
+// One field as a spreadsheet reads it back: quoted when it holds a comma, a
+// quote or a line break, its quotes doubled.
+std::string csvField(const std::string& value);
 std::string csvTime(const std::tm& local);
 
 }  // namespace practice

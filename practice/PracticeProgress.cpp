@@ -171,15 +171,6 @@ std::string Progress::lineKey(const std::string& line) {
 
 namespace {
 
-// A field as a spreadsheet reads it back: quoted when it holds a comma, a
-// quote or a line break, with its quotes doubled.
-std::string csvField(const std::string& value) {
-    if (value.find_first_of(",\"\r\n") == std::string::npos) return value;
-    std::string quoted = "\"";
-    for (char c : value) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 const char* verdictWord(const std::optional<VerdictKind>& verdict) {
     if (!verdict) return "skipped";
     switch (*verdict) {
@@ -192,6 +183,13 @@ const char* verdictWord(const std::optional<VerdictKind>& verdict) {
 }
 
 }  // namespace
+
+std::string csvField(const std::string& value) {
+    if (value.find_first_of(",\"\r\n") == std::string::npos) return value;
+    std::string quoted = "\"";
+    for (char c : value) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
 
 std::string csvHeader() { return "time,exercise,level,problem,answer,verdict,hints\n"; }
 

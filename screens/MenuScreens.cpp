@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DifferentScreens.h"
+#include "PracticeScreen.h"
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
 #include "gfx/Layout.h"
@@ -19,6 +20,7 @@ using layout::menuRow;
 const int ROW_SIZE = 20;   // menu rows and titles
 const int SMALL_SIZE = 16; // the About screen's credits
 const int LANGUAGE_Y = 30; // the start screen's language item, top right
+const int HINT_SIZE = 14;  // the start screen's hint of an assignment
 
 // A text in menu row `n` of the text column.
 MenuRow row(const std::string& text, int n, int size = ROW_SIZE, const char* color = "text") {
@@ -37,14 +39,15 @@ void drawMenu(SDLGraphics* g, const MenuLayout& menu, const std::string& item) {
 
 }  // namespace
 
-MenuLayout startMenu(const CPU&, const Language& t) {
+MenuLayout startMenu(const CPU& cpu, const Language& t) {
     const int right = layout::WIDTH;
     return {"images/math1.png", 420, 170,
             {row(t.start_screen_line1, 1), row(t.start_screen_line2, 2), row(t.start_screen_line3, 3),
              row(t.start_screen_line4, 4), row(t.start_screen_line5, 5), row(t.start_screen_line6, 6),
              row(t.start_screen_line7, 7),
              {t.start_screen_language1, right - 250, LANGUAGE_Y, ROW_SIZE, "text"},
-             {t.start_screen_language2, right - 150, LANGUAGE_Y, ROW_SIZE, "highlight"}},
+             {t.start_screen_language2, right - 150, LANGUAGE_Y, ROW_SIZE, "highlight"},
+             row(assignmentOffer(cpu), 9, HINT_SIZE, "hint")},
             {markerAt("1", 1), markerAt("2", 2), markerAt("3", 3), markerAt("4", 4), markerAt("5", 5),
              markerAt("6", 6), markerAt("7", 7), {"8", right - 300, LANGUAGE_Y}}};
 }

@@ -14,6 +14,7 @@
 #include "calc/LineCut.h"
 #include "gfx/Draw.h"
 #include "gfx/SDLGraphics.h"
+#include "practice/ClassFile.h"
 
 namespace {
 
@@ -26,9 +27,10 @@ struct PageLayout {
     int heading_size;
     int box_x, box_right_most;
     int mark_x;                                      // the first level's mark
+    int pupil_x, pupil_y;                            // the name the answers are recorded under
 };
-const PageLayout ACROSS{{40, 15, 960, 650}, 60, 115, 130, 20, 260, 940, 230};
-const PageLayout BESIDE_THE_PLANE{{0, 0, layout::WIDTH, 658}, 20, 44, 52, 18, 80, 340, 170};
+const PageLayout ACROSS{{40, 15, 960, 650}, 60, 115, 130, 20, 260, 940, 230, 420, 615};
+const PageLayout BESIDE_THE_PLANE{{0, 0, layout::WIDTH, 658}, 20, 44, 52, 18, 80, 340, 170, 20, 636};
 
 const int HEADING_Y = 25;
 const int TEXT_SIZE = 16, ROW = 26, SMALL_SIZE = 14, SMALL_ROW = 20, KEYS_SIZE = 12;
@@ -124,6 +126,36 @@ void drawMastery(SDLGraphics* g, const PageLayout& at, const CPU& cpu, practice:
     }
 }
 
+// With a class folder: the name the rows go under (a shared login shows
+// whose they are), and that the folder cannot be reached while it cannot.
+int drawClass(SDLGraphics* g, const PageLayout& at, const CPU& cpu, int y) {
+    if (cpu.getClassFolder().empty()) return y;
+    const std::string name = practice::pupilName(cpu.getPupilName(), cpu.getAccountName(), "");
+    g->drawText(filledIn(lang_file->class_recorded_as, {name}), SMALL_SIZE, at.pupil_x, at.pupil_y, "text");
+    if (!cpu.getClassUnreachable()) return y;
+    return drawRows(g, at, {lang_file->class_unreachable}, true, y, "message");
+}
+
+// On the assignment's first page, the lines of assignment.txt it could not read.
+int drawAssignmentFaults(SDLGraphics* g, const PageLayout& at, const CPU& cpu, const CPU::PracticeShown& shown, int y) {
+    if (shown.assignment_problem != 0) return y;
+    std::vector<std::string> lines;
+    for (const practice::AssignmentLineFault& f : cpu.getAssignment().faults) lines.push_back(practice::describe(f));
+    return drawRows(g, at, lines, true, y, "message");
+}
+
+// "Week 3: problem 2 of 10   GCD, level 2" on an assignment's page.
+std::string headingOf(const CPU& cpu, const CPU::PracticeShown& shown) {
+    if (shown.assignment_problem < 0) return practiceHeading(shown);
+    const practice::Assignment& a = cpu.getAssignment();
+    const std::string where =
+        cpu.getAssignmentDone() >= a.total()
+            ? filledIn(lang_file->assignment_done, {a.shownTitle()})
+            : filledIn(lang_file->assignment_at,
+                       {a.shownTitle(), std::to_string(shown.assignment_problem + 1), std::to_string(a.total())});
+    return where + "   " + practiceHeading(shown);
+}
+
 }  // namespace
 
 std::string practiceHeading(const CPU::PracticeShown& shown) {
@@ -140,6 +172,12 @@ std::vector<std::string> practiceMessages(const CPU::PracticeShown& shown) {
 
 void drawPracticeOffer(SDLGraphics* g, int x, int y) { g->drawText(lang_file->practice_offer, KEYS_SIZE, x, y, "hint"); }
 
+std::string assignmentOffer(const CPU& cpu) {
+    const int total = cpu.getAssignment().total();
+    if (total == 0) return "";
+    return filledIn(lang_file->assignment_offer, {std::to_string(cpu.getAssignmentDone()), std::to_string(total)});
+}
+
 void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
     const CPU::PracticeShown shown = cpu->getPractice();
     const std::optional<Screen> plane = plotScreenOf(shown.problem.exercise);
@@ -153,10 +191,12 @@ void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
     draw::fill(s, {0, at.page.y2 + 1, layout::WIDTH, layout::HEIGHT}, palette::current().frame);
     g->drawText(lang_file->practice_keys, KEYS_SIZE, KEYS_X, KEYS_Y, "on_frame");
     if (shown.fields.empty()) return;
-    g->drawText(practiceHeading(shown), at.heading_size, at.left, HEADING_Y, "title");
+    g->drawText(headingOf(*cpu, shown), at.heading_size, at.left, HEADING_Y, "title");
     int y = drawRows(g, at, {shown.statement}, false, HEADING_Y + 40, "text");
     y = drawFields(g, at, shown, y + 14);
     y = drawVerdict(g, at, shown, y + 8);
+    y = drawClass(g, at, *cpu, y);
+    y = drawAssignmentFaults(g, at, *cpu, shown, y);
     drawHints(g, at, shown, y + 10);
     drawMastery(g, at, *cpu, shown.problem.exercise);
     if (cpu->getPracticeRowsWaiting())

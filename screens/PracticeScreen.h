@@ -4,7 +4,8 @@
 // The practice screen: the exercise and level, the problem, the answer
 // fields, the verdict, the hints taken and the levels mastered, drawn from
 // the store (input/PracticeActions.h says what the keys change). Here too is
-// the hint the exercise and plot screens show.
+// the hint the exercise and plot screens show, and the start screen's of an
+// assignment.
 #include <string>
 #include <vector>
 
@@ -19,3 +20,6 @@ std::vector<std::string> practiceMessages(const CPU::PracticeShown& shown);
 
 // Draws the small grey "P: practise" with its top-left corner at (x, y).
 void drawPracticeOffer(SDLGraphics* g, int x, int y);
+// The start screen's "A: assignment (3 of 10)" while the class folder has
+// one; "" otherwise.
+std::string assignmentOffer(const CPU& cpu);

@@ -190,6 +190,96 @@ TEST(PracticeScreen, ProgressAndPracticeCsvAreKept) {
     EXPECT_NE(err.str().find(progressFile), std::string::npos);
 }
 
+// With a class folder every row also goes to <login>.csv there under the
+// pupil's name; while the folder cannot be reached the local rows still
+// land, it is said once, and the waiting rows go first, once, when it can.
+TEST(PracticeScreen, RowsReachTheClassFolderOnceItCanBeReached) {
+    useEnglish();
+    TemporaryFolder folder{"practice-class"};
+    const std::string classFolder = (folder.path() / "7b").string();
+    std::ofstream(classFolder) << "a file, not a folder";
+    PracticeKeeper keeper(UserFile::at((folder.path() / "progress").string()), PRACTICE_LOG_FILE, {"anowak", "Anna Nowak,,,"});
+    std::ostringstream err;
+    CPU cpu;
+    keeper.restore(cpu, 5, err);
+    cpu.setClassFolder(classFolder);
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("calculate5");
+    press(cpu, SDLK_p);
+    for (int skip = 0; skip < 2; ++skip) {
+        press(cpu, SDLK_s);
+        keeper.keep(cpu, err);
+        press(cpu, SDLK_RETURN);
+    }
+    EXPECT_TRUE(cpu.getClassUnreachable());
+    EXPECT_TRUE(cpu.getPracticeRowsWaiting());
+    EXPECT_EQ(split(fileText(PRACTICE_LOG_FILE), "\n").size(), 4u);
+    EXPECT_EQ(split(err.str(), "\n").size(), 2u) << err.str();
+    EXPECT_NE(err.str().find("cannot reach the class folder " + classFolder), std::string::npos) << err.str();
+
+    std::filesystem::remove(classFolder);
+    std::filesystem::create_directory(classFolder);
+    cpu.setPupilName("Ola");
+    press(cpu, SDLK_s);
+    keeper.keep(cpu, err);
+    EXPECT_FALSE(cpu.getClassUnreachable());
+    EXPECT_FALSE(cpu.getPracticeRowsWaiting());
+    const std::vector<std::string> rows = split(fileText(classFolder + "/anowak.csv"), "\n");
+    ASSERT_EQ(rows.size(), 5u) << fileText(classFolder + "/anowak.csv");
+    EXPECT_EQ(rows[0], "pupil,time,exercise,level,problem,answer,verdict,hints");
+    EXPECT_EQ(rows[1].substr(0, 11), "Anna Nowak,");
+    EXPECT_EQ(rows[3].substr(0, 4), "Ola,");
+    EXPECT_NE(rows[3].find(",gcd,1,"), std::string::npos);
+    press(cpu, SDLK_RETURN);
+    keeper.keep(cpu, err);
+    EXPECT_EQ(split(fileText(classFolder + "/anowak.csv"), "\n").size(), 5u);
+}
+
+// A on the start screen opens the class folder's assignment: its problems
+// in order, each answered right before the next, no skips; the completion
+// goes to the class file after each problem and is remembered.
+TEST(PracticeScreen, AnAssignmentIsWorkedThroughInOrderAndRecorded) {
+    useEnglish();
+    TemporaryFolder folder{"practice-assignment"};
+    const std::string classFolder = (folder.path() / "7b").string();
+    std::filesystem::create_directory(classFolder);
+    std::ofstream(classFolder + "/assignment.txt") << "title Week 3\nseed 7\ngcd 1 1\nlcm 2 1\nlcm 9 9\n";
+    const std::string kept = (folder.path() / "assignment").string();
+    PracticeKeeper keeper(UserFile::at((folder.path() / "progress").string()), PRACTICE_LOG_FILE, {"anowak", ""},
+                          UserFile::at(kept));
+    std::ostringstream err;
+    CPU cpu;
+    cpu.setClassFolder(classFolder);
+    keeper.restore(cpu, 5, err);
+    keeper.restoreAssignment(cpu, err);
+    EXPECT_EQ(err.str(), "calcora: Line 5 of assignment.txt: the level must be 1, 2 or 3\n");
+    ASSERT_EQ(cpu.getAssignment().total(), 2);
+    press(cpu, SDLK_a);
+    ASSERT_EQ(cpu.getCurrentMenu(), screenName(Screen::practice));
+    EXPECT_TRUE(practice::sameQuestion(cpu.getPractice().problem, cpu.getAssignment().problem(0, 0)));
+    press(cpu, SDLK_s);
+    EXPECT_FALSE(cpu.getPractice().finished());  // no skipping through an assignment
+    for (int n = 0; n < 2; ++n) {
+        typeDigits(cpu, cpu.getPractice().problem.answer[0]);
+        press(cpu, SDLK_RETURN);
+        keeper.keep(cpu, err);
+        press(cpu, SDLK_RETURN);
+    }
+    EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
+    EXPECT_EQ(cpu.getAssignmentDone(), 2);
+    press(cpu, SDLK_a);
+    EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
+    const std::string rows = fileText(classFolder + "/anowak.csv");
+    EXPECT_NE(rows.find(",assignment,,Week 3,1/2,progress,0\n"), std::string::npos) << rows;
+    EXPECT_NE(rows.find(",lcm,2,"), std::string::npos) << rows;
+    const std::string last = ",assignment,,Week 3,2/2,complete,0\n";
+    EXPECT_EQ(rows.substr(rows.size() - last.size()), last) << rows;
+    CPU again;
+    again.setClassFolder(classFolder);
+    keeper.restoreAssignment(again, err);
+    EXPECT_EQ(again.getAssignmentDone(), 2);
+}
+
 // Rows that cannot be written (practice.csv's folder is gone) wait, the
 // screen says so once, and they land in order with the next row; a progress
 // file of a later version (a byte order mark, CRLF, an exercise this version

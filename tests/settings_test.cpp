@@ -182,6 +182,42 @@ TEST_F(Settings, AFileTheUserMayNotReadGivesTheDefaults) {
     EXPECT_NE(err.find("Permission denied"), std::string::npos) << err;
 }
 
+// An administrator's file is read first, the pupil's own lines win; the
+// pupil's name and the class folder are settings too, the folder never
+// written back to the pupil's file.
+TEST_F(Settings, SystemWideSettingsComeFirstAndThePupilsOwnLinesWin) {
+    const std::filesystem::path system = folder.path() / "etc" / "calcora";
+    std::filesystem::create_directories(system);
+    std::ofstream(system / "settings") << "language=Polish\nhigh-contrast=on\nclass-folder=/srv/class/7b\n";
+    std::filesystem::create_directories(folder.path() / "calcora");
+    write("high-contrast=off\npupil=Ola Nowak\n");
+    const char* old = std::getenv("XDG_CONFIG_DIRS");
+    const std::string saved = old ? old : "";
+    setenv("XDG_CONFIG_DIRS", ("relative:" + (folder.path() / "none").string() + ":" + (folder.path() / "etc").string()).c_str(), 1);
+    const std::vector<UserFile> files = systemSettingsFiles();
+    old ? setenv("XDG_CONFIG_DIRS", saved.c_str(), 1) : unsetenv("XDG_CONFIG_DIRS");
+    ASSERT_EQ(files.size(), 2u);
+    CPU cpu;
+    std::ostringstream err;
+    SettingsKeeper keeper(UserFile::at(file), files);
+    keeper.restore(cpu, err);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(language, "Polish");
+    EXPECT_FALSE(cpu.getHighContrast());
+    EXPECT_EQ(cpu.getPupilName(), "Ola Nowak");
+    EXPECT_EQ(cpu.getClassFolder(), "/srv/class/7b");
+    cpu.setGridlines(true);
+    keeper.keep(cpu, err);
+    EXPECT_NE(contents().find("\npupil=Ola Nowak\n"), std::string::npos) << contents();
+    EXPECT_EQ(contents().find("class-folder"), std::string::npos);
+    EXPECT_EQ(contents().find("language"), std::string::npos);  // the administrator's line stays theirs
+    for (const char* bad : {"pupil=<script>\n", "class-folder=relative/path\n"}) {
+        write(bad);
+        CPU fresh;
+        EXPECT_NE(restored(fresh).find("is damaged"), std::string::npos) << bad;
+    }
+}
+
 // A file written on another system (a byte order mark, CRLF) is read as
 // plain lines; a save changes only the lines of the choices changed here,
 // keeping another window's and a later version's lines as they are.
