@@ -197,9 +197,9 @@ TEST_F(MenuScreens, OptionsShowTheStateOfBothOptions) {
     expectRow(options, "High contrast: off", 20, 414);
     expectRow(options, "Speech: off", 20, 444);
     expectRow(options, "Back", 20, 474);
-    expectRow(options, "controls:", 20, 534, "title");
-    expectRow(options, "arrow keys - move around the program", 20, 564);
-    expectRow(options, "escape - back to previous screen", 20, 684);
+    expectRow(options, "controls:", 20, 504, "title");
+    expectRow(options, "arrow keys - move around the program", 20, 534);
+    expectRow(options, "escape - back to previous screen", 20, 654);
 
     cpu.setFullscreen(true);
     expectRow(options, "Fullscreen: on", 20, 324);
