@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Assignment.h"
 
-#include <charconv>
 #include <sstream>
 
 #include "app/GlobalVariables.h"
@@ -15,20 +14,6 @@ using working::filled;
 
 namespace {
 
-std::optional<std::uint64_t> wholeNumber(const std::string& word) {
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (word.empty() || error != std::errc() || end != word.data() + word.size()) return std::nullopt;
-    return value;
-}
-
-std::vector<std::string> wordsOf(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;) words.push_back(w);
-    return words;
-}
-
 // One line that is neither blank nor a comment, read into `a`.
 void readLine(Assignment& a, const std::string& line, int number) {
     const std::vector<std::string> w = wordsOf(line);
@@ -40,14 +25,14 @@ void readLine(Assignment& a, const std::string& line, int number) {
         return;
     }
     if (w[0] == "seed") {
-        const std::optional<std::uint64_t> seed = w.size() == 2 ? wholeNumber(w[1]) : std::nullopt;
+        const std::optional<std::uint64_t> seed = w.size() == 2 ? wholeNumberOf(w[1]) : std::nullopt;
         if (seed) a.seed = seed;
         else fault(AssignmentFault::bad_seed);
         return;
     }
     if (w.size() != 3) return fault(AssignmentFault::not_task);
     const std::optional<Exercise> e = exerciseWithId(w[0]);
-    const std::optional<std::uint64_t> level = wholeNumber(w[1]), count = wholeNumber(w[2]);
+    const std::optional<std::uint64_t> level = wholeNumberOf(w[1]), count = wholeNumberOf(w[2]);
     if (!e) return fault(AssignmentFault::unknown_exercise, w[0]);
     if (!level || *level < LOWEST_LEVEL || *level > HIGHEST_LEVEL) return fault(AssignmentFault::bad_level);
     if (!count || *count < 1 || *count > MOST_TASK_PROBLEMS) return fault(AssignmentFault::bad_count);

@@ -117,4 +117,9 @@ std::string yesNo(bool answer);  // "Y" or "N", as typed
 std::vector<std::string> leadingSteps(const Working& w, std::size_t count);
 std::vector<std::string> allButLast(const Working& w, std::size_t count);
 
+// A whole number written in plain digits and nothing else, or none.
+std::optional<std::uint64_t> wholeNumberOf(const std::string& text);
+// The blank-separated words of one line of a saved file.
+std::vector<std::string> wordsOf(const std::string& line);
+
 }  // namespace practice

@@ -23,7 +23,9 @@ constexpr std::size_t MOST_DUE = 50;   // more in a saved file means it is damag
 constexpr int FRESH_TRIES = 100;       // draws to find a problem unlike the last one
 const char* const SAVED_HEADER = "calcora practice progress 1";
 
-std::optional<std::uint64_t> readCount(const std::string& t) {
+}  // namespace
+
+std::optional<std::uint64_t> wholeNumberOf(const std::string& t) {
     std::uint64_t v = 0;
     const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), v);
     if (error != std::errc() || end != t.data() + t.size() || t.empty()) return std::nullopt;
@@ -32,14 +34,12 @@ std::optional<std::uint64_t> readCount(const std::string& t) {
 
 // The fields of one saved line: "gcd 2 1 ccmcc 123:2,456:1" (exercise, level,
 // mastered, the last answers or "-", the problems due back or "-").
-std::vector<std::string> fieldsOf(const std::string& line) {
+std::vector<std::string> wordsOf(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> fields;
     for (std::string f; in >> f;) fields.push_back(f);
     return fields;
 }
-
-}  // namespace
 
 Progress::Level& Progress::at(Exercise e, int level) { return levels_[{e, level}]; }
 
@@ -112,10 +112,10 @@ std::string Progress::text() const {
 }
 
 bool Progress::readLine(const std::string& line) {
-    const std::vector<std::string> f = fieldsOf(line);
+    const std::vector<std::string> f = wordsOf(line);
     if (f.empty()) return true;
     const std::optional<Exercise> e = exerciseWithId(f[0]);
-    const std::optional<std::uint64_t> level = f.size() > 1 ? readCount(f[1]) : std::nullopt;
+    const std::optional<std::uint64_t> level = f.size() > 1 ? wholeNumberOf(f[1]) : std::nullopt;
     if (!e || (level && *level > HIGHEST_LEVEL)) {
         unknown_.push_back(line);  // an exercise or a level of a later version
         return true;
@@ -132,8 +132,8 @@ bool Progress::readLine(const std::string& line) {
         for (std::string item; std::getline(list, item, ',');) {
             const std::size_t colon = item.find(':');
             if (colon == std::string::npos) return false;
-            const std::optional<std::uint64_t> seed = readCount(item.substr(0, colon));
-            const std::optional<std::uint64_t> wait = readCount(item.substr(colon + 1));
+            const std::optional<std::uint64_t> seed = wholeNumberOf(item.substr(0, colon));
+            const std::optional<std::uint64_t> wait = wholeNumberOf(item.substr(colon + 1));
             if (!seed || !wait || *wait > COMEBACK_WAIT || l.due.size() == MOST_DUE) return false;
             l.due.push_back({*seed, int(*wait)});
         }
@@ -162,7 +162,7 @@ Progress Progress::read(const std::string& saved, std::uint64_t sequenceSeed, bo
 }
 
 std::string Progress::lineKey(const std::string& line) {
-    const std::vector<std::string> f = fieldsOf(line);
+    const std::vector<std::string> f = wordsOf(line);
     if (f.size() < 2 || line == SAVED_HEADER) return "";
     return f[0] + " " + f[1];
 }
