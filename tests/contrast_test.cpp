@@ -113,7 +113,7 @@ TEST(Contrast, HighContrastHasSevenToOneForTextAndThreeToOneForLines) {
 // The standard look fails both thresholds (red on grey, grey on white, silver
 // panels on a grey frame): that is what high contrast is for. It is held to
 // its present lowest ratios, so that it can only get better.
-// The hints are the program's own, not the specified texts' colours: they
+// The hints are the program's own, not the menus' and panels' black, blue and red: they
 // are held to 4.5:1 in the standard look too.
 TEST(Contrast, TheStandardHintsHaveFourAndAHalfToOne) {
     std::vector<Pair> hints;
