@@ -13,6 +13,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/CommandLine.h"
 #include "app/FrameLoop.h"
@@ -22,6 +23,7 @@
 #include "calc/PrimeSieve.h"
 #include "gfx/View.h"
 #include "screens/ScreenReading.h"
+#include "web/WebShims.h"
 
 namespace {
 
@@ -38,6 +40,12 @@ bool g_pageFullscreen = false;
 std::string g_pageLanguage;
 ScreenReading g_read;  // what the live region said last
 bool g_asleep = false;
+
+// The sizes the screens draw their texts at, the most drawn first, and how
+// many new lines a screen may bring at once (a page of a working, the
+// practice screen) with some to spare.
+const int TEXT_SIZES[] = {14, 16, 12, 20, 18};
+const int NEW_LINES_AT_ONCE = 40;
 
 // The keys the page names by the browser's own names; a printable character
 // ("5", "[", "-", "w") names the key that types it.
@@ -215,5 +223,13 @@ int main(int argc, char* argv[]) {
     // The prime table is built a second after the start, while the pupil
     // reads the start screen, rather than in the frame of the first listing.
     emscripten_async_call([](void*) { PrimeSieve::shared(); }, nullptr, 1000);
+    // So is what drawing new text lines first needs (the start screen has drawn its own by then).
+    emscripten_async_call(
+        [](void*) {
+            std::vector<int> sizes;
+            for (int size : TEXT_SIZES) sizes.push_back(view::fontSize(size));
+            warmTextDrawing(sizes, NEW_LINES_AT_ONCE);
+        },
+        nullptr, 500);
     return 0;
 }

@@ -3,6 +3,8 @@
 // What the browser's SDL 1.2 layer lacks or draws differently from the
 // desktop libraries, made exact here so that every box, frame and line lands
 // on the desktop's pixels. Definitions here take the place of the layer's.
+#include "WebShims.h"
+
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 #include <emscripten.h>
@@ -27,44 +29,146 @@ void fillBox(SDL_Surface* s, Sint16 x1, Sint16 y1, Sint16 x2, Sint16 y2, Uint32 
 
 }  // namespace
 
+// What the page keeps for its text lines. For each canvas font (size and
+// family), the width of each character and of each pair of characters,
+// measured once and kept for the run (a measurement costs more than the
+// drawing of a character); a character is kept by its code, a pair by
+// code * 65536 + code. And a stock of canvases with their drawing contexts,
+// which the layer takes for new surfaces before it makes one (making one
+// costs as much as drawing a short line), filled up again after the frame
+// that took from it.
+EM_JS(void, installPageText, (), {
+    if (Module.calcoraWidths) return;
+    var measure = document.createElement('canvas').getContext('2d');
+    var measuring = null;
+    var fonts = new Map();
+    Module.calcoraWidths = function(style) {
+        var known = fonts.get(style);
+        if (known) return known;
+        var widths = new Map();
+        var measured = function(text) {
+            if (measuring !== style) measure.font = measuring = style;
+            return measure.measureText(text).width;
+        };
+        known = {
+            one: function(c) {
+                var w = widths.get(c);
+                if (w === undefined) widths.set(c, w = measured(String.fromCharCode(c)));
+                return w;
+            },
+            two: function(a, b) {
+                var key = a * 65536 + b;
+                var w = widths.get(key);
+                if (w === undefined) widths.set(key, w = measured(String.fromCharCode(a, b)));
+                return w;
+            }
+        };
+        fonts.set(style, known);
+        return known;
+    };
+    var stock = 0, filling = false;
+    var fill = function() {
+        filling = false;
+        while (SDL.canvasPool.length < stock) {
+            var canvas = document.createElement('canvas');
+            canvas.width = canvas.height = 1;
+            canvas.getContext('2d');
+            SDL.canvasPool.push(canvas);
+        }
+    };
+    Module.calcoraKeepCanvases = function(count) {
+        if (count !== undefined) stock = count;
+        if (filling || SDL.canvasPool.length >= stock) return;
+        filling = true;
+        setTimeout(fill, 0);
+    };
+});
+
 // A text line laid out as the desktop lays it out: each character at a
 // whole pixel, advanced by its width rounded to whole pixels, with the
 // font's kerning between two characters rounded the same way. The browser's
 // own layout keeps fractions of a pixel and makes long lines 2-4% wider than
 // the desktop's, so they would run out of their panels. Returns the layer's
-// surface, one font size high, the baseline as its own text surfaces have it.
-EM_JS(SDL_Surface*, pageTextLine, (TTF_Font * font, const char* text, int r, int g, int b), {
+// surface, `height` high, the line drawn in a band one font size high from
+// `top` down. Drawn straight into it: a line drawn on a surface of its own
+// and copied into this one would be read back from its canvas (the layer
+// keeps a copy of every surface blitted onto), a millisecond for every new line.
+EM_JS(SDL_Surface*, pageTextLine, (TTF_Font * font, const char* text, int r, int g, int b, int height, int top), {
     var fontData = SDL.fonts[font];
     var size = fontData.size;
     var line = UTF8ToString(text) || ' ';
     var style = SDL.makeFontString(size, fontData.name);
-    var widths = Module.calcoraTextWidths || (Module.calcoraTextWidths = new Map());
-    var measure = Module.calcoraMeasure || (Module.calcoraMeasure = document.createElement('canvas').getContext('2d'));
-    measure.font = style;
-    var width = function(s) {
-        var key = style + '|' + s;
-        var known = widths.get(key);
-        if (known === undefined) widths.set(key, known = measure.measureText(s).width);
-        return known;
-    };
+    var widths = Module.calcoraWidths(style);
     var whole = function(x) { return Math.floor(x + 0.5); };
     var pens = [];
     var pen = 0;
     for (var i = 0; i < line.length; ++i) {
-        if (i > 0) pen += whole(width(line[i - 1] + line[i]) - width(line[i - 1]) - width(line[i]));
+        var c = line.charCodeAt(i);
+        if (i > 0) {
+            var before = line.charCodeAt(i - 1);
+            pen += whole(widths.two(before, c) - widths.one(before) - widths.one(c));
+        }
         pens.push(pen);
-        pen += whole(width(line[i]));
+        pen += whole(widths.one(c));
     }
-    var surface = SDL.makeSurface(Math.max(1, pen + Math.ceil(size / 4)), size, 0, false, 'text:' + line);
+    var lineWidth = Math.max(1, pen + Math.ceil(size / 4));
+    // A surface the layer draws on alone: no copy of its pixels in memory.
+    var surface = SDL.makeSurface(lineWidth, height, 0x00010001 /* SDL_SRCALPHA | SDL_HWSURFACE */, false, 'text:' + line);
+    Module.calcoraKeepCanvases();
     var context = SDL.surfaces[surface].ctx;
     context.save();
+    context.beginPath();
+    context.rect(0, top, lineWidth, size);  // the band a line one size high covers
+    context.clip();
     context.fillStyle = 'rgb(' + r + ',' + g + ',' + b + ')';
     context.font = style;
     context.textBaseline = 'bottom';
-    for (var j = 0; j < line.length; ++j) context.fillText(line[j], pens[j], size);
+    for (var j = 0; j < line.length; ++j) context.fillText(line[j], pens[j], top + size);
     context.restore();
     return surface;
 });
+
+// The widths of every pair of printable characters (the page's font has no
+// others) at each of the `count` sizes, measured a few milliseconds at a
+// time, and a stock of `canvases` canvases. Needs a font opened (the first
+// frame opens one).
+EM_JS(void, warmPageTextSoon, (const int* sizes, int count, int canvases), {
+    Module.calcoraKeepCanvases(canvases);
+    var font = SDL.fonts.find(function(f) { return f; });
+    if (!font) return;
+    var styles = [];
+    for (var i = 0; i < count; ++i) styles.push(SDL.makeFontString(HEAP32[(sizes >> 2) + i], font.name));
+    var FIRST = 32, END = 127;
+    var at = 0, first = FIRST;
+    var measureSome = function() {
+        var until = performance.now() + 4;
+        while (at < styles.length && performance.now() < until) {
+            var widths = Module.calcoraWidths(styles[at]);
+            widths.one(first);
+            for (var second = FIRST; second < END; ++second) widths.two(first, second);
+            if (++first === END) {
+                first = FIRST;
+                ++at;
+            }
+        }
+        if (at < styles.length) setTimeout(measureSome, 0);
+    };
+    setTimeout(measureSome, 0);
+});
+
+namespace {
+
+void useTextWidths() {
+    static const bool installed = (installPageText(), true);
+    (void)installed;
+}
+
+}  // namespace
+
+void warmTextDrawing(const std::vector<int>& sizes, int canvases) {
+    useTextWidths();
+    warmPageTextSoon(sizes.data(), int(sizes.size()), canvases);
+}
 
 extern "C" {
 
@@ -92,27 +196,21 @@ const SDL_VideoInfo* SDL_GetVideoInfo() {
     return &info;
 }
 
-// The page draws a text line into a surface one font size high, with the
-// baseline where the font's em box ends above its descent; SDL_ttf makes it
-// as tall as ascent plus descent, the baseline at the ascent. Moving the
-// line down by the difference puts every text where the desktop puts it, so
-// texts stay inside their boxes. The metrics are the shipped font's
+// The page draws a text line one font size high, with the baseline where
+// the font's em box ends above its descent; SDL_ttf makes it as tall as
+// ascent plus descent, the baseline at the ascent. Drawn that much lower in
+// a surface of SDL_ttf's height, every text lands where the desktop puts it,
+// so texts stay inside their boxes. The metrics are the shipped font's
 // (Liberation Sans: ascent 0.905, descent 0.212 of the size).
 SDL_Surface* TTF_RenderText_Blended(TTF_Font* font, const char* text, SDL_Color color) {
     constexpr double ASCENT = 1854.0 / 2048, DESCENT = 434.0 / 2048;
-    SDL_Surface* line = pageTextLine(font, text, color.r, color.g, color.b);
-    if (!line) return nullptr;
-    const int size = line->h;
+    const int size = TTF_FontHeight(font);
     const int ascent = static_cast<int>(std::ceil(ASCENT * size));
     const int height = ascent + static_cast<int>(std::ceil(DESCENT * size)) + 1;
     const double pageBaseline = size * (1 - DESCENT / (ASCENT + DESCENT));
-    SDL_Surface* tall = SDL_CreateRGBSurface(SDL_SRCALPHA, line->w, height, 32, 0x000000ff, 0x0000ff00, 0x00ff0000,
-                                             0xff000000);
-    if (!tall) return line;
-    SDL_Rect at{0, static_cast<Sint16>(std::lround(ascent - pageBaseline)), 0, 0};
-    SDL_BlitSurface(line, nullptr, tall, &at);
-    SDL_FreeSurface(line);
-    return tall;
+    const int top = static_cast<int>(std::lround(ascent - pageBaseline));
+    useTextWidths();
+    return pageTextLine(font, text, color.r, color.g, color.b, height, top);
 }
 
 // Pictures are kept with their alpha channel; opaque ones stay opaque.
