@@ -3,7 +3,8 @@
 // Figures of the web page, printed, never asserted: the bytes of each file,
 // raw and after gzip; the time from opening the page to its first drawn
 // frame (median of 5 loads, fresh and repeated); the processor time of the
-// idle page against a blank one; and the longest frame of three requests.
+// idle page against a blank one; the longest frame of three requests, of
+// the working of the longest of them and of the practice screen opened.
 // Usage: node measure.mjs <site folder>
 import {createServer} from "node:http";
 import {mkdtempSync, readFileSync, readdirSync, rmSync, statSync} from "node:fs";
@@ -121,17 +122,23 @@ async function keys(...names) {
     await frames(2);
   }
 }
-async function request(name, times = 1) {
+// The longest frame after `key`, then `back` pressed to leave its screen.
+async function longestFrame(name, times, key, back) {
   for (let i = 1; i <= times; ++i) {
     await page.evaluate(() => frameTimes.splice(0));
-    await keys("Enter");
+    await keys(key);
     await frames(5);
     const longest = Math.max(...await page.evaluate(() => frameTimes.splice(0)));
     console.log(`${name}${times > 1 ? `, time ${i}` : ""}: longest frame ${longest.toFixed(1)} ms`);
+    if (back) await keys(back);
   }
 }
+const request = (name, times = 1) => longestFrame(name, times, "Enter");
 await keys("Enter", "ArrowRight", "ArrowRight", "1", "ArrowRight", ..."1000000", "ArrowDown");
 await request("primes 1 to 1000000", 2);
+// W opens the working of the listing (a page of its rows); P the practice of primes.
+await longestFrame("working (W) of primes 1 to 1000000", 2, "w", "Escape");
+await longestFrame("practice (P) of primes", 2, "p", "Escape");
 await keys("ArrowDown", "ArrowLeft", "ArrowDown", "ArrowDown", ..."9876543210", "ArrowDown", ..."1234567890", "ArrowDown");
 await request("GCD of 9876543210 and 1234567890", 2);
 await keys("Escape", "ArrowDown", "ArrowDown", "Enter", "ArrowRight", "ArrowDown", "ArrowDown", "5", "ArrowDown",
