@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <limits>
 
 #include "DifferentScreens.h"
 #include "app/GlobalVariables.h"
@@ -33,11 +34,12 @@ struct Row {
     bool answer;
 };
 
-// The rows of the text's steps and answer (its lines after the title).
-std::vector<Row> rows(const CPU::WorkingText& w) {
+// The rows of the text's steps and answer (its lines after the title), or
+// the first `count` of them (and the rest of the line that reaches `count`).
+std::vector<Row> rows(const CPU::WorkingText& w, std::size_t count = std::numeric_limits<std::size_t>::max()) {
     std::vector<Row> all;
     const std::size_t firstAnswer = w.lines.size() - w.answer_lines;
-    for (std::size_t i = 1; i < w.lines.size(); ++i)
+    for (std::size_t i = 1; i < w.lines.size() && all.size() < count; ++i)
         for (std::string& piece : calc::wrapAtBlanks(w.lines[i], WORKING_ROW_CHARACTERS))
             all.push_back({std::move(piece), i >= firstAnswer});
     return all;
@@ -111,9 +113,9 @@ void DifferentScreens::working(SDLGraphics* g, CPU* cpu) {
     const CPU::WorkingText w = cpu->getWorkingText();
     if (w.lines.empty()) return;
     drawTitle(g, w.lines.front());
-    const std::vector<Row> shown = rows(w);
     const int last = layout::lastWorkingScroll(w.rows);
     const int first = std::clamp(cpu->getWorkingScroll(), 0, last);
+    const std::vector<Row> shown = rows(w, std::size_t(first + WORKING_PAGE_LINES));  // the page's and those above it
     for (int i = first; i < int(shown.size()) && i < first + WORKING_PAGE_LINES; ++i)
         g->drawText(shown[i].text, sizeOf(shown[i].text), ROW_X, FIRST_ROW_Y + (i - first) * ROW_HEIGHT,
                     shown[i].answer ? "answer_text" : "text");

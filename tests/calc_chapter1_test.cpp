@@ -160,6 +160,23 @@ TEST_F(Chapter1, PrimeListingMatchesTrialDivisionAndCutsAtAHundred) {
     EXPECT_EQ(PrimeSieve::shared().primes().size(), 78498u);
 }
 
+// A working asks only for what the five lines show: the same lines, from the
+// start of the same text, whatever its length around the lines' 500 characters.
+TEST_F(Chapter1, PrimeListingForItsLinesAloneShowsTheSameLines) {
+    std::vector<std::pair<I, I>> ranges{{1, 1000000}, {0, 1000001}, {10, 5}, {999980, 1000000}};
+    for (I to = 300; to <= 700; ++to) ranges.push_back({1, to});
+    for (auto [from, to] : ranges) {
+        Program2 whole, shown;
+        whole.calculate(from, to);
+        shown.calculateShownLines(from, to);
+        EXPECT_EQ(linesOf(shown), linesOf(whole)) << from << ".." << to;
+        EXPECT_EQ(whole.getSolution().rfind(shown.getSolution(), 0), 0u) << from << ".." << to;
+    }
+    Program2 all;
+    all.calculateShownLines(1, 1000000);
+    EXPECT_LT(all.getSolution().size(), 510u);  // the last entry begun within the lines, not 600 kB
+}
+
 TEST_F(Chapter1, GoldbachTexts) {
     EXPECT_EQ(text<Program7>(4), "4 = 2 + 2    ");
     EXPECT_EQ(linesOf(solved<Program7>(10))[0], "10 = 3 + 7    5 + 5    ");

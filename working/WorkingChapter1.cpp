@@ -55,7 +55,7 @@ Working remainderWorking(std::int64_t n, std::int64_t k) {
 
 Working primesWorking(std::int64_t from, std::int64_t to) {
     Program2 p;
-    p.calculate(from, to);
+    p.calculateShownLines(from, to);
     Working w{filled(lang_file->working_primes_title, {text(from), text(to)}), {}, fiveLines(p)};
     const PrimeRange range = primesBetween(from, to);
     const Language& t = *lang_file;
