@@ -223,9 +223,12 @@ int main(int argc, char* argv[]) {
     // The prime table is built a second after the start, while the pupil
     // reads the start screen, rather than in the frame of the first listing.
     emscripten_async_call([](void*) { PrimeSieve::shared(); }, nullptr, 1000);
-    // So is what drawing new text lines first needs (the start screen has drawn its own by then).
+    // So are the spoken words of the live region's texts, made on first use,
+    // and what drawing new text lines first needs (the start screen has
+    // drawn its own by then).
     emscripten_async_call(
         [](void*) {
+            spokenText("");
             std::vector<int> sizes;
             for (int size : TEXT_SIZES) sizes.push_back(view::fontSize(size));
             warmTextDrawing(sizes, NEW_LINES_AT_ONCE);

@@ -33,10 +33,17 @@ void fillBox(SDL_Surface* s, Sint16 x1, Sint16 y1, Sint16 x2, Sint16 y2, Uint32 
 // family), the width of each character and of each pair of characters,
 // measured once and kept for the run (a measurement costs more than the
 // drawing of a character); a character is kept by its code, a pair by
-// code * 65536 + code. And a stock of canvases with their drawing contexts,
+// code * 65536 + code. A stock of canvases with their drawing contexts,
 // which the layer takes for new surfaces before it makes one (making one
 // costs as much as drawing a short line), filled up again after the frame
-// that took from it.
+// that took from it. And the lines whose surfaces are drawn on later.
+//
+// The first drawing on a new canvas costs more than drawing the line
+// itself, so a frame full of new lines (a working's page) would spend most
+// of its time on them: a new line's surface is drawn on only after the
+// frame, and until then each blit of it draws the line on one canvas kept
+// for that, already used, and copies it from there. The pixels are the
+// same: both canvases hold the line alone on a clear background.
 EM_JS(void, installPageText, (), {
     if (Module.calcoraWidths) return;
     var measure = document.createElement('canvas').getContext('2d');
@@ -82,6 +89,47 @@ EM_JS(void, installPageText, (), {
         filling = true;
         setTimeout(fill, 0);
     };
+    var later = new Map();  // surface: its layer record and how to draw its line on a context
+    var spare = document.createElement('canvas');
+    spare.width = 1024;  // a line at the first size, grown for a longer or a larger one
+    spare.height = 48;
+    var spareContext = spare.getContext('2d');
+    spareContext.fillRect(0, 0, 1, 1);  // its first drawing, done
+    var spareHolds = 0;
+    var drawLater = function() {
+        later.forEach(function(line, surface) {
+            if (SDL.surfaces[surface] === line.record) line.draw(line.record.ctx);
+        });
+        later.clear();
+    };
+    Module.calcoraDrawLater = function(surface, draw) {
+        if (later.size === 0) setTimeout(drawLater, 0);
+        later.set(surface, {record: SDL.surfaces[surface], draw: draw});
+    };
+    var blit = SDL.blitSurface;
+    SDL.blitSurface = function(src, srcrect, dst, dstrect, scale) {
+        var line = later.get(src);
+        var record = SDL.surfaces[src];
+        if (!line || line.record !== record) return blit(src, srcrect, dst, dstrect, scale);
+        if (spareHolds !== src) {
+            if (spare.width < record.width || spare.height < record.height) {
+                spare.width = Math.max(spare.width, record.width);
+                spare.height = Math.max(spare.height, record.height);
+            }
+            spareContext.clearRect(0, 0, record.width, record.height);
+            spareContext.save();
+            line.draw(spareContext);
+            spareContext.restore();
+            spareHolds = src;
+        }
+        var own = record.canvas;
+        record.canvas = spare;
+        try {
+            return blit(src, srcrect, dst, dstrect, scale);
+        } finally {
+            record.canvas = own;
+        }
+    };
 });
 
 // A text line laid out as the desktop lays it out: each character at a
@@ -90,9 +138,10 @@ EM_JS(void, installPageText, (), {
 // own layout keeps fractions of a pixel and makes long lines 2-4% wider than
 // the desktop's, so they would run out of their panels. Returns the layer's
 // surface, `height` high, the line drawn in a band one font size high from
-// `top` down. Drawn straight into it: a line drawn on a surface of its own
-// and copied into this one would be read back from its canvas (the layer
-// keeps a copy of every surface blitted onto), a millisecond for every new line.
+// `top` down (after the frame; see installPageText). The line is drawn on
+// this surface itself, not on one of its own copied into it: the layer
+// reads back every surface but the screen that is blitted onto (a
+// millisecond for every new line).
 EM_JS(SDL_Surface*, pageTextLine, (TTF_Font * font, const char* text, int r, int g, int b, int height, int top), {
     var fontData = SDL.fonts[font];
     var size = fontData.size;
@@ -115,16 +164,18 @@ EM_JS(SDL_Surface*, pageTextLine, (TTF_Font * font, const char* text, int r, int
     // A surface the layer draws on alone: no copy of its pixels in memory.
     var surface = SDL.makeSurface(lineWidth, height, 0x00010001 /* SDL_SRCALPHA | SDL_HWSURFACE */, false, 'text:' + line);
     Module.calcoraKeepCanvases();
-    var context = SDL.surfaces[surface].ctx;
-    context.save();
-    context.beginPath();
-    context.rect(0, top, lineWidth, size);  // the band a line one size high covers
-    context.clip();
-    context.fillStyle = 'rgb(' + r + ',' + g + ',' + b + ')';
-    context.font = style;
-    context.textBaseline = 'bottom';
-    for (var j = 0; j < line.length; ++j) context.fillText(line[j], pens[j], top + size);
-    context.restore();
+    // On a clear canvas of the surface's size or larger, whose state is the
+    // caller's to keep.
+    Module.calcoraDrawLater(surface, function(context) {
+        context.beginPath();
+        context.rect(0, top, lineWidth, size);  // the band a line one size high covers
+        context.clip();
+        context.fillStyle = 'rgb(' + r + ',' + g + ',' + b + ')';
+        context.font = style;
+        context.textBaseline = 'bottom';
+        for (var j = 0; j < line.length; ++j)
+            if (line.charCodeAt(j) !== 32) context.fillText(line[j], pens[j], top + size);  // a blank has no ink
+    });
     return surface;
 });
 
