@@ -13,6 +13,7 @@
 #include <random>
 #include <vector>
 
+#include "KeyPress.h"
 #include "app/FrameLoop.h"
 #include "app/GlobalVariables.h"
 #include "input/KeyTables.h"
@@ -33,14 +34,6 @@ std::vector<SDLKey> listedKeys() {
     return keys;
 }
 
-void pressKey(SDLKey key) {
-    SDL_Event event{};
-    event.type = event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
-}
-
 void BM_KeyStorm(benchmark::State& state) {
     namespace fs = std::filesystem;
     const fs::path home = fs::current_path(), folder = fs::temp_directory_path() / "calcora-bench-storm";
@@ -59,7 +52,7 @@ void BM_KeyStorm(benchmark::State& state) {
     double slowest = 0;
     SDL_Event waiting;
     for (auto _ : state) {
-        pressKey(keys[pick(random)]);
+        pushKeyDown(keys[pick(random)]);
         do {
             const double start = processorMs();
             runFrame();

@@ -10,6 +10,7 @@
 #include "app/GlobalVariables.h"
 #include "gfx/SDLGraphics.h"
 #include "screens/DifferentScreens.h"
+#include "screens/WorkingScreen.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ void BM_WorkingFrame(benchmark::State& state) {
     Scene& s = scene();
     s.cpu.setWorkingExercise("part1_program2", {"1", "1000000"});
     s.cpu.setWorkingScroll(80);
+    makeWorkingText(s.cpu);  // as the frame loop does before drawing
     frames(state, [](Scene& s) { s.screens.working(&s.graphics, &s.cpu); });
 }
 

@@ -14,6 +14,7 @@
 #include "app/GlobalVariables.h"
 #include "gfx/SDLGraphics.h"
 #include "screens/DifferentScreens.h"
+#include "screens/WorkingScreen.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ void BM_SizedThreeLines(benchmark::State& state) {
 void BM_SizedWorking(benchmark::State& state) {
     runFrames(state, Screen::working, &DifferentScreens::working, {}, [](CPU& c) {
         c.setWorkingExercise("part1_program5", {"12", "18"});
+        makeWorkingText(c);  // as the frame loop does before drawing
     });
 }
 

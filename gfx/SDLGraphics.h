@@ -61,6 +61,9 @@ public:
     // kept in `unknownColorNames()` and drawn in the text colour.
     Color color(const std::string& name);
     const std::set<std::string>& unknownColorNames() const { return m_unknownColors; }
+    // Drops the text lines rendered so far (kept by text, size and colour):
+    // each is rendered afresh when next drawn.
+    void forgetRenderedLines();
 
     // The font file, looked up in the asset folder like the pictures.
     static constexpr const char* FONT_FILE = "ARIAL.TTF";
@@ -78,7 +81,6 @@ private:
     void blit(SDL_Surface* surface, int x, int y);
     void drawBlended(const std::string& text, int fontSize, int x, int y, SDL_Color color);
     SDL_Surface* renderedLine(const std::string& text, int fontSize, SDL_Color color);
-    void forgetRenderedLines();
     void reportOnce(const std::string& what, const std::string& fileName, const std::string& why);
     void reportUnrenderedText(const std::string& why);
     void shutdown();
