@@ -91,8 +91,11 @@ EM_JS(void, installPageText, (), {
     };
     var later = new Map();  // surface: its layer record and how to draw its line on a context
     var spare = document.createElement('canvas');
-    spare.width = 1024;  // a line at the first size, grown for a longer or a larger one
-    spare.height = 48;
+    // A line at the first size, grown for a longer or a larger one: no
+    // larger, as each line drawn on it copies it whole (the frame still
+    // holds the line before).
+    spare.width = 1024;
+    spare.height = 26;
     var spareContext = spare.getContext('2d');
     spareContext.fillRect(0, 0, 1, 1);  // its first drawing, done
     var spareHolds = 0;
