@@ -99,11 +99,20 @@ EM_JS(void, installPageText, (), {
     var spareContext = spare.getContext('2d');
     spareContext.fillRect(0, 0, 1, 1);  // its first drawing, done
     var spareHolds = 0;
+    // A canvas keeps what is drawn on it as a list until it is first copied
+    // from: copying each from here right away makes its pixels now, not in
+    // the frame that next shows the line.
+    var copies = document.createElement('canvas');
+    copies.width = copies.height = 1;
+    var copiesContext = copies.getContext('2d');
     var drawLater = function() {
         later.forEach(function(line, surface) {
-            if (SDL.surfaces[surface] === line.record) line.draw(line.record.ctx);
+            if (SDL.surfaces[surface] !== line.record) return;
+            line.draw(line.record.ctx);
+            copiesContext.drawImage(line.record.canvas, 0, 0, 1, 1, 0, 0, 1, 1);
         });
         later.clear();
+        copies.width = 1;  // lets go of the copies
     };
     Module.calcoraDrawLater = function(surface, draw) {
         if (later.size === 0) setTimeout(drawLater, 0);
@@ -165,7 +174,7 @@ EM_JS(SDL_Surface*, pageTextLine, (TTF_Font * font, const char* text, int r, int
     }
     var lineWidth = Math.max(1, pen + Math.ceil(size / 4));
     // A surface the layer draws on alone: no copy of its pixels in memory.
-    var surface = SDL.makeSurface(lineWidth, height, 0x00010001 /* SDL_SRCALPHA | SDL_HWSURFACE */, false, 'text:' + line);
+    var surface = SDL.makeSurface(lineWidth, height, 0x00010000 /* SDL_SRCALPHA */, false, 'text:' + line);
     Module.calcoraKeepCanvases();
     // On a clear canvas of the surface's size or larger, whose state is the
     // caller's to keep.
