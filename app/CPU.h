@@ -134,6 +134,12 @@ public:
     // The account's own name for the rows when none is chosen (its full name, else its login).
     std::string getAccountName() const { return account_name; }
     void setAccountName(std::string name) { account_name = std::move(name); }
+    // Whether the pupil is typing a name on the Options screen, and the name
+    // typed so far; the chosen name changes only when Enter keeps it.
+    bool getNameTyping() const { return name_typing; }
+    void setNameTyping(bool typing) { name_typing = typing; }
+    std::string getTypedName() const { return typed_name; }
+    void setTypedName(std::string name) { typed_name = std::move(name); }
     std::string getClassFolder() const { return class_folder; }
     void setClassFolder(std::string folder) { class_folder = std::move(folder); }
     // Whether the class folder could not be reached (the practice screen says so once).
@@ -309,6 +315,8 @@ private:
     std::string pupil_name;
     std::string class_folder;
     std::string account_name;
+    bool name_typing = false;
+    std::string typed_name;
     bool class_unreachable = false;
     practice::Assignment assignment;
     int assignment_done = 0;
