@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "DifferentScreens.h"
-#include "PlotPicture.h"
 #include "app/Exercises.h"
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
@@ -206,7 +205,7 @@ void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
 
 // The problem's values drawn on the plane as its plot screen draws typed ones.
 void DifferentScreens::drawProblemOnThePlane(SDLGraphics* g, CPU* cpu, Screen plot) {
-    using Drawing = void (DifferentScreens::*)(SDLGraphics*, CPU*, const std::vector<double>&);
+    using Drawing = void (DifferentScreens::*)(SDLGraphics*, CPU*, const std::vector<std::string>&);
     static const std::pair<Screen, Drawing> PLOTS[] = {
         {Screen::part4_program1, &DifferentScreens::drawStraightLines},
         {Screen::part4_program2, &DifferentScreens::drawTwoPointsLine},
@@ -214,7 +213,7 @@ void DifferentScreens::drawProblemOnThePlane(SDLGraphics* g, CPU* cpu, Screen pl
     };
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
-    const std::vector<double> values = plotValues(*cpu, plot, cpu->getPractice().problem.inputs);
+    const std::vector<std::string> inputs = cpu->getPractice().problem.inputs;
     for (const auto& [screen, draw] : PLOTS)
-        if (screen == plot) (this->*draw)(g, cpu, values);
+        if (screen == plot) (this->*draw)(g, cpu, inputs);
 }
