@@ -11,8 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "practice/Practice.h"
-#include "practice/Assignment.h"
+#include "PracticeState.h"
 
 // Every input field: accessor stem, field name, value at start-up.
 // A field named part N, program M, rest R has accessors get/set/clear
@@ -275,9 +274,10 @@ public:
     };
     PracticeShown getPractice() const { return practice_shown; }
     void setPractice(PracticeShown shown) { practice_shown = std::move(shown); }
-    practice::Progress& practiceProgress() { return practice_progress; }
-    const practice::Progress& practiceProgress() const { return practice_progress; }
-    void setPracticeProgress(practice::Progress progress) { practice_progress = std::move(progress); }
+    // The progress as data; practice::Progress applies the mastery rule to it.
+    const practice::ProgressRecord& getPracticeProgress() const { return practice_progress; }
+    practice::ProgressRecord takePracticeProgress() { return std::exchange(practice_progress, {}); }
+    void setPracticeProgress(practice::ProgressRecord progress) { practice_progress = std::move(progress); }
     bool getPracticeProgressChanged() const { return practice_progress_changed; }
     void setPracticeProgressChanged(bool changed) { practice_progress_changed = changed; }
     std::vector<practice::CsvRow> takePracticeLog() { return std::exchange(practice_log, {}); }
@@ -352,7 +352,7 @@ private:
     WorkingSave working_save = WorkingSave::none;
 
     PracticeShown practice_shown;
-    practice::Progress practice_progress;
+    practice::ProgressRecord practice_progress;
     bool practice_progress_changed = false;
     bool practice_rows_waiting = false;
     std::vector<practice::CsvRow> practice_log;

@@ -24,6 +24,7 @@
 #include "app/Screens.h"
 #include "input/Input2.h"
 #include "input/KeyTables.h"
+#include "practice/Practice.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/WorkingScreen.h"
 
@@ -62,7 +63,7 @@ void addTheRest(Snapshot& s, const CPU& cpu) {
         {"practice_verdict", p.verdict ? p.verdict->text : "none"},
         {"practice_checked", joined(p.checked) + number(p.skipped) + "," + number(p.hints)},
         {"practice_hint_lines", joined(p.hint_lines)},
-        {"practice_progress", cpu.practiceProgress().text()},
+        {"practice_progress", practice::Progress(cpu.getPracticeProgress()).text()},
         {"practice_progress_changed", number(cpu.getPracticeProgressChanged())},
         {"practice_log", number((long long)CPU(cpu).takePracticeLog().size())},
     };
