@@ -85,12 +85,9 @@ std::string scaledText(const CPU& cpu, double factor, const char* name, double x
     return calc::termText(calc::termOf(factor, name)) + cpu.StringDoubleStringDoubleString(" = [", x, " , ", y, "]");
 }
 
-}  // namespace
-
-PlotPicture vectorsPicture(const CPU& cpu, const std::vector<std::string>& typed) {
-    const std::vector<double> v = plotValues(cpu, Screen::part4_program3, typed);
+// The picture from the typed values and the vectors scaled from them.
+PlotPicture pictureOf(const CPU& cpu, const std::vector<double>& v, const calc::VectorsToDraw& scaled) {
     const double m1 = v[4], m2 = v[5];
-    const calc::VectorsToDraw scaled = scaledVectors(typed);
     const VectorEnds e = vectorEnds(scaled);
     const PointD end1 = atOffset(e.x1, e.y1), end2 = atOffset(e.x2, e.y2);
     const Palette& colors = palette::current();
@@ -110,6 +107,12 @@ PlotPicture vectorsPicture(const CPU& cpu, const std::vector<std::string>& typed
         addNumberAtTip(picture, end2, end2.x - end1.x, end2.y - end1.y, "2", "plot_line2");
     }
     return picture;
+}
+
+}  // namespace
+
+PlotPicture vectorsPicture(const CPU& cpu, const std::vector<std::string>& typed) {
+    return pictureOf(cpu, plotValues(cpu, Screen::part4_program3, typed), scaledVectors(typed));
 }
 
 std::vector<SegmentD> arrowheadStrokes(double x, double y, double mb, PointD tip) {
@@ -139,8 +142,9 @@ void DifferentScreens::part4_program3(SDLGraphics* g, CPU* cpu) {
 
 void DifferentScreens::drawVectors(SDLGraphics* g, CPU* cpu, const std::vector<std::string>& typed) {
     const std::vector<double> v = plotValues(*cpu, Screen::part4_program3, typed);
-    drawPicture(g, vectorsPicture(*cpu, typed));
-    const VectorEnds e = vectorEnds(scaledVectors(typed));
+    const calc::VectorsToDraw scaled = scaledVectors(typed);  // once a frame: the picture and the arrowheads
+    drawPicture(g, pictureOf(*cpu, v, scaled));
+    const VectorEnds e = vectorEnds(scaled);
     drawVectorArrows(g, cpu, v[2], v[3], v[5], tipOffset(e.x2), tipOffset(e.y2), "plot_line2");
     drawVectorArrows(g, cpu, v[0], v[1], v[4], tipOffset(e.x1), tipOffset(e.y1), "plot_line1");
 }
