@@ -11,8 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "practice/Practice.h"
-#include "practice/Assignment.h"
+#include "PracticeState.h"
 
 // Every input field: accessor stem, field name, value at start-up.
 // A field named part N, program M, rest R has accessors get/set/clear
@@ -134,6 +133,12 @@ public:
     // The account's own name for the rows when none is chosen (its full name, else its login).
     std::string getAccountName() const { return account_name; }
     void setAccountName(std::string name) { account_name = std::move(name); }
+    // Whether the pupil is typing a name on the Options screen, and the name
+    // typed so far; the chosen name changes only when Enter keeps it.
+    bool getNameTyping() const { return name_typing; }
+    void setNameTyping(bool typing) { name_typing = typing; }
+    std::string getTypedName() const { return typed_name; }
+    void setTypedName(std::string name) { typed_name = std::move(name); }
     std::string getClassFolder() const { return class_folder; }
     void setClassFolder(std::string folder) { class_folder = std::move(folder); }
     // Whether the class folder could not be reached (the practice screen says so once).
@@ -269,9 +274,10 @@ public:
     };
     PracticeShown getPractice() const { return practice_shown; }
     void setPractice(PracticeShown shown) { practice_shown = std::move(shown); }
-    practice::Progress& practiceProgress() { return practice_progress; }
-    const practice::Progress& practiceProgress() const { return practice_progress; }
-    void setPracticeProgress(practice::Progress progress) { practice_progress = std::move(progress); }
+    // The progress as data; practice::Progress applies the mastery rule to it.
+    const practice::ProgressRecord& getPracticeProgress() const { return practice_progress; }
+    practice::ProgressRecord takePracticeProgress() { return std::exchange(practice_progress, {}); }
+    void setPracticeProgress(practice::ProgressRecord progress) { practice_progress = std::move(progress); }
     bool getPracticeProgressChanged() const { return practice_progress_changed; }
     void setPracticeProgressChanged(bool changed) { practice_progress_changed = changed; }
     std::vector<practice::CsvRow> takePracticeLog() { return std::exchange(practice_log, {}); }
@@ -309,6 +315,8 @@ private:
     std::string pupil_name;
     std::string class_folder;
     std::string account_name;
+    bool name_typing = false;
+    std::string typed_name;
     bool class_unreachable = false;
     practice::Assignment assignment;
     int assignment_done = 0;
@@ -344,7 +352,7 @@ private:
     WorkingSave working_save = WorkingSave::none;
 
     PracticeShown practice_shown;
-    practice::Progress practice_progress;
+    practice::ProgressRecord practice_progress;
     bool practice_progress_changed = false;
     bool practice_rows_waiting = false;
     std::vector<practice::CsvRow> practice_log;

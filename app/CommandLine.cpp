@@ -138,7 +138,8 @@ std::optional<std::uint64_t> practiceSeedArgument(const std::vector<std::string>
 }
 
 int finishStandardOutput(int status, std::ostream& err) {
-    errno = 0;
+    // A long text fails while it is printed, leaving the write's reason in errno.
+    if (std::cout) errno = 0;
     const bool failed = !std::cout.flush() || std::fflush(stdout) != 0 || std::ferror(stdout);
     if (!failed) return status;
     err << "calcora: write error" << (errno ? std::string(": ") + std::strerror(errno) : "") << "\n";

@@ -91,7 +91,8 @@ bool handleInput() {
     const bool taken = g_input->readInput();
     const SDLKey keyPressed = g_input->getKeyPressed();
     if (g_input->checkIfKeyPressed()) {
-        g_input2->readInputForPressingAKey(keyPressed, g_cpu, g_graphics, g_input->shiftWithKey());
+        g_input2->readInputForPressingAKey(keyPressed, g_cpu, g_graphics, g_input->shiftWithKey(),
+                                           g_input->characterWithKey());
         g_input->setKeyPressedToFalse();
     }
     if (g_input->windowClosed()) g_cpu->setGameIsRunning(false);

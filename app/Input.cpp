@@ -36,6 +36,7 @@ bool closeRequested = false;
 // The browser's SDL layer has no SDL_EventState; its queue has no fixed size,
 // and the events the program does not use are taken and dropped there.
 Input::Input() {
+    SDL_EnableUNICODE(1);
 #ifndef __EMSCRIPTEN__
     for (SDL_EventType type : UNUSED_EVENTS) SDL_EventState(type, SDL_IGNORE);
     closeRequested = false;
@@ -58,6 +59,7 @@ bool Input::readInput() {
         if (m_event.key.keysym.sym < KEY_COUNT) m_keysHeld[m_event.key.keysym.sym] = true;
         keyPressed = sameOnEveryPlatform(m_event.key.keysym.sym);
         m_shiftWithKey = (m_event.key.keysym.mod & KMOD_SHIFT) != 0;
+        m_characterWithKey = m_event.key.keysym.unicode;
         wasKeyPressed = true;
         m_lastEventShows = true;
         break;

@@ -12,7 +12,8 @@ public:
     // of SDL's queue, which holds 128 events and drops what comes after:
     // a fast mouse would otherwise push out typed keys and close requests.
     // A close request is noticed as it comes, even when the queue is full,
-    // and keys typed at machine speed are not taken for auto-repeat.
+    // and keys typed at machine speed are not taken for auto-repeat. Key-downs
+    // carry the character they type (a name takes "ą" from AltGr and a).
     // SDL's video start-up resets this, so make the reader after it.
     Input();
 
@@ -24,8 +25,10 @@ public:
     bool* getInput() { return m_keysHeld; }
     bool windowClosed() const { return m_windowClosed; }
     SDLKey getKeyPressed() const { return keyPressed; }
-    // Whether Shift was held when that key went down.
+    // Whether Shift was held when that key went down, and the character it
+    // typed in the keyboard's layout (0: none, as for the arrows).
     bool shiftWithKey() const { return m_shiftWithKey; }
+    char32_t characterWithKey() const { return m_characterWithKey; }
     bool checkIfKeyPressed() const { return wasKeyPressed; }
     void setKeyPressedToFalse() { wasKeyPressed = false; }
 
@@ -39,4 +42,5 @@ private:
     SDLKey keyPressed = SDLK_UNKNOWN;
     bool wasKeyPressed = false;
     bool m_shiftWithKey = false;
+    char32_t m_characterWithKey = 0;
 };

@@ -10,6 +10,7 @@
 
 #include "CPU.h"
 #include "SafeFile.h"
+#include "practice/Assignment.h"
 #include "practice/ClassFile.h"
 
 namespace {
@@ -71,11 +72,11 @@ void PracticeKeeper::restore(CPU& cpu, std::uint64_t seed, std::ostream& err) {
         break;
     case UserFile::Found::read: break;
     }
-    cpu.setPracticeProgress(practice::Progress::read(text, seed, &damaged));
+    cpu.setPracticeProgress(practice::Progress::read(text, seed, &damaged).record());
     if (damaged)
         err << "calcora: the practice progress " << m_progress.where() << " is damaged; practice starts afresh\n";
     cpu.setPracticeProgressChanged(false);
-    m_progressKept = cpu.practiceProgress().text();
+    m_progressKept = practice::Progress(cpu.getPracticeProgress()).text();
     if (m_log.waiting()) sendRows(cpu, "", err);
     if (const RowQueue* queue = classQueue(cpu); queue && queue->waiting()) sendToClass(cpu, err);  // an earlier run's
 }
@@ -104,7 +105,7 @@ void PracticeKeeper::keep(CPU& cpu, std::ostream& err) {
     if (!rows.empty() || assignmentChanged || retryDue) sendToClass(cpu, err);
     if (!cpu.getPracticeProgressChanged()) return;
     cpu.setPracticeProgressChanged(false);
-    const std::string ours = cpu.practiceProgress().text();
+    const std::string ours = practice::Progress(cpu.getPracticeProgress()).text();
     std::string why;
     if (!m_progress.saveChanges(m_progressKept, ours, practice::Progress::lineKey, soundProgress, why))
         failed(m_progress.where(), why, err);

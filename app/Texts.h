@@ -167,8 +167,8 @@
     XS(practice_offer, "P: practise", "P: cwicz", "P: ćwicz") \
     X(class_recorded_as, "Recorded as: {1}", "Zapisywane jako: {1}") \
     X(class_unreachable, "The class folder cannot be reached: the answers wait here and go there later", "Folder klasy jest niedostepny: odpowiedzi czekaja tutaj i trafia tam pozniej") \
-    X(options_name, "Name: ", "Imie: ") \
-    X(options_name_typing, "Type your name, then Enter; Escape leaves it as it was", "Wpisz swoje imie i wcisnij Enter; Escape zostawia je bez zmian") \
+    XS(options_name, "Name: ", "Imie: ", "Imię: ") \
+    XS(options_name_typing, "Type your name, then Enter; Escape leaves it as it was", "Wpisz swoje imie i wcisnij Enter; Escape zostawia je bez zmian", "Wpisz swoje imię i wciśnij Enter; Escape zostawia je bez zmian") \
     X(assignment_offer, "A: assignment ({1} of {2})", "A: zestaw zadan ({1} z {2})") \
     X(assignment_untitled, "Assignment", "Zestaw zadan") \
     X(assignment_at, "{1}: problem {2} of {3}", "{1}: zadanie {2} z {3}") \

@@ -38,12 +38,6 @@ const SolveStep* stepOf(const std::string& request) {
     return nullptr;
 }
 
-Screen chapterScreenOf(const SolveStep& step) {
-    for (const Chapter& chapter : exerciseChapters())
-        if (chapter.number == exerciseRow(step.exercise).chapter) return chapter.screen;
-    return Screen::part1;
-}
-
 void EdgeValues(benchmark::State& state, const char* request) {
     const SolveStep* step = stepOf(request);
     namespace fs = std::filesystem;
@@ -65,7 +59,7 @@ void EdgeValues(benchmark::State& state, const char* request) {
             }
             cpu.setSolveThisProgram(request);
             const double start = processorMs();
-            runSolveStep(cpu, chapterScreenOf(*step), results);
+            runSolveStep(cpu, exerciseChapters()[exerciseRow(step->exercise).chapter - 1].screen, results);
             slowest = std::max(slowest, processorMs() - start);
         }
     state.counters["slowest_ms"] = slowest;

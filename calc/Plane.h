@@ -3,11 +3,13 @@
 #pragma once
 // The plots' calculations, exact: a typed decimal is a fraction. Where lines
 // cross the axes and each other, the line through two points, and vectors
-// scaled and added. The plot workings are written from these.
+// scaled and added. The plot workings are written from these, and the plots
+// drawn from them (PlaneDrawing.h).
 #include <optional>
 #include <string>
 
 #include "Fraction.h"
+#include "PlaneDrawing.h"
 
 namespace calc {
 
@@ -36,7 +38,8 @@ Meeting meeting(const Line& first, const Line& second);
 // the vertical x = x1, or y = ax + b with a = (y2 - y1)/(x2 - x1) and
 // b = y1 - a * x1.
 struct LineThroughPoints {
-    enum class Kind { no_line, vertical, sloped } kind;
+    using Kind = LineKind;
+    Kind kind;
     Line line;  // sloped only
 };
 LineThroughPoints lineThrough(const Fraction& x1, const Fraction& y1, const Fraction& x2, const Fraction& y2);

@@ -61,12 +61,12 @@ constexpr Color LIGHT_BLUISH_GREEN{80, 220, 170};
     X(field, LIGHT_GRAY, DARK_GRAY)     /* the input boxes of the exercise screens */                       \
     X(text, BLACK, WHITE)               /* labels, menu rows, typed values, answers, working steps */       \
     X(title, BLUE, LIGHT_CYAN)          /* exercise titles, the working's title, "controls:" */             \
-    X(highlight, BLUE, YELLOW)          /* the language the start screen offers */                          \
+    X(highlight, BLUE, YELLOW)          /* the language the start screen offers, a name being typed */      \
     X(marker, NONE, YELLOW)             /* the highlight marker: its picture's own colours, or this one */  \
     X(answer_text, BLUE, YELLOW)        /* the answer lines of the working */                               \
     X(message, RED, LIGHT_RED)          /* a failed save, the Delete hint, "more above" and "more below" */ \
     X(success, GREEN, LIGHT_GREEN)      /* a save that worked */                                            \
-    X(hint, HINT_GRAY, PALE_GRAY)       /* "W: show the working", "P: practise" */                          \
+    X(hint, HINT_GRAY, PALE_GRAY)       /* "W: show the working", "P: practise", how to type a name */      \
     X(on_frame, WHITE, WHITE)           /* the working screen's key line, written on the frame */           \
     X(axis, BLACK, WHITE)               /* the plane's axes, arrowheads, ticks and numbers */               \
     X(grid, GRAY, MID_GRAY)             /* the grid's vertical lines */                                     \

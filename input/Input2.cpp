@@ -10,15 +10,18 @@
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
 #include "gfx/Layout.h"
+#include "practice/ClassFile.h"
 
 namespace {
 
 // One key press: the store, the shown screen's keys (null on a screen the
-// program does not have) and the value the key's binding carries.
+// program does not have), the value the key's binding carries and the
+// character the key types (0: none).
 struct Press {
     CPU& cpu;
     const ScreenKeys* keys;
     int value;
+    char32_t character;
 };
 
 std::string highlightOf(const ScreenKeys& keys, const CPU& cpu) {
@@ -58,6 +61,10 @@ void enter(const Press& p) {
         case EnterAction::toggle_speech:
             cpu.setSpeech(!cpu.getSpeech());
             cpu.setSpeechUnavailable(false);  // switched on again, the service is asked again
+            break;
+        case EnterAction::type_name:  // from the name chosen so far; the account's is not typed over
+            cpu.setNameTyping(true);
+            cpu.setTypedName(cpu.getPupilName());
             break;
         }
         return;
@@ -115,6 +122,14 @@ void closeWorking(const Press& p) {
     p.cpu.setCurrentMenu(p.cpu.getWorkingReturnTo());
 }
 
+// Enter keeps the typed name (the settings save it), Escape leaves the
+// chosen one as it was.
+void endNameTyping(CPU& cpu, bool keep) {
+    if (keep) cpu.setPupilName(practice::keptName(cpu.getTypedName()));
+    cpu.setNameTyping(false);
+    cpu.setTypedName("");
+}
+
 using Action = void (*)(const Press&);
 
 // What each action of the key list does, in the order of `KeyAction`.
@@ -143,14 +158,20 @@ const Action ACTIONS[] = {
     /* practice_language */ [](const Press& p) { switchLanguage(); showPracticeInLanguage(p.cpu); },
     /* close_practice */ [](const Press& p) { closePractice(p.cpu); },
     /* open_assignment */ [](const Press& p) { if (p.keys) openAssignment(p.cpu, p.keys->screen); },
+    /* type_name_character */
+    [](const Press& p) { p.cpu.setTypedName(practice::typeIntoName(p.cpu.getTypedName(), p.character)); },
+    /* erase_name_character */
+    [](const Press& p) { p.cpu.setTypedName(practice::withoutLastCharacter(p.cpu.getTypedName())); },
+    /* keep_name */ [](const Press& p) { endNameTyping(p.cpu, true); },
+    /* leave_name */ [](const Press& p) { endNameTyping(p.cpu, false); },
 };
 static_assert(sizeof(ACTIONS) / sizeof(ACTIONS[0]) == int(KeyAction::count), "one entry per action");
 
 }  // namespace
 
-void Input2::readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics*, bool shift) {
+void Input2::readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics*, bool shift, char32_t character) {
     const std::optional<Screen> screen = screenNamed(cpu->getCurrentMenu());
-    const KeyBinding* binding = keyBinding(keyPressed, screen, shift);
+    const KeyBinding* binding = keyBinding({keyPressed, shift, character}, screen, cpu->getNameTyping());
     if (!binding) return;
-    ACTIONS[int(binding->action)]({*cpu, screen ? &screenKeysFor(*screen) : nullptr, binding->value});
+    ACTIONS[int(binding->action)]({*cpu, screen ? &screenKeysFor(*screen) : nullptr, binding->value, character});
 }

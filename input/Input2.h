@@ -13,6 +13,9 @@ class SDLGraphics;
 
 class Input2 {
 public:
-    // Handles one key-down, pressed with Shift or not; `g` is passed in but not used.
-    void readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics* g, bool shift = false);
+    // Handles one key-down, pressed with Shift or not, typing `character` in
+    // the keyboard's layout (0: none; only a name being typed takes it); `g`
+    // is passed in but not used.
+    void readInputForPressingAKey(SDLKey keyPressed, CPU* cpu, SDLGraphics* g, bool shift = false,
+                                  char32_t character = 0);
 };

@@ -167,13 +167,14 @@ std::vector<ScreenKeys> buildScreenKeys() {
         plotKeys(S::part4_program1, &CPU::getPart4Program1Item, &CPU::setPart4Program1Item),
         plotKeys(S::part4_program2, &CPU::getPart4Program2Item, &CPU::setPart4Program2Item),
         plotKeys(S::part4_program3, &CPU::getPart4Program3Item, &CPU::setPart4Program3Item),
-        {S::options_menu, &CPU::getOptionsItem, &CPU::setOptionsItem, S::start_screen, ring(6),
+        {S::options_menu, &CPU::getOptionsItem, &CPU::setOptionsItem, S::start_screen, ring(7),
          {{"1", A::toggle_fullscreen},
           {"2", A::toggle_gridlines},
           {"3", A::next_size},
           {"4", A::toggle_high_contrast},
           {"5", A::toggle_speech},
-          {"6", A::go_to, S::start_screen}},
+          {"6", A::type_name},
+          {"7", A::go_to, S::start_screen}},
          {}},
         {S::about_menu, nullptr, nullptr, S::start_screen, {}, {{nullptr, A::go_to, S::start_screen}}, {}},
         {S::working, nullptr, nullptr, std::nullopt, {}, {}, {}},   // its keys are its own section of the key list
@@ -267,6 +268,14 @@ std::vector<KeySection> buildKeyList() {
         {Screen::practice, "on the practice screen", practiceKeys()},
         {Screen::start_screen, "on the start screen",
          {{"A", "the class folder's assignment, when it has one", {{SDLK_a, K::open_assignment}}}}},
+        {Screen::options_menu, "while typing a name in Options",
+         {{"letters, digits, Space, -", "type the pupil's name (at most 40 characters)",
+           {{ANY_CHARACTER, K::type_name_character}}},
+          {"Backspace", "take back its last character", {{SDLK_BACKSPACE, K::erase_name_character}}},
+          {"Enter, numpad Enter", "keep the name (only blanks: the account's own name)",
+           {{SDLK_RETURN, K::keep_name}, {SDLK_KP_ENTER, K::keep_name}}},
+          {"Escape", "leave the name as it was", {{SDLK_ESCAPE, K::leave_name}}}},
+         true},
     };
 }
 
@@ -277,10 +286,12 @@ const KeyBinding* exactBinding(const KeySection& section, SDLKey key, bool shift
     return nullptr;
 }
 
-// With Shift held, the key's shifted binding, else its plain one.
-const KeyBinding* bindingIn(const KeySection& section, SDLKey key, bool shift) {
-    const KeyBinding* shifted = shift ? exactBinding(section, key, true) : nullptr;
-    return shifted ? shifted : exactBinding(section, key, false);
+// With Shift held, the key's shifted binding, else its plain one; else, for
+// a key that types a character, the section's binding of any character.
+const KeyBinding* bindingIn(const KeySection& section, const KeyDown& down) {
+    const KeyBinding* shifted = down.shift ? exactBinding(section, down.key, true) : nullptr;
+    if (const KeyBinding* own = shifted ? shifted : exactBinding(section, down.key, false)) return own;
+    return down.character ? exactBinding(section, ANY_CHARACTER, false) : nullptr;
 }
 
 }  // namespace
@@ -297,14 +308,15 @@ const std::vector<KeySection>& keyList() {
     return list;
 }
 
-const KeyBinding* keyBinding(SDLKey key, std::optional<Screen> screen, bool shift) {
+const KeyBinding* keyBinding(const KeyDown& down, std::optional<Screen> screen, bool typing) {
     if (screen)
         for (const KeySection& section : keyList())
-            if (section.only_on == screen)
-                if (const KeyBinding* binding = bindingIn(section, key, shift)) return binding;
+            if (section.only_on == screen && section.while_typing == typing)
+                if (const KeyBinding* binding = bindingIn(section, down)) return binding;
+    if (typing) return nullptr;  // Space types a blank, W and P letters
     for (const KeySection& section : keyList())
         if (!section.only_on)
-            if (const KeyBinding* binding = bindingIn(section, key, shift)) return binding;
+            if (const KeyBinding* binding = bindingIn(section, down)) return binding;
     return nullptr;
 }
 

@@ -27,10 +27,10 @@ struct NavRow {
 };
 
 enum class EnterAction { go_to, solve, exit, switch_language, toggle_fullscreen, toggle_gridlines,
-                         next_size, toggle_high_contrast, toggle_speech };
+                         next_size, toggle_high_contrast, toggle_speech, type_name };
 
 // Enter on `item` (null: on any item) does `action`: go_to shows `screen`,
-// solve sets the solve request `request`.
+// solve sets the solve request `request`, type_name starts typing the pupil's name.
 struct EnterRow {
     const char* item;
     EnterAction action;
@@ -84,12 +84,19 @@ enum class KeyAction {
     practice_language,                          // English to Polish and back, the verdict said again
     close_practice,                             // back to the screen practice was opened on
     open_assignment,                            // the class's assignment, at its first problem not done
+    type_name_character,                        // the character the key types, into the name being typed
+    erase_name_character,                       // take back its last character
+    keep_name,                                  // the typed name becomes the pupil's, remembered
+    leave_name,                                 // the name stays as it was
     count
 };
 
 // One key symbol and what it asks for; `value` is the character typed or the
 // rows scrolled. A `shifted` binding is for the key pressed with Shift ("*"
 // on Shift and 8); with Shift held, a key without one acts as without Shift.
+// A binding of ANY_CHARACTER stands for every other key of its section that
+// types a character (a name takes letters of any keyboard layout).
+constexpr SDLKey ANY_CHARACTER = SDLK_UNKNOWN;
 struct KeyBinding {
     SDLKey key;
     KeyAction action;
@@ -107,16 +114,26 @@ struct KeyRow {
 
 // The keys of every screen (`only_on` none, `where` empty), or of one screen,
 // which it looks up before those of every screen (`where`: "on the working screen").
+// The keys `while_typing` a name on their screen are the only ones that act then.
 struct KeySection {
     std::optional<Screen> only_on;
     const char* where;
     std::vector<KeyRow> rows;
+    bool while_typing = false;
 };
 
 // Every key the program knows, section by section.
 const std::vector<KeySection>& keyList();
-// What `key` (with Shift held or not) asks for on `screen` (none: a screen the
-// program does not have), or null.
-const KeyBinding* keyBinding(SDLKey key, std::optional<Screen> screen, bool shift = false);
+
+// A key going down: its symbol, whether Shift was held, and the character it
+// types in the keyboard's layout (0: none, as for the arrows).
+struct KeyDown {
+    SDLKey key;
+    bool shift = false;
+    char32_t character = 0;
+};
+// What `down` asks for on `screen` (none: a screen the program does not
+// have), while a name is typed there or not; null for nothing.
+const KeyBinding* keyBinding(const KeyDown& down, std::optional<Screen> screen, bool typing = false);
 // The key list as --help shows it: "Keys:", then "Keys on the working screen:" and the like.
 void printKeyList(std::ostream& out);

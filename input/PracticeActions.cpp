@@ -7,6 +7,7 @@
 
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
+#include "practice/Assignment.h"
 #include "practice/ClassFile.h"
 
 namespace {
@@ -53,13 +54,25 @@ void show(CPU& cpu, const practice::Problem& problem) {
     cpu.setPractice(std::move(shown));
 }
 
-void showNext(CPU& cpu, Exercise e, int level) { show(cpu, cpu.practiceProgress().next(e, level)); }
+// The mastery rule applied to the store's progress: taken out, changed and put back.
+template <typename Change>
+void changeProgress(CPU& cpu, Change change) {
+    practice::Progress progress(cpu.takePracticeProgress());
+    change(progress);
+    cpu.setPracticeProgress(std::move(progress).record());
+}
+
+void showNext(CPU& cpu, Exercise e, int level) {
+    practice::Problem next;
+    changeProgress(cpu, [&](practice::Progress& progress) { next = progress.next(e, level); });
+    show(cpu, next);
+}
 
 // Problem `n` of the class's assignment: the same for the whole class when
 // the assignment gives a seed, else the pupil's own.
 void showAssignmentProblem(CPU& cpu, int n) {
     const std::string pupil = practice::pupilName(cpu.getPupilName(), cpu.getAccountName(), "");
-    show(cpu, cpu.getAssignment().problem(n, practice::nameSeed(pupil)));
+    show(cpu, practice::assignmentProblem(cpu.getAssignment(), n, practice::nameSeed(pupil)));
     CPU::PracticeShown shown = cpu.getPractice();
     shown.assignment_problem = n;
     cpu.setPractice(std::move(shown));
@@ -144,7 +157,9 @@ void checkOrMoveOn(CPU& cpu) {
     shown.verdict = practice::check(p, shown.typed);
     shown.checked = shown.typed;
     if (shown.verdict->kind != practice::VerdictKind::unreadable) {
-        cpu.practiceProgress().answered(p.exercise, p.level, shown.verdict->kind, shown.hints);
+        changeProgress(cpu, [&](practice::Progress& progress) {
+            progress.answered(p.exercise, p.level, shown.verdict->kind, shown.hints);
+        });
         cpu.setPracticeProgressChanged(true);
         log(cpu, shown, shown.verdict->kind);
         countForAssignment(cpu, shown);
@@ -163,7 +178,7 @@ void takeHint(CPU& cpu) {
 void skipProblem(CPU& cpu) {
     CPU::PracticeShown shown = cpu.getPractice();
     if (shown.fields.empty() || shown.finished() || shown.assignment_problem >= 0) return;
-    cpu.practiceProgress().skipped(shown.problem.exercise, shown.problem.level);
+    changeProgress(cpu, [&](practice::Progress& progress) { progress.skipped(shown.problem.exercise, shown.problem.level); });
     cpu.setPracticeProgressChanged(true);
     log(cpu, shown, std::nullopt);
     shown.skipped = true;

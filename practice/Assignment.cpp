@@ -49,22 +49,17 @@ std::string describe(const AssignmentLineFault& f) {
     return filled(lang_file->assignment_line_error, {std::to_string(f.line), reason});
 }
 
-int Assignment::total() const {
-    int sum = 0;
-    for (const AssignmentTask& t : tasks) sum += t.count;
-    return sum;
-}
-
-Problem Assignment::problem(int n, std::uint64_t ownSeed) const {
-    const std::uint64_t from = seed ? *seed : ownSeed;
-    for (std::size_t t = 0; t < tasks.size(); ++t) {
-        if (n < tasks[t].count) return generate(tasks[t].exercise, tasks[t].level, mixSeed({from, t, std::uint64_t(n)}));
-        n -= tasks[t].count;
+Problem assignmentProblem(const Assignment& a, int n, std::uint64_t ownSeed) {
+    const std::uint64_t from = a.seed ? *a.seed : ownSeed;
+    for (std::size_t t = 0; t < a.tasks.size(); ++t) {
+        const AssignmentTask& task = a.tasks[t];
+        if (n < task.count) return generate(task.exercise, task.level, mixSeed({from, t, std::uint64_t(n)}));
+        n -= task.count;
     }
     return {};
 }
 
-std::string Assignment::shownTitle() const { return title.empty() ? lang_file->assignment_untitled : title; }
+std::string shownTitle(const Assignment& a) { return a.title.empty() ? lang_file->assignment_untitled : a.title; }
 
 Assignment readAssignment(const std::string& text) {
     Assignment a;

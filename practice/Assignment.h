@@ -6,9 +6,7 @@
 // "EXERCISE LEVEL COUNT" with the practice ids ("gcd 2 5"). A line that
 // cannot be read is kept with its number and reason; the others still work.
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "practice/Practice.h"
 
@@ -17,35 +15,17 @@ namespace practice {
 constexpr const char* ASSIGNMENT_FILE = "assignment.txt";
 constexpr int MOST_TASK_PROBLEMS = 100;
 
-struct AssignmentTask {
-    Exercise exercise;
-    int level;
-    int count;
-};
+// The assignment, its tasks and the faults of its lines are plain data
+// (app/PracticeState.h), so that the store can hold them.
+Assignment readAssignment(const std::string& text);
 
-// Why a line could not be read; its words come from the text list.
-enum class AssignmentFault { not_task, unknown_exercise, bad_level, bad_count, bad_seed };
-struct AssignmentLineFault {
-    int line;
-    AssignmentFault fault;
-    std::string word;  // the exercise named, for unknown_exercise
-};
 // "Line 4 of assignment.txt: there is no exercise gdc", in the language shown.
 std::string describe(const AssignmentLineFault& f);
 
-struct Assignment {
-    std::string title;                 // "" when it gives none
-    std::optional<std::uint64_t> seed;
-    std::vector<AssignmentTask> tasks;
-    std::vector<AssignmentLineFault> faults;
-
-    int total() const;  // problems in all
-    // Problem `n` (from 0) of the whole assignment: its tasks' problems in
-    // order, fixed by the assignment's seed or else by `ownSeed`.
-    Problem problem(int n, std::uint64_t ownSeed) const;
-    // The title, or the word for an assignment when it has none.
-    std::string shownTitle() const;
-};
-Assignment readAssignment(const std::string& text);
+// Problem `n` (from 0) of the whole assignment: its tasks' problems in
+// order, fixed by the assignment's seed or else by `ownSeed`.
+Problem assignmentProblem(const Assignment& a, int n, std::uint64_t ownSeed);
+// The title, or the word for an assignment when it has none.
+std::string shownTitle(const Assignment& a);
 
 }  // namespace practice

@@ -46,10 +46,13 @@ std::string utf8(char32_t point) {
     return {char(0xE0 | (point >> 12)), char(0x80 | ((point >> 6) & 0x3F)), char(0x80 | (point & 0x3F))};
 }
 
-// A letter of the Latin scripts (Polish ones included), a digit, a blank or a hyphen.
+// A letter of the Latin alphabets of Europe (Latin-1's and Latin Extended-A's,
+// Polish ones among them, and Romanian's comma-below letters), a digit, a
+// blank or a hyphen. The web page's font carries these letters and no others
+// (web/Web.cmake).
 bool nameCharacter(char32_t c) {
     const bool ascii = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ' || c == '-';
-    const bool latinLetter = c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7;
+    const bool latinLetter = (c >= 0xC0 && c <= 0x17F && c != 0xD7 && c != 0xF7) || (c >= 0x218 && c <= 0x21B);
     return ascii || latinLetter;
 }
 
@@ -116,6 +119,14 @@ std::string typeIntoName(const std::string& name, char32_t typed) {
     const std::string longer = name + utf8(typed);
     return typableName(longer) ? longer : name;
 }
+
+std::string withoutLastCharacter(const std::string& name) {
+    std::size_t end = name.size();
+    while (end > 0 && (static_cast<unsigned char>(name[end - 1]) >> 6) == 0x2) --end;  // continuation bytes
+    return name.substr(0, end > 0 ? end - 1 : 0);
+}
+
+std::string keptName(const std::string& typed) { return trimmed(typed); }
 
 std::optional<std::string> classFilePath(const std::string& folder, const std::string& login) {
     if (login.empty() || login == "." || login == ".." || login.find('/') != std::string::npos ||

@@ -31,6 +31,11 @@ bool typableName(const std::string& name);
 // The name after one typed character (a Unicode code point): appended when
 // the name stays typable, else the name as it was.
 std::string typeIntoName(const std::string& name, char32_t typed);
+// The name without its last character (all the bytes of a Polish letter).
+std::string withoutLastCharacter(const std::string& name);
+// A typed name as it is kept: without the blanks around it, "" (no name
+// chosen) when it is only blanks.
+std::string keptName(const std::string& typed);
 
 // The class file of `login` in `folder`; none for a login that cannot be a
 // file's name there ("", ".", "..", or one with a slash).

@@ -19,11 +19,13 @@
 #include <vector>
 
 #include "app/Exercises.h"
+#include "app/PracticeState.h"
 
 namespace practice {
 
 // The exercises, their ids, chapters and numbers: the one list (app/Exercises.h).
-using ::Exercise;
+// The problems, answer fields, verdicts, rows and progress records are plain
+// data (app/PracticeState.h), so that the store can hold them.
 using ::EXERCISE_COUNT;
 using ::exerciseOn;
 const std::array<Exercise, EXERCISE_COUNT>& allExercises();
@@ -34,23 +36,6 @@ std::optional<Exercise> exerciseWithId(const std::string& id);
 // The exercise's name as the pupil reads it.
 std::string name(Exercise e);
 
-// Levels: 1 small numbers, 2 school-book numbers, 3 large or tricky ones.
-constexpr int LOWEST_LEVEL = 1, HIGHEST_LEVEL = 3;
-
-// One problem. `inputs` are the texts the exercise's own fields would hold
-// for it (the working and, in chapter 4, the plot are drawn from them);
-// `extra` holds what the practice form asks beyond them (the divisor of a
-// divisibility question, the pair of lines asked about).
-// `answer` is one correct answer as typed into the answer fields (there may
-// be others: answers are checked by verifying them).
-struct Problem {
-    Exercise exercise = Exercise::remainder;
-    int level = LOWEST_LEVEL;
-    std::uint64_t seed = 0;
-    std::vector<std::string> inputs;
-    std::vector<std::int64_t> extra;
-    std::vector<std::string> answer;
-};
 // The same question (whatever the seeds).
 bool sameQuestion(const Problem& a, const Problem& b);
 
@@ -61,12 +46,7 @@ Problem generate(Exercise e, int level, std::uint64_t seed);
 // The problem in words and numbers: "Find the greatest common divisor of 84 and 126".
 std::string statement(const Problem& p);
 
-// One answer field: its label, the characters it takes and how many.
-struct AnswerField {
-    std::string label;    // "GCD =", "numerator:"
-    std::string accepts;  // every character it takes, e.g. "0123456789/-."
-    std::size_t longest;  // characters
-};
+// The answer fields the problem is answered in.
 std::vector<AnswerField> answerFields(const Problem& p);
 
 // The field's text after one typed character: ',' types '.', letters are
@@ -78,34 +58,6 @@ std::string typeInto(const AnswerField& field, const std::string& text, char typ
 // "label text" joined by "; ".
 std::string answerText(const Problem& p, const std::vector<std::string>& typed);
 
-// What the check found.
-enum class VerdictKind { correct, form, wrong, unreadable };
-// The known mistakes a wrong answer can show.
-enum class Mistake {
-    none,
-    added_across,           // numerators added and denominators added (or subtracted across)
-    product_not_lcm,        // the product given for the LCM
-    product_not_gcd,        // the product given for the GCD
-    gcd_lcm_swapped,        // the LCM given for the GCD, or the GCD for the LCM
-    not_greatest_divisor,   // a common divisor, not the greatest
-    not_lowest_multiple,    // a common multiple, not the lowest
-    quotient_not_remainder, // the quotient given for the remainder
-    slope_upside_down,      // (x2 - x1)/(y2 - y1)
-    sign_of_b,              // the intercept with the wrong sign
-    not_turned_over,        // a division without turning the second fraction over
-    factors_product,        // the factors multiply to another number
-    factor_not_prime,       // a factor that is not prime
-    term_not_prime,         // a Goldbach term that is not prime
-    sum_wrong,              // a sum of two primes that is not n
-    unit_repeated,          // an Egyptian sum that repeats a unit fraction
-    units_sum_wrong,        // an Egyptian sum that does not add up
-    one_vector_scaled,      // only one of the vectors multiplied by its factor
-};
-struct Verdict {
-    VerdictKind kind = VerdictKind::unreadable;
-    Mistake mistake = Mistake::none;
-    std::string text;  // "Correct", "Not quite: ..." in the language shown when checked
-};
 // Checks the typed answer, one text per answer field. Cheap: check again to
 // show the verdict in another language.
 Verdict check(const Problem& p, const std::vector<std::string>& typed);
@@ -123,7 +75,12 @@ std::vector<std::string> hint(const Problem& p, int stage);
 // sequence that depends only on it, the exercise and the level.
 class Progress {
 public:
-    explicit Progress(std::uint64_t sequenceSeed = 0) : sequenceSeed_(sequenceSeed) {}
+    explicit Progress(std::uint64_t sequenceSeed = 0) { record_.sequence_seed = sequenceSeed; }
+    // The progress as the store keeps it (app/PracticeState.h), and back:
+    // the store holds the record, and the rule is applied to it here.
+    explicit Progress(ProgressRecord record) : record_(std::move(record)) {}
+    const ProgressRecord& record() const& { return record_; }
+    ProgressRecord record() && { return std::move(record_); }
 
     // The problem to show next at this exercise and level, remembered as its
     // current one: a missed or skipped problem whose turn has come, else the
@@ -135,7 +92,7 @@ public:
     // The current problem skipped: it comes back.
     void skipped(Exercise e, int level);
 
-    bool mastered(Exercise e, int level) const;
+    bool mastered(Exercise e, int level) const { return record_.mastered(e, level); }
 
     // The saved form: one line per exercise and level with any progress.
     std::string text() const;
@@ -149,45 +106,21 @@ public:
     static std::string lineKey(const std::string& line);
 
 private:
-    struct Comeback {
-        std::uint64_t seed;
-        int wait;  // problems to show before it
-    };
-    struct Level {
-        std::string recent;  // the last answers, oldest first: 'c' correct, 'm' missed
-        bool mastered = false;
-        std::vector<Comeback> due;
-        // This run only: the current problem, whether it has counted and
-        // whether it comes back, and how many fresh problems were drawn.
-        std::optional<Problem> current;
-        bool currentCounted = false;
-        bool currentComesBack = false;
-        std::uint64_t drawn = 0;
-    };
+    using Level = ProgressRecord::Level;
+    using Comeback = ProgressRecord::Comeback;
     Level& at(Exercise e, int level);
     const Level* find(Exercise e, int level) const;
     void comeBack(Level& l);
     bool readLine(const std::string& line);
 
-    std::uint64_t sequenceSeed_;
-    std::map<std::pair<Exercise, int>, Level> levels_;
-    std::vector<std::string> unknown_;  // a later version's lines
+    ProgressRecord record_;
 };
 
 // practice.csv: the header line, and one row per checked answer or skip,
 // each ending in a line break. Fields with a comma, a quote or a line break
 // are quoted, quotes doubled.
 std::string csvHeader();  // "time,exercise,level,problem,answer,verdict,hints\n"
-struct CsvRow {
-    std::string time;     // local time, "YYYY-MM-DD HH:MM:SS" (see csvTime)
-    Exercise exercise;
-    int level;
-    std::string problem;  // as shown: the statement
-    std::string answer;   // as typed: answerText
-    std::optional<VerdictKind> verdict;  // nothing: skipped
-    int hints;
-    Mistake mistake = Mistake::none;     // the one the check named (the class file says it)
-};
+// One row (CsvRow: app/PracticeState.h) as practice.csv holds it;
 // "" for an unreadable answer: those are not logged.
 std::string csvRow(const CsvRow& row);
 // One field as a spreadsheet reads it back: quoted when it holds a comma, a

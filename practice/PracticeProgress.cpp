@@ -41,11 +41,11 @@ std::vector<std::string> wordsOf(const std::string& line) {
     return fields;
 }
 
-Progress::Level& Progress::at(Exercise e, int level) { return levels_[{e, level}]; }
+Progress::Level& Progress::at(Exercise e, int level) { return record_.levels[{e, level}]; }
 
 const Progress::Level* Progress::find(Exercise e, int level) const {
-    const auto it = levels_.find({e, level});
-    return it == levels_.end() ? nullptr : &it->second;
+    const auto it = record_.levels.find({e, level});
+    return it == record_.levels.end() ? nullptr : &it->second;
 }
 
 Problem Progress::next(Exercise e, int level) {
@@ -63,19 +63,19 @@ Problem Progress::next(Exercise e, int level) {
     }
     for (int tries = 0; !chosen; ++tries) {
         const std::uint64_t seed =
-            mixSeed({sequenceSeed_, static_cast<std::uint64_t>(e), static_cast<std::uint64_t>(level), l.drawn++});
+            mixSeed({record_.sequence_seed, static_cast<std::uint64_t>(e), static_cast<std::uint64_t>(level), l.drawn++});
         Problem fresh = generate(e, level, seed);
         if (differs(fresh) || tries == FRESH_TRIES) chosen = std::move(fresh);
     }
     l.current = std::move(chosen);
-    l.currentCounted = false;
-    l.currentComesBack = false;
+    l.current_counted = false;
+    l.current_comes_back = false;
     return *l.current;
 }
 
 void Progress::comeBack(Level& l) {
-    if (!l.current || l.currentComesBack) return;
-    l.currentComesBack = true;
+    if (!l.current || l.current_comes_back) return;
+    l.current_comes_back = true;
     if (l.due.size() < MOST_DUE) l.due.push_back({l.current->seed, COMEBACK_WAIT});
 }
 
@@ -83,8 +83,8 @@ void Progress::answered(Exercise e, int level, VerdictKind kind, int hints) {
     Level& l = at(e, level);
     if (!l.current || kind == VerdictKind::unreadable || kind == VerdictKind::form) return;
     if (kind == VerdictKind::wrong) comeBack(l);
-    if (l.currentCounted) return;
-    l.currentCounted = true;
+    if (l.current_counted) return;
+    l.current_counted = true;
     if (hints > 0) return;
     l.recent += kind == VerdictKind::correct ? 'c' : 'm';
     if (l.recent.size() > REMEMBERED) l.recent.erase(0, l.recent.size() - REMEMBERED);
@@ -93,21 +93,16 @@ void Progress::answered(Exercise e, int level, VerdictKind kind, int hints) {
 
 void Progress::skipped(Exercise e, int level) { comeBack(at(e, level)); }
 
-bool Progress::mastered(Exercise e, int level) const {
-    const Level* l = find(e, level);
-    return l && l->mastered;
-}
-
 std::string Progress::text() const {
     std::string saved = std::string(SAVED_HEADER) + "\n";
-    for (const auto& [key, l] : levels_) {
+    for (const auto& [key, l] : record_.levels) {
         if (!l.mastered && l.recent.empty() && l.due.empty()) continue;
         std::string due;
         for (const Comeback& c : l.due) due += (due.empty() ? "" : ",") + std::to_string(c.seed) + ":" + std::to_string(c.wait);
         saved += id(key.first) + " " + std::to_string(key.second) + " " + (l.mastered ? "1" : "0") + " " +
                  (l.recent.empty() ? "-" : l.recent) + " " + (due.empty() ? "-" : due) + "\n";
     }
-    for (const std::string& line : unknown_) saved += line + "\n";
+    for (const std::string& line : record_.unknown) saved += line + "\n";
     return saved;
 }
 
@@ -117,7 +112,7 @@ bool Progress::readLine(const std::string& line) {
     const std::optional<Exercise> e = exerciseWithId(f[0]);
     const std::optional<std::uint64_t> level = f.size() > 1 ? wholeNumberOf(f[1]) : std::nullopt;
     if (!e || (level && *level > HIGHEST_LEVEL)) {
-        unknown_.push_back(line);  // an exercise or a level of a later version
+        record_.unknown.push_back(line);  // an exercise or a level of a later version
         return true;
     }
     if (f.size() != 5) return false;
@@ -138,7 +133,7 @@ bool Progress::readLine(const std::string& line) {
             l.due.push_back({*seed, int(*wait)});
         }
     }
-    levels_[{*e, int(*level)}] = std::move(l);
+    record_.levels[{*e, int(*level)}] = std::move(l);
     return true;
 }
 

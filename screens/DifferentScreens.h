@@ -30,11 +30,11 @@ public:
     void part4_program1(SDLGraphics* g, CPU* cpu);  // up to three lines y = ax + b (LinePlots.cpp)
     void part4_program2(SDLGraphics* g, CPU* cpu);  // the line through two points (LinePlots.cpp)
     void part4_program3(SDLGraphics* g, CPU* cpu);  // two scaled vectors and their sum (VectorPlot.cpp)
-    // What the three plot screens draw on the plane from the values of their fields, in the fields'
+    // What the three plot screens draw on the plane from the texts of their fields, in the fields'
     // order: typed on the plot screen, or a practice problem's (LinePlots.cpp, VectorPlot.cpp).
-    void drawStraightLines(SDLGraphics* g, CPU* cpu, const std::vector<double>& v);
-    void drawTwoPointsLine(SDLGraphics* g, CPU* cpu, const std::vector<double>& v);
-    void drawVectors(SDLGraphics* g, CPU* cpu, const std::vector<double>& v);
+    void drawStraightLines(SDLGraphics* g, CPU* cpu, const std::vector<std::string>& typed);
+    void drawTwoPointsLine(SDLGraphics* g, CPU* cpu, const std::vector<std::string>& typed);
+    void drawVectors(SDLGraphics* g, CPU* cpu, const std::vector<std::string>& typed);
     void working(SDLGraphics* g, CPU* cpu);         // a pending save of working.txt, then the working (WorkingScreen.cpp)
     void practice(SDLGraphics* g, CPU* cpu);        // a problem, its answer fields, verdict and hints (PracticeScreen.cpp)
     // A plot's problem drawn on the plane once its answer is checked (PracticeScreen.cpp).

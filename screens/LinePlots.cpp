@@ -1,7 +1,8 @@
 // Calcora: keyboard-driven mathematics for secondary-school pupils.
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two straight-line screens: up to three lines y = ax + b, and the line
-// through two typed points. Both redraw from the typed fields every frame.
+// through two typed points (worked out exactly, drawn in doubles). Both
+// redraw from the typed fields every frame.
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -11,6 +12,8 @@
 #include "PlotPanel.h"
 #include "PlotPicture.h"
 #include "app/CPU.h"
+#include "app/ItemFields.h"
+#include "calc/PlaneDrawing.h"
 #include "calc/Terms.h"
 
 namespace {
@@ -84,23 +87,25 @@ PlotPicture straightLinesPicture(const CPU&, const std::array<Coefficients, 3>& 
     return picture;
 }
 
-PlotPicture twoPointsPicture(const CPU&, double x1, double y1, double x2, double y2) {
+PlotPicture twoPointsPicture(const CPU& cpu, const std::vector<std::string>& typed) {
+    const std::vector<std::string> t = plotTexts(Screen::part4_program2, typed);
+    const std::vector<double> v = plotValues(cpu, Screen::part4_program2, t);
+    const calc::LineToDraw through = calc::lineToDraw(t[0], t[1], t[2], t[3]);
     PlotPicture picture;
     const Color lineColor = palette::current().plot_line1;
-    if (x1 != x2) {
-        const double a = (y2 - y1) / (x2 - x1);
-        const double b = (x2 * y1 - x1 * y2) / (x2 - x1);
+    if (through.kind == calc::LineKind::sloped) {
+        const double a = through.slope, b = through.intercept;
         const PointD intercept{double(ORIGIN_X), TOP + std::trunc(HALF - UNIT * b)};
         picture.push_back(line(intercept, {double(LEFT + SIZE), TOP + std::trunc(HALF - UNIT * b - EDGE_RISE * a)}, lineColor));
         picture.push_back(line(intercept, {double(LEFT), TOP + std::trunc(HALF - UNIT * b + EDGE_RISE * a)}, lineColor));
         picture.push_back(text(equation(a, b), TEXT_X, TOP + 20, "plot_line1"));
-    } else {  // vertical: no y = ax + b exists, so the equation is not shown
-        const PointD through = pointPixel(x1, y1);
-        picture.push_back(line(through, {through.x, double(TOP)}, lineColor));
-        picture.push_back(line(through, {through.x, double(TOP + SIZE)}, lineColor));
+    } else {  // vertical, or one point twice: no y = ax + b exists, so the equation is not shown
+        const PointD first = pointPixel(v[0], v[1]);
+        picture.push_back(line(first, {first.x, double(TOP)}, lineColor));
+        picture.push_back(line(first, {first.x, double(TOP + SIZE)}, lineColor));
     }
-    addMarker(picture, x1, y1);
-    addMarker(picture, x2, y2);
+    addMarker(picture, v[0], v[1]);
+    addMarker(picture, v[2], v[3]);
     return picture;
 }
 
@@ -108,10 +113,11 @@ void DifferentScreens::part4_program1(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, straightLinesPanel(), cpu->getPart4Program1Item());
-    drawStraightLines(g, cpu, typedPlotValues(*cpu, Screen::part4_program1));
+    drawStraightLines(g, cpu, fieldTexts(*cpu, plotFields(Screen::part4_program1)));
 }
 
-void DifferentScreens::drawStraightLines(SDLGraphics* g, CPU* cpu, const std::vector<double>& v) {
+void DifferentScreens::drawStraightLines(SDLGraphics* g, CPU* cpu, const std::vector<std::string>& typed) {
+    const std::vector<double> v = plotValues(*cpu, Screen::part4_program1, typed);
     drawPicture(g, straightLinesPicture(*cpu, {{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}}}));
 }
 
@@ -119,9 +125,9 @@ void DifferentScreens::part4_program2(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, twoPointsPanel(), cpu->getPart4Program2Item());
-    drawTwoPointsLine(g, cpu, typedPlotValues(*cpu, Screen::part4_program2));
+    drawTwoPointsLine(g, cpu, fieldTexts(*cpu, plotFields(Screen::part4_program2)));
 }
 
-void DifferentScreens::drawTwoPointsLine(SDLGraphics* g, CPU* cpu, const std::vector<double>& v) {
-    drawPicture(g, twoPointsPicture(*cpu, v[0], v[1], v[2], v[3]));
+void DifferentScreens::drawTwoPointsLine(SDLGraphics* g, CPU* cpu, const std::vector<std::string>& typed) {
+    drawPicture(g, twoPointsPicture(*cpu, typed));
 }

@@ -11,6 +11,7 @@
 #include "app/GlobalVariables.h"
 #include "gfx/Layout.h"
 #include "gfx/SDLGraphics.h"
+#include "practice/ClassFile.h"
 
 namespace {
 
@@ -20,11 +21,21 @@ using layout::menuRow;
 const int ROW_SIZE = 20;   // menu rows and titles
 const int SMALL_SIZE = 16; // the About screen's credits
 const int LANGUAGE_Y = 30; // the start screen's language item, top right
-const int HINT_SIZE = 14;  // the start screen's hint of an assignment
+const int HINT_SIZE = 14;  // the start screen's hint of an assignment, Options' hint while a name is typed
+// Options' key table, from its heading in menu row 10, has its rows closer
+// than the menus' so that all five fit above the window's bottom.
+const int KEY_TABLE_ROW = 10;
+const int KEY_TABLE_STEP = 25;
+const char* const TYPING_CURSOR = "_";
 
 // A text in menu row `n` of the text column.
 MenuRow row(const std::string& text, int n, int size = ROW_SIZE, const char* color = "text") {
     return {text, layout::TEXT_X, menuRow(n), size, color};
+}
+
+// Row `k` of Options' key table, its heading 0.
+MenuRow keyTableRow(const std::string& text, int k, const char* color = "text") {
+    return {text, layout::TEXT_X, menuRow(KEY_TABLE_ROW) + KEY_TABLE_STEP * k, ROW_SIZE, color};
 }
 
 // The marker of `item`, beside menu row `n`.
@@ -63,13 +74,19 @@ MenuLayout optionsMenu(const CPU& cpu, const Language& t) {
     const std::string speechWord = !cpu.getSpeech()            ? t.options_speech_off
                                    : cpu.getSpeechUnavailable() ? t.options_speech_unavailable
                                                                 : t.options_speech_on;
-    // The key table keeps its rows: the window's 700 pixels show no more below it.
+    // While a name is typed, its row shows it with a cursor and the hint above the entries says how.
+    const bool typing = cpu.getNameTyping();
+    const MenuRow nameRow =
+        typing ? row(t.options_name + cpu.getTypedName() + TYPING_CURSOR, 8, ROW_SIZE, "highlight")
+               : row(t.options_name + practice::pupilName(cpu.getPupilName(), cpu.getAccountName(), ""), 8);
     return {"images/math3.png", 400, 80,
-            {row(t.options_line1, 1), row(fullscreenLine, 3), row(gridLine, 4), row(sizeLine, 5), row(contrastLine, 6),
-             row(cpu.StringString(t.options_speech, speechWord), 7), row(t.options_line4, 8),
-             row(t.options_controls, 9, ROW_SIZE, "title"), row(t.options_key1, 10), row(t.options_key2, 11),
-             row(t.options_key3, 12), row(t.options_key4, 13), row(t.options_key5, 14)},
-            {markerAt("1", 3), markerAt("2", 4), markerAt("3", 5), markerAt("4", 6), markerAt("5", 7), markerAt("6", 8)}};
+            {row(t.options_line1, 1), row(typing ? t.options_name_typing : "", 2, HINT_SIZE, "hint"),
+             row(fullscreenLine, 3), row(gridLine, 4), row(sizeLine, 5), row(contrastLine, 6),
+             row(cpu.StringString(t.options_speech, speechWord), 7), nameRow, row(t.options_line4, 9),
+             keyTableRow(t.options_controls, 0, "title"), keyTableRow(t.options_key1, 1), keyTableRow(t.options_key2, 2),
+             keyTableRow(t.options_key3, 3), keyTableRow(t.options_key4, 4), keyTableRow(t.options_key5, 5)},
+            {markerAt("1", 3), markerAt("2", 4), markerAt("3", 5), markerAt("4", 6), markerAt("5", 7), markerAt("6", 8),
+             markerAt("7", 9)}};
 }
 
 MenuLayout aboutMenu(const Language& t) {

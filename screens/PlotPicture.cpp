@@ -18,14 +18,15 @@ PlotShape text(std::string s, int x, int y, const char* color) {
 
 }  // namespace shape
 
-std::vector<double> plotValues(const CPU& cpu, Screen plot, const std::vector<std::string>& typed) {
-    std::vector<double> values(plotFields(plot).size(), 0.0);
-    for (std::size_t i = 0; i < values.size() && i < typed.size(); ++i) values[i] = cpu.string_to_double(typed[i]);
-    return values;
+std::vector<std::string> plotTexts(Screen plot, std::vector<std::string> typed) {
+    typed.resize(plotFields(plot).size());
+    return typed;
 }
 
-std::vector<double> typedPlotValues(const CPU& cpu, Screen plot) {
-    return plotValues(cpu, plot, fieldTexts(cpu, plotFields(plot)));
+std::vector<double> plotValues(const CPU& cpu, Screen plot, const std::vector<std::string>& typed) {
+    std::vector<double> values;
+    for (const std::string& text : plotTexts(plot, typed)) values.push_back(cpu.string_to_double(text));
+    return values;
 }
 
 void drawPicture(SDLGraphics* g, const PlotPicture& picture) {

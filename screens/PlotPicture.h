@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/Screens.h"
+#include "calc/PlaneDrawing.h"
 #include "gfx/LineClip.h"
 
 class CPU;
@@ -36,11 +37,11 @@ PlotShape text(std::string s, int x, int y, const char* color);
 // Lines and boxes are cut to the window; texts are drawn as they are.
 void drawPicture(SDLGraphics* g, const PlotPicture& picture);
 
-// The values of a plot's fields, in their order, as the plot reads the
-// texts (a text that is no number is 0), always as many as the plot has fields.
+// The texts of a plot's fields, in their order, always as many as the plot
+// has fields ("" for any not given), and their values as the plot reads
+// them (a text that is no number is 0).
+std::vector<std::string> plotTexts(Screen plot, std::vector<std::string> typed);
 std::vector<double> plotValues(const CPU& cpu, Screen plot, const std::vector<std::string>& typed);
-// Those typed into the plot screen's own fields.
-std::vector<double> typedPlotValues(const CPU& cpu, Screen plot);
 
 const int PLOT_TEXT_SIZE = 16;
 
@@ -50,21 +51,18 @@ struct Coefficients {
 };
 PlotPicture straightLinesPicture(const CPU& cpu, const std::array<Coefficients, 3>& lines);
 
-// The line through (x1, y1) and (x2, y2) with both points marked.
-PlotPicture twoPointsPicture(const CPU& cpu, double x1, double y1, double x2, double y2);
+// The line through the typed points (x1, y1) and (x2, y2), exact, with both points marked.
+PlotPicture twoPointsPicture(const CPU& cpu, const std::vector<std::string>& typed);
 
-// Two typed vectors and their factors; vector 2 is drawn from the tip of vector 1.
-struct VectorValues {
-    double x1, y1, m1, x2, y2, m2;
-};
 // The tips of factor·w1 and of factor·w1 + factor·w2, as offsets from the
-// plane's corner truncated toward zero.
+// plane's corner truncated toward zero; vector 2 is drawn from the tip of vector 1.
 struct VectorEnds {
     double x1, y1, x2, y2;
 };
-VectorEnds vectorEnds(const VectorValues& v);
-// The sum, vector 1 and vector 2 with their texts; arrowheads come separately.
-PlotPicture vectorsPicture(const CPU& cpu, const VectorValues& v);
+VectorEnds vectorEnds(const calc::VectorsToDraw& scaled);
+// The sum, vector 1 and vector 2 with their texts, from the typed texts of
+// the vector screen's fields (x1, y1, x2, y2, factor 1, factor 2); arrowheads come separately.
+PlotPicture vectorsPicture(const CPU& cpu, const std::vector<std::string>& typed);
 
 // The two 10-pixel strokes of the arrowhead of mb·[x, y] whose tip is at
 // `tip`, each running from its start to the tip; none when mb·[x, y] is zero.

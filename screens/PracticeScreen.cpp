@@ -7,13 +7,13 @@
 #include <utility>
 
 #include "DifferentScreens.h"
-#include "PlotPicture.h"
 #include "app/Exercises.h"
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
 #include "calc/LineCut.h"
 #include "gfx/Draw.h"
 #include "gfx/SDLGraphics.h"
+#include "practice/Assignment.h"
 #include "practice/ClassFile.h"
 
 namespace {
@@ -119,7 +119,7 @@ void drawMastery(SDLGraphics* g, const PageLayout& at, const CPU& cpu, practice:
     for (int level = practice::LOWEST_LEVEL; level <= practice::HIGHEST_LEVEL; ++level) {
         const int x = at.mark_x + (level - 1) * MARK_STEP;
         const Rect mark{x, PROGRESS_Y + 1, x + MARK_SIZE, PROGRESS_Y + 1 + MARK_SIZE};
-        const bool mastered = cpu.practiceProgress().mastered(e, level);
+        const bool mastered = cpu.getPracticeProgress().mastered(e, level);
         draw::fill(s, mark, mastered ? palette::current().success : palette::current().field);
         draw::frame(s, mark, palette::current().cell_frame);
         g->drawText(std::to_string(level), SMALL_SIZE, x + MARK_SIZE + 6, PROGRESS_Y, "text");
@@ -150,9 +150,9 @@ std::string headingOf(const CPU& cpu, const CPU::PracticeShown& shown) {
     const practice::Assignment& a = cpu.getAssignment();
     const std::string where =
         cpu.getAssignmentDone() >= a.total()
-            ? filledIn(lang_file->assignment_done, {a.shownTitle()})
+            ? filledIn(lang_file->assignment_done, {practice::shownTitle(a)})
             : filledIn(lang_file->assignment_at,
-                       {a.shownTitle(), std::to_string(shown.assignment_problem + 1), std::to_string(a.total())});
+                       {practice::shownTitle(a), std::to_string(shown.assignment_problem + 1), std::to_string(a.total())});
     return where + "   " + practiceHeading(shown);
 }
 
@@ -205,7 +205,7 @@ void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
 
 // The problem's values drawn on the plane as its plot screen draws typed ones.
 void DifferentScreens::drawProblemOnThePlane(SDLGraphics* g, CPU* cpu, Screen plot) {
-    using Drawing = void (DifferentScreens::*)(SDLGraphics*, CPU*, const std::vector<double>&);
+    using Drawing = void (DifferentScreens::*)(SDLGraphics*, CPU*, const std::vector<std::string>&);
     static const std::pair<Screen, Drawing> PLOTS[] = {
         {Screen::part4_program1, &DifferentScreens::drawStraightLines},
         {Screen::part4_program2, &DifferentScreens::drawTwoPointsLine},
@@ -213,7 +213,7 @@ void DifferentScreens::drawProblemOnThePlane(SDLGraphics* g, CPU* cpu, Screen pl
     };
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
-    const std::vector<double> values = plotValues(*cpu, plot, cpu->getPractice().problem.inputs);
+    const std::vector<std::string> inputs = cpu->getPractice().problem.inputs;
     for (const auto& [screen, draw] : PLOTS)
-        if (screen == plot) (this->*draw)(g, cpu, values);
+        if (screen == plot) (this->*draw)(g, cpu, inputs);
 }

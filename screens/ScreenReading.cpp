@@ -63,6 +63,17 @@ void readMenu(const MenuLayout& menu, const std::string& item, ScreenReading& r)
     }
 }
 
+// Options, and while a name is typed there the name row as the hint says
+// it (the hint is no fixed line) with the name typed so far as its value.
+void readOptions(const CPU& cpu, const std::string& item, ScreenReading& r) {
+    readMenu(optionsMenu(cpu, said()), item, r);
+    if (!cpu.getNameTyping()) return;
+    const std::string& hint = said().options_name_typing;
+    r.title.erase(std::remove(r.title.begin(), r.title.end(), hint), r.title.end());
+    r.item = hint;
+    r.value = cpu.getTypedName();
+}
+
 // A box's label as the eye finds it: the text on its row that ends nearest
 // its right edge without lying beyond it (a button's own word, or the label
 // to the left of a field), after the column heading straight above it, if any.
@@ -201,7 +212,7 @@ const Reader READERS[] = {
     /* part4_program1 */ [](const CPU&, const std::string& i, ScreenReading& r) { readPlotPanel(straightLinesPanel(), i, r); },
     /* part4_program2 */ [](const CPU&, const std::string& i, ScreenReading& r) { readPlotPanel(twoPointsPanel(), i, r); },
     /* part4_program3 */ [](const CPU&, const std::string& i, ScreenReading& r) { readPlotPanel(vectorsPanel(), i, r); },
-    /* options_menu */ [](const CPU& c, const std::string& i, ScreenReading& r) { readMenu(optionsMenu(c, said()), i, r); },
+    /* options_menu */ readOptions,
     /* about_menu */ [](const CPU&, const std::string& i, ScreenReading& r) { readMenu(aboutMenu(said()), i, r); },
     /* working */ [](const CPU& c, const std::string&, ScreenReading& r) { readWorking(c, r); },
     /* practice */ readPractice,

@@ -12,6 +12,7 @@
 #include "PlotPicture.h"
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
+#include "app/ItemFields.h"
 #include "calc/Terms.h"
 #include "gfx/SDLGraphics.h"
 
@@ -65,27 +66,32 @@ void addNumberAtTip(PlotPicture& picture, PointD tip, double dx, double dy, cons
 
 }  // namespace
 
-VectorEnds vectorEnds(const VectorValues& v) {
-    // End 2 comes from the unrounded sums, not from the rounded end 1.
-    return {std::trunc(HALF + UNIT * v.x1 * v.m1), std::trunc(HALF - UNIT * v.y1 * v.m1),
-            std::trunc(HALF + UNIT * v.x1 * v.m1 + UNIT * v.x2 * v.m2),
-            std::trunc(HALF - UNIT * v.y1 * v.m1 - UNIT * v.y2 * v.m2)};
+VectorEnds vectorEnds(const calc::VectorsToDraw& scaled) {
+    // End 2 comes from the exact sum, not from the rounded end 1.
+    return {std::trunc(HALF + UNIT * scaled.x1), std::trunc(HALF - UNIT * scaled.y1), std::trunc(HALF + UNIT * scaled.sum_x),
+            std::trunc(HALF - UNIT * scaled.sum_y)};
 }
 
 namespace {
 
-// "2w1 = [6 , 8]", "w2 = [1 , 0]": the scaled vector's name and its components.
-std::string scaledText(const CPU& cpu, double factor, const char* name, double x, double y) {
-    return calc::termText(calc::termOf(factor, name)) + cpu.StringDoubleStringDoubleString(" = [", x * factor, " , ", y * factor, "]");
+// The vectors scaled exactly from the typed texts, in the fields' order.
+calc::VectorsToDraw scaledVectors(const std::vector<std::string>& typed) {
+    const std::vector<std::string> t = plotTexts(Screen::part4_program3, typed);
+    return calc::vectorsToDraw(t[0], t[1], t[2], t[3], t[4], t[5]);
 }
 
-}  // namespace
+// "2w1 = [6 , 8]", "w2 = [1 , 0]": the vector's name with its factor, and its scaled components.
+std::string scaledText(const CPU& cpu, double factor, const char* name, double x, double y) {
+    return calc::termText(calc::termOf(factor, name)) + cpu.StringDoubleStringDoubleString(" = [", x, " , ", y, "]");
+}
 
-PlotPicture vectorsPicture(const CPU& cpu, const VectorValues& v) {
-    const VectorEnds e = vectorEnds(v);
+// The picture from the typed values and the vectors scaled from them.
+PlotPicture pictureOf(const CPU& cpu, const std::vector<double>& v, const calc::VectorsToDraw& scaled) {
+    const double m1 = v[4], m2 = v[5];
+    const VectorEnds e = vectorEnds(scaled);
     const PointD end1 = atOffset(e.x1, e.y1), end2 = atOffset(e.x2, e.y2);
     const Palette& colors = palette::current();
-    const std::string sum = calc::sumText({calc::termOf(v.m1, "w1"), calc::termOf(v.m2, "w2")});
+    const std::string sum = calc::sumText({calc::termOf(m1, "w1"), calc::termOf(m2, "w2")});
     // Told apart without colour: vector 1 solid, vector 2 dashed, the sum dotted, each vector's number at its tip.
     const bool apart = colors.lines_told_apart_without_colour;
     // A vector with a zero component is a vector too: both are drawn, and their sum, as the working adds them.
@@ -93,14 +99,20 @@ PlotPicture vectorsPicture(const CPU& cpu, const VectorValues& v) {
         line(ORIGIN, end2, colors.plot_line3, apart ? Pattern::dotted : Pattern::solid),
         textLine(lang_file->part4_program3_sum + sum, TOP + 90, "plot_line3"),
         line(ORIGIN, end1, colors.plot_line1),
-        textLine(scaledText(cpu, v.m1, "w1", v.x1, v.y1), TOP + 30, "plot_line1"),
+        textLine(scaledText(cpu, m1, "w1", scaled.x1, scaled.y1), TOP + 30, "plot_line1"),
         line(end1, end2, colors.plot_line2, apart ? Pattern::dashed : Pattern::solid),
-        textLine(scaledText(cpu, v.m2, "w2", v.x2, v.y2), TOP + 60, "plot_line2")};
+        textLine(scaledText(cpu, m2, "w2", scaled.x2, scaled.y2), TOP + 60, "plot_line2")};
     if (apart) {
         addNumberAtTip(picture, end1, end1.x - ORIGIN.x, end1.y - ORIGIN.y, "1", "plot_line1");
         addNumberAtTip(picture, end2, end2.x - end1.x, end2.y - end1.y, "2", "plot_line2");
     }
     return picture;
+}
+
+}  // namespace
+
+PlotPicture vectorsPicture(const CPU& cpu, const std::vector<std::string>& typed) {
+    return pictureOf(cpu, plotValues(cpu, Screen::part4_program3, typed), scaledVectors(typed));
 }
 
 std::vector<SegmentD> arrowheadStrokes(double x, double y, double mb, PointD tip) {
@@ -125,13 +137,14 @@ void DifferentScreens::part4_program3(SDLGraphics* g, CPU* cpu) {
     drawGridlines(g, cpu);
     drawStartingLines(g, cpu);
     drawPlotPanel(g, *cpu, vectorsPanel(), cpu->getPart4Program3Item());
-    drawVectors(g, cpu, typedPlotValues(*cpu, Screen::part4_program3));
+    drawVectors(g, cpu, fieldTexts(*cpu, plotFields(Screen::part4_program3)));
 }
 
-void DifferentScreens::drawVectors(SDLGraphics* g, CPU* cpu, const std::vector<double>& values) {
-    const VectorValues v{values[0], values[1], values[4], values[2], values[3], values[5]};
-    drawPicture(g, vectorsPicture(*cpu, v));
-    const VectorEnds e = vectorEnds(v);
-    drawVectorArrows(g, cpu, v.x2, v.y2, v.m2, tipOffset(e.x2), tipOffset(e.y2), "plot_line2");
-    drawVectorArrows(g, cpu, v.x1, v.y1, v.m1, tipOffset(e.x1), tipOffset(e.y1), "plot_line1");
+void DifferentScreens::drawVectors(SDLGraphics* g, CPU* cpu, const std::vector<std::string>& typed) {
+    const std::vector<double> v = plotValues(*cpu, Screen::part4_program3, typed);
+    const calc::VectorsToDraw scaled = scaledVectors(typed);  // once a frame: the picture and the arrowheads
+    drawPicture(g, pictureOf(*cpu, v, scaled));
+    const VectorEnds e = vectorEnds(scaled);
+    drawVectorArrows(g, cpu, v[2], v[3], v[5], tipOffset(e.x2), tipOffset(e.y2), "plot_line2");
+    drawVectorArrows(g, cpu, v[0], v[1], v[4], tipOffset(e.x1), tipOffset(e.y1), "plot_line1");
 }

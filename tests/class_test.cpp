@@ -79,12 +79,12 @@ TEST(Assignment, ReadsItsTasksAndNamesEachLineItCannotRead) {
                         "Line 9 of assignment.txt: it is not EXERCISE LEVEL COUNT, such as gcd 2 5",
                         "Line 10 of assignment.txt: seed takes one whole number"}));
     // With a seed every pupil gets the same problems, in the tasks' order.
-    EXPECT_TRUE(sameQuestion(a.problem(4, 1), a.problem(4, 2)));
-    EXPECT_EQ(a.problem(4, 1).exercise, Exercise::gcd);
-    EXPECT_EQ(a.problem(5, 1).exercise, Exercise::equality);
+    EXPECT_TRUE(sameQuestion(assignmentProblem(a, 4, 1), assignmentProblem(a, 4, 2)));
+    EXPECT_EQ(assignmentProblem(a, 4, 1).exercise, Exercise::gcd);
+    EXPECT_EQ(assignmentProblem(a, 5, 1).exercise, Exercise::equality);
     const Assignment own = readAssignment("gcd 3 20\n");
     int differing = 0;
-    for (int n = 0; n < 20; ++n) differing += !sameQuestion(own.problem(n, 1), own.problem(n, 2));
+    for (int n = 0; n < 20; ++n) differing += !sameQuestion(assignmentProblem(own, n, 1), assignmentProblem(own, n, 2));
     EXPECT_GT(differing, 10);
 }
 

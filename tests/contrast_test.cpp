@@ -43,7 +43,7 @@ const std::vector<Pair> TEXTS = {
     PAIR(title, panel),           PAIR(title, answer_panel),  PAIR(title, background),
     PAIR(highlight, background),  PAIR(answer_text, answer_panel),
     PAIR(message, frame),         PAIR(message, panel),       PAIR(message, answer_panel),
-    PAIR(success, answer_panel),  PAIR(hint, answer_panel),   PAIR(hint, panel),
+    PAIR(success, answer_panel),  PAIR(hint, answer_panel),   PAIR(hint, panel),  PAIR(hint, background),
     PAIR(on_frame, frame),        PAIR(axis, background),     PAIR(plot_line1, background),
     PAIR(plot_line2, background), PAIR(plot_line3, background),
 };

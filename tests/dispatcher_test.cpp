@@ -20,9 +20,11 @@
 #include "app/GlobalVariables.h"
 #include "app/ItemFields.h"
 #include "app/OutputToTextFile.h"
+#include "app/Settings.h"
 #include "app/Screens.h"
 #include "input/Input2.h"
 #include "input/KeyTables.h"
+#include "practice/Practice.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/WorkingScreen.h"
 
@@ -61,7 +63,7 @@ void addTheRest(Snapshot& s, const CPU& cpu) {
         {"practice_verdict", p.verdict ? p.verdict->text : "none"},
         {"practice_checked", joined(p.checked) + number(p.skipped) + "," + number(p.hints)},
         {"practice_hint_lines", joined(p.hint_lines)},
-        {"practice_progress", cpu.practiceProgress().text()},
+        {"practice_progress", practice::Progress(cpu.getPracticeProgress()).text()},
         {"practice_progress_changed", number(cpu.getPracticeProgressChanged())},
         {"practice_log", number((long long)CPU(cpu).takePracticeLog().size())},
     };
@@ -91,6 +93,9 @@ Snapshot snapshot(const CPU& cpu) {
         {"gridlines", yesNo(cpu.getGridlines())},
         {"speech", yesNo(cpu.getSpeech())},
         {"speech_unavailable", yesNo(cpu.getSpeechUnavailable())},
+        {"pupil_name", cpu.getPupilName()},
+        {"name_typing", yesNo(cpu.getNameTyping())},
+        {"typed_name", cpu.getTypedName()},
         {"language", language},
         {"last_solved", cpu.getLastSolved()},
         {"working_exercise", cpu.getWorkingExercise()},
@@ -372,8 +377,8 @@ TEST_F(Dispatcher, MenusAndPlotPanelsWrapAround) {
         {'D', "7"}, {'D', "1"}, {'L', "1"}, {'D', "2"}, {'L', "1"}, {'D', "2"}, {'D', "3"}, {'R', "8"},
     };
     walk(Screen::start_screen, "1", start);
-    const Step options[] = {{'D', "2"}, {'D', "3"}, {'D', "4"}, {'D', "5"}, {'D', "6"}, {'D', "1"},
-                            {'U', "6"}, {'U', "5"}, {'L', "5"}, {'R', "5"}};
+    const Step options[] = {{'D', "2"}, {'D', "3"}, {'D', "4"}, {'D', "5"}, {'D', "6"}, {'D', "7"}, {'D', "1"},
+                            {'U', "7"}, {'U', "6"}, {'L', "6"}, {'R', "6"}};
     walk(Screen::options_menu, "1", options);
     const Step chapter4[] = {{'U', "4"}, {'U', "3"}, {'D', "4"}, {'D', "1"}, {'L', "1"}, {'R', "1"}};
     walk(Screen::part4, "1", chapter4);
@@ -559,9 +564,56 @@ TEST_F(Dispatcher, OptionsToggleTheirOwnFlags) {
     press({SDLK_DOWN, SDLK_RETURN});
     EXPECT_TRUE(cpu.getSpeech());
     EXPECT_FALSE(cpu.getSpeechUnavailable());
-    press({SDLK_RETURN, SDLK_DOWN, SDLK_RETURN});
+    press({SDLK_RETURN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN});
     EXPECT_FALSE(cpu.getSpeech());
     EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
+}
+
+// Enter on Name types a name of letters (Polish ones too), digits, blanks
+// and hyphens, up to 40 characters; while typing, Space, W or P are
+// characters and nothing else changes; Enter keeps the name, to be saved,
+// Escape leaves the name chosen before.
+TEST_F(Dispatcher, ANameIsTypedKeptOrLeft) {
+    auto typeText = [&](const std::u32string& text) {
+        for (char32_t c : text) input2.readInputForPressingAKey(c < 0x80 ? SDLKey(std::tolower(int(c))) : SDLK_UNKNOWN,
+                                                                &cpu, nullptr, c < 0x80 && std::isupper(int(c)), c);
+    };
+    fillStore();
+    show(Screen::options_menu, "6");
+    Snapshot expected = snapshot(cpu);
+    press(SDLK_RETURN);
+    change(expected, "name_typing", "yes");
+    EXPECT_EQ(differences(snapshot(cpu), expected), "");
+
+    typeText(U"\u0141ucja \u017B\u00F3\u0142w-2 <=/\t\u00D7\u20AC");  // Łucja Żółw-2, then characters refused
+    change(expected, "typed_name", "\xC5\x81ucja \xC5\xBB\xC3\xB3\xC5\x82w-2 ");
+    EXPECT_EQ(differences(snapshot(cpu), expected), "") << "Space typed a blank, the language stayed";
+    press({SDLK_BACKSPACE, SDLK_BACKSPACE, SDLK_BACKSPACE, SDLK_BACKSPACE, SDLK_BACKSPACE, SDLK_DOWN, SDLK_DELETE});
+    change(expected, "typed_name", "\xC5\x81ucja \xC5\xBB\xC3\xB3");  // "ł" went whole, two bytes
+    EXPECT_EQ(differences(snapshot(cpu), expected), "");
+    typeText(U"  ");
+    press(SDLK_KP_ENTER);
+    change(expected, "typed_name", "");
+    change(expected, "name_typing", "no");
+    change(expected, "pupil_name", "\xC5\x81ucja \xC5\xBB\xC3\xB3");  // the blanks around it dropped
+    EXPECT_EQ(differences(snapshot(cpu), expected), "");
+    EXPECT_NE(settingsText(cpu).find("\npupil=\xC5\x81ucja \xC5\xBB\xC3\xB3\n"), std::string::npos) << "to be saved";
+
+    // Typing starts from the chosen name; 40 characters at most; Escape leaves it.
+    press(SDLK_RETURN);
+    EXPECT_EQ(cpu.getTypedName(), cpu.getPupilName());
+    typeText(std::u32string(40, U'\u0105'));
+    EXPECT_EQ(cpu.getTypedName().size(), cpu.getPupilName().size() + 2 * (40 - 8));
+    press(SDLK_ESCAPE);
+    EXPECT_EQ(differences(snapshot(cpu), expected), "") << "Escape left the name and the screen as they were";
+
+    // Only blanks: no name chosen, the account's own name again.
+    press(SDLK_RETURN);
+    for (int i = 0; i < 8; ++i) press(SDLK_BACKSPACE);
+    typeText(U"   ");
+    press(SDLK_RETURN);
+    change(expected, "pupil_name", "");
+    EXPECT_EQ(differences(snapshot(cpu), expected), "");
 }
 
 // Chapters 1 to 3: a button asks for its exercise, "back" leaves, a field

@@ -102,8 +102,14 @@ void practiseVectors(CPU& cpu) {
 const Shot SHOTS[] = {
     {"start-en", "English", screenName(Screen::start_screen), {}, nothing},
     {"start-pl", "Polish", screenName(Screen::start_screen), {}, [](CPU& c) { c.setMenuItem("8"); }},
-    {"options-en", "English", screenName(Screen::options_menu), {}, nothing},
+    {"options-en", "English", screenName(Screen::options_menu), {}, [](CPU& c) { c.setAccountName("Anna Nowak"); }},
     {"options-pl", "Polish", screenName(Screen::options_menu), {}, [](CPU& c) { c.setGridlines(true); c.setOptionsItem("3"); }},
+    {"options-name-pl", "Polish", screenName(Screen::options_menu), {},
+     [](CPU& c) {
+         c.setOptionsItem("6");
+         c.setNameTyping(true);
+         c.setTypedName("\xC5\x81ucja \xC5\xBB\xC3\xB3\xC5\x82kiewska-Nowak");  // Łucja Żółkiewska-Nowak
+     }},
     {"about-en", "English", screenName(Screen::about_menu), {}, nothing},
     {"about-pl", "Polish", screenName(Screen::about_menu), {}, nothing},
     {"part1-en", "English", screenName(Screen::part1), {}, nothing},

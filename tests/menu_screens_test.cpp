@@ -101,15 +101,16 @@ protected:
     }
 
     // The row drawn by the screen looks exactly like the text drawn alone,
-    // over the text's own width (a picture may stand further right).
+    // over the text's own width (a picture may stand further right) and the
+    // rows' step (Options' key table: 25).
     void expectRow(const std::function<void()>& screen, const std::string& text, int size, int y,
-                   const char* color = "text") {
+                   const char* color = "text", int step = 30) {
         clearFrame();
         const std::vector<Rgb> blank = capture(WHOLE_WINDOW);
         g->drawText(text, size, 62, y, color);
         const Box inked = changedBox(blank, capture(WHOLE_WINDOW));
         ASSERT_LT(inked.x0, inked.x1) << "\"" << text << "\" draws nothing";
-        const Box row{62, y, inked.x1 + 2, y + 30};
+        const Box row{62, y, inked.x1 + 2, y + step};
         const std::vector<Rgb> alone = capture(row);
         clearFrame();
         screen();
@@ -182,7 +183,7 @@ TEST_F(MenuScreens, StartScreenFollowsTheLanguageAtOnce) {
 
 TEST_F(MenuScreens, OptionsMarkerStandsBesideTheHighlightedEntry) {
     expectMarkers({{"1", 27, 324}, {"2", 27, 354}, {"3", 27, 384}, {"4", 27, 414}, {"5", 27, 444},
-                   {"6", 27, 474}},
+                   {"6", 27, 474}, {"7", 27, 504}},
                   &CPU::setOptionsItem,
                   &DifferentScreens::options);
 }
@@ -196,10 +197,15 @@ TEST_F(MenuScreens, OptionsShowTheStateOfBothOptions) {
     expectRow(options, "Size: 100%", 20, 384);
     expectRow(options, "High contrast: off", 20, 414);
     expectRow(options, "Speech: off", 20, 444);
-    expectRow(options, "Back", 20, 474);
-    expectRow(options, "controls:", 20, 504, "title");
-    expectRow(options, "arrow keys - move around the program", 20, 534);
-    expectRow(options, "escape - back to previous screen", 20, 654);
+    expectRow(options, "Name: ", 20, 474);
+    expectRow(options, "Back", 20, 504);
+    expectRow(options, "controls:", 20, 534, "title", 25);
+    expectRow(options, "arrow keys - move around the program", 20, 559, "text", 25);
+    expectRow(options, "escape - back to previous screen", 20, 659, "text", 25);
+    cpu.setAccountName("anowak");
+    expectRow(options, "Name: anowak", 20, 474);
+    cpu.setPupilName("Ola");
+    expectRow(options, "Name: Ola", 20, 474);
 
     cpu.setFullscreen(true);
     expectRow(options, "Fullscreen: on", 20, 324);

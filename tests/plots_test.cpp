@@ -46,11 +46,16 @@ protected:
 TEST_F(Plots, EquationTexts) {
     EXPECT_EQ(textsOf(straightLinesPicture(cpu, {{{2, -1}, {0, 0}, {-0.5, 1e6}}})),
               (Texts{"y = 2x - 1", "y = 0", "y = -0.5x + 1e+06"}));
-    EXPECT_EQ(textsOf(twoPointsPicture(cpu, 0, 1, 1, 3)), Texts{"y = 2x + 1"});  // shown although x1 is 0
-    EXPECT_EQ(textsOf(twoPointsPicture(cpu, 1, 0, 0, -1)), Texts{"y = x - 1"});
-    EXPECT_EQ(textsOf(twoPointsPicture(cpu, 0, 3, 1, 3)), Texts{"y = 3"});
-    EXPECT_EQ(textsOf(twoPointsPicture(cpu, 2, 1, 2, 5)), Texts{});              // vertical: no y = ax + b
-    EXPECT_EQ(textsOf(twoPointsPicture(cpu, 0, 0, 0, 0)), Texts{});
+    EXPECT_EQ(textsOf(twoPointsPicture(cpu, {"0", "1", "1", "3"})), Texts{"y = 2x + 1"});  // shown although x1 is 0
+    EXPECT_EQ(textsOf(twoPointsPicture(cpu, {"1", "0", "0", "-1"})), Texts{"y = x - 1"});
+    EXPECT_EQ(textsOf(twoPointsPicture(cpu, {"0", "3", "1", "3"})), Texts{"y = 3"});
+    EXPECT_EQ(textsOf(twoPointsPicture(cpu, {"2", "1", "2", "5"})), Texts{});              // vertical: no y = ax + b
+    EXPECT_EQ(textsOf(twoPointsPicture(cpu, {"0", "0", "0", "0"})), Texts{});
+    // y = -(19/30)x - 0.3 meets x = -10 at y = 181/30, exactly 119 pixels below the plane's top: the
+    // line ends there (slope and intercept worked out in doubles put it a pixel higher).
+    const PlotPicture exact = twoPointsPicture(cpu, {"-3", "1.6", "0", "-0.3"});
+    EXPECT_EQ(exact[1].b.x, 360);
+    EXPECT_EQ(exact[1].b.y, 50 + 119);
 }
 
 TEST_F(Plots, StraightLinesRunFromEdgeToEdgeOfThePlane) {
@@ -105,10 +110,12 @@ TEST_F(Plots, LineThroughTwoPoints) {
 
 // Both vectors and their sum, whatever their components: as the working adds them.
 TEST_F(Plots, VectorTextsNameBothVectorsAndTheSum) {
-    EXPECT_EQ(textsOf(vectorsPicture(cpu, {0, 0, 1, 0, 0, 1})), (Texts{"sum = w1 + w2", "w1 = [0 , 0]", "w2 = [0 , 0]"}));
-    EXPECT_EQ(textsOf(vectorsPicture(cpu, {3, 4, 2, 3, 0, 1})), (Texts{"sum = 2w1 + w2", "2w1 = [6 , 8]", "w2 = [3 , 0]"}));
-    EXPECT_EQ(textsOf(vectorsPicture(cpu, {3, 4, 1, 1, 1, -1})), (Texts{"sum = w1 - w2", "w1 = [3 , 4]", "-w2 = [-1 , -1]"}));
-    const PlotPicture zeroFactor = vectorsPicture(cpu, {3, 4, 1, 1, 1, 0});
+    EXPECT_EQ(textsOf(vectorsPicture(cpu, {"0", "0", "0", "0", "1", "1"})), (Texts{"sum = w1 + w2", "w1 = [0 , 0]", "w2 = [0 , 0]"}));
+    EXPECT_EQ(textsOf(vectorsPicture(cpu, {"3", "4", "3", "0", "2", "1"})), (Texts{"sum = 2w1 + w2", "2w1 = [6 , 8]", "w2 = [3 , 0]"}));
+    EXPECT_EQ(textsOf(vectorsPicture(cpu, {"3", "4", "1", "1", "1", "-1"})), (Texts{"sum = w1 - w2", "w1 = [3 , 4]", "-w2 = [-1 , -1]"}));
+    // Scaled exactly: no "-0" for a zero component with a negative factor.
+    EXPECT_EQ(textsOf(vectorsPicture(cpu, {"3", "4", "0", "3", "1", "-1"}))[2], "-w2 = [0 , -3]");
+    const PlotPicture zeroFactor = vectorsPicture(cpu, {"3", "4", "1", "1", "1", "0"});
     EXPECT_EQ(textsOf(zeroFactor), (Texts{"sum = w1", "w1 = [3 , 4]", "0w2 = [0 , 0]"}));
     EXPECT_EQ(zeroFactor.front().b.x, 750);  // the sum ends where vector 1 does
     EXPECT_EQ(zeroFactor.front().b.y, 230);

@@ -20,6 +20,7 @@
 #include "app/PracticeFiles.h"
 #include "app/Screens.h"
 #include "input/Input2.h"
+#include "practice/Assignment.h"
 #include "screens/ScreenReading.h"
 
 using namespace testsupport;
@@ -177,15 +178,15 @@ TEST(PracticeScreen, ProgressAndPracticeCsvAreKept) {
     EXPECT_EQ(rows[1].substr(rows[1].size() - 10), ",correct,0");
     EXPECT_EQ(rows[2].substr(rows[2].size() - 10), ",skipped,0");
     const std::string saved = fileText(progressFile);
-    EXPECT_EQ(saved, cpu.practiceProgress().text());
+    EXPECT_EQ(saved, practice::Progress(cpu.getPracticeProgress()).text());
     EXPECT_FALSE(saved.empty());
 
     CPU again;
     keeper.restore(again, 5, err);
-    EXPECT_EQ(again.practiceProgress().text(), saved);
+    EXPECT_EQ(practice::Progress(again.getPracticeProgress()).text(), saved);
     std::ofstream(progressFile, std::ios::trunc) << "lcm level seven\n\x01\x02";
     keeper.restore(again, 5, err);
-    EXPECT_EQ(again.practiceProgress().text(), practice::Progress().text());
+    EXPECT_EQ(practice::Progress(again.getPracticeProgress()).text(), practice::Progress().text());
     EXPECT_EQ(split(err.str(), "\n").size(), 2u) << err.str();
     EXPECT_NE(err.str().find(progressFile), std::string::npos);
 }
@@ -256,7 +257,7 @@ TEST(PracticeScreen, AnAssignmentIsWorkedThroughInOrderAndRecorded) {
     ASSERT_EQ(cpu.getAssignment().total(), 2);
     press(cpu, SDLK_a);
     ASSERT_EQ(cpu.getCurrentMenu(), screenName(Screen::practice));
-    EXPECT_TRUE(practice::sameQuestion(cpu.getPractice().problem, cpu.getAssignment().problem(0, 0)));
+    EXPECT_TRUE(practice::sameQuestion(cpu.getPractice().problem, practice::assignmentProblem(cpu.getAssignment(), 0, 0)));
     press(cpu, SDLK_s);
     EXPECT_FALSE(cpu.getPractice().finished());  // no skipping through an assignment
     for (int n = 0; n < 2; ++n) {
@@ -297,7 +298,7 @@ TEST(PracticeScreen, WaitingRowsAndALaterVersionsProgressAreKept) {
     CPU cpu;
     keeper.restore(cpu, 5, err);
     EXPECT_EQ(err.str(), "");
-    EXPECT_TRUE(cpu.practiceProgress().mastered(practice::Exercise::lcm, 1));
+    EXPECT_TRUE(cpu.getPracticeProgress().mastered(practice::Exercise::lcm, 1));
     cpu.setCurrentMenu(screenName(Screen::part1));
     cpu.setPart1Item("calculate6");
     press(cpu, SDLK_p);

@@ -161,6 +161,23 @@ TEST_F(Reading, MenusAsTheyStandAndPolishWithItsLetters) {
     EXPECT_EQ(after({}), std::vector<std::string>{"Największy wspólny dzielnik liczb 12 i 18 wynosi: 6"});
 }
 
+// The Name row is read with its value; typing, the hint and then what was
+// typed; in Polish with its letters.
+TEST_F(Reading, TypingANameIsHeard) {
+    useLanguage("Polish");
+    cpu.setCurrentMenu(screenName(Screen::options_menu));
+    cpu.setOptionsItem("6");
+    cpu.setAccountName("anowak");
+    after({});
+    EXPECT_EQ(last.item, "Imię: anowak");
+    EXPECT_EQ(after({SDLK_RETURN}),
+              std::vector<std::string>{"Wpisz swoje imię i wciśnij Enter; Escape zostawia je bez zmian"});
+    input.readInputForPressingAKey(SDLK_UNKNOWN, &cpu, nullptr, true, U'\u0141');
+    EXPECT_EQ(after({SDLK_o}), std::vector<std::string>{"\xC5\x81"});  // "o" without its character types nothing
+    input.readInputForPressingAKey(SDLK_a, &cpu, nullptr, false, U'a');
+    EXPECT_EQ(after({SDLK_RETURN}), std::vector<std::string>{"Imię: \xC5\x81" "a"});
+}
+
 // Each new practice problem is heard whole: after P, after Enter on the next
 // one, after a skip and Enter, after a change of level.
 TEST_F(Reading, EveryPracticeProblemIsHeardWhole) {

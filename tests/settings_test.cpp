@@ -190,7 +190,7 @@ TEST_F(Settings, SystemWideSettingsComeFirstAndThePupilsOwnLinesWin) {
     std::filesystem::create_directories(system);
     std::ofstream(system / "settings") << "language=Polish\nhigh-contrast=on\nclass-folder=/srv/class/7b\n";
     std::filesystem::create_directories(folder.path() / "calcora");
-    write("high-contrast=off\npupil=Ola Nowak\n");
+    write("high-contrast=off\npupil=\xC5\x81ucja \xC5\xBB" "ak-Nowak\n");
     const char* old = std::getenv("XDG_CONFIG_DIRS");
     const std::string saved = old ? old : "";
     setenv("XDG_CONFIG_DIRS", ("relative:" + (folder.path() / "none").string() + ":" + (folder.path() / "etc").string()).c_str(), 1);
@@ -204,11 +204,11 @@ TEST_F(Settings, SystemWideSettingsComeFirstAndThePupilsOwnLinesWin) {
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(language, "Polish");
     EXPECT_FALSE(cpu.getHighContrast());
-    EXPECT_EQ(cpu.getPupilName(), "Ola Nowak");
+    EXPECT_EQ(cpu.getPupilName(), "\xC5\x81ucja \xC5\xBB" "ak-Nowak");
     EXPECT_EQ(cpu.getClassFolder(), "/srv/class/7b");
     cpu.setGridlines(true);
     keeper.keep(cpu, err);
-    EXPECT_NE(contents().find("\npupil=Ola Nowak\n"), std::string::npos) << contents();
+    EXPECT_NE(contents().find("\npupil=\xC5\x81ucja \xC5\xBB" "ak-Nowak\n"), std::string::npos) << contents();
     EXPECT_EQ(contents().find("class-folder"), std::string::npos);
     EXPECT_EQ(contents().find("language"), std::string::npos);  // the administrator's line stays theirs
     for (const char* bad : {"pupil=<script>\n", "class-folder=relative/path\n"}) {

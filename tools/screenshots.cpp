@@ -85,6 +85,7 @@ const Shot SHOTS[] = {
      [](CPU& cpu) {
          cpu.setFullscreen(true);  // the flag only: the video mode stays as it is
          cpu.setGridlines(true);
+         cpu.setPupilName("Anna Nowak");
          cpu.setOptionsItem("2");
      }},
     {"about", "English", screenName(Screen::about_menu), [](CPU&) {}},

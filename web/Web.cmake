@@ -57,15 +57,18 @@ set_property(TARGET calcora APPEND PROPERTY LINK_DEPENDS ${small_images})
 set_target_properties(calcora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CALCORA_WEB_DIR})
 
 # The manifest, the icons, the font cut down to the characters the program
-# draws (printable ASCII) as WOFF2, and last, on every build, the page with
-# the program's version and the service worker with every file's hash.
+# draws (printable ASCII, and the letters a pupil's name may hold: Latin-1's
+# and Latin Extended-A's, Polish ones among them, and Romanian's comma-below
+# letters, as nameCharacter in practice/ClassFile.cpp takes them) as WOFF2,
+# and last, on every build, the page with the program's version and the
+# service worker with every file's hash.
 file(GLOB CALCORA_PAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/page/*.webmanifest)
 file(GLOB CALCORA_ICONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/page/*.png)
 calcora_small_pngs(${CMAKE_BINARY_DIR}/web-icons small_icons ${CALCORA_ICONS})
 set(CALCORA_WEB_FONT ${CALCORA_WEB_DIR}/calcora.woff2)
 add_custom_command(OUTPUT ${CALCORA_WEB_FONT}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CALCORA_WEB_DIR}
-  COMMAND ${PYFTSUBSET} ${CALCORA_FONT_SOURCE} --unicodes=U+0020-007E --flavor=woff2
+  COMMAND ${PYFTSUBSET} ${CALCORA_FONT_SOURCE} --unicodes=U+0020-007E,U+00C0-017F,U+0218-021B --flavor=woff2
           --output-file=${CALCORA_WEB_FONT}
   DEPENDS ${CALCORA_FONT_SOURCE} VERBATIM)
 add_custom_target(calcora_page ALL

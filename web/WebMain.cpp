@@ -47,11 +47,14 @@ bool g_asleep = false;
 const int TEXT_SIZES[] = {14, 16, 12, 20, 18};
 const int NEW_LINES_AT_ONCE = 40;
 
-// The keys the page names by the browser's own names; a printable character
-// ("5", "[", "-", "w") names the key that types it.
+// The keys the page names by the browser's own names, and the character
+// each types (0: none); a character ("5", "[", "-", "w", "A", "ą") names
+// the key that types it: a printable ASCII character its key, any other
+// character no key of its own (it still types, as into a name).
 struct NamedKey {
     const char* name;
     SDLKey key;
+    char32_t character = 0;
 };
 
 // The numpad's keys are the desktop's numpad keys (they type and confirm as
@@ -62,18 +65,31 @@ const NamedKey NAMED_KEYS[] = {
     {"Delete", SDLK_DELETE},    {"PageUp", SDLK_PAGEUP},       {"PageDown", SDLK_PAGEDOWN},
     {"Home", SDLK_HOME},        {"End", SDLK_END},             {"NumpadEnter", SDLK_KP_ENTER},
     {"Backspace", SDLK_BACKSPACE},
-    {"NumpadDecimal", SDLK_KP_PERIOD}, {"NumpadComma", SDLK_COMMA}, {"NumpadSubtract", SDLK_KP_MINUS},
-    {"Numpad0", SDLK_KP0}, {"Numpad1", SDLK_KP1}, {"Numpad2", SDLK_KP2}, {"Numpad3", SDLK_KP3},
-    {"Numpad4", SDLK_KP4}, {"Numpad5", SDLK_KP5}, {"Numpad6", SDLK_KP6}, {"Numpad7", SDLK_KP7},
-    {"Numpad8", SDLK_KP8}, {"Numpad9", SDLK_KP9},
+    {"NumpadDecimal", SDLK_KP_PERIOD, '.'}, {"NumpadComma", SDLK_COMMA, ','}, {"NumpadSubtract", SDLK_KP_MINUS, '-'},
+    {"Numpad0", SDLK_KP0, '0'}, {"Numpad1", SDLK_KP1, '1'}, {"Numpad2", SDLK_KP2, '2'}, {"Numpad3", SDLK_KP3, '3'},
+    {"Numpad4", SDLK_KP4, '4'}, {"Numpad5", SDLK_KP5, '5'}, {"Numpad6", SDLK_KP6, '6'}, {"Numpad7", SDLK_KP7, '7'},
+    {"Numpad8", SDLK_KP8, '8'}, {"Numpad9", SDLK_KP9, '9'},
 };
 
-SDLKey keyNamed(const char* name) {
+// The one character of UTF-8 `name` that SDL 1.2 can carry (UCS-2), else 0.
+char32_t onlyCharacter(const char* name) {
+    const unsigned char lead = static_cast<unsigned char>(name[0]);
+    if (lead >= 0x20 && lead < 0x7F) return name[1] == '\0' ? lead : 0;
+    const int length = (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 0;
+    char32_t point = lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+        const unsigned char next = static_cast<unsigned char>(name[k]);
+        if ((next >> 6) != 0x2) return 0;
+        point = (point << 6) | (next & 0x3F);
+    }
+    return length && name[length] == '\0' && point >= 0xA0 ? point : 0;
+}
+
+NamedKey keyNamed(const char* name) {
     for (const NamedKey& k : NAMED_KEYS)
-        if (std::strcmp(name, k.name) == 0) return k.key;
-    const unsigned char c = static_cast<unsigned char>(name[0]);
-    if (c >= ' ' && c <= '~' && name[1] == '\0') return static_cast<SDLKey>(std::tolower(c));
-    return SDLK_UNKNOWN;
+        if (std::strcmp(name, k.name) == 0) return k;
+    const char32_t c = onlyCharacter(name);
+    return {name, c < 0x7F ? static_cast<SDLKey>(std::tolower(int(c))) : SDLK_UNKNOWN, c};
 }
 
 // Frames run again after the page handed in something that may change them.
@@ -162,12 +178,13 @@ extern "C" {
 // (KeyboardEvent.key, or KeyboardEvent.code for the numpad): the program
 // reads it as the desktop reads a key press and its release.
 EMSCRIPTEN_KEEPALIVE void calcora_key(const char* name) {
-    const SDLKey key = keyNamed(name);
-    if (!g_cpu || key == SDLK_UNKNOWN) return;
+    const NamedKey key = keyNamed(name);
+    if (!g_cpu || (key.key == SDLK_UNKNOWN && !key.character)) return;
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
     event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
+    event.key.keysym.sym = key.key;
+    event.key.keysym.unicode = key.character;  // the pushed event is copied whole, this too
     SDL_PushEvent(&event);
     event.type = SDL_KEYUP;
     event.key.state = SDL_RELEASED;

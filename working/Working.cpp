@@ -155,6 +155,16 @@ std::string reductionLine(const Reduction& r) {
            " : " + gcd + ") = " + text(r.reduced);
 }
 
+std::optional<CrossProducts> crossProductSteps(Working& w, std::int64_t a, std::int64_t b, std::int64_t c,
+                                               std::int64_t d) {
+    w.steps = zeroDenominators({{a, b}, {c, d}});
+    if (!w.steps.empty()) return std::nullopt;
+    const CrossProducts cross = crossProducts({a, b}, {c, d});
+    w.steps = {lang_file->working_cross_products, text(a) + " * " + text(d) + " = " + text(cross.left),
+               text(c) + " * " + text(b) + " = " + text(cross.right)};
+    return cross;
+}
+
 void append(std::vector<std::string>& lines, const std::vector<std::string>& more) {
     lines.insert(lines.end(), more.begin(), more.end());
 }

@@ -93,14 +93,11 @@ Working reduceWorking(std::int64_t a, std::int64_t b) {
 Working equalityWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
     Program11 p;
     p.calculate(a, b, c, d);
-    Working w{filled(lang_file->working_equality_title, {over(a, b), over(c, d)}), zeroDenominators({{a, b}, {c, d}}),
-              panelLines({p.getSolution()})};
-    if (!w.steps.empty()) return w;
-    const CrossProducts cross = crossProducts({a, b}, {c, d});
-    const std::string left = text(cross.left), right = text(cross.right);
-    w.steps = {lang_file->working_cross_products, text(a) + " * " + text(d) + " = " + left,
-               text(c) + " * " + text(b) + " = " + right,
-               filled(cross.order == 0 ? lang_file->working_cross_equal : lang_file->working_cross_differ, {left, right})};
+    Working w{filled(lang_file->working_equality_title, {over(a, b), over(c, d)}), {}, panelLines({p.getSolution()})};
+    const std::optional<CrossProducts> cross = crossProductSteps(w, a, b, c, d);
+    if (!cross) return w;
+    w.steps.push_back(filled(cross->order == 0 ? lang_file->working_cross_equal : lang_file->working_cross_differ,
+                             {text(cross->left), text(cross->right)}));
     return w;
 }
 

@@ -71,19 +71,16 @@ Working recurringWorking(const std::string& typed) {
 Working comparisonWorking(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
     Program15 p;
     p.calculate(a, b, c, d);
-    Working w{filled(lang_file->working_compare_title, {over(a, b), over(c, d)}), zeroDenominators({{a, b}, {c, d}}),
-              panelLines({p.getSolution()})};
-    if (!w.steps.empty()) return w;
-    const CrossProducts cross = crossProducts({a, b}, {c, d});
-    const std::string left = text(cross.left), right = text(cross.right);
-    w.steps = {lang_file->working_cross_products, text(a) + " * " + text(d) + " = " + left,
-               text(c) + " * " + text(b) + " = " + right};
-    if (cross.order == 0) {
+    Working w{filled(lang_file->working_compare_title, {over(a, b), over(c, d)}), {}, panelLines({p.getSolution()})};
+    const std::optional<CrossProducts> cross = crossProductSteps(w, a, b, c, d);
+    if (!cross) return w;
+    const std::string left = text(cross->left), right = text(cross->right);
+    if (cross->order == 0) {
         w.steps.push_back(filled(lang_file->working_cross_equal, {left, right}));
     } else {
         // The products compare the fractions when both denominators have the same sign.
-        w.steps.push_back(filled(cross.left > cross.right ? lang_file->working_compare_first : lang_file->working_compare_second,
-                                 {left, right, cross.order > 0 ? over(a, b) : over(c, d)}));
+        w.steps.push_back(filled(cross->left > cross->right ? lang_file->working_compare_first : lang_file->working_compare_second,
+                                 {left, right, cross->order > 0 ? over(a, b) : over(c, d)}));
     }
     return w;
 }

@@ -6,6 +6,7 @@
 // divisions and a reduction line by line, the panel's lines as an answer.
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -82,6 +83,13 @@ const std::string& countedForm(std::int64_t n, const std::string& one, const std
 
 // "12/18 = (12 : 6)/(18 : 6) = 2/3": the division by the GCD.
 std::string reductionLine(const calc::Reduction& r);
+
+// How the equality and the comparison of a/b and c/d begin, as `w`'s steps:
+// why a fraction has no value (then nothing more follows, and nothing is
+// returned), or else "Cross products:", "a * d = ad", "c * b = cb", whose
+// products are returned for the conclusion.
+std::optional<calc::CrossProducts> crossProductSteps(Working& w, std::int64_t a, std::int64_t b, std::int64_t c,
+                                                     std::int64_t d);
 
 // Appends `more` to `lines`.
 void append(std::vector<std::string>& lines, const std::vector<std::string>& more);

@@ -6,6 +6,7 @@
 # FOLDER/<login>.csv under the name set. While the folder is a file,
 # practice.csv keeps the row and the practice screen says the folder cannot
 # be reached; once it is back, the waiting row goes there before the next.
+# A name typed in Options then goes on the rows, and is remembered.
 source "$(dirname "$0")/lib.sh"
 rm -f practice.csv
 class="$WINDOW_TEST_DIR/7b"
@@ -47,6 +48,14 @@ Ola Test,gcd,1,999
 Ola Test,gcd,1,998
 Ola Test,gcd,1,997" ] || fail "the class file holds: $(cat "$file")"
 [ "$(grep -c . "$WINDOW_TEST_DIR/stderr")" = 1 ] || fail "stderr: $(program_errors)"
+
+# A name typed in Options on a Polish keyboard (AltGr and l: ł) goes on the next row.
+setxkbmap pl
+keys Escape Down Down Down Down Return Down Down Down Down Down Return $(printf 'BackSpace %.0s' $(seq 8)) \
+  shift+Lstroke u c j a space shift+Zabovedot o k Return Escape a
+answer 996 5
+[ "$(tail -n 1 "$file" | cut -d, -f1)" = "Łucja Żok" ] || fail "the class file holds: $(cat "$file")"
+grep -qx "pupil=Łucja Żok" "$XDG_CONFIG_HOME/calcora/settings" || fail "the settings hold: $(cat "$XDG_CONFIG_HOME/calcora/settings")"
 keys Escape
 rm -f practice.csv
 echo "ok"
