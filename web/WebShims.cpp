@@ -41,9 +41,11 @@ void fillBox(SDL_Surface* s, Sint16 x1, Sint16 y1, Sint16 x2, Sint16 y2, Uint32 
 // The first drawing on a new canvas costs more than drawing the line
 // itself, so a frame full of new lines (a working's page) would spend most
 // of its time on them: a new line's surface is drawn on only after the
-// frame, and until then each blit of it draws the line on one canvas kept
-// for that, already used, and copies it from there. The pixels are the
-// same: both canvases hold the line alone on a clear background.
+// frame, and until then each blit of it draws the line straight onto the
+// screen in its place (or, for any other blit, on one canvas kept for that,
+// already used, and copies it from there). Drawn in place, a pixel may
+// differ by one unit of a channel from the copy the next frame blits (the
+// line's ink blended once rather than stored, then blended).
 EM_JS(void, installPageText, (), {
     if (Module.calcoraWidths) return;
     var measure = document.createElement('canvas').getContext('2d');
@@ -119,10 +121,22 @@ EM_JS(void, installPageText, (), {
         later.set(surface, {record: SDL.surfaces[surface], draw: draw});
     };
     var blit = SDL.blitSurface;
-    SDL.blitSurface = function(src, srcrect, dst, dstrect, scale) {
-        var line = later.get(src);
-        var record = SDL.surfaces[src];
-        if (!line || line.record !== record) return blit(src, srcrect, dst, dstrect, scale);
+    // A whole line onto the screen is drawn straight there, in its place.
+    var drawnInPlace = function(record, line, dst, dstrect) {
+        var target = SDL.surfaces[dst];
+        if (dst !== SDL.screen || target.clipRect || record.alpha !== 255) return false;
+        var at = dstrect ? SDL.loadRect(dstrect) : {x: 0, y: 0};
+        var context = target.ctx;
+        context.save();
+        context.globalAlpha = 1;
+        context.translate(at.x, at.y);
+        line.draw(context);
+        context.restore();
+        return true;
+    };
+    // Anything else (part of a line, scaled, onto another surface) is copied
+    // from the spare canvas with the line drawn on it.
+    var blitFromSpare = function(src, record, line, srcrect, dst, dstrect, scale) {
         if (spareHolds !== src) {
             if (spare.width < record.width || spare.height < record.height) {
                 spare.width = Math.max(spare.width, record.width);
@@ -141,6 +155,13 @@ EM_JS(void, installPageText, (), {
         } finally {
             record.canvas = own;
         }
+    };
+    SDL.blitSurface = function(src, srcrect, dst, dstrect, scale) {
+        var line = later.get(src);
+        var record = SDL.surfaces[src];
+        if (!line || line.record !== record) return blit(src, srcrect, dst, dstrect, scale);
+        if (!srcrect && !scale && drawnInPlace(record, line, dst, dstrect)) return 0;
+        return blitFromSpare(src, record, line, srcrect, dst, dstrect, scale);
     };
 });
 
