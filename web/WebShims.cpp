@@ -42,8 +42,8 @@ void fillBox(SDL_Surface* s, Sint16 x1, Sint16 y1, Sint16 x2, Sint16 y2, Uint32 
 // itself, so a frame full of new lines (a working's page) would spend most
 // of its time on them: a new line's surface is drawn on only after the
 // frame, and until then each blit of it draws the line straight onto the
-// screen in its place (or, for any other blit, on one canvas kept for that,
-// already used, and copies it from there). Drawn in place, a pixel may
+// screen in its place (any other blit draws on its own canvas first and
+// copies it from there, as the layer does). Drawn in place, a pixel may
 // differ by one unit of a channel from the copy the next frame blits (the
 // line's ink blended once rather than stored, then blended).
 EM_JS(void, installPageText, (), {
@@ -92,15 +92,6 @@ EM_JS(void, installPageText, (), {
         setTimeout(fill, 0);
     };
     var later = new Map();  // surface: its layer record and how to draw its line on a context
-    var spare = document.createElement('canvas');
-    // A line at the first size, grown for a longer or a larger one: no
-    // larger, as each line drawn on it copies it whole (the frame still
-    // holds the line before).
-    spare.width = 1024;
-    spare.height = 26;
-    var spareContext = spare.getContext('2d');
-    spareContext.fillRect(0, 0, 1, 1);  // its first drawing, done
-    var spareHolds = 0;
     // A canvas keeps what is drawn on it as a list until it is first copied
     // from: copying each from here right away makes its pixels now, not in
     // the frame that next shows the line.
@@ -120,48 +111,36 @@ EM_JS(void, installPageText, (), {
         if (later.size === 0) setTimeout(drawLater, 0);
         later.set(surface, {record: SDL.surfaces[surface], draw: draw});
     };
-    var blit = SDL.blitSurface;
-    // A whole line onto the screen is drawn straight there, in its place.
-    var drawnInPlace = function(record, line, dst, dstrect) {
+    // A whole line onto the screen is drawn straight there, in its place and
+    // within the screen's clipping rectangle.
+    var drawnInPlace = function(line, dst, dstrect) {
         var target = SDL.surfaces[dst];
-        if (dst !== SDL.screen || target.clipRect || record.alpha !== 255) return false;
+        if (dst !== SDL.screen || line.record.alpha !== 255) return false;
         var at = dstrect ? SDL.loadRect(dstrect) : {x: 0, y: 0};
         var context = target.ctx;
+        var clip = target.clipRect;
         context.save();
+        if (clip) {
+            context.beginPath();
+            context.rect(clip.x, clip.y, clip.w, clip.h);
+            context.clip();
+        }
         context.globalAlpha = 1;
         context.translate(at.x, at.y);
         line.draw(context);
         context.restore();
         return true;
     };
-    // Anything else (part of a line, scaled, onto another surface) is copied
-    // from the spare canvas with the line drawn on it.
-    var blitFromSpare = function(src, record, line, srcrect, dst, dstrect, scale) {
-        if (spareHolds !== src) {
-            if (spare.width < record.width || spare.height < record.height) {
-                spare.width = Math.max(spare.width, record.width);
-                spare.height = Math.max(spare.height, record.height);
-            }
-            spareContext.clearRect(0, 0, record.width, record.height);
-            spareContext.save();
-            line.draw(spareContext);
-            spareContext.restore();
-            spareHolds = src;
-        }
-        var own = record.canvas;
-        record.canvas = spare;
-        try {
-            return blit(src, srcrect, dst, dstrect, scale);
-        } finally {
-            record.canvas = own;
-        }
-    };
+    var blit = SDL.blitSurface;
     SDL.blitSurface = function(src, srcrect, dst, dstrect, scale) {
         var line = later.get(src);
-        var record = SDL.surfaces[src];
-        if (!line || line.record !== record) return blit(src, srcrect, dst, dstrect, scale);
-        if (!srcrect && !scale && drawnInPlace(record, line, dst, dstrect)) return 0;
-        return blitFromSpare(src, record, line, srcrect, dst, dstrect, scale);
+        if (line && line.record === SDL.surfaces[src]) {
+            if (!srcrect && !scale && drawnInPlace(line, dst, dstrect)) return 0;
+            // Any other blit copies the line from its own canvas, drawn on now.
+            line.draw(line.record.ctx);
+            later.delete(src);
+        }
+        return blit(src, srcrect, dst, dstrect, scale);
     };
 });
 
@@ -197,8 +176,8 @@ EM_JS(SDL_Surface*, pageTextLine, (TTF_Font * font, const char* text, int r, int
     // A surface the layer draws on alone: no copy of its pixels in memory.
     var surface = SDL.makeSurface(lineWidth, height, 0x00010000 /* SDL_SRCALPHA */, false, 'text:' + line);
     Module.calcoraKeepCanvases();
-    // On a clear canvas of the surface's size or larger, whose state is the
-    // caller's to keep.
+    // On a context whose state is the caller's to keep: the surface's own
+    // clear canvas, or the screen moved to where the line goes.
     Module.calcoraDrawLater(surface, function(context) {
         context.beginPath();
         context.rect(0, top, lineWidth, size);  // the band a line one size high covers
