@@ -88,8 +88,11 @@ void emptied(int fd) {
 
 }  // namespace
 
-RowQueue::RowQueue(std::string destination, std::string header, std::string pendingFile)
-    : m_destination(std::move(destination)), m_header(std::move(header)), m_pendingFile(std::move(pendingFile)) {
+RowQueue::RowQueue(std::string destination, std::string header, std::string pendingFile, Appender appender)
+    : m_destination(std::move(destination)),
+      m_header(std::move(header)),
+      m_pendingFile(std::move(pendingFile)),
+      m_appender(std::move(appender)) {
     struct stat info {};
     m_waiting = !m_pendingFile.empty() && stat(m_pendingFile.c_str(), &info) == 0 && info.st_size > 0;
 }
@@ -107,7 +110,7 @@ bool RowQueue::append(const std::string& rows, std::string& why) {
     const auto remember = [&](const AppendPlace& place) {
         if (kept && pendingHolds(pending.fd(), inFile, all + sentLine(place))) inFile = all + sentLine(place);
     };
-    const bool sent = all.empty() || appendToTextFile(m_destination, all, m_header, why, remember);
+    const bool sent = all.empty() || m_appender(m_destination, all, m_header, why, remember);
     // Not sent, they wait in the pending file, or in memory when it cannot take them.
     m_inMemory = sent || kept ? "" : all;
     if (hasFile && (sent || !kept)) emptied(pending.fd());

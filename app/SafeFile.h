@@ -55,6 +55,11 @@ struct AppendPlace {
 bool appendToTextFile(const std::string& fileName, const std::string& rows, const std::string& header,
                       std::string& why, const std::function<void(const AppendPlace&)>& beforeWrite = nullptr);
 
+// As appendToTextFile, into a file already open for appending (and reading,
+// to see its last byte); it stays open.
+bool appendToOpenFile(int fd, const std::string& rows, const std::string& header, std::string& why,
+                      const std::function<void(const AppendPlace&)>& beforeWrite = nullptr);
+
 // Whether the file is still the one an append went to and its bytes there end with `tail`.
 bool appendLanded(const std::string& fileName, const AppendPlace& place, const std::string& tail);
 
