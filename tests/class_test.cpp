@@ -67,6 +67,8 @@ TEST(Assignment, ReadsItsTasksAndNamesEachLineItCannotRead) {
         "\xEF\xBB\xBF# week 3\r\ntitle  Fractions, week 3 \r\nseed 2026\n\ngcd 2 5\ngdc 1 2\nreduce 4 1\n"
         "lcm 1 0\nmixed 1\nseed x\nequality 3 2\n");
     EXPECT_EQ(a.title, "Fractions, week 3");
+    EXPECT_EQ(readAssignment("title Week\x1b[2J 3\x7f\ngdc\x07 1 1\n").title, "Week?[2J 3?");
+    EXPECT_EQ(describe(readAssignment("gdc\x07 1 1\n").faults.at(0)), "Line 1 of assignment.txt: there is no exercise gdc?");
     EXPECT_EQ(a.seed, 2026u);
     ASSERT_EQ(a.tasks.size(), 2u);
     EXPECT_EQ(a.total(), 7);

@@ -352,6 +352,11 @@ TEST(PracticeScreen, AnAssignmentsProgressNeverMovesBackAndOnlyTheTeachersCounts
     EXPECT_EQ(one.getAssignment().total(), 0);
     EXPECT_EQ(assignmentNotice(one), "assignment.txt is not the teacher's: passed over");
     EXPECT_NE(err.str().find("calcora: assignment.txt is not the teacher's: passed over ("), std::string::npos) << err.str();
+    std::filesystem::remove(classFolder + "/assignment.txt");
+    std::ofstream(classFolder + "/assignment.txt") << "# " << std::string(64 << 10, 'x') << "\ngcd 1 1\n";
+    pressA(first, one, err);
+    EXPECT_EQ(one.getAssignment().total(), 0);
+    EXPECT_EQ(assignmentNotice(one), "assignment.txt is larger than 64 KB: passed over");
 }
 
 // A class file another account made first is never written: the rows wait,
@@ -383,6 +388,17 @@ TEST(PracticeScreen, AClassFileOfAnotherAccountIsNeverWritten) {
                              ", not to anowak: it is never written, and its rows wait here (tell the teacher)\n");
     const std::vector<std::string> heard = readScreen(cpu).messages;
     EXPECT_NE(std::find(heard.begin(), heard.end(), "The class file belongs to another account: tell your teacher"), heard.end());
+
+    // A share that shows one owner for every file (here: the folder's) cannot tell: the rows go in, said once.
+    std::ofstream(classFolder + "/other.csv") << "pupil,time,exercise,level,problem,answer,verdict,hints\n";
+    for (const std::string& path : {classFolder, classFolder + "/other.csv"}) ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+    press(cpu, SDLK_RETURN);
+    press(cpu, SDLK_s);
+    keeper.keep(cpu, err);
+    EXPECT_FALSE(cpu.getClassFileForeign());
+    EXPECT_EQ(split(fileText(file), "\n").size(), 4u) << fileText(file);  // the waiting row, then the new one
+    EXPECT_NE(err.str().find("cannot tell pupils apart by owner (every class file in it shows the folder's owner"),
+              std::string::npos) << err.str();
 }
 
 // Rows that cannot be written (practice.csv's folder is gone) wait, the

@@ -63,10 +63,21 @@ as "$pupil1" sh -c "touch '$folder/$pupil2.csv'" || fail "$pupil1 could not make
 pupil_writes "$pupil2" foreign
 [ -s "$folder/$pupil2.csv" ] && fail "$pupil2's rows went into $pupil1's file"
 
+# Another's link is followed by no one; a file open to every account is named, and left as it is.
+as "$pupil1" ln -s "$folder/$pupil2.csv" "$folder/link.csv" || fail "$pupil1 could not make a link"
+as "$teacher" sh -c "printf 'pupil,time,exercise,level,problem,answer,verdict,hints\n' >'$folder/notes.csv'; chmod 644 '$folder/notes.csv'"
+again=$(as "$teacher" "$calcora" --class-setup "$folder" "$teachers") || fail "--class-setup again: $again"
+case "$again" in *"found: link.csv is a link made by $pupil1"*"found: notes.csv can be read by every account (mode 0644)"*) ;;
+  *) fail "--class-setup again said: $again" ;; esac
+case "$again" in *"set the"*) fail "--class-setup set a set folder again: $again" ;; esac
+[ "$(stat -c %a "$folder/notes.csv")" = 644 ] || fail "--class-setup changed notes.csv"
+
 mkdir "$here/report" && chown "$teacher" "$here/report"
 (cd "$here/report" && runuser -u "$teacher" -- "$calcora" --class-report "$folder") >"$here/out" 2>&1 ||
   fail "the teacher's report: $(cat "$here/out")"
 grep -q "$pupil2.csv belongs to the account $pupil1, not to the login it is named for" "$here/report/class-report.html" ||
   fail "the page does not flag $pupil2.csv: $(cat "$here/out")"
 grep -q "<span class=\"login\">$pupil1</span>" "$here/report/class-report.html" || fail "the page names no login"
+grep -q "link.csv was not read: it is a link not made by the class folder&#39;s owner" "$here/report/class-report.html" ||
+  fail "the page does not name the link: $(cat "$here/out")"
 echo ok
