@@ -45,20 +45,6 @@ std::string octal(mode_t mode) {
     return text;
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 // The names in a folder ("." and ".." left out), sorted; none when it cannot be listed.
 std::vector<std::string> namesIn(const std::string& folder) {
     std::vector<std::string> names;

@@ -22,20 +22,6 @@ const std::string SENT = "#calcora-sent ";
 // A term's answers are a few hundred kilobytes; more is not a pending file of ours.
 const std::size_t PENDING_LIMIT = 64 << 20;
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 std::string sentLine(const AppendPlace& place) {
     std::ostringstream line;
     line << SENT << place.device << ' ' << place.inode << ' ' << place.offset << ' ' << place.size << '\n';

@@ -610,6 +610,10 @@ void finishInterruptedSaves(const std::vector<std::string>& fileNames, std::ostr
     for (const std::string& folder : folders) sweepFolder(folder, report);
 }
 
+Descriptor::~Descriptor() {
+    if (m_fd >= 0) close(m_fd);
+}
+
 bool writeWhole(int fd, const std::string& text) { return writeAll(fd, text); }
 
 bool readWhole(int fd, std::string& text, std::string& why, std::size_t limit) {

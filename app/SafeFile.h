@@ -84,6 +84,19 @@ bool readTextFile(const std::string& fileName, std::string& text, std::string& w
 // `report` for each. Call at start-up, before the first save.
 void finishInterruptedSaves(const std::vector<std::string>& fileNames, std::ostream& report);
 
+// An open file descriptor (-1: none), closed when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor();
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
 // Writes all of `text` to the open file, through interruptions and short writes.
 bool writeWhole(int fd, const std::string& text);
 // Reads the open regular file from where it stands to its end (at most `limit` bytes).

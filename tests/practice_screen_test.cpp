@@ -35,6 +35,15 @@ namespace {
 
 void press(CPU& cpu, SDLKey key, bool shift = false) { Input2().readInputForPressingAKey(key, &cpu, nullptr, shift); }
 
+// GCD's practice opened, its rows bound for `classFolder` too.
+void practiseGcdWithAClass(PracticeKeeper& keeper, CPU& cpu, const std::string& classFolder, std::ostream& err) {
+    keeper.restore(cpu, 5, err);
+    cpu.setClassFolder(classFolder);
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("calculate5");
+    press(cpu, SDLK_p);
+}
+
 // A as the frame loop answers it: the class folder's assignment read again, then opened.
 void pressA(PracticeKeeper& keeper, CPU& cpu, std::ostream& err) {
     press(cpu, SDLK_a);
@@ -215,11 +224,7 @@ TEST(PracticeScreen, RowsReachTheClassFolderOnceItCanBeReached) {
     PracticeKeeper keeper(UserFile::at((folder.path() / "progress").string()), PRACTICE_LOG_FILE, {"anowak", "Anna Nowak,,,"});
     std::ostringstream err;
     CPU cpu;
-    keeper.restore(cpu, 5, err);
-    cpu.setClassFolder(classFolder);
-    cpu.setCurrentMenu(screenName(Screen::part1));
-    cpu.setPart1Item("calculate5");
-    press(cpu, SDLK_p);
+    practiseGcdWithAClass(keeper, cpu, classFolder, err);
     for (int skip = 0; skip < 2; ++skip) {
         press(cpu, SDLK_s);
         keeper.keep(cpu, err);
@@ -373,11 +378,7 @@ TEST(PracticeScreen, AClassFileOfAnotherAccountIsNeverWritten) {
     PracticeKeeper keeper(UserFile::at((folder.path() / "progress").string()), PRACTICE_LOG_FILE, {"anowak", ""});
     std::ostringstream err;
     CPU cpu;
-    keeper.restore(cpu, 5, err);
-    cpu.setClassFolder(classFolder);
-    cpu.setCurrentMenu(screenName(Screen::part1));
-    cpu.setPart1Item("calculate5");
-    press(cpu, SDLK_p);
+    practiseGcdWithAClass(keeper, cpu, classFolder, err);
     press(cpu, SDLK_s);
     keeper.keep(cpu, err);
     EXPECT_TRUE(cpu.getClassFileForeign());
