@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -24,7 +25,7 @@ const int MAX_LINK_HOPS = 40;
 const char* const ASSIGNMENT = "assignment.txt";
 // File systems that give every file the mount's owner: CIFS and SMB (old
 // and new), FAT (vfat, msdos) and exFAT.
-const long ONE_OWNER_FILE_SYSTEMS[] = {0xFF534D42, 0xFE534D42, 0x517B, 0x4d44, 0x2011BAB0};
+const std::uint32_t ONE_OWNER_FILE_SYSTEMS[] = {0xFF534D42, 0xFE534D42, 0x517B, 0x4d44, 0x2011BAB0};
 
 bool fail(std::string& why, const std::string& what) {
     why = what;
@@ -93,8 +94,8 @@ std::string loginOf(uid_t uid) {
 std::string oneOwnerShare(const std::string& folder) {
     struct statfs share {};
     if (statfs(folder.c_str(), &share) == 0)
-        for (long type : ONE_OWNER_FILE_SYSTEMS)
-            if (static_cast<long>(share.f_type) == type)
+        for (std::uint32_t type : ONE_OWNER_FILE_SYSTEMS)
+            if (static_cast<std::uint32_t>(share.f_type) == type)
                 return "its file system (a Windows share or a FAT or exFAT disk) shows every file with one owner";
     struct stat dir {};
     if (stat(folder.c_str(), &dir) != 0) return "";

@@ -214,9 +214,10 @@ namespace {
 
 // Writing the report.
 
+// Text for the page: HTML's own characters escaped, control characters shown as '?'.
 std::string escaped(const std::string& text) {
     std::string html;
-    for (char c : text) {
+    for (char c : printable(text)) {
         switch (c) {
         case '&': html += "&amp;"; break;
         case '<': html += "&lt;"; break;
@@ -242,7 +243,7 @@ std::string tableCell(const std::string& text) {
     const bool numberLike = rest.find_first_of("0123456789") != std::string::npos &&
                             rest.find_first_not_of("0123456789/-.:,+%$() \xE2\x82\xAC\xC2\xA3") == std::string::npos;
     const bool truth = word == "TRUE" || word == "FALSE";
-    return csvField(formula || numberLike || truth ? "'" + text : text);
+    return csvField(printable(formula || numberLike || truth ? "'" + text : text));
 }
 
 int share(const ExerciseSummary& s) { return s.problems ? s.right_first * 100 / s.problems : 0; }
