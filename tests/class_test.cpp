@@ -131,11 +131,14 @@ TEST(ClassReport, AHostileClassGivesAPageAndATableThatOnlyShowText) {
     write(folder / "hostile.csv", hostile);
     write(folder / "plain.csv", plain);
     write(folder / "notes.csv", "a,b\n");
+    write(folder / "big.csv", HEADER);
+    std::filesystem::resize_file(folder / "big.csv", 65 << 20);  // sparse: over what the report reads
     write(folder / "assignment.txt", "title Week 3\noperations 1 5\n");
     std::ostringstream out, err;
     ASSERT_EQ(classReport(folder.string(), false, out, err), 0) << err.str();
     EXPECT_EQ(out.str(), "hostile.csv: 4 rows\nplain.csv: 3 rows\ncalcora: wrote class-report.html and class-report.csv (2 pupils)\n");
-    EXPECT_EQ(err.str(), "notes.csv:1: not a class file (its first line is not pupil,time,exercise,level,problem,answer,verdict,hints)\n"
+    EXPECT_EQ(err.str(), "calcora: cannot read big.csv: it is larger than 67108864 bytes\n"
+                         "notes.csv:1: not a class file (its first line is not pupil,time,exercise,level,problem,answer,verdict,hints)\n"
                          "plain.csv:5: the time is not YYYY-MM-DD HH:MM:SS\n"
                          "calcora: " + folder.string() + " cannot tell pupils apart by owner: every class file in it shows the "
                          "folder's owner, " + accountLogin() + ", as its owner\n");
@@ -146,12 +149,14 @@ TEST(ClassReport, AHostileClassGivesAPageAndATableThatOnlyShowText) {
     // Both pupils added across three times: the class's recurring mistake.
     EXPECT_NE(page.find("numerators and denominators added separately</td><td>2: "), std::string::npos);
     EXPECT_NE(page.find("2 of 5"), std::string::npos);
+    EXPECT_NE(page.find("<li>big.csv was not read: it is larger than 64 MB</li>"), std::string::npos);
     const std::string table = contents("class-report.csv");
     EXPECT_EQ(table.substr(0, 3), "\xEF\xBB\xBF");
     const std::string login = accountLogin();
     EXPECT_NE(table.find("\r\n'=cmd|' /C calc'!A0," + login + ",Operations on fractions,,3,3,0,0,1,0 of 5,plain.csv: damaged lines passed over: 1 (standard error names each)\r\n"),
               std::string::npos) << table;
     EXPECT_NE(table.find("\r\n<script>alert(1)</script>," + login + ",Operations on fractions,,3,3,0,0,1,2 of 5,\r\n"), std::string::npos);
+    EXPECT_NE(table.find("\r\n,,,,,,,,,,big.csv was not read: it is larger than 64 MB\r\n"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder / "class-report.html"));
 
     ASSERT_EQ(classReport(folder.string(), true, out, err), 0);
