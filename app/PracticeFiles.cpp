@@ -121,8 +121,6 @@ void PracticeKeeper::keep(CPU& cpu, std::ostream& err) {
 
 namespace {
 
-constexpr std::size_t LARGEST_ASSIGNMENT = 64 << 10;
-
 // The assignment's progress file holds a line per assignment, "KEY DONE
 // TOTAL TITLE", the key telling one assignment's tasks from another's.
 std::string assignmentKey(const practice::Assignment& a) {
@@ -166,13 +164,6 @@ std::string withProgress(const std::string& kept, const practice::Assignment& a,
     return text + progressLine(a, std::max(done, doneIn(kept, a)));
 }
 
-// Control characters a file put in a text the screen or a terminal shows, as '?'.
-std::string printable(std::string text) {
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    return text;
-}
-
 // A changed assignment: the old one's problem on show is not taken up again.
 void forgetAssignmentProblem(CPU& cpu) {
     CPU::PracticeShown shown = cpu.getPractice();
@@ -191,11 +182,11 @@ void PracticeKeeper::restoreAssignment(CPU& cpu, std::ostream& err) {
     ClassFolderFile file;
     std::string why, said;
     practice::Assignment a;
-    switch (readClassFolderFile(path, LARGEST_ASSIGNMENT, file, why)) {
+    switch (readClassFolderFile(path, practice::LARGEST_ASSIGNMENT, file, why)) {
     case ClassRead::missing: break;
     case ClassRead::too_large:
         a.refusal = practice::AssignmentRefusal::too_large;
-        said = "calcora: " + path + " is larger than " + std::to_string(LARGEST_ASSIGNMENT >> 10) + " KB: passed over\n";
+        said = "calcora: " + path + " is larger than " + std::to_string(practice::LARGEST_ASSIGNMENT >> 10) + " KB: passed over\n";
         break;
     case ClassRead::not_allowed:
     case ClassRead::failed: said = "calcora: cannot read the assignment " + path + " (" + why + ")\n"; break;
@@ -207,13 +198,13 @@ void PracticeKeeper::restoreAssignment(CPU& cpu, std::ostream& err) {
             break;
         }
         a = practice::readAssignment(file.text);
-        for (const practice::AssignmentLineFault& f : a.faults) said += "calcora: " + printable(practice::describe(f)) + "\n";
+        for (const practice::AssignmentLineFault& f : a.faults) said += "calcora: " + practice::printable(practice::describe(f)) + "\n";
     }
     // Read again at each A: what it says is said again only when it changed.
     if (said != m_assignmentSaid) err << said;
     m_assignmentSaid = said;
     std::string kept;
-    m_assignment.read(kept, why, LARGEST_ASSIGNMENT);
+    m_assignment.read(kept, why, practice::LARGEST_ASSIGNMENT);
     const bool same = assignmentKey(a) == assignmentKey(cpu.getAssignment());
     cpu.setAssignmentDone(a.total() ? std::max(doneIn(kept, a), same ? cpu.getAssignmentDone() : 0) : 0);
     if (!same) forgetAssignmentProblem(cpu);

@@ -138,6 +138,12 @@ std::string withoutLastCharacter(const std::string& name) {
 
 std::string keptName(const std::string& typed) { return trimmed(typed); }
 
+std::string printable(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return text;
+}
+
 bool isText(const std::string& line) { return line.find('\0') == std::string::npos && codePoints(line).has_value(); }
 
 std::string nameAsRead(const std::string& field) {

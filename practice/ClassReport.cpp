@@ -35,15 +35,6 @@ constexpr int TO_MASTER = 5;
 constexpr int RECURS = 2;              // a pupil's mistake counts from its second time
 constexpr std::size_t MISTAKES_SHOWN = 3;
 
-// Text for a terminal: control characters (an escape sequence a pupil put in
-// a name or a file's name) shown as '?'.
-std::string printable(const std::string& text) {
-    std::string shown = text;
-    for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    return shown;
-}
-
 // Reading the rows.
 
 // The fields of one line of CSV; false when a quote is never closed on it.
@@ -492,7 +483,7 @@ void putInOrder(ReportInput& in) {
 void readFolderAssignment(const std::string& folder, ReportInput& in) {
     ClassFolderFile file;
     std::string why;
-    if (readClassFolderFile(folder + "/" + ASSIGNMENT_FILE, 64 << 10, file, why) != ClassRead::read) return;
+    if (readClassFolderFile(folder + "/" + ASSIGNMENT_FILE, LARGEST_ASSIGNMENT, file, why) != ClassRead::read) return;
     if (!notTheTeachers(folder, file).empty()) return;
     const Assignment a = readAssignment(file.text);
     if (a.total() == 0) return;

@@ -177,7 +177,7 @@ void drawPracticeOffer(SDLGraphics* g, int x, int y) { g->drawText(lang_file->pr
 std::string assignmentNotice(const CPU& cpu) {
     switch (cpu.getAssignment().refusal) {
     case practice::AssignmentRefusal::not_teachers: return lang_file->assignment_not_teachers;
-    case practice::AssignmentRefusal::too_large: return filledIn(lang_file->assignment_too_large, {"64"});
+    case practice::AssignmentRefusal::too_large: return filledIn(lang_file->assignment_too_large, {std::to_string(practice::LARGEST_ASSIGNMENT >> 10)});
     case practice::AssignmentRefusal::none: break;
     }
     return "";
