@@ -10,6 +10,10 @@
 # Usage: class_accounts_test.sh CALCORA CALCORA_TESTS
 set -u
 calcora=$1 tests=$2
+fail() { echo "FAIL: $*"; exit 1; }
+"$calcora" --class-setup only-a-folder 2>/dev/null; [ $? = 2 ] || fail "--class-setup took one argument"
+said=$("$calcora" --class-setup "/tmp/calcora-no-folder-$$" "no-such-group-$$" 2>&1); [ $? = 1 ] || fail "a missing group: $said"
+[ "$said" = "calcora: there is no group no-such-group-$$" ] && [ ! -e "/tmp/calcora-no-folder-$$" ] || fail "a missing group: $said"
 [ "$(id -u)" = 0 ] || { echo "needs root, to make the accounts"; exit 77; }
 tag=c$$
 teacher=${tag}t pupil1=${tag}a pupil2=${tag}b teachers=${tag}g
@@ -20,7 +24,6 @@ cleanup() {
   rm -rf "$here"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 groupadd "$teachers" && useradd -M -U -G "$teachers" "$teacher" && useradd -M -U "$pupil1" && useradd -M -U "$pupil2" ||
   fail "cannot make the accounts"
 chmod 755 "$here"
