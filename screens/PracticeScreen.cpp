@@ -127,11 +127,13 @@ void drawMastery(SDLGraphics* g, const PageLayout& at, const CPU& cpu, practice:
 }
 
 // With a class folder: the name the rows go under (a shared login shows
-// whose they are), and that the folder cannot be reached while it cannot.
+// whose they are), that the folder cannot be reached while it cannot, and
+// that the class file there is another account's.
 int drawClass(SDLGraphics* g, const PageLayout& at, const CPU& cpu, int y) {
     if (cpu.getClassFolder().empty()) return y;
     const std::string name = practice::pupilName(cpu.getPupilName(), cpu.getAccountName(), "");
     g->drawText(filledIn(lang_file->class_recorded_as, {name}), SMALL_SIZE, at.pupil_x, at.pupil_y, "text");
+    if (cpu.getClassFileForeign()) y = drawRows(g, at, {lang_file->class_file_foreign}, true, y, "message");
     if (!cpu.getClassUnreachable()) return y;
     return drawRows(g, at, {lang_file->class_unreachable}, true, y, "message");
 }
@@ -171,6 +173,15 @@ std::vector<std::string> practiceMessages(const CPU::PracticeShown& shown) {
 }
 
 void drawPracticeOffer(SDLGraphics* g, int x, int y) { g->drawText(lang_file->practice_offer, KEYS_SIZE, x, y, "hint"); }
+
+std::string assignmentNotice(const CPU& cpu) {
+    switch (cpu.getAssignment().refusal) {
+    case practice::AssignmentRefusal::not_teachers: return lang_file->assignment_not_teachers;
+    case practice::AssignmentRefusal::too_large: return filledIn(lang_file->assignment_too_large, {std::to_string(practice::LARGEST_ASSIGNMENT >> 10)});
+    case practice::AssignmentRefusal::none: break;
+    }
+    return "";
+}
 
 std::string assignmentOffer(const CPU& cpu) {
     const int total = cpu.getAssignment().total();

@@ -178,6 +178,7 @@ void readPractice(const CPU& cpu, const std::string&, ScreenReading& r) {
     r.value = shown.typed[shown.field];
     r.messages = practiceMessages(shown);
     if (cpu.getPracticeRowsWaiting()) r.messages.push_back(lang_file->practice_rows_waiting);
+    if (cpu.getClassFileForeign()) r.messages.push_back(said().class_file_foreign);
     r.page = shown.hint_lines;
 }
 
