@@ -28,7 +28,11 @@ trap cleanup EXIT
 # A failed test's screenshots are kept in WINDOW_TEST_KEEP, when it names a folder.
 fail() {
   echo "FAIL: $*" >&2
-  if [ -n "${WINDOW_TEST_KEEP:-}" ]; then mkdir -p "$WINDOW_TEST_KEEP" && cp "$WINDOW_TEST_DIR"/*.png "$WINDOW_TEST_KEEP/" 2>/dev/null; fi
+  if [ -n "${WINDOW_TEST_KEEP:-}" ]; then
+    mkdir -p "$WINDOW_TEST_KEEP"
+    import -window root "$WINDOW_TEST_KEEP/at-failure.png" 2>/dev/null || true
+    cp "$WINDOW_TEST_DIR"/*.png "$WINDOW_TEST_KEEP/" 2>/dev/null || true
+  fi
   exit 1
 }
 

@@ -31,20 +31,36 @@ expect_mode() {
   focus_window
 }
 
+# Enter on an Options item that changes the window's mode, until the window
+# has the place and size $1. When the window takes the focus again after a
+# change of mode, the classic library may take Enter for held (from the
+# keyboard's state the X server reports then) and drop the next Enter as no
+# change. Down and Up are handled after the Enter: once their frames are seen,
+# an Enter that left the mode as it was was dropped, and is typed again.
+enter_for_mode() {
+  for _ in 1 2 3; do
+    keys Return
+    press Down Up
+    has_geometry "$1" && return 0
+  done
+  fail "the window is $(geometry), not $1, after three Enters"
+}
+
 start_program "$1"
 expect_mode "0,0 1500x1050" 90 393 630 42 "1. Natural numbers and integers"
 
-keys Down Down Down Down Return Down Down Return  # Options, Size: 150% -> 100% (200% does not fit)
+keys Down Down Down Down Return Down Down  # Options, Size
+enter_for_mode "0,0 1024x768"  # 150% -> 100% (200% does not fit)
 expect_mode "0,0 1024x768" 60 380 420 28 "Size: 100%"
 eventually holds_setting 'size=100%' || fail "after one Enter the settings hold: $(cat "$settings")"
-keys Return
+enter_for_mode "0,0 1500x1050"
 expect_mode "0,0 1500x1050" 90 570 630 42 "Size: 150%"
 eventually holds_setting 'size=150%' || fail "after two the settings hold: $(cat "$settings")"
 press Up Up
-keys Return  # Full screen: on
+enter_for_mode "0,0 1600x1200"  # Full screen: on
 expect_mode "0,0 1600x1200" 90 555 660 48 "Fullscreen: on"
 eventually holds_setting 'fullscreen=on' || fail "after full screen the settings hold: $(cat "$settings")"
-keys Return
+enter_for_mode "0,0 1500x1050"
 expect_mode "0,0 1500x1050" 90 480 630 42 "Fullscreen: off"
 
 kill -TERM "$PROGRAM_PID"
