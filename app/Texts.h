@@ -164,6 +164,7 @@
     XS(practice_hint_stage, "Hint {1} of {2}:", "Podpowiedz {1} z {2}:", "Podpowiedź {1} z {2}:") \
     X(practice_mastered, "Levels mastered:", "Opanowane poziomy:") \
     XS(practice_keys, "Enter: check   H: hint   S: skip   Left/Right on an empty answer: level   Space: language   Escape: back", "Enter: sprawdz   H: podpowiedz   S: pomin   Lewo/Prawo przy pustej odpowiedzi: poziom   Spacja: jezyk   Escape: powrot", "Enter: sprawdź   H: podpowiedź   S: pomiń   Lewo/Prawo przy pustej odpowiedzi: poziom   Spacja: język   Escape: powrót") \
+    XS(practice_keys_assignment, "Enter: check   H: hint   Space: language   Escape: back", "Enter: sprawdz   H: podpowiedz   Spacja: jezyk   Escape: powrot", "Enter: sprawdź   H: podpowiedź   Spacja: język   Escape: powrót") \
     XS(practice_offer, "P: practise", "P: cwicz", "P: ćwicz") \
     X(class_recorded_as, "Recorded as: {1}", "Zapisywane jako: {1}") \
     X(class_unreachable, "The class folder cannot be reached: the answers wait here and go there later", "Folder klasy jest niedostepny: odpowiedzi czekaja tutaj i trafia tam pozniej") \

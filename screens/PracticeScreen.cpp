@@ -170,6 +170,10 @@ std::vector<std::string> practiceMessages(const CPU::PracticeShown& shown) {
     return messages;
 }
 
+std::string practiceKeys(const CPU::PracticeShown& shown) {
+    return shown.assignment_problem >= 0 ? lang_file->practice_keys_assignment : lang_file->practice_keys;
+}
+
 void drawPracticeOffer(SDLGraphics* g, int x, int y) { g->drawText(lang_file->practice_offer, KEYS_SIZE, x, y, "hint"); }
 
 std::string assignmentOffer(const CPU& cpu) {
@@ -189,7 +193,7 @@ void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
         drawProblemOnThePlane(g, cpu, *plane);
     // Below the page, over a plot's lines that run past the plane.
     draw::fill(s, {0, at.page.y2 + 1, layout::WIDTH, layout::HEIGHT}, palette::current().frame);
-    g->drawText(lang_file->practice_keys, KEYS_SIZE, KEYS_X, KEYS_Y, "on_frame");
+    g->drawText(practiceKeys(shown), KEYS_SIZE, KEYS_X, KEYS_Y, "on_frame");
     if (shown.fields.empty()) return;
     g->drawText(headingOf(*cpu, shown), at.heading_size, at.left, HEADING_Y, "title");
     int y = drawRows(g, at, {shown.statement}, false, HEADING_Y + 40, "text");

@@ -18,6 +18,9 @@ std::string practiceHeading(const CPU::PracticeShown& shown);
 // The verdict line, and what Enter does next once the problem is done.
 std::vector<std::string> practiceMessages(const CPU::PracticeShown& shown);
 
+// The footer's keys: an assignment's problems are neither skipped nor changed in level.
+std::string practiceKeys(const CPU::PracticeShown& shown);
+
 // Draws the small grey "P: practise" with its top-left corner at (x, y).
 void drawPracticeOffer(SDLGraphics* g, int x, int y);
 // The start screen's "A: assignment (3 of 10)" while the class folder has

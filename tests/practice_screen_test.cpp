@@ -21,6 +21,7 @@
 #include "app/Screens.h"
 #include "input/Input2.h"
 #include "practice/Assignment.h"
+#include "screens/PracticeScreen.h"
 #include "screens/ScreenReading.h"
 
 using namespace testsupport;
@@ -319,4 +320,31 @@ TEST(PracticeScreen, WaitingRowsAndALaterVersionsProgressAreKept) {
     ASSERT_EQ(rows.size(), 4u) << fileText(log);
     EXPECT_NE(rows[1].find(first), std::string::npos) << rows[1];  // the older first
     EXPECT_EQ(split(err.str(), "\n").size(), 2u) << err.str();  // said once
+}
+
+// The footer offers S and Left/Right only where they change something: in
+// free practice, not in an assignment, whose problems come in their order.
+TEST(PracticeScreen, TheFooterOffersOnlyTheKeysThatWork) {
+    useEnglish();
+    for (const bool inAssignment : {false, true}) {
+        CPU cpu;
+        if (inAssignment) {
+            cpu.setAssignment(practice::readAssignment("gcd 2 3\n"));
+            press(cpu, SDLK_a);
+        } else {
+            cpu.setCurrentMenu(screenName(Screen::part1));
+            cpu.setPart1Item("calculate5");
+            press(cpu, SDLK_p);
+        }
+        ASSERT_EQ(shown(cpu), screenName(Screen::practice));
+        const std::string footer = practiceKeys(cpu.getPractice());
+        for (const auto& [key, offer] : {std::pair{SDLK_RIGHT, "Left/Right"}, std::pair{SDLK_s, "S: skip"}}) {
+            const CPU::PracticeShown before = cpu.getPractice();
+            press(cpu, key);
+            const CPU::PracticeShown after = cpu.getPractice();
+            const bool changed = after.skipped != before.skipped || after.problem.level != before.problem.level;
+            EXPECT_EQ(footer.find(offer) != std::string::npos, changed) << offer << " in " << footer;
+            EXPECT_EQ(changed, !inAssignment) << offer;
+        }
+    }
 }
