@@ -55,7 +55,8 @@ void readMenu(const MenuLayout& menu, const std::string& item, ScreenReading& r)
         const Rect box = rowBox(row.x, row.y, row.text, row.size);
         r.where = around(r.where, box);
         if (marker == menu.markers.end()) {
-            if (!row.text.empty()) r.title.push_back(row.text);
+            if (row.continues && !r.title.empty()) r.title.back() += " " + row.text;
+            else if (!row.text.empty()) r.title.push_back(row.text);
         } else if (item == marker->item) {
             r.item = joined({r.item, row.text});
             r.spot = around(r.spot, around({marker->x, marker->y, marker->x + 1, marker->y + 1}, box));
