@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Speech.h"
 
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <vector>
 
 #include "CPU.h"
@@ -185,19 +189,131 @@ std::unique_ptr<Voice> openSpeechService() {
 #endif
 }
 
+// The voice's own thread: it opens the voice, then says each text handed to
+// it. The frame loop only hands texts over and looks at how it is doing.
+class SpeakingThread {
+public:
+    enum class State { working, failed, hung };
+
+    SpeakingThread(Speech::VoiceOpener open, SpeechLimits limits) : m_shared(std::make_shared<Shared>()) {
+        m_shared->limits = limits;
+        m_thread = std::thread(run, m_shared, std::move(open));
+    }
+
+    // Waits a moment for the thread to close the voice; one that hangs, or
+    // that takes longer, is left to end by itself.
+    ~SpeakingThread() {
+        std::unique_lock<std::mutex> lock(m_shared->mutex);
+        m_shared->stop = true;
+        m_shared->wake.notify_one();
+        const bool finished = state(lock) == State::hung
+                                  ? m_shared->finished
+                                  : m_shared->done.wait_for(lock, STOP_WAIT, [this] { return m_shared->finished; });
+        lock.unlock();
+        if (finished) m_thread.join();
+        else m_thread.detach();
+    }
+
+    // A text not yet begun gives way to this one.
+    void say(const std::string& language, const std::string& text) {
+        std::lock_guard<std::mutex> lock(m_shared->mutex);
+        m_shared->next = {language, text};
+        m_shared->wake.notify_one();
+    }
+
+    State state() {
+        std::unique_lock<std::mutex> lock(m_shared->mutex);
+        return state(lock);
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds STOP_WAIT{100};
+
+    struct Shared {
+        std::mutex mutex;
+        std::condition_variable wake, done;
+        SpeechLimits limits;
+        std::optional<std::pair<std::string, std::string>> next;  // language and text
+        std::optional<Clock::time_point> deadline;                // of the exchange under way
+        bool failed = false, stop = false, finished = false;
+    };
+
+    State state(std::unique_lock<std::mutex>&) const {
+        if (m_shared->failed) return State::failed;
+        return m_shared->deadline && Clock::now() > *m_shared->deadline ? State::hung : State::working;
+    }
+
+    // `exchange` with the service, its deadline `limit` from now; false when it failed.
+    template <typename Exchange>
+    static bool timed(Shared& shared, std::unique_lock<std::mutex>& lock, std::chrono::milliseconds limit,
+                      Exchange exchange) {
+        shared.deadline = Clock::now() + limit;
+        lock.unlock();
+        const bool done = exchange();
+        lock.lock();
+        shared.deadline.reset();
+        if (!done) shared.failed = true;
+        return done;
+    }
+
+    static void run(std::shared_ptr<Shared> shared, Speech::VoiceOpener open) {
+        std::unique_lock<std::mutex> lock(shared->mutex);
+        std::unique_ptr<Voice> voice;
+        if (timed(*shared, lock, shared->limits.open, [&] { return (voice = open()) != nullptr; }))
+            while (true) {
+                shared->wake.wait(lock, [&] { return shared->stop || shared->next; });
+                if (shared->stop) break;
+                const std::pair<std::string, std::string> said = std::move(*shared->next);
+                shared->next.reset();
+                if (!timed(*shared, lock, shared->limits.text, [&] { return voice->say(said.first, said.second); }))
+                    break;
+            }
+        lock.unlock();
+        voice.reset();
+        lock.lock();
+        shared->finished = true;
+        shared->done.notify_all();
+    }
+
+    std::shared_ptr<Shared> m_shared;  // the thread's too: it may outlive this object
+    std::thread m_thread;
+};
+
+Speech::Speech(VoiceOpener open, std::ostream& err, SpeechLimits limits)
+    : m_open(std::move(open)), m_err(err), m_limits(limits) {}
+
+Speech::~Speech() = default;
+
 bool Speech::follow(CPU& cpu) {
     if (!cpu.getSpeech()) {
-        m_voice.reset();
+        m_thread.reset();
         m_read = {};  // switched on again, the screen is said whole
         return false;
     }
     if (cpu.getSpeechUnavailable()) return false;
-    if (!m_voice) m_voice = m_open();
+#ifdef __EMSCRIPTEN__
+    // The page speaks through its own live region.
+    cpu.setSpeechUnavailable(true);
+    return true;
+#else
+    if (!m_thread) m_thread = std::make_unique<SpeakingThread>(m_open, m_limits);
     const ScreenReading now = readScreen(cpu);
     const std::vector<std::string> lines = newlyRead(m_read, now);
     m_read = now;
-    if (m_voice && (lines.empty() || m_voice->say(languageCode(now.language), joined(lines)))) return false;
-    m_voice.reset();
+    if (!lines.empty()) m_thread->say(languageCode(now.language), joined(lines));
+    return watch(cpu);
+#endif
+}
+
+bool Speech::watch(CPU& cpu) {
+    if (!m_thread) return false;
+    const SpeakingThread::State state = m_thread->state();
+    if (state == SpeakingThread::State::working) return false;
+    m_err << (state == SpeakingThread::State::hung ? "calcora: the speech service does not answer"
+                                                   : "calcora: the speech service cannot be reached or does not take the text")
+          << "; speech is not available\n";
+    m_thread.reset();
     cpu.setSpeechUnavailable(true);
     return true;
 }

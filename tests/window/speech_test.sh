@@ -6,7 +6,10 @@
 # library it says what the page's live region says, cutting off the text
 # before. A stand-in service on a unix socket of its own (SPEECHD_ADDRESS)
 # records the start screen, an answer and the chapter in Polish after Space.
-# When the service goes away, Options says speech is not available.
+# When the service goes away, Options says speech is not available. A
+# service that takes the connection and never answers leaves the window
+# answering keys within 200 ms, and after a moment Options says speech is not
+# available, stderr says why in one line.
 # Usage: speech_test.sh <program>
 source "$(dirname "$0")/lib.sh"
 here=$(dirname "$0")
@@ -66,4 +69,49 @@ screenshot options
 row=$(read_text options 60 442 420 28)
 [ "$row" = "Speech: not available" ] || fail "the speech row reads: $row"
 kill -0 "$PROGRAM_PID" || fail "the program ended when the service went away"
+kill -TERM "$PROGRAM_PID"
+wait_for_exit
+
+# Starts the program $1 again on the same display, as start_program does.
+start_again() {
+  rm -f "$WINDOW_TEST_DIR/status" "$WINDOW_TEST_DIR/pid"
+  (
+    "$1" 2>"$WINDOW_TEST_DIR/stderr" &
+    echo $! >"$WINDOW_TEST_DIR/pid"
+    status=0
+    wait $! || status=$?
+    echo "$status" >"$WINDOW_TEST_DIR/status"
+  ) &
+  for _ in $(seq 100); do [ -s "$WINDOW_TEST_DIR/pid" ] && break; sleep 0.02; done
+  PROGRAM_PID=$(cat "$WINDOW_TEST_DIR/pid")
+  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Calcora$' | head -n 1) || fail "no window captioned Calcora"
+  xdotool windowfocus --sync "$WINDOW"
+  sleep 0.3
+}
+
+# The marker on the start screen moves at Down (rows 30 pixels apart), within 200 ms each time.
+for mode in hang; do
+  socket="$WINDOW_TEST_DIR/$mode.socket"
+  python3 "$here/speech_service.py" "$socket" "$WINDOW_TEST_DIR/$mode.log" "$mode" &
+  STANDINS+=($!)
+  for _ in $(seq 50); do [ -S "$socket" ] && break; sleep 0.1; done
+  export SPEECHD_ADDRESS="unix_socket:$socket"
+  start_again "$1"
+  for row in 2 3 4 5; do
+    ms=$(/usr/bin/python3 "$here/key_answered.py" "$WINDOW" Down 27 $((264 + 30 * (row - 1))) 30 20)
+    echo "Down answered in $ms ms"
+    [ "$ms" -le 200 ] || fail "with a service that does $mode, Down took $ms ms"
+  done
+  grep -q ASKED "$WINDOW_TEST_DIR/$mode.log" || fail "the $mode service was never asked"
+  for _ in $(seq 100); do [ -s "$WINDOW_TEST_DIR/stderr" ] && break; sleep 0.1; done
+  keys Return  # Options, where the marker stands now
+  screenshot "options-$mode"
+  row=$(read_text "options-$mode" 60 442 420 28)
+  [ "$row" = "Speech: not available" ] || fail "with a service that does $mode, the speech row reads: $row"
+  [ "$(grep -c . "$WINDOW_TEST_DIR/stderr")" = 1 ] && grep -q "speech is not available" "$WINDOW_TEST_DIR/stderr" ||
+    fail "with a service that does $mode, stderr: $(program_errors)"
+  kill -TERM "$PROGRAM_PID"
+  wait_for_exit
+  [ "$EXIT_STATUS" = 0 ] || fail "with a service that does $mode, the program ended with $EXIT_STATUS"
+done
 echo "ok"
