@@ -173,11 +173,12 @@ std::string takes(const std::string& accepts) {
 void readPractice(const CPU& cpu, const std::string&, ScreenReading& r) {
     const CPU::PracticeShown shown = cpu.getPractice();
     if (shown.fields.empty()) return;
-    r.title = {practiceHeading(shown), shown.statement};
+    r.title = {practicePageHeading(cpu, shown), shown.statement};
     const practice::AnswerField& field = shown.fields[shown.field];
     r.item = joined({field.label, takes(field.accepts)});
     r.value = shown.typed[shown.field];
     r.messages = practiceMessages(shown);
+    for (const std::string& message : classMessages(cpu)) r.messages.push_back(message);
     if (cpu.getPracticeRowsWaiting()) r.messages.push_back(lang_file->practice_rows_waiting);
     r.page = shown.hint_lines;
 }

@@ -348,3 +348,19 @@ TEST(PracticeScreen, TheFooterOffersOnlyTheKeysThatWork) {
         }
     }
 }
+
+// An assignment's page is heard under its heading, and with the class
+// folder out of reach, heard saying so, as it is drawn.
+TEST(PracticeScreen, AnAssignmentsPageIsHeardWithItsHeadingAndTheClassFolder) {
+    useEnglish();
+    CPU cpu;
+    cpu.setAssignment(practice::readAssignment("title Week 3\ngcd 1 2\n"));
+    cpu.setClassFolder("/srv/class/7b");
+    cpu.setClassUnreachable(true);
+    press(cpu, SDLK_a);
+    const ScreenReading heard = readScreen(cpu);
+    ASSERT_FALSE(heard.title.empty());
+    EXPECT_EQ(heard.title[0].rfind("Week 3: problem 1 of 2   ", 0), 0u) << heard.title[0];
+    const std::string unreachable = "The class folder cannot be reached: the answers wait here and go there later";
+    EXPECT_NE(std::find(heard.messages.begin(), heard.messages.end(), unreachable), heard.messages.end());
+}
