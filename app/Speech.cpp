@@ -12,10 +12,19 @@
 
 #ifndef __EMSCRIPTEN__
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <iostream>
 #endif
 
 namespace {
@@ -87,6 +96,75 @@ private:
     SpdCancel m_cancel = nullptr;
     SpdSetLanguage m_setLanguage = nullptr;
     std::string m_language;  // the service's language, set before the first text
+};
+
+// The client library ends the whole process on a reply it cannot read
+// (printing why on standard output), so it is used only in a helper process
+// of its own: this program started with SPEECH_HELPER. Texts go to its
+// standard input one a line (a line break within a text as RECORD); it
+// answers its opening and each text with one byte, '1' when done. Any other
+// byte, or the helper gone, is a failure.
+const char RECORD = '\x1e';
+
+class SpeechHelper : public Voice {
+public:
+    static std::unique_ptr<Voice> start() {
+        int toHelper[2], fromHelper[2];
+        if (pipe2(toHelper, O_CLOEXEC) != 0) return nullptr;
+        if (pipe2(fromHelper, O_CLOEXEC) != 0) {
+            close(toHelper[0]);
+            close(toHelper[1]);
+            return nullptr;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, toHelper[0], STDIN_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, fromHelper[1], STDOUT_FILENO);
+        char program[] = "calcora";
+        char option[] = "--speech-helper";
+        char* arguments[] = {program, option, nullptr};
+        pid_t pid = 0;
+        const int spawned = posix_spawn(&pid, "/proc/self/exe", &actions, nullptr, arguments, environ);
+        posix_spawn_file_actions_destroy(&actions);
+        close(toHelper[0]);
+        close(fromHelper[1]);
+        std::unique_ptr<SpeechHelper> helper(new SpeechHelper(spawned == 0 ? pid : 0, toHelper[1], fromHelper[0]));
+        if (spawned != 0 || !helper->answered()) return nullptr;
+        return helper;
+    }
+
+    ~SpeechHelper() override {
+        if (m_pid > 0) kill(m_pid, SIGKILL);  // before its input ends: no leak check in a helper that may hang
+        close(m_to);
+        close(m_from);
+        if (m_pid > 0) waitpid(m_pid, nullptr, 0);
+    }
+
+    bool say(const std::string& language, const std::string& text) override {
+        std::string line = language + " " + text + "\n";
+        std::replace(line.begin(), line.end() - 1, '\n', RECORD);
+        for (std::size_t sent = 0; sent < line.size();) {
+            const ssize_t n = write(m_to, line.data() + sent, line.size() - sent);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            sent += std::size_t(n);
+        }
+        return answered();
+    }
+
+private:
+    SpeechHelper(pid_t pid, int to, int from) : m_pid(pid), m_to(to), m_from(from) {}
+
+    bool answered() {
+        char answer = 0;
+        ssize_t n;
+        while ((n = read(m_from, &answer, 1)) < 0 && errno == EINTR) {
+        }
+        return n == 1 && answer == '1';
+    }
+
+    pid_t m_pid;
+    int m_to, m_from;
 };
 
 // Asking the session bus: libdbus's few calls used here, as dbus/dbus.h
@@ -185,9 +263,27 @@ std::unique_ptr<Voice> openSpeechService() {
 #ifdef __EMSCRIPTEN__
     return nullptr;
 #else
-    return SpeechDispatcher::open();
+    return SpeechHelper::start();
 #endif
 }
+
+#ifndef __EMSCRIPTEN__
+const char* const SPEECH_HELPER = "--speech-helper";
+
+int runSpeechHelper() {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);  // a helper left hanging goes with the program
+    const std::unique_ptr<Voice> voice = SpeechDispatcher::open();
+    std::cout << (voice ? '1' : '0') << std::flush;
+    if (!voice) return 1;
+    for (std::string line; std::getline(std::cin, line);) {
+        std::replace(line.begin(), line.end(), RECORD, '\n');
+        const std::size_t space = line.find(' ');
+        const bool said = space != std::string::npos && voice->say(line.substr(0, space), line.substr(space + 1));
+        std::cout << (said ? '1' : '0') << std::flush;
+    }
+    return 0;
+}
+#endif
 
 // The voice's own thread: it opens the voice, then says each text handed to
 // it. The frame loop only hands texts over and looks at how it is doing.

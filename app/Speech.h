@@ -32,6 +32,11 @@ public:
 // service is missing, and always in the browser, whose page speaks itself.
 std::unique_ptr<Voice> openSpeechService();
 
+// The service is spoken to from a helper process, this program started with
+// the option SPEECH_HELPER, which `runSpeechHelper` answers (the desktop only).
+extern const char* const SPEECH_HELPER;
+int runSpeechHelper();
+
 // How long the service may take: to be reached (its client library may
 // start it first), and to take a text (it answers at once, queueing the
 // text); longer, and it hangs.

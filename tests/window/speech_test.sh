@@ -7,9 +7,9 @@
 # before. A stand-in service on a unix socket of its own (SPEECHD_ADDRESS)
 # records the start screen, an answer and the chapter in Polish after Space.
 # When the service goes away, Options says speech is not available. A
-# service that takes the connection and never answers leaves the window
-# answering keys within 200 ms, and after a moment Options says speech is not
-# available, stderr says why in one line.
+# service that takes the connection and never answers, and one that answers
+# garbage, leave the window answering keys within 200 ms, and after a moment
+# Options says speech is not available, stderr says why in one line.
 # Usage: speech_test.sh <program>
 source "$(dirname "$0")/lib.sh"
 here=$(dirname "$0")
@@ -90,7 +90,7 @@ start_again() {
 }
 
 # The marker on the start screen moves at Down (rows 30 pixels apart), within 200 ms each time.
-for mode in hang; do
+for mode in hang garbage; do
   socket="$WINDOW_TEST_DIR/$mode.socket"
   python3 "$here/speech_service.py" "$socket" "$WINDOW_TEST_DIR/$mode.log" "$mode" &
   STANDINS+=($!)
