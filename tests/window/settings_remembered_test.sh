@@ -33,15 +33,7 @@ wait_for_exit
 mkdir -p "$WINDOW_TEST_DIR/etc/calcora"
 printf 'this is not a setting\ngridlines=on\n' >"$WINDOW_TEST_DIR/etc/calcora/settings"
 export XDG_CONFIG_DIRS="$WINDOW_TEST_DIR/etc"
-rm -f "$WINDOW_TEST_DIR/status"
-(
-  "$polish_desktop" 2>"$WINDOW_TEST_DIR/stderr" &
-  echo $! >"$WINDOW_TEST_DIR/pid"
-  wait $!
-) &
-WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Calcora$' | head -n 1) || fail "no second window"
-PROGRAM_PID=$(cat "$WINDOW_TEST_DIR/pid")
-sleep 0.3
+launch_program "$polish_desktop"
 [ "$(first_line english)" = "1. Natural numbers and integers" ] || fail "the next start reads: $(first_line english)"
 fault=$(read_text english 58 66 420 22)
 [ "$fault" = "system-wide settings line 1: not a setting" ] || fail "the start screen's fault reads: $fault"

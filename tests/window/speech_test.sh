@@ -72,23 +72,6 @@ kill -0 "$PROGRAM_PID" || fail "the program ended when the service went away"
 kill -TERM "$PROGRAM_PID"
 wait_for_exit
 
-# Starts the program $1 again on the same display, as start_program does.
-start_again() {
-  rm -f "$WINDOW_TEST_DIR/status" "$WINDOW_TEST_DIR/pid"
-  (
-    "$1" 2>"$WINDOW_TEST_DIR/stderr" &
-    echo $! >"$WINDOW_TEST_DIR/pid"
-    status=0
-    wait $! || status=$?
-    echo "$status" >"$WINDOW_TEST_DIR/status"
-  ) &
-  for _ in $(seq 100); do [ -s "$WINDOW_TEST_DIR/pid" ] && break; sleep 0.02; done
-  PROGRAM_PID=$(cat "$WINDOW_TEST_DIR/pid")
-  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Calcora$' | head -n 1) || fail "no window captioned Calcora"
-  xdotool windowfocus --sync "$WINDOW"
-  sleep 0.3
-}
-
 # The marker on the start screen moves at Down (rows 30 pixels apart), within 200 ms each time.
 for mode in hang garbage; do
   socket="$WINDOW_TEST_DIR/$mode.socket"
@@ -96,7 +79,7 @@ for mode in hang garbage; do
   STANDINS+=($!)
   for _ in $(seq 50); do [ -S "$socket" ] && break; sleep 0.1; done
   export SPEECHD_ADDRESS="unix_socket:$socket"
-  start_again "$1"
+  launch_program "$1"
   for row in 2 3 4 5; do
     ms=$(/usr/bin/python3 "$here/key_answered.py" "$WINDOW" Down 27 $((264 + 30 * (row - 1))) 30 20)
     echo "Down answered in $ms ms"
