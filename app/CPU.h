@@ -159,6 +159,13 @@ public:
     // Whether the class folder could not be reached (the practice screen says so once).
     bool getClassUnreachable() const { return class_unreachable; }
     void setClassUnreachable(bool unreachable) { class_unreachable = unreachable; }
+    // Whether the class file there is another account's (never written: the practice screen says so).
+    bool getClassFileForeign() const { return class_file_foreign; }
+    void setClassFileForeign(bool foreign) { class_file_foreign = foreign; }
+    // A asked for the assignment on this screen (its name; "" for no request):
+    // the frame loop reads assignment.txt again and opens it.
+    std::string getAssignmentAsked() const { return assignment_asked; }
+    void setAssignmentAsked(std::string from) { assignment_asked = std::move(from); }
     // The class folder's assignment (no tasks: none) and how many of its
     // problems are done; a change waits for the frame loop to record it.
     const practice::Assignment& getAssignment() const { return assignment; }
@@ -336,6 +343,8 @@ private:
     bool name_typing = false;
     std::string typed_name;
     bool class_unreachable = false;
+    bool class_file_foreign = false;
+    std::string assignment_asked;
     practice::Assignment assignment;
     int assignment_done = 0;
     bool assignment_changed = false;

@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "CPU.h"
+#include "ClassFolder.h"
 #include "GlobalVariables.h"
 #include "PracticeFiles.h"
 #include "Settings.h"
@@ -106,6 +107,17 @@ int classReport(const std::vector<std::string>& arguments, std::ostream& out, st
     return practice::classReport(arguments[1], arguments.size() == 3, out, err);
 }
 
+// The class folder made or checked as the teacher's drop box.
+const char* const SETUP_OPTION = "--class-setup";
+int classSetup(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.size() != 3) {
+        err << "calcora: " << SETUP_OPTION << " takes a folder and the teachers' group\n";
+        printUsage(err);
+        return 2;
+    }
+    return ::classSetup(arguments[1], arguments[2], out, err);
+}
+
 }  // namespace
 
 std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
@@ -121,6 +133,7 @@ std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, 
         return 2;
     }
     if (arguments.front() == REPORT_OPTION) return classReport(arguments, out, err);
+    if (arguments.front() == SETUP_OPTION) return classSetup(arguments, out, err);
     const Option* known = optionNamed(arguments.front());
     if (known && arguments.size() == 1) {
         known->answer(out);

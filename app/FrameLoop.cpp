@@ -127,7 +127,9 @@ bool FrameLoop::runFrame() {
     if (handleInput() && g_input->lastEventShows()) m_redrawNeeded = true;
     keepSettings(*g_cpu);
     const bool rowsWaited = g_cpu->getPracticeRowsWaiting();
-    keepPractice(*g_cpu);
+    const bool assignmentAsked = !g_cpu->getAssignmentAsked().empty();
+    keepPractice(*g_cpu);  // reads the assignment again when A asked for it
+    if (assignmentAsked) openAskedAssignment(*g_cpu);
     if (g_cpu->getPracticeRowsWaiting() != rowsWaited) m_redrawNeeded = true;  // the practice screen says so
     const bool draw = m_redrawNeeded && g_graphics->getScreen() != nullptr;
     if (draw) {

@@ -54,7 +54,10 @@ public:
     void restore(CPU& cpu, std::uint64_t seed, std::ostream& err);
     // Reads the class folder's assignment.txt into the store (its unreadable
     // lines said on `err`) and how far the pupil got with it, kept in
-    // `assignment` as "DONE TOTAL TITLE".
+    // `assignment` with a line per assignment that every window of the pupil
+    // merges into, the furthest problem done winning. An assignment.txt that
+    // is not the teacher's (see notTheTeachers) or too large is passed over.
+    // `keep` reads it again when A asked for the assignment.
     void restoreAssignment(CPU& cpu, std::ostream& err);
     void keep(CPU& cpu, std::ostream& err);
 
@@ -74,8 +77,12 @@ private:
     UserFile m_assignment;
     std::map<std::string, RowQueue> m_classQueues;  // one for each class file of the run
     std::string m_classRows;  // waiting for a class file to be named
+    std::string m_assignmentSaid;  // what the last read of assignment.txt said on stderr
+    std::string m_oneOwnerShare;   // why the class folder's share shows one owner, once found
     bool m_failureReported = false;
     bool m_classFailureReported = false;
+    bool m_foreignReported = false;
+    bool m_oneOwnerSaid = false;
 };
 
 // The program's own practice files: SDL_main and the browser's main call

@@ -127,7 +127,10 @@ struct AssignmentLineFault {
     AssignmentFault fault;
     std::string word;  // the exercise named, for unknown_exercise
 };
+// Why the class folder's assignment.txt was passed over.
+enum class AssignmentRefusal { none, not_teachers, too_large };
 struct Assignment {
+    AssignmentRefusal refusal = AssignmentRefusal::none;  // passed over: no tasks
     std::string title;                 // "" when it gives none
     std::optional<std::uint64_t> seed;
     std::vector<AssignmentTask> tasks;

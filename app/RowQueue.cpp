@@ -22,20 +22,6 @@ const std::string SENT = "#calcora-sent ";
 // A term's answers are a few hundred kilobytes; more is not a pending file of ours.
 const std::size_t PENDING_LIMIT = 64 << 20;
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 std::string sentLine(const AppendPlace& place) {
     std::ostringstream line;
     line << SENT << place.device << ' ' << place.inode << ' ' << place.offset << ' ' << place.size << '\n';
@@ -88,8 +74,11 @@ void emptied(int fd) {
 
 }  // namespace
 
-RowQueue::RowQueue(std::string destination, std::string header, std::string pendingFile)
-    : m_destination(std::move(destination)), m_header(std::move(header)), m_pendingFile(std::move(pendingFile)) {
+RowQueue::RowQueue(std::string destination, std::string header, std::string pendingFile, Appender appender)
+    : m_destination(std::move(destination)),
+      m_header(std::move(header)),
+      m_pendingFile(std::move(pendingFile)),
+      m_appender(std::move(appender)) {
     struct stat info {};
     m_waiting = !m_pendingFile.empty() && stat(m_pendingFile.c_str(), &info) == 0 && info.st_size > 0;
 }
@@ -107,7 +96,7 @@ bool RowQueue::append(const std::string& rows, std::string& why) {
     const auto remember = [&](const AppendPlace& place) {
         if (kept && pendingHolds(pending.fd(), inFile, all + sentLine(place))) inFile = all + sentLine(place);
     };
-    const bool sent = all.empty() || appendToTextFile(m_destination, all, m_header, why, remember);
+    const bool sent = all.empty() || m_appender(m_destination, all, m_header, why, remember);
     // Not sent, they wait in the pending file, or in memory when it cannot take them.
     m_inMemory = sent || kept ? "" : all;
     if (hasFile && (sent || !kept)) emptied(pending.fd());

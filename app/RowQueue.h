@@ -6,13 +6,19 @@
 // goes away for a while. Rows that cannot be appended wait in memory and in
 // a small pending file, and are written first at the next chance; a kill
 // between their append and the pending file's emptying does not send them twice.
+#include <functional>
 #include <string>
+
+#include "SafeFile.h"
 
 class RowQueue {
 public:
+    // How the rows are appended: appendToTextFile's arguments and answer.
+    using Appender = std::function<bool(const std::string& file, const std::string& rows, const std::string& header,
+                                        std::string& why, const std::function<void(const AppendPlace&)>& beforeWrite)>;
     // Rows for `destination`, a new one beginning with `header`; those that
     // cannot be written wait in `pendingFile` ("": in memory only).
-    RowQueue(std::string destination, std::string header, std::string pendingFile);
+    RowQueue(std::string destination, std::string header, std::string pendingFile, Appender appender = appendToTextFile);
 
     // Adds whole rows (each ending in a line end) behind those waiting and
     // appends them all, oldest first; false, with `why`, when they wait.
@@ -26,6 +32,7 @@ public:
 
 private:
     std::string m_destination, m_header, m_pendingFile;
+    Appender m_appender;
     std::string m_inMemory;  // rows no pending file could take
     bool m_waiting = false;
 };

@@ -544,21 +544,27 @@ bool appendToTextFile(const std::string& fileName, const std::string& rows, cons
     OpenFile file(open(target.c_str(), O_RDWR | flags, 0666));
     if (!file.isOpen() && errno == EACCES) file.reset(open(target.c_str(), O_WRONLY | flags, 0666));
     if (!file.isOpen()) return fail(why, lastError());
-    if (fstat(file.fd(), &info) != 0 || !S_ISREG(info.st_mode)) return fail(why, "not a regular file");
-    if (!lockFile(file.fd(), why)) return false;
-    if (fstat(file.fd(), &info) != 0) return fail(why, lastError());
+    return appendToOpenFile(file.fd(), rows, header, why, beforeWrite) && (file.closeNow() || fail(why, lastError()));
+}
+
+bool appendToOpenFile(int fd, const std::string& rows, const std::string& header, std::string& why,
+                      const std::function<void(const AppendPlace&)>& beforeWrite) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return fail(why, "not a regular file");
+    if (!lockFile(fd, why)) return false;
+    if (fstat(fd, &info) != 0) return fail(why, lastError());
     char last = '\n';
-    if (info.st_size > 0 && pread(file.fd(), &last, 1, info.st_size - 1) != 1) last = '\n';
+    if (info.st_size > 0 && pread(fd, &last, 1, info.st_size - 1) != 1) last = '\n';
     const std::string bytes = (info.st_size == 0 ? header : last == '\n' ? "" : "\n") + rows;
     if (!underSizeLimit(static_cast<std::size_t>(info.st_size) + bytes.size(), why)) return false;
     if (beforeWrite) beforeWrite({info.st_dev, info.st_ino, static_cast<long long>(info.st_size), bytes.size()});
-    if (!writeAll(file.fd(), bytes)) {
+    if (!writeAll(fd, bytes)) {
         why = lastError();
         // A part of a row is taken back (not possible in an append-only file, where it stays).
-        if (ftruncate(file.fd(), info.st_size) != 0) why += "; a part of a row is left at its end";
+        if (ftruncate(fd, info.st_size) != 0) why += "; a part of a row is left at its end";
         return false;
     }
-    return file.closeNow() || fail(why, lastError());
+    return true;
 }
 
 bool appendLanded(const std::string& fileName, const AppendPlace& place, const std::string& tail) {
@@ -602,6 +608,10 @@ void finishInterruptedSaves(const std::vector<std::string>& fileNames, std::ostr
     for (const std::string& base : stateBases())
         if (usableStateFolder(base + "/calcora")) folders.insert(base + "/calcora");
     for (const std::string& folder : folders) sweepFolder(folder, report);
+}
+
+Descriptor::~Descriptor() {
+    if (m_fd >= 0) close(m_fd);
 }
 
 bool writeWhole(int fd, const std::string& text) { return writeAll(fd, text); }

@@ -55,6 +55,11 @@ struct AppendPlace {
 bool appendToTextFile(const std::string& fileName, const std::string& rows, const std::string& header,
                       std::string& why, const std::function<void(const AppendPlace&)>& beforeWrite = nullptr);
 
+// As appendToTextFile, into a file already open for appending (and reading,
+// to see its last byte); it stays open.
+bool appendToOpenFile(int fd, const std::string& rows, const std::string& header, std::string& why,
+                      const std::function<void(const AppendPlace&)>& beforeWrite = nullptr);
+
 // Whether the file is still the one an append went to and its bytes there end with `tail`.
 bool appendLanded(const std::string& fileName, const AppendPlace& place, const std::string& tail);
 
@@ -78,6 +83,19 @@ bool readTextFile(const std::string& fileName, std::string& text, std::string& w
 // killed (beside each file, and in the user's state folder); one line on
 // `report` for each. Call at start-up, before the first save.
 void finishInterruptedSaves(const std::vector<std::string>& fileNames, std::ostream& report);
+
+// An open file descriptor (-1: none), closed when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor();
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
 
 // Writes all of `text` to the open file, through interruptions and short writes.
 bool writeWhole(int fd, const std::string& text);

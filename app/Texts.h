@@ -215,6 +215,23 @@
     X(report_problems, "problems answered", "zadania z odpowiedzia") \
     X(report_right_first, "right at the first try", "dobrze za pierwszym razem") \
     X(report_right_share, "right at the first try (%)", "dobrze za pierwszym razem (%)") \
+    XS(class_file_foreign, "The class file belongs to another account: tell your teacher", "Plik klasy nalezy do innego konta: powiedz o tym nauczycielowi", "Plik klasy należy do innego konta: powiedz o tym nauczycielowi") \
+    XS(assignment_not_teachers, "assignment.txt is not the teacher's: passed over", "assignment.txt nie jest plikiem nauczyciela: pominiety", "assignment.txt nie jest plikiem nauczyciela: pominięty") \
+    XS(assignment_too_large, "assignment.txt is larger than {1} KB: passed over", "assignment.txt ma wiecej niz {1} KB: pominiety", "assignment.txt ma więcej niż {1} KB: pominięty") \
+    X(report_login, "login", "konto") \
+    X(report_check_column, "check", "do sprawdzenia") \
+    X(report_check, "Check these files", "Sprawdz te pliki") \
+    X(report_check_note, "The class folder's files are summed up as they stand: these need a look before the results are trusted.", "Pliki folderu klasy sa podsumowane tak, jak sa: te trzeba obejrzec, zanim zaufa sie wynikom.") \
+    X(report_check_anonymous, "{1} notes on the class files are left out of this anonymous page: make the report without --anonymous to read them.", "Uwagi o plikach klasy ({1}) pominieto na tej anonimowej stronie: zrob raport bez --anonymous, aby je przeczytac.") \
+    X(report_not_named_owner, "{1} belongs to the account {2}, not to the login it is named for", "{1} nalezy do konta {2}, a nie do tego, od ktorego ma nazwe") \
+    X(report_shared_login, "{1} holds rows under {2} names ({3}): a shared login, or a name typed for another pupil", "{1} zawiera wiersze pod {2} imionami ({3}): wspolne konto albo imie wpisane za innego ucznia") \
+    X(report_name_in_files, "The name {1} appears in several files: {2}", "Imie {1} wystepuje w kilku plikach: {2}") \
+    X(report_one_owner, "The share shows every file with one owner: who wrote each file cannot be checked", "Udzial pokazuje jednego wlasciciela wszystkich plikow: nie da sie sprawdzic, kto napisal ktory plik") \
+    X(report_not_allowed, "{1} was not read: only the teacher's group may read the class files", "{1} nie zostal odczytany: pliki klasy moze czytac tylko grupa nauczycieli") \
+    X(report_too_large, "{1} was not read: it is larger than {2} MB", "{1} nie zostal odczytany: ma wiecej niz {2} MB") \
+    X(report_not_followed, "{1} was not read: it is a link not made by the class folder's owner", "{1} nie zostal odczytany: to dowiazanie, ktorego nie zrobil wlasciciel folderu") \
+    X(report_unreadable, "{1} was not read: {2}", "{1} nie zostal odczytany: {2}") \
+    X(report_lines_passed, "{1}: damaged lines passed over: {2} (standard error names each)", "{1}: pominiete uszkodzone wiersze: {2} (kazdy jest wymieniony na standardowym wyjsciu bledow)") \
     X(mistake_added_across, "numerators and denominators added separately", "liczniki i mianowniki dodane osobno") \
     X(mistake_product_not_lcm, "the product given for the LCM", "iloczyn zamiast NWW") \
     X(mistake_product_not_gcd, "the product given for the GCD", "iloczyn zamiast NWD") \

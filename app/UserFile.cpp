@@ -122,11 +122,10 @@ bool UserFile::save(const std::string& text, std::string& why) const {
 }
 
 // The page's tabs share the storage but run one at a time: no lock needed.
-bool UserFile::saveChanges(const std::string& before, const std::string& ours, const LineKey& keyOf,
-                           bool (*sound)(const std::string&), std::string& why) const {
+bool UserFile::saveMerged(const std::function<std::string(const std::string&)>& change, std::string& why) const {
     std::string now;
-    if (read(now, why, 1 << 20) != Found::read || !sound(now)) now.clear();
-    return save(mergeLines(now, before, ours, keyOf), why);
+    if (read(now, why, 1 << 20) != Found::read) now.clear();
+    return save(change(now), why);
 }
 
 #else
@@ -210,14 +209,19 @@ bool UserFile::save(const std::string& text, std::string& why) const {
     return makeFoldersOf(m_where, why) && saveTextFile(m_where, text, why);
 }
 
-bool UserFile::saveChanges(const std::string& before, const std::string& ours, const LineKey& keyOf,
-                           bool (*sound)(const std::string&), std::string& why) const {
-    if (m_where.empty()) return save(ours, why);
-    const auto merge = [&](const std::string& now) {
-        const std::string plain = plainLines(now);
-        return mergeLines(sound(plain) ? plain : "", before, ours, keyOf);
-    };
-    return makeFoldersOf(m_where, why) && saveMergedTextFile(m_where, merge, why);
+bool UserFile::saveMerged(const std::function<std::string(const std::string&)>& change, std::string& why) const {
+    if (m_where.empty()) return save(change(""), why);
+    return makeFoldersOf(m_where, why) && saveMergedTextFile(m_where, change, why);
 }
 
 #endif
+
+bool UserFile::saveChanges(const std::string& before, const std::string& ours, const LineKey& keyOf,
+                           bool (*sound)(const std::string&), std::string& why) const {
+    return saveMerged(
+        [&](const std::string& now) {
+            const std::string plain = plainLines(now);
+            return mergeLines(sound(plain) ? plain : "", before, ours, keyOf);
+        },
+        why);
+}

@@ -6,6 +6,7 @@
 // through the one safe save. In the browser the page's local storage stands in
 // for the file, under the key "calcora/<name>".
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -56,6 +57,10 @@ public:
     // A present text that `sound` rejects is replaced by `ours` whole.
     bool saveChanges(const std::string& before, const std::string& ours, const LineKey& keyOf,
                      bool (*sound)(const std::string&), std::string& why) const;
+
+    // Saves the text `change` makes of the file's present text ("" when it is
+    // missing or unreadable), read again under a lock (see saveMergedTextFile).
+    bool saveMerged(const std::function<std::string(const std::string&)>& change, std::string& why) const;
 
 private:
     explicit UserFile(std::string where) : m_where(std::move(where)) {}

@@ -157,7 +157,7 @@ const Action ACTIONS[] = {
     /* change_level */ [](const Press& p) { changeLevel(p.cpu, p.value); },
     /* practice_language */ [](const Press& p) { switchLanguage(); showPracticeInLanguage(p.cpu); },
     /* close_practice */ [](const Press& p) { closePractice(p.cpu); },
-    /* open_assignment */ [](const Press& p) { if (p.keys) openAssignment(p.cpu, p.keys->screen); },
+    /* open_assignment */ [](const Press& p) { if (p.keys) askForAssignment(p.cpu, p.keys->screen); },
     /* type_name_character */
     [](const Press& p) { p.cpu.setTypedName(practice::typeIntoName(p.cpu.getTypedName(), p.character)); },
     /* erase_name_character */

@@ -213,6 +213,14 @@ void openAssignment(CPU& cpu, Screen from) {
     cpu.setCurrentMenu(screenName(Screen::practice));
 }
 
+void askForAssignment(CPU& cpu, Screen from) { cpu.setAssignmentAsked(screenName(from)); }
+
+void openAskedAssignment(CPU& cpu) {
+    const std::optional<Screen> from = screenNamed(cpu.getAssignmentAsked());
+    cpu.setAssignmentAsked("");
+    if (from) openAssignment(cpu, *from);
+}
+
 void showPracticeInLanguage(CPU& cpu) {
     CPU::PracticeShown shown = cpu.getPractice();
     if (shown.fields.empty() || shown.language == language) return;

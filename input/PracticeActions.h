@@ -37,6 +37,10 @@ void closePractice(CPU& cpu);
 // not done (its problems in order, each answered right before the next;
 // no skips or level changes); nothing when there is none or it is done.
 void openAssignment(CPU& cpu, Screen from);
+// A on `from`: asks for the assignment, which the frame loop reads again
+// from the class folder before `openAskedAssignment` opens it.
+void askForAssignment(CPU& cpu, Screen from);
+void openAskedAssignment(CPU& cpu);
 // Writes the shown texts again when they are in another language than the
 // one shown now (the verdict checked again, not counted again).
 void showPracticeInLanguage(CPU& cpu);

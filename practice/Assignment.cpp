@@ -68,6 +68,9 @@ Assignment readAssignment(const std::string& text) {
     for (std::string line; std::getline(in, line);) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        // A control character in a title or a word would reach the screen and the terminal.
+        for (char& c : line)
+            if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F) c = '?';
         const std::size_t first = line.find_first_not_of(" \t");
         if (first == std::string::npos || line[first] == '#') continue;
         readLine(a, line, number);

@@ -5,6 +5,7 @@
 // optional "title ..." line, an optional "seed N", then one task a line,
 // "EXERCISE LEVEL COUNT" with the practice ids ("gcd 2 5"). A line that
 // cannot be read is kept with its number and reason; the others still work.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +15,8 @@ namespace practice {
 
 constexpr const char* ASSIGNMENT_FILE = "assignment.txt";
 constexpr int MOST_TASK_PROBLEMS = 100;
+// A larger assignment.txt is passed over: no teacher writes one so long.
+constexpr std::size_t LARGEST_ASSIGNMENT = 64 << 10;
 
 // The assignment, its tasks and the faults of its lines are plain data
 // (app/PracticeState.h), so that the store can hold them.

@@ -43,7 +43,17 @@ std::optional<std::u32string> codePoints(const std::string& text) {
 std::string utf8(char32_t point) {
     if (point < 0x80) return std::string(1, char(point));
     if (point < 0x800) return {char(0xC0 | (point >> 6)), char(0x80 | (point & 0x3F))};
-    return {char(0xE0 | (point >> 12)), char(0x80 | ((point >> 6) & 0x3F)), char(0x80 | (point & 0x3F))};
+    if (point < 0x10000)
+        return {char(0xE0 | (point >> 12)), char(0x80 | ((point >> 6) & 0x3F)), char(0x80 | (point & 0x3F))};
+    return {char(0xF0 | (point >> 18)), char(0x80 | ((point >> 12) & 0x3F)), char(0x80 | ((point >> 6) & 0x3F)),
+            char(0x80 | (point & 0x3F))};
+}
+
+// Characters that show nothing yet change what is shown: zero-width ones,
+// the bidirectional controls (which can turn a name around), the byte order mark.
+bool invisible(char32_t c) {
+    return (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2069) ||
+           c == 0xFEFF || c == 0x061C || c == 0x180E || c == 0xAD;
 }
 
 // A letter of the Latin alphabets of Europe (Latin-1's and Latin Extended-A's,
@@ -128,6 +138,27 @@ std::string withoutLastCharacter(const std::string& name) {
 
 std::string keptName(const std::string& typed) { return trimmed(typed); }
 
+std::string printable(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return text;
+}
+
+bool isText(const std::string& line) { return line.find('\0') == std::string::npos && codePoints(line).has_value(); }
+
+std::string nameAsRead(const std::string& field) {
+    const std::optional<std::u32string> points = codePoints(field);
+    if (!points) return "";
+    std::string name;
+    std::size_t kept = 0;
+    for (char32_t c : *points) {
+        if (invisible(c)) continue;
+        if (kept++ == PUPIL_NAME_LONGEST) break;
+        name += c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) ? std::string("?") : utf8(c);
+    }
+    return trimmed(name);
+}
+
 std::optional<std::string> classFilePath(const std::string& folder, const std::string& login) {
     if (login.empty() || login == "." || login == ".." || login.find('/') != std::string::npos ||
         login.find('\0') != std::string::npos)
@@ -159,18 +190,32 @@ std::string mistakeName(Mistake m) {
 
 std::string classHeader() { return "pupil," + csvHeader(); }
 
-std::string classRow(const std::string& pupil, const CsvRow& row) {
+namespace {
+
+// The report reads a class file a line at a time: no field of a row breaks its line.
+std::string onOneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
+}  // namespace
+
+std::string classRow(const std::string& pupil, const CsvRow& original) {
+    CsvRow row = original;
+    row.problem = onOneLine(row.problem);
+    row.answer = onOneLine(row.answer);
     std::string written = csvRow(row);
     if (written.empty()) return "";
     // The verdict is the last field but one; neither it nor the hints hold a comma.
     const std::size_t hints = written.rfind(',');
     if (row.mistake != Mistake::none && row.verdict) written.insert(hints, ":" + mistakeId(row.mistake));
-    return csvField(pupil) + "," + written;
+    return csvField(onOneLine(pupil)) + "," + written;
 }
 
 std::string assignmentRow(const std::string& pupil, const std::string& time, const std::string& title, int done,
                           int total) {
-    return csvField(pupil) + "," + csvField(time) + "," + ASSIGNMENT_EXERCISE + ",," + csvField(title) + "," +
+    return csvField(onOneLine(pupil)) + "," + csvField(time) + "," + ASSIGNMENT_EXERCISE + ",," + csvField(onOneLine(title)) + "," +
            std::to_string(done) + "/" + std::to_string(total) + "," + (done >= total ? "complete" : "progress") +
            ",0\n";
 }

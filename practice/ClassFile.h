@@ -37,6 +37,16 @@ std::string withoutLastCharacter(const std::string& name);
 // chosen) when it is only blanks.
 std::string keptName(const std::string& typed);
 
+// Text a class folder's file gave, for a terminal or a page: control
+// characters (an escape sequence a pupil put in a name or a file's name) as '?'.
+std::string printable(std::string text);
+// Whether a line of a class file is text: UTF-8, no NUL.
+bool isText(const std::string& line);
+// A name as the report takes it from a class file's row: zero-width and
+// bidirectional control characters removed, control characters as '?', at
+// most PUPIL_NAME_LONGEST characters, without the blanks around it.
+std::string nameAsRead(const std::string& field);
+
 // The class file of `login` in `folder`; none for a login that cannot be a
 // file's name there ("", ".", "..", or one with a slash).
 std::optional<std::string> classFilePath(const std::string& folder, const std::string& login);

@@ -38,9 +38,11 @@ struct ExerciseSummary {
     std::array<Level, HIGHEST_LEVEL> levels;
 };
 
+// One pupil: the rows of one name in one class file.
 struct PupilSummary {
-    std::string file;  // "anna.csv"
-    std::string name;  // as the last row names the pupil
+    std::string file;   // "anna.csv"
+    std::string login;  // the file's owner, who wrote it
+    std::string name;   // as the rows name the pupil (nameAsRead); "" shows the login
     std::map<Exercise, ExerciseSummary> exercises;
     std::set<std::string> days;
     std::optional<std::string> assignment;  // the last completion row's title
@@ -48,26 +50,49 @@ struct PupilSummary {
     int rows = 0;
 };
 
-// Reads one class file (named `file` in messages) into `pupil`. A damaged
-// line is said on `err` as "FILE:LINE: reason" and passed over. False, with
-// one line on `err`, when the file is no class file at all.
-bool readClassFile(const std::string& file, const std::string& text, PupilSummary& pupil, std::ostream& err);
+// A class file read: a pupil for each name its rows give, in the order they
+// first appear, and how many lines were passed over.
+struct ClassFileRead {
+    std::vector<PupilSummary> pupils;
+    int passed = 0;
+};
+// Reads one class file (named `file` in messages) a line at a time. A damaged
+// line (a stray quote, binary bytes, a field that cannot be read) is said on
+// `err` as "FILE:LINE: reason" and passed over alone. None, with one line on
+// `err`, when the file is no class file at all.
+std::optional<ClassFileRead> readClassFile(const std::string& file, const std::string& text, std::ostream& err);
+
+// Something about the class folder's files the teacher should look at, in the
+// language shown: it concerns the pupils of `files` (all names, or only
+// `name`'s), or none when `files` is empty.
+struct FileCheck {
+    std::string text;
+    std::set<std::string> files;
+    std::string name;
+};
 
 // The page and the table over `pupils`, made on `date` (YYYY-MM-DD);
 // `assignmentTitle` and `assignmentTotal` describe the class folder's
 // assignment, if any. `anonymous`: pupils as numbers instead of names.
 struct ReportInput {
     std::vector<PupilSummary> pupils;
+    std::vector<FileCheck> checks;
     std::string date;
     std::optional<std::string> assignment_title;
     int assignment_total = 0;
     bool anonymous = false;
 };
+// The notes the folder's files call for: a file whose owner is not the login
+// it is named for (unless the share shows one owner for all), a file with
+// rows under several names, a name in several files.
+std::vector<FileCheck> checksOf(const std::vector<PupilSummary>& pupils, bool ownersKept);
 std::string reportPage(const ReportInput& in);
 std::string reportTable(const ReportInput& in);
 
-// The whole report: reads every *.csv of `folder`, writes REPORT_PAGE and
-// REPORT_TABLE into the working folder, one line on `out` per file read.
+// The whole report: reads every *.csv of `folder` (a link only when the
+// folder's owner made it), each pupil known by the login of the file's
+// owner; writes REPORT_PAGE and REPORT_TABLE into the working folder, one
+// line on `out` per file read. A file that cannot be read is named on the page.
 // 0 when the report was made; 1, with one line on `err`, when the folder
 // cannot be read, holds no pupil's file or the report cannot be saved.
 int classReport(const std::string& folder, bool anonymous, std::ostream& out, std::ostream& err);

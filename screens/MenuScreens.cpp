@@ -87,7 +87,7 @@ MenuLayout startMenu(const CPU& cpu, const Language& t) {
                      row(t.start_screen_line7, 7),
                      {t.start_screen_language1, right - 250, LANGUAGE_Y, ROW_SIZE, "text"},
                      {t.start_screen_language2, right - 150, LANGUAGE_Y, ROW_SIZE, "highlight"},
-                     row(assignmentOffer(cpu), 9, HINT_SIZE, "hint")},
+                     row(assignmentOffer(cpu), 9, HINT_SIZE, "hint"), row(assignmentNotice(cpu), 9, HINT_SIZE, "hint")},
                     {markerAt("1", 1), markerAt("2", 2), markerAt("3", 3), markerAt("4", 4), markerAt("5", 5),
                      markerAt("6", 6), markerAt("7", 7), {"8", right - 300, LANGUAGE_Y}}};
     for (MenuRow& fault : settingsFaultRows(cpu, t)) menu.rows.push_back(std::move(fault));

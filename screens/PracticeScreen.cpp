@@ -127,7 +127,8 @@ void drawMastery(SDLGraphics* g, const PageLayout& at, const CPU& cpu, practice:
 }
 
 // With a class folder: the name the rows go under (a shared login shows
-// whose they are), and that the folder cannot be reached while it cannot.
+// whose they are), that the folder cannot be reached while it cannot, and
+// that the class file there is another account's.
 int drawClass(SDLGraphics* g, const PageLayout& at, const CPU& cpu, int y) {
     if (cpu.getClassFolder().empty()) return y;
     const std::string name = practice::pupilName(cpu.getPupilName(), cpu.getAccountName(), "");
@@ -158,7 +159,9 @@ std::string practicePageHeading(const CPU& cpu, const CPU::PracticeShown& shown)
 
 std::vector<std::string> classMessages(const CPU& cpu) {
     std::vector<std::string> messages;
-    if (!cpu.getClassFolder().empty() && cpu.getClassUnreachable()) messages.push_back(lang_file->class_unreachable);
+    if (cpu.getClassFolder().empty()) return messages;
+    if (cpu.getClassFileForeign()) messages.push_back(lang_file->class_file_foreign);
+    if (cpu.getClassUnreachable()) messages.push_back(lang_file->class_unreachable);
     return messages;
 }
 
@@ -179,6 +182,15 @@ std::string practiceKeys(const CPU::PracticeShown& shown) {
 }
 
 void drawPracticeOffer(SDLGraphics* g, int x, int y) { g->drawText(lang_file->practice_offer, KEYS_SIZE, x, y, "hint"); }
+
+std::string assignmentNotice(const CPU& cpu) {
+    switch (cpu.getAssignment().refusal) {
+    case practice::AssignmentRefusal::not_teachers: return lang_file->assignment_not_teachers;
+    case practice::AssignmentRefusal::too_large: return filledIn(lang_file->assignment_too_large, {std::to_string(practice::LARGEST_ASSIGNMENT >> 10)});
+    case practice::AssignmentRefusal::none: break;
+    }
+    return "";
+}
 
 std::string assignmentOffer(const CPU& cpu) {
     const int total = cpu.getAssignment().total();

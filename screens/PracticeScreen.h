@@ -31,3 +31,5 @@ void drawPracticeOffer(SDLGraphics* g, int x, int y);
 // The start screen's "A: assignment (3 of 10)" while the class folder has
 // one; "" otherwise.
 std::string assignmentOffer(const CPU& cpu);
+// The start screen's line for an assignment.txt passed over ("" for none).
+std::string assignmentNotice(const CPU& cpu);

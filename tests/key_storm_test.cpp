@@ -241,7 +241,8 @@ protected:
     StormFigures figures;
 };
 
-// Five seeded storms of 40000 keys: 200000 keys in all, run side by side.
+// Seeded storms of 40000 keys, each of which reaches every screen and solves
+// every request.
 constexpr int KEYS_PER_STORM = 40000;
 
 TEST_P(KeyStorm, EveryScreenSurvivesAndEveryExerciseIsSolved) {
@@ -254,6 +255,9 @@ TEST_P(KeyStorm, EveryScreenSurvivesAndEveryExerciseIsSolved) {
     EXPECT_EQ(figures.answered.size(), std::size_t(REQUEST_COUNT));
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeded, KeyStorm, ::testing::Values(11u, 23u, 37u, 53u, 71u));
+// Two storms run with every test run, side by side; three more seeds, for a
+// change to the dispatcher or the screens, with tools/more_key_storms.sh.
+INSTANTIATE_TEST_SUITE_P(Seeded, KeyStorm, ::testing::Values(11u, 23u));
+INSTANTIATE_TEST_SUITE_P(DISABLED_MoreSeeds, KeyStorm, ::testing::Values(37u, 53u, 71u));
 
 }  // namespace

@@ -6,7 +6,10 @@
 // Escape leaves the exercise screen as it was.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <numeric>
@@ -17,9 +20,11 @@
 #include "TestSupport.h"
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
+#include "app/ClassFolder.h"
 #include "app/PracticeFiles.h"
 #include "app/Screens.h"
 #include "input/Input2.h"
+#include "input/PracticeActions.h"
 #include "practice/Assignment.h"
 #include "screens/PracticeScreen.h"
 #include "screens/ScreenReading.h"
@@ -29,6 +34,22 @@ using namespace testsupport;
 namespace {
 
 void press(CPU& cpu, SDLKey key, bool shift = false) { Input2().readInputForPressingAKey(key, &cpu, nullptr, shift); }
+
+// GCD's practice opened, its rows bound for `classFolder` too.
+void practiseGcdWithAClass(PracticeKeeper& keeper, CPU& cpu, const std::string& classFolder, std::ostream& err) {
+    keeper.restore(cpu, 5, err);
+    cpu.setClassFolder(classFolder);
+    cpu.setCurrentMenu(screenName(Screen::part1));
+    cpu.setPart1Item("calculate5");
+    press(cpu, SDLK_p);
+}
+
+// A as the frame loop answers it: the class folder's assignment read again, then opened.
+void pressA(PracticeKeeper& keeper, CPU& cpu, std::ostream& err) {
+    press(cpu, SDLK_a);
+    keeper.keep(cpu, err);
+    openAskedAssignment(cpu);
+}
 
 void typeDigits(CPU& cpu, const std::string& digits) {
     for (char d : digits) press(cpu, SDLKey(SDLK_0 + (d - '0')));
@@ -203,11 +224,7 @@ TEST(PracticeScreen, RowsReachTheClassFolderOnceItCanBeReached) {
     PracticeKeeper keeper(UserFile::at((folder.path() / "progress").string()), PRACTICE_LOG_FILE, {"anowak", "Anna Nowak,,,"});
     std::ostringstream err;
     CPU cpu;
-    keeper.restore(cpu, 5, err);
-    cpu.setClassFolder(classFolder);
-    cpu.setCurrentMenu(screenName(Screen::part1));
-    cpu.setPart1Item("calculate5");
-    press(cpu, SDLK_p);
+    practiseGcdWithAClass(keeper, cpu, classFolder, err);
     for (int skip = 0; skip < 2; ++skip) {
         press(cpu, SDLK_s);
         keeper.keep(cpu, err);
@@ -256,7 +273,7 @@ TEST(PracticeScreen, AnAssignmentIsWorkedThroughInOrderAndRecorded) {
     keeper.restoreAssignment(cpu, err);
     EXPECT_EQ(err.str(), "calcora: Line 5 of assignment.txt: the level must be 1, 2 or 3\n");
     ASSERT_EQ(cpu.getAssignment().total(), 2);
-    press(cpu, SDLK_a);
+    pressA(keeper, cpu, err);
     ASSERT_EQ(cpu.getCurrentMenu(), screenName(Screen::practice));
     EXPECT_TRUE(practice::sameQuestion(cpu.getPractice().problem, practice::assignmentProblem(cpu.getAssignment(), 0, 0)));
     press(cpu, SDLK_s);
@@ -269,7 +286,7 @@ TEST(PracticeScreen, AnAssignmentIsWorkedThroughInOrderAndRecorded) {
     }
     EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
     EXPECT_EQ(cpu.getAssignmentDone(), 2);
-    press(cpu, SDLK_a);
+    pressA(keeper, cpu, err);
     EXPECT_EQ(cpu.getCurrentMenu(), screenName(Screen::start_screen));
     const std::string rows = fileText(classFolder + "/anowak.csv");
     EXPECT_NE(rows.find(",assignment,,Week 3,1/2,progress,0\n"), std::string::npos) << rows;
@@ -280,6 +297,109 @@ TEST(PracticeScreen, AnAssignmentIsWorkedThroughInOrderAndRecorded) {
     again.setClassFolder(classFolder);
     keeper.restoreAssignment(again, err);
     EXPECT_EQ(again.getAssignmentDone(), 2);
+}
+
+// Two windows of one pupil keep one progress for the assignment: the
+// furthest problem done wins and no completion row is written twice; a
+// changed assignment.txt counts from the next A, and one a pupil may change
+// is passed over with a line on the start screen and stderr.
+TEST(PracticeScreen, AnAssignmentsProgressNeverMovesBackAndOnlyTheTeachersCounts) {
+    useEnglish();
+    TemporaryFolder folder{"practice-assignment-windows"};
+    const std::string classFolder = (folder.path() / "7b").string();
+    std::filesystem::create_directory(classFolder);
+    std::ofstream(classFolder + "/assignment.txt") << "title Week 4\nseed 7\ngcd 1 3\n";
+    const UserFile kept = UserFile::at((folder.path() / "assignment").string());
+    const UserFile progress = UserFile::at((folder.path() / "progress").string());
+    PracticeKeeper first(progress, PRACTICE_LOG_FILE, {"anowak", ""}, kept), second(progress, PRACTICE_LOG_FILE, {"anowak", ""}, kept);
+    std::ostringstream err;
+    CPU one, two;
+    for (CPU* cpu : {&one, &two}) cpu->setClassFolder(classFolder);
+    first.restoreAssignment(one, err);
+    second.restoreAssignment(two, err);
+    const auto solve = [&](PracticeKeeper& keeper, CPU& cpu) {
+        pressA(keeper, cpu, err);
+        typeDigits(cpu, cpu.getPractice().problem.answer[0]);
+        press(cpu, SDLK_RETURN);
+        keeper.keep(cpu, err);
+        press(cpu, SDLK_ESCAPE);
+    };
+    const auto completionRows = [&] {
+        const std::string rows = fileText(classFolder + "/anowak.csv");
+        int count = 0;
+        for (std::size_t at = rows.find(",assignment,"); at != std::string::npos; at = rows.find(",assignment,", at + 1)) ++count;
+        return count;
+    };
+    pressA(second, two, err);  // the second window shows problem 1 while the first does 1 and 2
+    solve(first, one);
+    solve(first, one);
+    typeDigits(two, two.getPractice().problem.answer[0]);
+    press(two, SDLK_RETURN);
+    second.keep(two, err);
+    EXPECT_EQ(two.getAssignmentDone(), 2);
+    EXPECT_EQ(completionRows(), 2);
+    press(two, SDLK_ESCAPE);
+    solve(second, two);
+    EXPECT_EQ(two.getAssignmentDone(), 3);
+    EXPECT_EQ(completionRows(), 3);
+    pressA(first, one, err);
+    EXPECT_EQ(one.getAssignmentDone(), 3);
+
+    std::ofstream(classFolder + "/assignment.txt") << "title Week 5\ngcd 1 2\n";
+    pressA(first, one, err);
+    EXPECT_EQ(one.getAssignment().title, "Week 5");
+    EXPECT_EQ(one.getAssignmentDone(), 0);
+    EXPECT_EQ(one.getPractice().assignment_problem, 0);
+    std::filesystem::permissions(classFolder + "/assignment.txt", std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::add);
+    press(one, SDLK_ESCAPE);
+    pressA(first, one, err);
+    EXPECT_EQ(one.getAssignment().total(), 0);
+    EXPECT_EQ(assignmentNotice(one), "assignment.txt is not the teacher's: passed over");
+    EXPECT_NE(err.str().find("calcora: assignment.txt is not the teacher's: passed over ("), std::string::npos) << err.str();
+    std::filesystem::remove(classFolder + "/assignment.txt");
+    std::ofstream(classFolder + "/assignment.txt") << "# " << std::string(64 << 10, 'x') << "\ngcd 1 1\n";
+    pressA(first, one, err);
+    EXPECT_EQ(one.getAssignment().total(), 0);
+    EXPECT_EQ(assignmentNotice(one), "assignment.txt is larger than 64 KB: passed over");
+}
+
+// A class file another account made first is never written: the rows wait,
+// the practice screen and its reading say so, stderr names the owner.
+TEST(PracticeScreen, AClassFileOfAnotherAccountIsNeverWritten) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root, to give the file to another account";
+    useEnglish();
+    TemporaryFolder folder{"practice-foreign"};
+    const std::string classFolder = (folder.path() / "7b").string();
+    std::filesystem::create_directory(classFolder);
+    const std::string file = classFolder + "/anowak.csv";
+    std::ofstream(file) << "pupil,time,exercise,level,problem,answer,verdict,hints\n";
+    ASSERT_EQ(chown(file.c_str(), 65534, 65534), 0);
+    PracticeKeeper keeper(UserFile::at((folder.path() / "progress").string()), PRACTICE_LOG_FILE, {"anowak", ""});
+    std::ostringstream err;
+    CPU cpu;
+    practiseGcdWithAClass(keeper, cpu, classFolder, err);
+    press(cpu, SDLK_s);
+    keeper.keep(cpu, err);
+    EXPECT_TRUE(cpu.getClassFileForeign());
+    EXPECT_FALSE(cpu.getClassUnreachable());
+    EXPECT_TRUE(cpu.getPracticeRowsWaiting());
+    EXPECT_EQ(fileText(file), "pupil,time,exercise,level,problem,answer,verdict,hints\n");
+    EXPECT_EQ(err.str(), "calcora: " + file + " belongs to the account " + loginOf(65534) +
+                             ", not to anowak: it is never written, and its rows wait here (tell the teacher)\n");
+    const std::vector<std::string> heard = readScreen(cpu).messages;
+    EXPECT_NE(std::find(heard.begin(), heard.end(), "The class file belongs to another account: tell your teacher"), heard.end());
+
+    // A share that shows one owner for every file (here: the folder's) cannot tell: the rows go in, said once.
+    std::ofstream(classFolder + "/other.csv") << "pupil,time,exercise,level,problem,answer,verdict,hints\n";
+    for (const std::string& path : {classFolder, classFolder + "/other.csv"}) ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+    press(cpu, SDLK_RETURN);
+    press(cpu, SDLK_s);
+    keeper.keep(cpu, err);
+    EXPECT_FALSE(cpu.getClassFileForeign());
+    EXPECT_EQ(split(fileText(file), "\n").size(), 4u) << fileText(file);  // the waiting row, then the new one
+    EXPECT_NE(err.str().find("cannot tell pupils apart by owner (every class file in it shows the folder's owner"),
+              std::string::npos) << err.str();
 }
 
 // Rows that cannot be written (practice.csv's folder is gone) wait, the
@@ -363,4 +483,25 @@ TEST(PracticeScreen, AnAssignmentsPageIsHeardWithItsHeadingAndTheClassFolder) {
     EXPECT_EQ(heard.title[0].rfind("Week 3: problem 1 of 2   ", 0), 0u) << heard.title[0];
     const std::string unreachable = "The class folder cannot be reached: the answers wait here and go there later";
     EXPECT_NE(std::find(heard.messages.begin(), heard.messages.end(), unreachable), heard.messages.end());
+}
+
+// Run by tests/program/class_accounts_test.sh as a pupil's account: one
+// answer's row goes to the class folder it names, and the program finds
+// what the script expects ("sent", or "foreign": the file is another's).
+TEST(ClassFolderAccount, AppendsOnlyToItsOwnFile) {
+    const char* folder = std::getenv("CALCORA_CLASS_FOLDER");
+    const char* expected = std::getenv("CALCORA_CLASS_EXPECT");
+    if (!folder || !expected) GTEST_SKIP() << "run by tests/program/class_accounts_test.sh as a pupil";
+    TemporaryFolder here{"class-account"};
+    PracticeKeeper keeper(UserFile::at((here.path() / "progress").string()), PRACTICE_LOG_FILE, accountPupil(),
+                          UserFile::at((here.path() / "assignment").string()));
+    std::ostringstream err;
+    CPU cpu;
+    cpu.setClassFolder(folder);
+    keeper.restore(cpu, 5, err);
+    cpu.logPractice({"", practice::Exercise::gcd, 1, "q", "6", practice::VerdictKind::correct, 0, practice::Mistake::none});
+    keeper.keep(cpu, err);
+    const std::string found = cpu.getClassFileForeign() ? "foreign" : cpu.getClassUnreachable() ? "unreachable" : "sent";
+    EXPECT_EQ(found, expected) << err.str();
+    EXPECT_EQ(cpu.getPracticeRowsWaiting(), found != "sent");
 }

@@ -20,7 +20,7 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 ROOMS = [
     ("frame loop and main", ["app/FrameLoop.*", "app/Speech.*", "app/main.cpp", "app/CommandLine.*", "web/*"]),
     ("base", ["gfx/*", "app/Texts.h", "app/GlobalVariables.*", "app/Screens.*", "app/Exercises.h", "app/PracticeState.h",
-              "app/SafeFile.*", "app/UserFile.*", "app/KeyRepeat.*", "app/Input.*"]),
+              "app/SafeFile.*", "app/ClassFolder.*", "app/UserFile.*", "app/KeyRepeat.*", "app/Input.*"]),
     ("calc", ["calc/*"]),
     ("working", ["working/*"]),
     ("practice", ["practice/*"]),

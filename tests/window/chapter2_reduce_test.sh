@@ -6,7 +6,5 @@ source "$(dirname "$0")/lib.sh"
 start_program "$1"
 # Item 2 opens chapter 2 on "program1_n1a"; Right twice reaches exercise 2.
 keys Down Return Right Right 1 2 Down 1 8 Down Return
-screenshot solved
-shown=$(read_text solved 105 15 300 25)
-[ "$shown" = "2/3" ] || fail "the panel shows: $shown"
+shows_text solved 105 15 300 25 "2/3" || fail "the panel shows: $SHOWN"
 echo "ok"

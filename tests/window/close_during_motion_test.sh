@@ -15,7 +15,7 @@ for _ in 1 2 3; do
   movers+=($!)
 done
 sleep 2
-request_close "$program"
+request_close
 wait_for_exit
 status=$EXIT_STATUS
 kill "${movers[@]}" 2>/dev/null || true

@@ -11,7 +11,7 @@ start_program "$program"
 keys Return Right Right 1 Right
 xdotool type --delay 0 1000000
 keys Down Return
-for _ in $(seq 100); do [ -s results.txt ] && break; sleep 0.1; done
+eventually test -s results.txt
 case "$(head -c 40 results.txt)" in "Number of prime numbers: 78498;"*) ;; *) fail "results.txt begins: $(head -c 40 results.txt)" ;; esac
 
 # Two storms of about 5000 keys a second each: SDL's queue of 128 events is always full.
@@ -23,7 +23,7 @@ for _ in 1 2; do
   stormers+=($!)
 done
 sleep 1
-request_close "$program"
+request_close
 kill "${stormers[@]}" 2>/dev/null || true
 wait_for_exit
 echo "window closed ${CLOSE_MS} ms after the close request"

@@ -7,6 +7,8 @@
 # up on exit.
 
 set -euo pipefail
+# The test helpers built beside the program (screen_hash, send_close_request).
+: "${WINDOW_TEST_TOOLS:?names the folder of the built test helpers}"
 
 WINDOW_TEST_DIR=$(mktemp -d)
 XVFB_PID=""
@@ -23,8 +25,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A failed test's screenshots are kept in WINDOW_TEST_KEEP, when it names a folder.
 fail() {
   echo "FAIL: $*" >&2
+  if [ -n "${WINDOW_TEST_KEEP:-}" ]; then mkdir -p "$WINDOW_TEST_KEEP" && cp "$WINDOW_TEST_DIR"/*.png "$WINDOW_TEST_KEEP/" 2>/dev/null; fi
   exit 1
 }
 
@@ -58,9 +62,8 @@ program_errors() {
   cat "$WINDOW_TEST_DIR/stderr"
 }
 
-# Starts the program ($1, with any further arguments) in the current folder
-# and waits for its window.
-# There is no window manager: the window is focused by hand.
+# Starts the program ($1, with any further arguments) in the current folder,
+# waits for its window and its first frame, and focuses it.
 # Its exit status is written by the shell that started it: a command
 # substitution such as $(wait_for_exit) cannot wait for it.
 start_program() {
@@ -81,13 +84,65 @@ launch_program() {
     wait $! || status=$?
     echo "$status" >"$WINDOW_TEST_DIR/status"
   ) &
-  for _ in $(seq 100); do [ -s "$WINDOW_TEST_DIR/pid" ] && break; sleep 0.02; done
+  eventually test -s "$WINDOW_TEST_DIR/pid" || fail "the program did not start"
   PROGRAM_PID=$(cat "$WINDOW_TEST_DIR/pid")
-  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Calcora$' | head -n 1) || fail "no window captioned Calcora"
+  find_window
   check_sdl_library "$PROGRAM_PID"
-  xdotool windowfocus --sync "$WINDOW"
-  for _ in $(seq 30); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WINDOW" ] && break; sleep 0.1; done
-  sleep 0.3
+  wait_for_first_frame
+}
+
+# Waits for the program's window (WINDOW) to be shown.
+find_window() {
+  WINDOW=$(timeout "$PATIENCE" xdotool search --sync --onlyvisible --name '^Calcora$' | head -n 1) ||
+    fail "no window captioned Calcora: $(program_errors)"
+}
+
+# There is no window manager: the window is focused by hand, at the start and
+# again after every change of its size or full screen (which may take the
+# focus away with the window it drew into).
+focus_window() {
+  xdotool windowfocus "$WINDOW" 2>/dev/null || true
+  eventually is_focused || fail "the window did not take the focus"
+}
+is_focused() {
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WINDOW" ] && return 0
+  xdotool windowfocus "$WINDOW" 2>/dev/null || true
+  return 1
+}
+
+# A fingerprint of what the whole screen shows now (tests/window/screen_hash.cpp).
+screen_hash() {
+  "$WINDOW_TEST_TOOLS/screen_hash"
+}
+
+# Waits until the screen no longer shows fingerprint $1, then until it holds
+# still (a frame may reach the server in pieces); $2 says what was waited for.
+wait_for_new_frame() {
+  eventually screen_is_not "$1" || fail "no new frame after $2"
+  local now next
+  now=$(screen_hash)
+  for _ in $(seq 50); do
+    sleep 0.05
+    next=$(screen_hash)
+    [ "$next" = "$now" ] && return 0
+    now=$next
+  done
+}
+screen_is_not() {
+  [ "$(screen_hash)" != "$1" ]
+}
+
+# Waits for the window's first frame after it opened or changed its mode:
+# until then it is black, and the screens the tests open on are white.
+wait_for_first_frame() {
+  eventually window_drawn || fail "the window was never drawn: $(program_errors)"
+  focus_window
+}
+window_drawn() {
+  local X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW" 2>/dev/null)" || return 1
+  screenshot first-frame
+  [ "$(convert "$WINDOW_TEST_DIR/first-frame.png" -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage -format '%[fx:mean>0.5]' info:)" = 1 ]
 }
 
 # One key; a server busy with a fresh window may refuse it, so it is tried
@@ -104,15 +159,78 @@ type_key() {
   fail "could not type $1"
 }
 
-# Types keys one by one (xdotool key names), leaving each its own frame. A
-# key that ends the program leaves no window for its key-up: that is fine.
+# Types keys one by one (xdotool key names). A key that ends the program
+# leaves no window for its key-up: that is fine. Nothing is waited for: what
+# the keys bring is waited for by the checks after them (`press` waits).
 keys() {
   for k in "$@"; do
     type_key "$k"
-    sleep 0.05
   done
-  sleep 0.3
 }
+
+# Types keys one by one, each waiting for the new frame it brings: for keys
+# that each change the screen, so that the next goes to the screen it is meant for.
+press() {
+  local before
+  for k in "$@"; do
+    before=$(screen_hash)
+    type_key "$k"
+    wait_for_new_frame "$before" "the key $k"
+  done
+}
+
+# Runs "$@" every tenth of a second until it succeeds, for up to PATIENCE
+# seconds; returns its last status. Every check of what a key brings waits
+# this way, never for a fixed time: on a machine whose cores are both busy a
+# frame may come seconds late.
+PATIENCE=${WINDOW_TEST_PATIENCE:-30}
+eventually() {
+  local deadline=$((SECONDS + PATIENCE))
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
+# Waits until a new screenshot $1 shows, in the box w x h at (x, y), a text
+# matching the pattern $6 (a shell pattern); SHOWN is the text read last.
+shows_text() {
+  eventually text_in_box "$@"
+}
+text_in_box() {
+  screenshot "$1"
+  SHOWN=$(read_text "$1" "$2" "$3" "$4" "$5")
+  # shellcheck disable=SC2053 # $6 is a pattern
+  [[ "$SHOWN" == $6 ]]
+}
+
+# Waits until a new screenshot $1 makes the check "$@" (after the name) succeed,
+# the check reading that screenshot.
+shows() {
+  eventually screenshot_and "$@"
+}
+screenshot_and() {
+  screenshot "$1"
+  "${@:2}"
+}
+
+# Checks for `shows`: a pixel's colour, a box that holds a colour, a box all white.
+pixel_is() { [ "$(pixel "$1" "$2" "$3")" = "$4" ]; }
+colour_in() { [ "$(has_colour "$@")" = 1 ]; }
+white_box() { [ "$(all_white "$@")" = 1 ]; }
+not_white() { [ "$(all_white "$@")" = 0 ]; }
+
+# Waits until file $1 holds exactly $2.
+file_holds() {
+  eventually holds "$1" "$2"
+}
+holds() { [ "$(cat "$1" 2>/dev/null)" = "$2" ]; }
+
+# Waits until file $1 has $2 lines.
+file_has_lines() {
+  eventually has_lines "$1" "$2"
+}
+has_lines() { [ "$(wc -l <"$1" 2>/dev/null)" = "$2" ]; }
 
 # Saves the whole screen as $WINDOW_TEST_DIR/$1.png.
 screenshot() {
@@ -131,31 +249,26 @@ read_text() {
   tesseract "$crop" - --psm 7 2>/dev/null
 }
 
-# Asks the window to close as a window manager's close button does, with the
-# send_close_request beside the program ($1), and sets CLOSE_MS to the time
+# Asks the window to close as a window manager's close button does, with
+# send_close_request, and sets CLOSE_MS to the time
 # until the window went (up to 5 s). The window goes when the frame loop has
 # answered; the process may take longer to end under the sanitizers, which
 # check for leaks at exit.
 request_close() {
   local started
   started=$(date +%s%N)
-  "$(dirname "$(realpath "$1")")/send_close_request" "$WINDOW" || fail "could not send the close request"
+  "$WINDOW_TEST_TOOLS/send_close_request" "$WINDOW" || fail "could not send the close request"
   for _ in $(seq 500); do xdotool getwindowname "$WINDOW" >/dev/null 2>&1 || break; sleep 0.01; done
   CLOSE_MS=$((($(date +%s%N) - started) / 1000000))
 }
 
-# Waits up to 10 seconds for the program to end and sets EXIT_STATUS to its
-# exit status ("still running" when it did not end), as the shell that
-# started it recorded it.
+# Waits for the program to end (up to PATIENCE seconds: under the sanitizers
+# a busy machine may take that long to check for leaks) and sets EXIT_STATUS
+# to its exit status ("still running" when it did not end), as the shell
+# that started it recorded it.
 wait_for_exit() {
   EXIT_STATUS="still running"
-  for _ in $(seq 500); do
-    if [ -s "$WINDOW_TEST_DIR/status" ]; then
-      EXIT_STATUS=$(cat "$WINDOW_TEST_DIR/status")
-      return 0
-    fi
-    sleep 0.02
-  done
+  if eventually test -s "$WINDOW_TEST_DIR/status"; then EXIT_STATUS=$(cat "$WINDOW_TEST_DIR/status"); fi
 }
 
 # Crops the box w x h at (x, y) of screenshot $1 into $WINDOW_TEST_DIR/box.png.

@@ -9,13 +9,11 @@ source "$(dirname "$0")/lib.sh"
 start_program "$1"
 # Down three times to chapter 4, Enter; Enter on the first plot; a = 1.
 keys Down Down Down Return Return 1
-screenshot line
 # The pixel of the plane point (5, 5): 660 + 5 * 30, 350 - 5 * 30.
-[ "$(pixel line 810 200)" = "255,0,0" ] || fail "pixel (810, 200) is $(pixel line 810 200), not red"
+shows line pixel_is line 810 200 255,0,0 || fail "pixel (810, 200) is $(pixel line 810 200), not red"
 # The numpad types like the main keys, its decimal point included.
 keys Delete KP_0 KP_Decimal KP_5
-screenshot half
-[ "$(pixel half 780 290)" = "255,0,0" ] || fail "numpad 0.5: pixel (780, 290) is $(pixel half 780 290), not red"
+shows half pixel_is half 780 290 255,0,0 || fail "numpad 0.5: pixel (780, 290) is $(pixel half 780 290), not red"
 [ "$(pixel half 810 200)" != "255,0,0" ] || fail "numpad 0.5: the line y = x is still drawn"
 # Escape twice to the start screen (its highlight still on chapter 4), down to Exit.
 keys Escape Escape Down Down Down Return

@@ -18,34 +18,34 @@ echo 'size=200%' >"$settings"
 geometry() {
   xdotool getwindowgeometry "$WINDOW" | sed -n 's/^ *Geometry: //p; s/^ *Position: \([0-9]*,[0-9]*\).*/\1 /p' | tr -d '\n'
 }
-# Waits up to 5 s for the window to take the place and size $1 ("x,y WxH").
-expect_geometry() {
-  for _ in $(seq 50); do [ "$(geometry)" = "$1" ] && return 0; sleep 0.1; done
-  fail "the window is $(geometry), not $1"
+has_geometry() { [ "$(geometry)" = "$1" ]; }
+holds_setting() { grep -qx "$1" "$settings"; }
+# After a change of mode: waits for the window to take the place and size $1
+# ("x,y WxH") and for its new frame there, told by the text $6 in the box
+# $2 $3 $4 $5 (a window resized keeps what it showed until it is drawn
+# again), then focuses it again, so that the next keys reach the window as
+# it now is.
+expect_mode() {
+  eventually has_geometry "$1" || fail "the window is $(geometry), not $1"
+  shows_text mode "$2" "$3" "$4" "$5" "$6" || fail "at $1 the window reads \"$SHOWN\", not \"$6\""
+  focus_window
 }
 
 start_program "$1"
-expect_geometry "0,0 1500x1050"
-# SDL 2 may show the resized window a moment before its first frame.
-for _ in $(seq 20); do
-  screenshot large
-  first=$(read_text large 90 393 630 42)
-  [ "$first" = "1. Natural numbers and integers" ] && break
-  sleep 0.2
-done
-[ "$first" = "1. Natural numbers and integers" ] || fail "at 150% the first line reads: $first"
+expect_mode "0,0 1500x1050" 90 393 630 42 "1. Natural numbers and integers"
 
 keys Down Down Down Down Return Down Down Return  # Options, Size: 150% -> 100% (200% does not fit)
-expect_geometry "0,0 1024x768"
-grep -qx 'size=100%' "$settings" || fail "after one Enter the settings hold: $(cat "$settings")"
+expect_mode "0,0 1024x768" 60 380 420 28 "Size: 100%"
+eventually holds_setting 'size=100%' || fail "after one Enter the settings hold: $(cat "$settings")"
 keys Return
-expect_geometry "0,0 1500x1050"
-grep -qx 'size=150%' "$settings" || fail "after two the settings hold: $(cat "$settings")"
-keys Up Up Return  # Full screen: on
-expect_geometry "0,0 1600x1200"
-grep -qx 'fullscreen=on' "$settings" || fail "after full screen the settings hold: $(cat "$settings")"
+expect_mode "0,0 1500x1050" 90 570 630 42 "Size: 150%"
+eventually holds_setting 'size=150%' || fail "after two the settings hold: $(cat "$settings")"
+press Up Up
+keys Return  # Full screen: on
+expect_mode "0,0 1600x1200" 90 555 660 48 "Fullscreen: on"
+eventually holds_setting 'fullscreen=on' || fail "after full screen the settings hold: $(cat "$settings")"
 keys Return
-expect_geometry "0,0 1500x1050"
+expect_mode "0,0 1500x1050" 90 480 630 42 "Fullscreen: off"
 
 kill -TERM "$PROGRAM_PID"
 wait_for_exit

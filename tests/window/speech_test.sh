@@ -45,9 +45,9 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-# Waits up to 5 seconds for a line of the log matching the extended regular expression $1.
+# Waits for a line of the log matching the extended regular expression $1.
 heard() {
-  for _ in $(seq 50); do grep -qE "$1" "$log" 2>/dev/null && return 0; sleep 0.1; done
+  eventually grep -qE "$1" "$log" 2>/dev/null && return 0
   fail "never heard /$1/; the service was asked: $(cat "$log" 2>/dev/null)"
 }
 
@@ -65,9 +65,7 @@ awk '/^SPEAK/ && previous != "CANCEL" { bad = 1 } { previous = $0 } END { exit b
 kill "${STANDINS[0]}"
 wait "${STANDINS[0]}" 2>/dev/null || true
 keys space Escape Down Down Down Down Return  # English again, then Options
-screenshot options
-row=$(read_text options 60 442 420 28)
-[ "$row" = "Speech: not available" ] || fail "the speech row reads: $row"
+shows_text options 60 442 420 28 "Speech: not available" || fail "the speech row reads: $SHOWN"
 kill -0 "$PROGRAM_PID" || fail "the program ended when the service went away"
 kill -TERM "$PROGRAM_PID"
 wait_for_exit

@@ -9,21 +9,17 @@ rm -f working.txt
 start_program "$1"
 # Item 1 opens chapter 1 on "program1_n"; Down four times reaches "Number 1" of exercises 5 and 6.
 keys Return Down Down Down Down 1 2 Down 1 8 Down Return
+shows_text solved 105 15 600 25 '*is: 6*' || fail "the panel shows: $SHOWN"
 keys w Return
-for _ in $(seq 20); do [ -f working.txt ] && break; sleep 0.1; done
 expected="GCD of 12 and 18
 Euclid's algorithm: divide with remainder until the remainder is 0
 18 = 1 * 12 + 6
 12 = 2 * 6 + 0
 GCD = 6, the divisor in the last division
 Greatest common divisor of numbers 12 i 18 is: 6"
-[ "$(cat working.txt)" = "$expected" ] || fail "working.txt holds: $(cat working.txt 2>/dev/null)"
+file_holds working.txt "$expected" || fail "working.txt holds: $(cat working.txt 2>/dev/null)"
 [ ! -e working.txt.tmp ] || fail "the temporary file was left behind"
-screenshot saved
-message=$(read_text saved 55 592 300 26)
-case "$message" in *"Saved to working.txt"*) ;; *) fail "the message reads: $message" ;; esac
+shows_text saved 55 592 300 26 '*Saved to working.txt*' || fail "the message reads: $SHOWN"
 keys Escape
-screenshot back
-shown=$(read_text back 105 15 600 25)
-case "$shown" in *"is: 6"*) ;; *) fail "back on the exercise screen, the panel shows: $shown" ;; esac
+shows_text back 105 15 600 25 '*is: 6*' || fail "back on the exercise screen, the panel shows: $SHOWN"
 echo "ok"
