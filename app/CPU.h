@@ -13,6 +13,21 @@
 
 #include "PracticeState.h"
 
+// A line of a settings file that was passed over, or a file that could not
+// be read (line 0), as the start screen lists it: in the system-wide file or
+// the pupil's, what is wrong, and what the line wrote (its name, or the
+// folder it gave), as written.
+struct SettingsFault {
+    enum class Kind { unreadable, not_a_setting, unknown_name, wrong_value, lab_folder };
+    bool system_wide = false;
+    int line = 0;
+    Kind kind = Kind::not_a_setting;
+    std::string name, value;
+    bool operator==(const SettingsFault& o) const {
+        return system_wide == o.system_wide && line == o.line && kind == o.kind && name == o.name && value == o.value;
+    }
+};
+
 // Every input field: accessor stem, field name, value at start-up.
 // A field named part N, program M, rest R has accessors get/set/clear
 // followed by "PartNProgramM_R".
@@ -191,6 +206,9 @@ public:
     void setResultsRefused(bool refused) { results_refused = refused; }
     bool getResultsFailureReported() const { return results_failure_reported; }
     void setResultsFailureReported(bool reported) { results_failure_reported = reported; }
+    // The settings lines passed over at start-up, for the start screen.
+    const std::vector<SettingsFault>& getSettingsFaults() const { return settings_faults; }
+    void setSettingsFaults(std::vector<SettingsFault> faults) { settings_faults = std::move(faults); }
 
     std::string getMenuItem() const { return menu_item; }
     void setMenuItem(std::string s) { menu_item = std::move(s); }
@@ -338,6 +356,7 @@ private:
     bool results_not_saved = false;
     bool results_failure_reported = false;
     bool results_refused = false;
+    std::vector<SettingsFault> settings_faults;
     std::string menu_item = "1";
     std::string part1_item = "program1_n";
     std::string part2_item = "program1_n1a";

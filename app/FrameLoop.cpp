@@ -139,6 +139,8 @@ bool FrameLoop::runFrame() {
         g_graphics->endScene();
         m_redrawNeeded = g_cpu->getSolveThisProgram() != request;
         if (m_speech.follow(*g_cpu)) m_redrawNeeded = true;
+    } else if (m_speech.watch(*g_cpu)) {
+        m_redrawNeeded = true;
     }
     SDL_Delay(m_frameDelay);
     return draw;

@@ -12,6 +12,7 @@
 #include "GlobalVariables.h"
 #include "gfx/Layout.h"
 #include "practice/ClassFile.h"
+#include "working/WorkingParts.h"
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
@@ -26,6 +27,7 @@ void chooseLanguage(CPU&, int word) {
 }
 
 const std::vector<const char*> OFF_ON = {"off", "on"};
+const char* const CLASS_FOLDER = "class-folder";
 
 int sizeIndex(int percent) {
     for (int i = 0; i < int(std::size(layout::SIZES)); ++i)
@@ -52,10 +54,12 @@ const std::vector<Setting> SETTINGS = {
     {"speech", OFF_ON, [](const CPU& cpu) { return int(cpu.getSpeech()); },
      [](CPU& cpu, int on) { cpu.setSpeech(on); }},
     {"pupil", {}, nullptr, nullptr, true, [](const CPU& cpu) { return cpu.getPupilName(); },
-     [](CPU& cpu, const std::string& name) { cpu.setPupilName(name); }, practice::typableName},
-    {"class-folder", {}, nullptr, nullptr, false, [](const CPU& cpu) { return cpu.getClassFolder(); },
+     [](CPU& cpu, const std::string& name) { cpu.setPupilName(name); }, practice::typableName, true,
+     &Language::settings_bad_name},
+    {CLASS_FOLDER, {}, nullptr, nullptr, false, [](const CPU& cpu) { return cpu.getClassFolder(); },
      [](CPU& cpu, const std::string& folder) { cpu.setClassFolder(folder); },
-     [](const std::string& folder) { return folder.size() > 1 && folder[0] == '/'; }, false},
+     [](const std::string& folder) { return folder.size() > 1 && folder[0] == '/'; }, false,
+     &Language::settings_relative_folder},
 };
 
 #ifdef __EMSCRIPTEN__
@@ -107,10 +111,22 @@ std::string settingsText(const CPU& cpu) {
 
 namespace {
 
-using Choices = std::vector<std::pair<const Setting*, std::string>>;
+struct Choice {
+    const Setting* setting;
+    std::string value;
+    int line;
+};
+using Choices = std::vector<Choice>;
+using Kind = SettingsFault::Kind;
 
-// The choices a settings file's text makes; false, with `why`, for a damaged text.
-bool readChoices(const std::string& text, Choices& chosen, std::string& why) {
+bool takes(const Setting& setting, const std::string& value) {
+    return setting.text ? setting.fits(value) : wordIndex(setting, value) >= 0;
+}
+
+// A settings file's text read line by line: the choices of its sound lines,
+// each other line passed over alone and said in `faults`.
+Choices readChoices(const std::string& text, bool systemWide, std::vector<SettingsFault>& faults) {
+    Choices chosen;
     std::size_t start = 0;
     for (int number = 1; start < text.size(); ++number) {
         std::size_t end = text.find('\n', start);
@@ -119,24 +135,20 @@ bool readChoices(const std::string& text, Choices& chosen, std::string& why) {
         start = end + 1;
         if (line.empty() || line[0] == '#') continue;
         const std::size_t equals = line.find('=');
-        const bool wellFormed = equals != std::string::npos && line.find('\0') == std::string::npos;
-        const Setting* setting = wellFormed ? settingNamed(trimmed(line.substr(0, equals))) : nullptr;
-        const std::string value = wellFormed ? trimmed(line.substr(equals + 1)) : "";
-        const bool fits = setting && (setting->text ? setting->fits(value) : wordIndex(*setting, value) >= 0);
-        if (!wellFormed || (setting && !fits)) {
-            why = "line " + std::to_string(number) + " is not a setting";
-            return false;
+        if (equals == std::string::npos || line.find('\0') != std::string::npos) {
+            faults.push_back({systemWide, number, Kind::not_a_setting, "", ""});
+            continue;
         }
-        if (setting) chosen.emplace_back(setting, value);  // a later version's setting is passed over
+        const std::string name = trimmed(line.substr(0, equals)), value = trimmed(line.substr(equals + 1));
+        const Setting* setting = settingNamed(name);
+        if (setting && takes(*setting, value)) chosen.push_back({setting, value, number});
+        else faults.push_back({systemWide, number, setting ? Kind::wrong_value : Kind::unknown_name, name, value});
     }
-    return true;
+    return chosen;
 }
 
-bool soundSettings(const std::string& text) {
-    Choices chosen;
-    std::string why;
-    return readChoices(text, chosen, why);
-}
+// Lines of another program or version are merged into, never given up for ours.
+bool soundSettings(const std::string&) { return true; }
 
 // A line's setting name; "" for a comment or a blank line.
 std::string settingKey(const std::string& line) {
@@ -145,17 +157,74 @@ std::string settingKey(const std::string& line) {
     return trimmed(plain.substr(0, plain.find('=')));
 }
 
+bool namesSetting(const std::string& text, const std::string& name) {
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        if (settingKey(text.substr(start, end - start)) == name) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+// What a line wrote, as a screen or a terminal may show it: control
+// characters (an escape sequence) and every byte beyond ASCII as '?', cut short.
+std::string asWritten(const std::string& text) {
+    const std::size_t LONGEST = 24;
+    std::string shown = text.substr(0, LONGEST);
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F) c = '?';
+    return text.size() > LONGEST ? shown + "..." : shown;
+}
+
+std::string wordsOf(const Setting& setting) {
+    std::string words;
+    for (const char* word : setting.words) words += (words.empty() ? "" : " / ") + std::string(word);
+    return words;
+}
+
+std::string whatIsWrong(const SettingsFault& fault, const Language& t) {
+    const Setting* setting = settingNamed(fault.name);
+    switch (fault.kind) {
+        case Kind::unreadable: return t.settings_unreadable;
+        case Kind::not_a_setting: return t.settings_not_setting;
+        case Kind::unknown_name: return working::filled(t.settings_unknown_name, {asWritten(fault.name)});
+        case Kind::lab_folder: return working::filled(t.settings_lab_folder, {fault.name});
+        case Kind::wrong_value: break;
+    }
+    if (setting && setting->refused) return working::filled(t.*setting->refused, {fault.name, asWritten(fault.value)});
+    return working::filled(t.settings_takes, {fault.name, setting ? wordsOf(*setting) : ""});
+}
+
+const Language& english() {
+    static const Language texts = [] {
+        Language l;
+        l.ChangeToEnglish();
+        return l;
+    }();
+    return texts;
+}
+
 }  // namespace
 
-bool applySettingsText(CPU& cpu, const std::string& text, std::string& why) {
-    Choices chosen;
-    if (!readChoices(plainLines(text), chosen, why)) return false;
-    for (const auto& [setting, value] : chosen) {
-        if (!setting->in_browser && IN_BROWSER) continue;
-        if (setting->write) setting->write(cpu, value);
-        else setting->choose(cpu, wordIndex(*setting, value));
+std::vector<SettingsFault> applySettingsText(CPU& cpu, const std::string& text, bool systemWide, bool labFolder) {
+    std::vector<SettingsFault> faults;
+    for (const Choice& c : readChoices(plainLines(text), systemWide, faults)) {
+        if (!c.setting->in_browser && IN_BROWSER) continue;
+        if (labFolder && c.setting->name == std::string(CLASS_FOLDER)) {
+            if (c.value != cpu.getClassFolder()) faults.push_back({systemWide, c.line, Kind::lab_folder, CLASS_FOLDER, c.value});
+            continue;
+        }
+        if (c.setting->write) c.setting->write(cpu, c.value);
+        else c.setting->choose(cpu, wordIndex(*c.setting, c.value));
     }
-    return true;
+    std::sort(faults.begin(), faults.end(), [](const SettingsFault& a, const SettingsFault& b) { return a.line < b.line; });
+    return faults;
+}
+
+std::string describe(const SettingsFault& fault, const Language& t) {
+    const std::string& where = fault.system_wide ? t.settings_system_wide : t.settings_own;
+    const std::string what = whatIsWrong(fault, t);
+    return fault.line == 0 ? where + ": " + what : working::filled(t.settings_line, {where, std::to_string(fault.line), what});
 }
 
 std::string localeLanguage(const std::vector<std::string>& preferences) {
@@ -224,29 +293,35 @@ std::vector<std::string> SettingsKeeper::choices(const CPU& cpu) const {
     return present;
 }
 
-void SettingsKeeper::apply(CPU& cpu, const UserFile& file, std::ostream& err, bool& found) {
+bool SettingsKeeper::apply(CPU& cpu, const UserFile& file, bool systemWide, std::vector<SettingsFault>& faults,
+                           std::ostream& err) {
     std::string text, why;
     switch (file.read(text, why, LARGEST_FILE)) {
-        case UserFile::Found::missing: return;
+        case UserFile::Found::missing: return false;
         case UserFile::Found::unreadable:
-            err << "calcora: cannot read the settings file " << file.where() << " (" << why
-                << "); the defaults are used\n";
-            break;
-        case UserFile::Found::read:
-            if (!applySettingsText(cpu, text, why))
-                err << "calcora: the settings file " << file.where() << " is damaged (" << why
-                    << "); the defaults are used\n";
-            break;
+            err << "calcora: cannot read the settings file " << file.where() << " (" << why << "); none of it is used\n";
+            faults.push_back({systemWide, 0, Kind::unreadable, "", ""});
+            return true;
+        case UserFile::Found::read: break;
     }
-    found = true;
+    const std::vector<SettingsFault> found = applySettingsText(cpu, text, systemWide, m_labFolder);
+    // A class folder the lab names, even wrongly, is the lab's to mend.
+    if (systemWide) m_labFolder = namesSetting(plainLines(text), CLASS_FOLDER);
+    for (const SettingsFault& fault : found)
+        err << "calcora: " << file.where() << " line " << fault.line << ": " << whatIsWrong(fault, english())
+            << "; the line is passed over\n";
+    faults.insert(faults.end(), found.begin(), found.end());
+    return true;
 }
 
 void SettingsKeeper::restore(CPU& cpu, std::ostream& err) {
     chooseLanguage(cpu, localeLanguage(localePreferences()) == LANGUAGES[1]);
-    bool found = false;
+    std::vector<SettingsFault> faults;
+    m_labFolder = false;
     for (const UserFile& system : m_system)
-        if (!found) apply(cpu, system, err, found);
-    apply(cpu, m_file, err, found);
+        if (apply(cpu, system, true, faults, err)) break;
+    apply(cpu, m_file, false, faults, err);
+    cpu.setSettingsFaults(std::move(faults));
     m_kept = choices(cpu);
     m_keptText = settingsText(cpu);
 }

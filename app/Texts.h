@@ -38,6 +38,16 @@
     XS(options_speech_on, "on", "wlaczona", "włączona") \
     XS(options_speech_off, "off", "wylaczona", "wyłączona") \
     XS(options_speech_unavailable, "not available", "niedostepna", "niedostępna") \
+    X(settings_own, "settings", "ustawienia") \
+    X(settings_system_wide, "system-wide settings", "ustawienia systemowe") \
+    X(settings_line, "{1} line {2}: {3}", "{1}, wiersz {2}: {3}") \
+    XS(settings_unreadable, "cannot be read", "nie da sie odczytac", "nie da się odczytać") \
+    X(settings_not_setting, "not a setting", "to nie jest ustawienie") \
+    X(settings_unknown_name, "{1} is not a setting", "{1} to nie jest ustawienie") \
+    X(settings_takes, "{1} takes {2}", "{1} przyjmuje {2}") \
+    XS(settings_bad_name, "{1} takes letters, digits, spaces and - (at most 40)", "{1} przyjmuje litery, cyfry, spacje i - (najwyzej 40)", "{1} przyjmuje litery, cyfry, spacje i - (najwyżej 40)") \
+    XS(settings_relative_folder, "{1} must begin with /: {2}", "{1} musi zaczynac sie od /: {2}", "{1} musi zaczynać się od /: {2}") \
+    XS(settings_lab_folder, "{1} is set for the whole lab: passed over", "{1} jest ustawiony dla calej pracowni: pominiety", "{1} jest ustawiony dla całej pracowni: pominięty") \
     X(options_controls, "controls:", "klawisze:") \
     XS(options_key1, "arrow keys - move around the program", "strzalki - poruszanie sie po programie", "strzałki - poruszanie się po programie") \
     XS(options_key2, "enter - validate", "enter - zawierdz", "enter - zawierdź") \
@@ -164,6 +174,7 @@
     XS(practice_hint_stage, "Hint {1} of {2}:", "Podpowiedz {1} z {2}:", "Podpowiedź {1} z {2}:") \
     X(practice_mastered, "Levels mastered:", "Opanowane poziomy:") \
     XS(practice_keys, "Enter: check   H: hint   S: skip   Left/Right on an empty answer: level   Space: language   Escape: back", "Enter: sprawdz   H: podpowiedz   S: pomin   Lewo/Prawo przy pustej odpowiedzi: poziom   Spacja: jezyk   Escape: powrot", "Enter: sprawdź   H: podpowiedź   S: pomiń   Lewo/Prawo przy pustej odpowiedzi: poziom   Spacja: język   Escape: powrót") \
+    XS(practice_keys_assignment, "Enter: check   H: hint   Space: language   Escape: back", "Enter: sprawdz   H: podpowiedz   Spacja: jezyk   Escape: powrot", "Enter: sprawdź   H: podpowiedź   Spacja: język   Escape: powrót") \
     XS(practice_offer, "P: practise", "P: cwicz", "P: ćwicz") \
     X(class_recorded_as, "Recorded as: {1}", "Zapisywane jako: {1}") \
     X(class_unreachable, "The class folder cannot be reached: the answers wait here and go there later", "Folder klasy jest niedostepny: odpowiedzi czekaja tutaj i trafia tam pozniej") \

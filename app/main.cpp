@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry point; everything else lives in the library.
 #include <iostream>
+#include <string>
 
 #include "CommandLine.h"
 #include "FrameLoop.h"
@@ -9,10 +10,12 @@
 #include "PracticeFiles.h"
 #include "SafeFile.h"
 #include "Settings.h"
+#include "Speech.h"
 #include "UserFile.h"
 #include "screens/WorkingScreen.h"
 
 int main(int argc, char* argv[]) {
+    if (argc == 2 && std::string(argv[1]) == SPEECH_HELPER) return runSpeechHelper();
     if (auto status = answerCommandLine({argv + 1, argv + argc}, std::cout, std::cerr))
         return finishStandardOutput(*status, std::cerr);
     // A failed write (a full disk, a file-size limit, a closed stderr) is a

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyTables.h"
 
+#include <cstring>
 #include <iomanip>
 
 #include "app/ItemFields.h"
@@ -320,10 +321,22 @@ const KeyBinding* keyBinding(const KeyDown& down, std::optional<Screen> screen, 
     return nullptr;
 }
 
+namespace {
+
+// The help's keys column: keys of up to 19 characters, then at least two blanks.
+const std::size_t WIDEST_KEYS = 19;
+const int KEY_COLUMN = 21;
+
+}  // namespace
+
 void printKeyList(std::ostream& out) {
     for (const KeySection& section : keyList()) {
         out << (section.only_on ? "\nKeys " + std::string(section.where) : std::string("Keys")) << ":\n";
-        for (const KeyRow& row : section.rows)
-            out << "  " << std::left << std::setw(21) << row.keys << row.what << "\n";
+        for (const KeyRow& row : section.rows) {
+            // Keys too long for their column stand on a line of their own, what they do under the column.
+            const bool ownLine = std::strlen(row.keys) > WIDEST_KEYS;
+            if (ownLine) out << "  " << row.keys << "\n";
+            out << "  " << std::left << std::setw(KEY_COLUMN) << (ownLine ? "" : row.keys) << row.what << "\n";
+        }
     }
 }

@@ -9,6 +9,8 @@
 #include "PracticeScreen.h"
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
+#include "app/Settings.h"
+#include "calc/LineCut.h"
 #include "gfx/Layout.h"
 #include "gfx/SDLGraphics.h"
 #include "practice/ClassFile.h"
@@ -27,6 +29,13 @@ const int HINT_SIZE = 14;  // the start screen's hint of an assignment, Options'
 const int KEY_TABLE_ROW = 10;
 const int KEY_TABLE_STEP = 25;
 const char* const TYPING_CURSOR = "_";
+// The start screen's settings lines passed over, in grey above its menu,
+// clear of the picture on their right.
+const int FIRST_FAULT_Y = 70;
+const int FAULT_STEP = 18;
+const int LAST_FAULT_Y = layout::menuRow(1) - 30;
+const std::size_t FAULT_CHARACTERS = 52;
+const int FAULT_INDENT = 16;  // a line's further rows
 
 // A text in menu row `n` of the text column.
 MenuRow row(const std::string& text, int n, int size = ROW_SIZE, const char* color = "text") {
@@ -41,6 +50,26 @@ MenuRow keyTableRow(const std::string& text, int k, const char* color = "text") 
 // The marker of `item`, beside menu row `n`.
 MenuMarker markerAt(const char* item, int n) { return {item, MARKER_X, menuRow(n)}; }
 
+// The settings lines passed over, each on as many rows as it takes; "..."
+// last when they do not all fit (stderr has each).
+std::vector<MenuRow> settingsFaultRows(const CPU& cpu, const Language& t) {
+    std::vector<MenuRow> rows;
+    for (const SettingsFault& fault : cpu.getSettingsFaults()) {
+        bool continues = false;
+        for (std::string& text : calc::wrapAtBlanks(describe(fault, t), FAULT_CHARACTERS)) {
+            rows.push_back({std::move(text), layout::TEXT_X + (continues ? FAULT_INDENT : 0),
+                            FIRST_FAULT_Y + FAULT_STEP * int(rows.size()), HINT_SIZE, "hint", continues});
+            continues = true;
+        }
+    }
+    const std::size_t fit = std::size_t((LAST_FAULT_Y - FIRST_FAULT_Y) / FAULT_STEP + 1);
+    if (rows.size() > fit) {
+        rows.resize(fit);
+        rows.back().text = "...";
+    }
+    return rows;
+}
+
 void drawMenu(SDLGraphics* g, const MenuLayout& menu, const std::string& item) {
     g->drawImage(menu.image, menu.image_x, menu.image_y);
     for (const MenuRow& r : menu.rows) g->drawText(r.text, r.size, r.x, r.y, r.color);
@@ -52,15 +81,17 @@ void drawMenu(SDLGraphics* g, const MenuLayout& menu, const std::string& item) {
 
 MenuLayout startMenu(const CPU& cpu, const Language& t) {
     const int right = layout::WIDTH;
-    return {"images/math1.png", 420, 170,
-            {row(t.start_screen_line1, 1), row(t.start_screen_line2, 2), row(t.start_screen_line3, 3),
-             row(t.start_screen_line4, 4), row(t.start_screen_line5, 5), row(t.start_screen_line6, 6),
-             row(t.start_screen_line7, 7),
-             {t.start_screen_language1, right - 250, LANGUAGE_Y, ROW_SIZE, "text"},
-             {t.start_screen_language2, right - 150, LANGUAGE_Y, ROW_SIZE, "highlight"},
-             row(assignmentOffer(cpu), 9, HINT_SIZE, "hint"), row(assignmentNotice(cpu), 9, HINT_SIZE, "hint")},
-            {markerAt("1", 1), markerAt("2", 2), markerAt("3", 3), markerAt("4", 4), markerAt("5", 5),
-             markerAt("6", 6), markerAt("7", 7), {"8", right - 300, LANGUAGE_Y}}};
+    MenuLayout menu{"images/math1.png", 420, 170,
+                    {row(t.start_screen_line1, 1), row(t.start_screen_line2, 2), row(t.start_screen_line3, 3),
+                     row(t.start_screen_line4, 4), row(t.start_screen_line5, 5), row(t.start_screen_line6, 6),
+                     row(t.start_screen_line7, 7),
+                     {t.start_screen_language1, right - 250, LANGUAGE_Y, ROW_SIZE, "text"},
+                     {t.start_screen_language2, right - 150, LANGUAGE_Y, ROW_SIZE, "highlight"},
+                     row(assignmentOffer(cpu), 9, HINT_SIZE, "hint"), row(assignmentNotice(cpu), 9, HINT_SIZE, "hint")},
+                    {markerAt("1", 1), markerAt("2", 2), markerAt("3", 3), markerAt("4", 4), markerAt("5", 5),
+                     markerAt("6", 6), markerAt("7", 7), {"8", right - 300, LANGUAGE_Y}}};
+    for (MenuRow& fault : settingsFaultRows(cpu, t)) menu.rows.push_back(std::move(fault));
+    return menu;
 }
 
 MenuLayout optionsMenu(const CPU& cpu, const Language& t) {

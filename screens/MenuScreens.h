@@ -16,6 +16,7 @@ struct MenuRow {
     std::string text;
     int x, y, size;
     const char* color;
+    bool continues = false;  // the rest of the fixed line above, wrapped: heard with it
 };
 
 // Where the marker of `item` is drawn; the rows at its height are the item's.

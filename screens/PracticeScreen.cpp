@@ -133,9 +133,7 @@ int drawClass(SDLGraphics* g, const PageLayout& at, const CPU& cpu, int y) {
     if (cpu.getClassFolder().empty()) return y;
     const std::string name = practice::pupilName(cpu.getPupilName(), cpu.getAccountName(), "");
     g->drawText(filledIn(lang_file->class_recorded_as, {name}), SMALL_SIZE, at.pupil_x, at.pupil_y, "text");
-    if (cpu.getClassFileForeign()) y = drawRows(g, at, {lang_file->class_file_foreign}, true, y, "message");
-    if (!cpu.getClassUnreachable()) return y;
-    return drawRows(g, at, {lang_file->class_unreachable}, true, y, "message");
+    return drawRows(g, at, classMessages(cpu), true, y, "message");
 }
 
 // On the assignment's first page, the lines of assignment.txt it could not read.
@@ -146,8 +144,9 @@ int drawAssignmentFaults(SDLGraphics* g, const PageLayout& at, const CPU& cpu, c
     return drawRows(g, at, lines, true, y, "message");
 }
 
-// "Week 3: problem 2 of 10   GCD, level 2" on an assignment's page.
-std::string headingOf(const CPU& cpu, const CPU::PracticeShown& shown) {
+}  // namespace
+
+std::string practicePageHeading(const CPU& cpu, const CPU::PracticeShown& shown) {
     if (shown.assignment_problem < 0) return practiceHeading(shown);
     const practice::Assignment& a = cpu.getAssignment();
     const std::string where =
@@ -158,7 +157,13 @@ std::string headingOf(const CPU& cpu, const CPU::PracticeShown& shown) {
     return where + "   " + practiceHeading(shown);
 }
 
-}  // namespace
+std::vector<std::string> classMessages(const CPU& cpu) {
+    std::vector<std::string> messages;
+    if (cpu.getClassFolder().empty()) return messages;
+    if (cpu.getClassFileForeign()) messages.push_back(lang_file->class_file_foreign);
+    if (cpu.getClassUnreachable()) messages.push_back(lang_file->class_unreachable);
+    return messages;
+}
 
 std::string practiceHeading(const CPU::PracticeShown& shown) {
     return filledIn(lang_file->practice_heading, {shown.name, std::to_string(shown.problem.level)});
@@ -170,6 +175,10 @@ std::vector<std::string> practiceMessages(const CPU::PracticeShown& shown) {
     if (shown.skipped) messages.push_back(lang_file->practice_skipped);
     if (shown.finished()) messages.push_back(lang_file->practice_next);
     return messages;
+}
+
+std::string practiceKeys(const CPU::PracticeShown& shown) {
+    return shown.assignment_problem >= 0 ? lang_file->practice_keys_assignment : lang_file->practice_keys;
 }
 
 void drawPracticeOffer(SDLGraphics* g, int x, int y) { g->drawText(lang_file->practice_offer, KEYS_SIZE, x, y, "hint"); }
@@ -200,9 +209,9 @@ void DifferentScreens::practice(SDLGraphics* g, CPU* cpu) {
         drawProblemOnThePlane(g, cpu, *plane);
     // Below the page, over a plot's lines that run past the plane.
     draw::fill(s, {0, at.page.y2 + 1, layout::WIDTH, layout::HEIGHT}, palette::current().frame);
-    g->drawText(lang_file->practice_keys, KEYS_SIZE, KEYS_X, KEYS_Y, "on_frame");
+    g->drawText(practiceKeys(shown), KEYS_SIZE, KEYS_X, KEYS_Y, "on_frame");
     if (shown.fields.empty()) return;
-    g->drawText(headingOf(*cpu, shown), at.heading_size, at.left, HEADING_Y, "title");
+    g->drawText(practicePageHeading(*cpu, shown), at.heading_size, at.left, HEADING_Y, "title");
     int y = drawRows(g, at, {shown.statement}, false, HEADING_Y + 40, "text");
     y = drawFields(g, at, shown, y + 14);
     y = drawVerdict(g, at, shown, y + 8);

@@ -55,7 +55,8 @@ void readMenu(const MenuLayout& menu, const std::string& item, ScreenReading& r)
         const Rect box = rowBox(row.x, row.y, row.text, row.size);
         r.where = around(r.where, box);
         if (marker == menu.markers.end()) {
-            if (!row.text.empty()) r.title.push_back(row.text);
+            if (row.continues && !r.title.empty()) r.title.back() += " " + row.text;
+            else if (!row.text.empty()) r.title.push_back(row.text);
         } else if (item == marker->item) {
             r.item = joined({r.item, row.text});
             r.spot = around(r.spot, around({marker->x, marker->y, marker->x + 1, marker->y + 1}, box));
@@ -172,13 +173,13 @@ std::string takes(const std::string& accepts) {
 void readPractice(const CPU& cpu, const std::string&, ScreenReading& r) {
     const CPU::PracticeShown shown = cpu.getPractice();
     if (shown.fields.empty()) return;
-    r.title = {practiceHeading(shown), shown.statement};
+    r.title = {practicePageHeading(cpu, shown), shown.statement};
     const practice::AnswerField& field = shown.fields[shown.field];
     r.item = joined({field.label, takes(field.accepts)});
     r.value = shown.typed[shown.field];
     r.messages = practiceMessages(shown);
+    for (const std::string& message : classMessages(cpu)) r.messages.push_back(message);
     if (cpu.getPracticeRowsWaiting()) r.messages.push_back(lang_file->practice_rows_waiting);
-    if (cpu.getClassFileForeign()) r.messages.push_back(said().class_file_foreign);
     r.page = shown.hint_lines;
 }
 

@@ -24,6 +24,7 @@
 #include "app/OutputToTextFile.h"
 #include "screens/ExerciseScreen.h"
 #include "input/Input2.h"
+#include "practice/Assignment.h"
 
 using namespace testsupport;
 
@@ -102,6 +103,17 @@ void practiseVectors(CPU& cpu) {
 const Shot SHOTS[] = {
     {"start-en", "English", screenName(Screen::start_screen), {}, nothing},
     {"start-pl", "Polish", screenName(Screen::start_screen), {}, [](CPU& c) { c.setMenuItem("8"); }},
+    // Settings lines passed over, beneath an assignment's offer; the longest take two rows.
+    {"start-settings-pl", "Polish", screenName(Screen::start_screen), {},
+     [](CPU& c) {
+         using K = SettingsFault::Kind;
+         c.setAssignment(practice::readAssignment("gcd 1 3\n"));
+         c.setSettingsFaults({{true, 2, K::unknown_name, "class_folder", "/srv/7b"},
+                              {true, 3, K::wrong_value, "language", "Englsh"},
+                              {false, 0, K::unreadable, "", ""},
+                              {false, 4, K::wrong_value, "class-folder", "klasa/7b"},
+                              {false, 5, K::lab_folder, "class-folder", "/home/ola"}});
+     }},
     {"options-en", "English", screenName(Screen::options_menu), {}, [](CPU& c) { c.setAccountName("Anna Nowak"); }},
     {"options-pl", "Polish", screenName(Screen::options_menu), {}, [](CPU& c) { c.setGridlines(true); c.setOptionsItem("3"); }},
     {"options-name-pl", "Polish", screenName(Screen::options_menu), {},

@@ -75,6 +75,20 @@ TEST(KeyList, TheHelpShowsTheList) {
                                  "\n  Page Up / Page Down  scroll by a page\n", "\n  Escape or W  ", "working.txt",
                                  "numpad ."})
         EXPECT_NE(help.find(expected), std::string::npos) << expected << " not in\n" << help;
+    // Every description starts in one column, apart from its keys, which
+    // stand on its line or, when too long for the column, on the line above.
+    const std::size_t DESCRIPTIONS = 23;
+    for (const KeySection& section : keyList())
+        for (const KeyRow& row : section.rows) {
+            const std::size_t at = help.find(std::string(row.what) + "\n");
+            ASSERT_NE(at, std::string::npos) << row.what;
+            const std::size_t line = help.rfind('\n', at) + 1, above = help.rfind('\n', line - 2) + 1;
+            EXPECT_EQ(at - line, DESCRIPTIONS) << help.substr(line, at - line) << row.what;
+            const std::string keys = help.substr(line, at - line), keysAbove = help.substr(above, line - 1 - above);
+            EXPECT_TRUE(keys.find(std::string(row.keys) + "  ") == 2 ||
+                        (keys == std::string(DESCRIPTIONS, ' ') && keysAbove == "  " + std::string(row.keys)))
+                << keysAbove << "\n" << keys << row.what;
+        }
 }
 
 TEST(KeyList, TheManualPageShowsTheList) {

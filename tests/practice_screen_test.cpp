@@ -442,6 +442,49 @@ TEST(PracticeScreen, WaitingRowsAndALaterVersionsProgressAreKept) {
     EXPECT_EQ(split(err.str(), "\n").size(), 2u) << err.str();  // said once
 }
 
+// The footer offers S and Left/Right only where they change something: in
+// free practice, not in an assignment, whose problems come in their order.
+TEST(PracticeScreen, TheFooterOffersOnlyTheKeysThatWork) {
+    useEnglish();
+    for (const bool inAssignment : {false, true}) {
+        CPU cpu;
+        if (inAssignment) {
+            cpu.setAssignment(practice::readAssignment("gcd 2 3\n"));
+            press(cpu, SDLK_a);
+        } else {
+            cpu.setCurrentMenu(screenName(Screen::part1));
+            cpu.setPart1Item("calculate5");
+            press(cpu, SDLK_p);
+        }
+        ASSERT_EQ(shown(cpu), screenName(Screen::practice));
+        const std::string footer = practiceKeys(cpu.getPractice());
+        for (const auto& [key, offer] : {std::pair{SDLK_RIGHT, "Left/Right"}, std::pair{SDLK_s, "S: skip"}}) {
+            const CPU::PracticeShown before = cpu.getPractice();
+            press(cpu, key);
+            const CPU::PracticeShown after = cpu.getPractice();
+            const bool changed = after.skipped != before.skipped || after.problem.level != before.problem.level;
+            EXPECT_EQ(footer.find(offer) != std::string::npos, changed) << offer << " in " << footer;
+            EXPECT_EQ(changed, !inAssignment) << offer;
+        }
+    }
+}
+
+// An assignment's page is heard under its heading, and with the class
+// folder out of reach, heard saying so, as it is drawn.
+TEST(PracticeScreen, AnAssignmentsPageIsHeardWithItsHeadingAndTheClassFolder) {
+    useEnglish();
+    CPU cpu;
+    cpu.setAssignment(practice::readAssignment("title Week 3\ngcd 1 2\n"));
+    cpu.setClassFolder("/srv/class/7b");
+    cpu.setClassUnreachable(true);
+    press(cpu, SDLK_a);
+    const ScreenReading heard = readScreen(cpu);
+    ASSERT_FALSE(heard.title.empty());
+    EXPECT_EQ(heard.title[0].rfind("Week 3: problem 1 of 2   ", 0), 0u) << heard.title[0];
+    const std::string unreachable = "The class folder cannot be reached: the answers wait here and go there later";
+    EXPECT_NE(std::find(heard.messages.begin(), heard.messages.end(), unreachable), heard.messages.end());
+}
+
 // Run by tests/program/class_accounts_test.sh as a pupil's account: one
 // answer's row goes to the class folder it names, and the program finds
 // what the script expects ("sent", or "foreign": the file is another's).

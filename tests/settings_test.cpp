@@ -15,6 +15,7 @@
 #include "app/CPU.h"
 #include "app/GlobalVariables.h"
 #include "app/Settings.h"
+#include "screens/ScreenReading.h"
 
 using namespace testsupport;
 
@@ -119,30 +120,38 @@ TEST_F(Settings, TheFirstStartFollowsTheLocale) {
     EXPECT_EQ(language, "English");
 }
 
-TEST_F(Settings, AFileThatCannotBeUsedGivesTheDefaultsAndOneLine) {
+// Each line that cannot be used is passed over alone and said once, on
+// stderr with the file and on the start screen; the other lines still count.
+TEST_F(Settings, ABadLineIsPassedOverAloneAndSaid) {
     std::filesystem::create_directories(folder.path() / "calcora");
-    const std::pair<std::string, bool> damaged[] = {
-        {"", false},                                        // empty: nothing to say
-        {"# only a comment\n\n", false},
-        {"gridlines=on\nzoom=150\n", false},                // a later version's setting is passed over
-        {"language=Klingon\n", true},
-        {"gridlines=on\nfullscreen=maybe\n", true},         // nothing of it is applied
-        {"gridlines\n", true},
-        {std::string("language=Pol\0ish\n", 17), true},
-        {std::string(5000, '#'), true},                     // larger than any settings file
-        {"\x89PNG\r\n\x1a\n\x00\x00", true},
+    const std::pair<std::string, std::vector<std::string>> files[] = {
+        {"", {}},
+        {"# only a comment\n\n", {}},
+        {"gridlines=on\nclass_folder=/srv/7b\n", {"settings line 2: class_folder is not a setting"}},
+        {"language=Klingon\ngridlines=on\n", {"settings line 1: language takes English / Polish"}},
+        {"gridlines=on\nfullscreen=maybe\nsize=300%\n",
+         {"settings line 2: fullscreen takes off / on", "settings line 3: size takes 100% / 150% / 200%"}},
+        {"this is not a setting\ngridlines=on\n", {"settings line 1: not a setting"}},
+        {std::string("language=Pol\0ish\ngridlines=on\n", 30), {"settings line 1: not a setting"}},
+        {"\x1b]0;pwned\x07=1\ngridlines=on\n", {"settings line 1: ?]0;pwned? is not a setting"}},
+        {"gridlines=on\npupil=<script>\n", {"settings line 2: pupil takes letters, digits, spaces and - (at most 40)"}},
+        {"gridlines=on\nclass-folder=class/7b\n", {"settings line 2: class-folder must begin with /: class/7b"}},
+        {std::string(5000, '#'), {"settings: cannot be read"}},  // larger than any settings file
     };
-    for (const auto& [text, said] : damaged) {
+    for (const auto& [text, said] : files) {
         write(text);
         CPU cpu;
         std::string err;
         withLocale({"", "", "C", ""}, [&] { err = restored(cpu); });
-        EXPECT_FALSE(cpu.getGridlines() && said) << text;
-        EXPECT_EQ(language, "English");
-        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), said ? 1 : 0) << err;
-        if (said) {
-            EXPECT_NE(err.find(file), std::string::npos) << err;
-        }
+        EXPECT_EQ(cpu.getGridlines(), text.find("gridlines=on") != std::string::npos) << text;
+        EXPECT_EQ(cpu.getClassFolder(), "") << text;
+        std::vector<std::string> shown;
+        for (const SettingsFault& fault : cpu.getSettingsFaults()) shown.push_back(describe(fault, *lang_file));
+        EXPECT_EQ(shown, said) << text;
+        EXPECT_EQ(std::size_t(std::count(err.begin(), err.end(), '\n')), said.size()) << err;
+        for (const std::string& line : split(err, "\n"))
+            if (!line.empty()) EXPECT_NE(line.find(file), std::string::npos) << line;
+        EXPECT_EQ(err.find('\x1b'), std::string::npos) << "no escape sequence reaches the terminal";
     }
     // Unreadable: a folder or a FIFO where the file should be (never waited on).
     std::filesystem::remove(file);
@@ -151,6 +160,7 @@ TEST_F(Settings, AFileThatCannotBeUsedGivesTheDefaultsAndOneLine) {
         CPU cpu;
         const std::string err = restored(cpu);
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_EQ(cpu.getSettingsFaults().size(), 1u);
         std::filesystem::remove(file);
     }
 }
@@ -211,11 +221,48 @@ TEST_F(Settings, SystemWideSettingsComeFirstAndThePupilsOwnLinesWin) {
     EXPECT_NE(contents().find("\npupil=\xC5\x81ucja \xC5\xBB" "ak-Nowak\n"), std::string::npos) << contents();
     EXPECT_EQ(contents().find("class-folder"), std::string::npos);
     EXPECT_EQ(contents().find("language"), std::string::npos);  // the administrator's line stays theirs
-    for (const char* bad : {"pupil=<script>\n", "class-folder=relative/path\n"}) {
-        write(bad);
-        CPU fresh;
-        EXPECT_NE(restored(fresh).find("is damaged"), std::string::npos) << bad;
+}
+
+// A lab's settings with typos still give its class folder, each typo shown
+// on the start screen (and heard there); a pupil's own line cannot move the
+// lab's class folder elsewhere, even while the lab's line is wrong.
+TEST_F(Settings, ATypoInTheLabsSettingsLeavesTheClassFolderWorking) {
+    const std::filesystem::path system = folder.path() / "etc" / "calcora";
+    std::filesystem::create_directories(system);
+    std::filesystem::create_directories(folder.path() / "calcora");
+    std::vector<UserFile> files{UserFile::at((system / "settings").string())};
+    const std::pair<std::string, std::string> labs[] = {
+        {"language=Englsh\nclass-folder=/srv/class/7b\nthis is not a setting\n", "/srv/class/7b"},
+        {"class-folder=class/7b\n", ""},
+    };
+    for (const auto& [lab, classFolder] : labs) {
+        std::ofstream(system / "settings") << lab;
+        write("gridlines=on\nclass-folder=/home/ola/mine\n");
+        CPU cpu;
+        std::ostringstream err;
+        SettingsKeeper(UserFile::at(file), files).restore(cpu, err);
+        EXPECT_EQ(cpu.getClassFolder(), classFolder) << lab;
+        EXPECT_TRUE(cpu.getGridlines());
+        std::vector<std::string> shown;
+        for (const SettingsFault& fault : cpu.getSettingsFaults()) shown.push_back(describe(fault, *lang_file));
+        EXPECT_EQ(shown.back(), "settings line 2: class-folder is set for the whole lab: passed over");
+        EXPECT_EQ(split(err.str(), "\n").size(), shown.size() + 1) << err.str();
+        if (!classFolder.empty()) {
+            EXPECT_EQ(shown, (std::vector<std::string>{"system-wide settings line 1: language takes English / Polish",
+                                                       "system-wide settings line 3: not a setting", shown.back()}));
+            const std::vector<std::string> heard = readScreen(cpu).title;
+            for (const std::string& fault : shown)
+                EXPECT_NE(std::find(heard.begin(), heard.end(), fault), heard.end()) << fault;
+        }
     }
+    // The lab's own folder again in the pupil's file is no fault.
+    write("class-folder=/srv/class/7b\n");
+    std::ofstream(system / "settings") << "class-folder=/srv/class/7b\n";
+    CPU cpu;
+    std::ostringstream err;
+    SettingsKeeper(UserFile::at(file), files).restore(cpu, err);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_TRUE(cpu.getSettingsFaults().empty());
 }
 
 // A file written on another system (a byte order mark, CRLF) is read as

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "TestSupport.h"
+#include "app/Speech.h"
 
 namespace {
 struct EnglishAndStandardLookFirst : ::testing::EmptyTestEventListener {
@@ -20,6 +22,8 @@ struct EnglishAndStandardLookFirst : ::testing::EmptyTestEventListener {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A frame loop with speech on speaks through this binary as the program does.
+    if (argc == 2 && std::string(argv[1]) == SPEECH_HELPER) return runSpeechHelper();
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     ::testing::InitGoogleTest(&argc, argv);

@@ -72,6 +72,13 @@ program_errors() {
 # substitution such as $(wait_for_exit) cannot wait for it.
 start_program() {
   start_display
+  launch_program "$@"
+}
+
+# Starts the program ($1, with any further arguments) as start_program does,
+# on the display already there (a second start in one test).
+launch_program() {
+  rm -f "$WINDOW_TEST_DIR/status" "$WINDOW_TEST_DIR/pid"
   local program
   program=$(realpath "$1")
   (

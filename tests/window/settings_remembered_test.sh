@@ -4,7 +4,8 @@
 # The pupil's choices outlast the run: on a Polish desktop the first start
 # speaks Polish and writes nothing; Space and the grid lines in Options are
 # saved as they change, and the next start, on the same Polish desktop, comes
-# back in English.
+# back in English, though the lab's system-wide settings misspell a line: the
+# start screen shows that line in grey and stderr names it, once.
 # Usage: settings_remembered_test.sh <program>
 source "$(dirname "$0")/lib.sh"
 program=$(realpath "$1")
@@ -29,15 +30,13 @@ kill -TERM "$PROGRAM_PID"
 wait_for_exit
 [ "$EXIT_STATUS" = 0 ] && [ -z "$(program_errors)" ] || fail "status $EXIT_STATUS: $(program_errors)"
 
-rm -f "$WINDOW_TEST_DIR/status"
-(
-  "$polish_desktop" 2>"$WINDOW_TEST_DIR/stderr" &
-  echo $! >"$WINDOW_TEST_DIR/pid"
-  wait $!
-) &
-find_window
-PROGRAM_PID=$(cat "$WINDOW_TEST_DIR/pid")
-wait_for_first_frame
+mkdir -p "$WINDOW_TEST_DIR/etc/calcora"
+printf 'this is not a setting\ngridlines=on\n' >"$WINDOW_TEST_DIR/etc/calcora/settings"
+export XDG_CONFIG_DIRS="$WINDOW_TEST_DIR/etc"
+launch_program "$polish_desktop"
 first_line_reads english "1. Natural numbers and integers" || fail "the next start reads: $SHOWN"
-[ -z "$(program_errors)" ] || fail "the program reported: $(program_errors)"
+fault=$(read_text english 58 66 420 22)
+[ "$fault" = "system-wide settings line 1: not a setting" ] || fail "the start screen's fault reads: $fault"
+[ "$(program_errors)" = "calcora: $WINDOW_TEST_DIR/etc/calcora/settings line 1: not a setting; the line is passed over" ] ||
+  fail "the program reported: $(program_errors)"
 echo "ok"

@@ -4,17 +4,29 @@
 # A stand-in for speech-dispatcher: listens on a unix socket, answers enough
 # of its protocol (SSIP) for the client library, and writes what it is asked
 # to one line each in the log: "LANGUAGE pl", "CANCEL", "SPEAK <text>" (the
-# text's lines joined by " | ").
-# Usage: speech_service.py <socket> <log>
+# text's lines joined by " | "). As "hang" it takes the connection and what
+# it is sent but never answers; as "garbage" it answers every command with
+# bytes that are no reply of the protocol.
+# Usage: speech_service.py <socket> <log> [hang|garbage]
 import os
 import socket
 import sys
 
 path, log_path = sys.argv[1], sys.argv[2]
+mode = sys.argv[3] if len(sys.argv) > 3 else "answer"
 log = open(log_path, "a", buffering=1)
 
 
+def serve_badly(connection):
+    for raw in connection.makefile("rb"):
+        log.write("ASKED %r\n" % raw)
+        if mode == "garbage":
+            connection.sendall(b"\xff\xfe\x00\x1b[2J not SSIP\r\n")
+
+
 def serve(connection):
+    if mode != "answer":
+        return serve_badly(connection)
     lines = connection.makefile("rb")
     reply = lambda text: connection.sendall(text.encode() + b"\r\n")
     spoken = 0

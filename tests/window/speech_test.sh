@@ -6,7 +6,10 @@
 # library it says what the page's live region says, cutting off the text
 # before. A stand-in service on a unix socket of its own (SPEECHD_ADDRESS)
 # records the start screen, an answer and the chapter in Polish after Space.
-# When the service goes away, Options says speech is not available.
+# When the service goes away, Options says speech is not available. A
+# service that takes the connection and never answers, and one that answers
+# garbage, leave the window answering keys within 200 ms, and after a moment
+# Options says speech is not available, stderr says why in one line.
 # Usage: speech_test.sh <program>
 source "$(dirname "$0")/lib.sh"
 here=$(dirname "$0")
@@ -64,4 +67,32 @@ wait "${STANDINS[0]}" 2>/dev/null || true
 keys space Escape Down Down Down Down Return  # English again, then Options
 shows_text options 60 442 420 28 "Speech: not available" || fail "the speech row reads: $SHOWN"
 kill -0 "$PROGRAM_PID" || fail "the program ended when the service went away"
+kill -TERM "$PROGRAM_PID"
+wait_for_exit
+
+# The marker on the start screen moves at Down (rows 30 pixels apart), within 200 ms each time.
+for mode in hang garbage; do
+  socket="$WINDOW_TEST_DIR/$mode.socket"
+  python3 "$here/speech_service.py" "$socket" "$WINDOW_TEST_DIR/$mode.log" "$mode" &
+  STANDINS+=($!)
+  for _ in $(seq 50); do [ -S "$socket" ] && break; sleep 0.1; done
+  export SPEECHD_ADDRESS="unix_socket:$socket"
+  launch_program "$1"
+  for row in 2 3 4 5; do
+    ms=$(/usr/bin/python3 "$here/key_answered.py" "$WINDOW" Down 27 $((264 + 30 * (row - 1))) 30 20)
+    echo "Down answered in $ms ms"
+    [ "$ms" -le 200 ] || fail "with a service that does $mode, Down took $ms ms"
+  done
+  grep -q ASKED "$WINDOW_TEST_DIR/$mode.log" || fail "the $mode service was never asked"
+  for _ in $(seq 100); do [ -s "$WINDOW_TEST_DIR/stderr" ] && break; sleep 0.1; done
+  keys Return  # Options, where the marker stands now
+  screenshot "options-$mode"
+  row=$(read_text "options-$mode" 60 442 420 28)
+  [ "$row" = "Speech: not available" ] || fail "with a service that does $mode, the speech row reads: $row"
+  [ "$(grep -c . "$WINDOW_TEST_DIR/stderr")" = 1 ] && grep -q "speech is not available" "$WINDOW_TEST_DIR/stderr" ||
+    fail "with a service that does $mode, stderr: $(program_errors)"
+  kill -TERM "$PROGRAM_PID"
+  wait_for_exit
+  [ "$EXIT_STATUS" = 0 ] || fail "with a service that does $mode, the program ended with $EXIT_STATUS"
+done
 echo "ok"
