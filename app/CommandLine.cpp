@@ -22,6 +22,7 @@ namespace {
 const char* const USAGE =
     "Usage: calcora [--help | --version | --practice-seed N]\n"
     "       calcora --class-report FOLDER [--anonymous]\n"
+    "       calcora --class-setup FOLDER TEACHER_GROUP\n"
     "\n"
     "Calcora, keyboard-driven mathematics for secondary-school pupils:\n"
     "integers and primes, fractions, recurring decimals, lines and vectors.\n"
@@ -36,6 +37,10 @@ const char* const USAGE =
     "                         sum up the class files in FOLDER into class-report.html\n"
     "                         and class-report.csv in the working folder, and exit\n"
     "      --anonymous        with --class-report: pupils as numbers, not names\n"
+    "      --class-setup FOLDER TEACHER_GROUP\n"
+    "                         make or check FOLDER as a class folder pupils may only\n"
+    "                         drop their own files in, say what was set and what is\n"
+    "                         wrong, and exit\n"
     "\n";
 
 // After the key list.

@@ -451,6 +451,7 @@ TEST(PracticeScreen, TheFooterOffersOnlyTheKeysThatWork) {
         if (inAssignment) {
             cpu.setAssignment(practice::readAssignment("gcd 2 3\n"));
             press(cpu, SDLK_a);
+            openAskedAssignment(cpu);
         } else {
             cpu.setCurrentMenu(screenName(Screen::part1));
             cpu.setPart1Item("calculate5");
@@ -478,6 +479,7 @@ TEST(PracticeScreen, AnAssignmentsPageIsHeardWithItsHeadingAndTheClassFolder) {
     cpu.setClassFolder("/srv/class/7b");
     cpu.setClassUnreachable(true);
     press(cpu, SDLK_a);
+    openAskedAssignment(cpu);
     const ScreenReading heard = readScreen(cpu);
     ASSERT_FALSE(heard.title.empty());
     EXPECT_EQ(heard.title[0].rfind("Week 3: problem 1 of 2   ", 0), 0u) << heard.title[0];

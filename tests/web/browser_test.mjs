@@ -19,7 +19,7 @@ const [site, desktopFrames, screenshots] = process.argv.slice(2).map(path => res
 const source = join(dirname(fileURLToPath(import.meta.url)), "..", "..");
 const TYPES = {".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm",
                ".webmanifest": "application/manifest+json", ".png": "image/png", ".woff2": "font/woff2"};
-const BUDGET = 380 * 1000;  // bytes of all files after gzip
+const BUDGET = 392 * 1000;  // bytes of all files after gzip
 const AXE = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
 
 // Serves `root.folder` at / and the desktop's frames at /desktop/ as
@@ -255,7 +255,7 @@ function watchConsole(p) {
 page = watchConsole(await browser.newPage());
 await page.setViewport({width: 1100, height: 800});
 
-await check("the files fit the budget: at most 380 kB after gzip", async () => {
+await check("the files fit the budget: at most 392 kB after gzip", async () => {
   const sizes = readdirSync(site).filter(f => statSync(join(site, f)).isFile())
     .map(f => [f, gzipSync(readFileSync(join(site, f)), {level: 9}).length]);
   const total = sizes.reduce((sum, [, n]) => sum + n, 0);
